@@ -1,0 +1,137 @@
+#include "app/Application.h"
+
+#include "app/BackBuffer.h"
+#include "assets/BitmapFont.h"
+#include "assets/MzImage.h"
+#include "assets/SpriteSheet.h"
+#include "game/World.h"
+
+#include <allegro.h>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+constexpr int WindowWidth = 640;
+constexpr int WindowHeight = 480;
+constexpr int BackBufferWidth = 320;
+constexpr int BackBufferHeight = 240;
+constexpr const char* ConfigPath = "data/strings.txt";
+
+[[noreturn]] void failStartup(const std::string& message)
+{
+    std::fprintf(stderr, "squibble-siege: %s\n", message.c_str());
+    std::exit(1);
+}
+
+std::string workingDirectory()
+{
+    char buffer[4096];
+    return getcwd(buffer, sizeof buffer) ? buffer : "(unknown)";
+}
+
+} // namespace
+
+Application& Application::instance()
+{
+    static Application* application = new Application();
+    return *application;
+}
+
+Application::Application()
+    : inputSource(std::make_unique<AllegroInput>())
+{
+    sleepMilliseconds = [](int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); };
+}
+
+void Application::setInput(std::unique_ptr<InputSource> source)
+{
+    inputSource = std::move(source);
+}
+
+void Application::initialise()
+{
+    if (install_allegro(SYSTEM_AUTODETECT, &errno, std::atexit) != 0)
+        failStartup("cannot initialise the graphics library");
+    install_keyboard();
+    install_mouse();
+    registerMzLoader();
+    set_color_depth(32);
+    if (set_gfx_mode(GFX_AUTODETECT_WINDOWED, WindowWidth, WindowHeight, 0, 0) != 0)
+        failStartup(std::string("cannot open a 640 x 480 window: ") + allegro_error);
+    if (!config.load(ConfigPath))
+        failStartup(std::string("cannot open ") + ConfigPath + " (working directory " + workingDirectory() + ")");
+    set_window_title(config.get("WindowTitle").c_str());
+    show_mouse(screen);
+    enable_hardware_cursor();
+    backBuffer = std::make_unique<BackBuffer>(BackBufferWidth, BackBufferHeight);
+    if (!backBuffer->bitmap)
+        failStartup("cannot create the back buffer");
+    std::vector<std::string> problems = loadContent();
+    for (const std::string& problem : problems)
+        std::fprintf(stderr, "squibble-siege: %s\n", problem.c_str());
+    if (!problems.empty())
+        std::exit(1);
+    counterFrequency = std::chrono::steady_clock::period::den / std::chrono::steady_clock::period::num;
+    minFrameTime = config.getDouble("TimestepThreshold");
+    lastFrameTime = now();
+    set_display_switch_callback(SWITCH_IN, onSwitchIn);
+    set_close_button_callback(onCloseButton);
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+}
+
+double Application::now() const
+{
+    const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
+    const double frequency = static_cast<double>(std::chrono::steady_clock::period::den) /
+                             std::chrono::steady_clock::period::num;
+    return static_cast<double>(ticks) / frequency;
+}
+
+double Application::waitForNextFrame()
+{
+    double elapsed = now() - lastFrameTime;
+    while (minFrameTime > elapsed) {
+        // Whole milliseconds only; under one millisecond this yields and the loop spins.
+        sleepMilliseconds(static_cast<int>((minFrameTime - elapsed) * 1000.0));
+        elapsed = now() - lastFrameTime;
+    }
+    lastFrameTime = lastFrameTime + elapsed;
+    sampleMouse();
+    return elapsed;
+}
+
+void Application::sampleMouse()
+{
+    mouseX = inputSource->mouseX() / 2;
+    mouseY = inputSource->mouseY() / 2;
+    previousMouseButtons = mouseButtons;
+    mouseButtons = inputSource->mouseButtons();
+}
+
+bool Application::mouseInRect(int x, int y, int width, int height) const
+{
+    return x <= mouseX && mouseX <= x + width && y <= mouseY && mouseY <= y + height;
+}
+
+bool Application::mouseClicked(int button) const
+{
+    return (previousMouseButtons & button) != 0 && (mouseButtons & button) == 0;
+}
+
+void onCloseButton()
+{
+    Application& app = Application::instance();
+    if (app.world)
+        app.world->running = false;
+}
+
+void onSwitchIn()
+{
+    Application& app = Application::instance();
+    app.lastFrameTime = app.now();
+}

@@ -1,0 +1,101 @@
+// The process-wide application: configuration, all shared content, the frame clock, the mouse
+// sample of the current frame and the running World. Created on first use and never destroyed.
+#pragma once
+
+#include "app/Config.h"
+#include "app/InputSource.h"
+#include "app/InvaderType.h"
+#include "app/TowerType.h"
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+struct BITMAP;
+class BackBuffer;
+class BitmapFont;
+class SpriteSheet;
+class World;
+
+class Application {
+public:
+    static Application& instance();
+
+    // Start-up: library, input, window, configuration, content, clock, callbacks, random seed.
+    // Exits the process with status 1 (after a line on standard error) when it cannot go on.
+    void initialise();
+    // Loads every font, image, sprite sheet and catalogue record. Returns one line per content
+    // file that is missing or unusable; empty when everything loaded.
+    std::vector<std::string> loadContent();
+
+    // Seconds on a monotonic clock.
+    double now() const;
+    // Waits until at least minFrameTime has passed since the last frame began, samples the mouse
+    // and returns the elapsed seconds.
+    double waitForNextFrame();
+    // Both bounds inclusive: x <= mouseX <= x + width, y <= mouseY <= y + height.
+    bool mouseInRect(int x, int y, int width, int height) const;
+    // A click is the release: the button's bit was set last frame and is clear now.
+    bool mouseClicked(int button) const;
+    // Takes this frame's mouse snapshot from the input source.
+    void sampleMouse();
+
+    // Replaces where keys and the mouse come from (tests feed scripted input).
+    void setInput(std::unique_ptr<InputSource> source);
+    InputSource& input() { return *inputSource; }
+
+    std::unique_ptr<BackBuffer> backBuffer;
+    std::int64_t counterFrequency = 0;
+    Config config;
+    int towerBaseline = 0;
+    int buttonSpacing = 0;
+    std::unique_ptr<BitmapFont> fontMain;
+    std::unique_ptr<BitmapFont> fontMainRed;
+    std::unique_ptr<BitmapFont> fontSmall;
+    std::unique_ptr<BitmapFont> fontSmallRed;
+    // Images live until the process ends, like the rest of the content.
+    BITMAP* backgroundImage = nullptr;
+    BITMAP* redBarImage = nullptr;
+    BITMAP* slotsImage = nullptr;
+    BITMAP* iconsImage = nullptr;
+    BITMAP* upgradeIconsImage = nullptr;
+    BITMAP* laserImage = nullptr;
+    std::array<BITMAP*, 5> cloudImages{};
+    std::unique_ptr<SpriteSheet> poofSheet;
+    std::unique_ptr<SpriteSheet> explosionSmallSheet;
+    std::unique_ptr<SpriteSheet> puff2Sheet;
+    BITMAP* gameOverImage = nullptr;
+    std::unique_ptr<SpriteSheet> missileSheet;
+    BITMAP* selectorImage = nullptr;
+    World* world = nullptr;
+    int mouseX = 0;
+    int mouseY = 0;
+    int previousMouseButtons = 0;
+    int mouseButtons = 0;
+    std::array<TowerType, 3> towerTypes;
+    std::array<InvaderType, 1> invaderTypes;
+    // Written by the display-switch callback on the library's own thread.
+    std::atomic<double> lastFrameTime{0.0};
+    double minFrameTime = 0.0;
+
+    // How the frame wait sleeps; tests may count or shorten the sleeps.
+    std::function<void(int milliseconds)> sleepMilliseconds;
+
+private:
+    Application();
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    // The sheets of the tower and invader kinds, owned here; the catalogue points into them.
+    std::vector<std::unique_ptr<SpriteSheet>> catalogueSheets;
+    std::unique_ptr<InputSource> inputSource;
+
+};
+
+// Window callbacks, called by the library from its own thread.
+void onCloseButton();
+void onSwitchIn();

@@ -1,0 +1,33 @@
+// The configuration table: every tuning number, name and file name of the game, read from a
+// key=value text file once at start-up and looked up (and converted) each time it is used.
+#pragma once
+
+#include <map>
+#include <string>
+
+class Config {
+public:
+    // Reads the file line by line; returns false only when it cannot be opened.
+    bool load(const std::string& path);
+    // Reads the same format from text already in memory (tools and tests use it).
+    void loadFromText(const std::string& text);
+
+    // A missing key is added with an empty value and reads as "" (or 0 for numbers).
+    const std::string& get(const std::string& key);
+    int getInt(const std::string& key);
+    double getDouble(const std::string& key);
+
+    // Lookups with a printf pattern such as "Tower%d.Upgrade%d.Levels".
+    const std::string& getf(const char* pattern, int a, int b = 0, int c = 0);
+    int getIntf(const char* pattern, int a, int b = 0, int c = 0);
+    double getDoublef(const char* pattern, int a, int b = 0, int c = 0);
+
+    bool contains(const std::string& key) const;
+    void set(const std::string& key, const std::string& value);
+    const std::map<std::string, std::string>& entries() const { return table; }
+
+private:
+    void parseLine(const std::string& line);
+
+    std::map<std::string, std::string> table;
+};

@@ -1,0 +1,27 @@
+// The one place where the game reads the keyboard and the mouse. The game asks an InputSource;
+// the real one reads Allegro's globals, and tests install a scripted one in its place.
+#pragma once
+
+class InputSource {
+public:
+    virtual ~InputSource() = default;
+
+    // Pointer position in window pixels (640 x 480) and Allegro's button bits (1 left, 2 right).
+    virtual int mouseX() = 0;
+    virtual int mouseY() = 0;
+    virtual int mouseButtons() = 0;
+    // Takes one key from the keyboard buffer: its scancode, or -1 when no key is waiting.
+    virtual int nextKey() = 0;
+    // Whether the key with this scancode is held down right now.
+    virtual bool keyHeld(int scancode) = 0;
+};
+
+// Reads Allegro's keyboard buffer, key state and mouse variables.
+class AllegroInput : public InputSource {
+public:
+    int mouseX() override;
+    int mouseY() override;
+    int mouseButtons() override;
+    int nextKey() override;
+    bool keyHeld(int scancode) override;
+};

@@ -1,0 +1,83 @@
+// One game from the first wave to the player's quitting: the towers, projectiles, effects,
+// current wave and clouds it owns, the player's money and health, and the main loop.
+#pragma once
+
+#include <atomic>
+#include <list>
+#include <memory>
+
+struct BITMAP;
+class Application;
+class Building;
+class Effect;
+class Projectile;
+class Wave;
+class BuildBar;
+
+enum WorldMode { Idle = 0, Placing = 1, TowerSelected = 2, QuitDialog = 3 };
+
+struct Cloud {
+    double x = 0.0;     // left edge
+    double y = 0.0;     // top edge
+    double speed = 0.0; // pixels per second, leftwards
+    int imageIndex = 0; // into the Application's cloudImages
+};
+
+class World {
+public:
+    World();
+    ~World();
+    World(const World&) = delete;
+    World& operator=(const World&) = delete;
+
+    // New-game set-up, then the main loop until running is cleared.
+    void run();
+    // Health, money, clouds and the pause before the first wave.
+    void newGame();
+    // One frame of game logic.
+    void update(double dt);
+    // Draws the frame into the back buffer and presents it.
+    void draw();
+    void endGame();
+
+    // A new tower of kind 0, 1 or 2 (not yet placed); null for any other kind.
+    Building* createTower(int kind);
+    // Whether a tower of placingKind centred on the mouse would overlap no standing tower.
+    bool canPlaceTower();
+
+    int mode = Idle;
+    int placingKind = 0;
+    // Cleared by the quit dialog or, from the library's thread, by the close button.
+    std::atomic<bool> running{false};
+    std::list<std::unique_ptr<Building>> towers;
+    std::list<std::unique_ptr<Projectile>> projectiles;
+    std::list<std::unique_ptr<Effect>> effects;
+    std::unique_ptr<Wave> currentWave;
+    int health = 0;
+    int maxHealth = 0;
+    int money = 0;
+    Application* app;
+    bool gameOver = false;
+    Building* selectedTower = nullptr;
+    std::list<Cloud> clouds;
+    bool showDebug = false;
+    double waveTimer = 0.0;
+    int waveNumber = 1;
+
+private:
+    void updateWaveSchedule(double dt);
+    void updateClouds(double dt);
+    void resolveHits();
+    void removeFinished();
+    void handleKeyboard();
+    void handleQuitDialog();
+
+    void drawField(BITMAP* target);
+    void drawStatus(BITMAP* target);
+    void drawGameOver(BITMAP* target);
+    void drawQuitDialog(BITMAP* target);
+    void drawDebugOverlay(BITMAP* target);
+
+    // The build bar: the player's mouse handling and the buttons in the bottom-right corner.
+    std::unique_ptr<BuildBar> buildBar;
+};

@@ -1,0 +1,35 @@
+// An enemy on the field. Its wave creates, moves and deletes it; projectiles and towers damage it.
+#pragma once
+
+#include <memory>
+
+struct BITMAP;
+class AnimatedSprite;
+class Wave;
+
+class Invader {
+public:
+    virtual ~Invader();
+    Invader(const Invader&) = delete;
+    Invader& operator=(const Invader&) = delete;
+
+    virtual void update(double dt) = 0;
+    virtual void draw(BITMAP* destination) = 0;
+    // Takes health; an invader already at 0 or below ignores further damage.
+    virtual void takeDamage(int amount) = 0;
+
+    // Centre of the current frame: top-left plus half its size, halves by integer division.
+    double centreX() const;
+    double centreY() const;
+
+    double x = 0.0;
+    double y = 0.0;
+    int health = 0;
+    int maxHealth = 0;
+    std::unique_ptr<AnimatedSprite> sprite;
+    double radius = 0.0;
+    Wave* wave = nullptr;
+
+protected:
+    Invader();
+};

@@ -1,0 +1,26 @@
+// One attack: the invaders the World holds as its current wave. Owns them and deletes the dead.
+#pragma once
+
+#include <list>
+#include <memory>
+
+struct BITMAP;
+class Invader;
+
+class Wave {
+public:
+    virtual ~Wave();
+    Wave(const Wave&) = delete;
+    Wave& operator=(const Wave&) = delete;
+
+    // Deletes, in list order, every invader whose health is 0 or less.
+    virtual void update(double dt);
+    void draw(BITMAP* destination);
+    // Whether the invader is still in this wave's list.
+    bool contains(const Invader* invader) const;
+
+    std::list<std::unique_ptr<Invader>> invaders;
+
+protected:
+    Wave() = default;
+};

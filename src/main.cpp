@@ -1,0 +1,18 @@
+// Entry point: start the application, play one game, and leave.
+#include "app/Application.h"
+#include "game/World.h"
+
+#include <allegro.h>
+
+int main()
+{
+    Application& app = Application::instance();
+    app.initialise();
+    app.world = new World();
+    app.world->run();
+    World* finished = app.world;
+    app.world = nullptr;
+    delete finished;
+    return 0;
+}
+END_OF_MAIN()

@@ -1,0 +1,43 @@
+// The base of the three tower kinds: placement on the baseline, drawing, upgrade counters,
+// shot pacing and the sale. Each kind adds its weapon in update and its upgrades in upgrade.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+struct BITMAP;
+class AnimatedSprite;
+class SpriteSheet;
+
+class Building {
+public:
+    virtual ~Building();
+    Building(const Building&) = delete;
+    Building& operator=(const Building&) = delete;
+
+    virtual void draw(BITMAP* destination);
+    virtual void update(double dt) = 0;
+    // Buys one level of path p (the World has checked the level exists and charged its price).
+    virtual void upgrade(int p) = 0;
+
+    // Sets the left edge and creates the sprite (when the kind has a sheet).
+    void place(int left);
+    // Refunds half the kind's price and shows the refund as a drifting text.
+    void sell();
+    // Width of animation 0's first frame of the kind's sheet; 0 without one.
+    int firstFrameWidth() const;
+
+    const SpriteSheet* sheet = nullptr;
+    std::unique_ptr<AnimatedSprite> sprite;
+    int kind = 0;
+    int x = 0;
+    std::vector<int> upgradeLevels;
+
+protected:
+    explicit Building(int kind);
+
+    // Shortest period any tower fires at, so a broken period cannot make the pacing loop endless.
+    static constexpr float MinimumPeriod = 0.05f;
+    // Adds dt to timer and returns how many shots are due, taking period off for each one.
+    static int takeShots(float& timer, float period, double dt);
+};
