@@ -23,6 +23,7 @@ public:
     double getDoublef(const char* pattern, int a, int b = 0, int c = 0);
 
     bool contains(const std::string& key) const;
+    void clear() { table.clear(); }
     void set(const std::string& key, const std::string& value);
     const std::map<std::string, std::string>& entries() const { return table; }
 
