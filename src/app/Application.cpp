@@ -1,6 +1,7 @@
 #include "app/Application.h"
 
 #include "app/BackBuffer.h"
+#include "app/ContentLoader.h"
 #include "assets/BitmapFont.h"
 #include "assets/MzImage.h"
 #include "assets/SpriteSheet.h"
@@ -46,6 +47,11 @@ Application::Application()
     : inputSource(std::make_unique<AllegroInput>())
 {
     sleepMilliseconds = [](int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); };
+}
+
+std::vector<std::string> Application::loadContent()
+{
+    return ContentLoader(*this).loadAll(catalogueSheets);
 }
 
 void Application::setInput(std::unique_ptr<InputSource> source)

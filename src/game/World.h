@@ -6,13 +6,13 @@
 #include <list>
 #include <memory>
 
-struct BITMAP;
 class Application;
 class Building;
 class Effect;
 class Projectile;
 class Wave;
 class BuildBar;
+class WorldRenderer;
 
 enum WorldMode { Idle = 0, Placing = 1, TowerSelected = 2, QuitDialog = 3 };
 
@@ -25,6 +25,13 @@ struct Cloud {
 
 class World {
 public:
+    // The quit dialog's "Yes" and "No" rectangles.
+    static constexpr int QuitButtonX = 140;
+    static constexpr int QuitYesY = 110;
+    static constexpr int QuitNoY = 120;
+    static constexpr int QuitButtonWidth = 40;
+    static constexpr int QuitButtonHeight = 8;
+
     World();
     ~World();
     World(const World&) = delete;
@@ -41,7 +48,7 @@ public:
     void endGame();
 
     // A new tower of kind 0, 1 or 2 (not yet placed); null for any other kind.
-    Building* createTower(int kind);
+    std::unique_ptr<Building> createTower(int kind);
     // Whether a tower of placingKind centred on the mouse would overlap no standing tower.
     bool canPlaceTower();
 
@@ -72,12 +79,7 @@ private:
     void handleKeyboard();
     void handleQuitDialog();
 
-    void drawField(BITMAP* target);
-    void drawStatus(BITMAP* target);
-    void drawGameOver(BITMAP* target);
-    void drawQuitDialog(BITMAP* target);
-    void drawDebugOverlay(BITMAP* target);
-
     // The build bar: the player's mouse handling and the buttons in the bottom-right corner.
     std::unique_ptr<BuildBar> buildBar;
+    std::unique_ptr<WorldRenderer> renderer;
 };

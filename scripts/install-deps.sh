@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the game, its tools and its tests need, if any are missing.
+# Usage: scripts/install-deps.sh [play|test]   (play: build and run; test: also the test tools)
+set -euo pipefail
+
+build_packages=(cmake g++ make pkg-config liballegro4-dev zlib1g-dev libboost-dev libpng-dev)
+test_packages=(libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick python3-xlib x11-utils
+               clang libclang-rt-14-dev)
+
+wanted=("${build_packages[@]}")
+if [ "${1:-test}" = test ]; then
+  wanted+=("${test_packages[@]}")
+fi
+
+missing=()
+for package in "${wanted[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$package")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" -ne 0 ]; then
+  echo "Missing packages. Install them with:" >&2
+  echo "  sudo apt-get update && sudo apt-get install -y ${missing[*]}" >&2
+  exit 1
+fi
+echo "Installing: ${missing[*]}"
+apt-get update -qq
+DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"

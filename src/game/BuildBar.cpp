@@ -1,0 +1,298 @@
+#include "game/BuildBar.h"
+
+#include "app/Application.h"
+#include "assets/AnimatedSprite.h"
+#include "assets/BitmapFont.h"
+#include "assets/SpriteSheet.h"
+#include "game/World.h"
+#include "towers/Building.h"
+
+#include <algorithm>
+#include <allegro.h>
+
+namespace {
+
+constexpr int ButtonRightX = 300;
+constexpr int ButtonTop = 220;
+constexpr int ButtonSize = 19;
+constexpr int IconSize = 16;
+constexpr int DisabledIconRow = 16;
+constexpr int CaptionRight = 317;
+constexpr int CaptionLine1 = 220;
+constexpr int CaptionLine2 = 229;
+constexpr int CancelHintLine = 230;
+constexpr int LeftButton = 1;
+constexpr int RightButton = 2;
+enum SlotFrame { NormalSlot = 0, HoveredSlot = 1, DisabledSlot = 2, PressedSlot = 3 };
+
+// The first frame of animation 0: the size every tower kind is placed and centred by.
+const BITMAP* firstFrame(const TowerType& type)
+{
+    return type.spriteSheet ? type.spriteSheet->getFrame(0, 0.0f) : nullptr;
+}
+
+int frameWidth(const BITMAP* frame)
+{
+    return frame ? frame->w : 0;
+}
+
+int frameHeight(const BITMAP* frame)
+{
+    return frame ? frame->h : 0;
+}
+
+} // namespace
+
+BuildBar::BuildBar(World& world)
+    : world(world)
+    , app(*world.app)
+{
+}
+
+const TowerType& BuildBar::typeOf(int kind) const
+{
+    return app.towerTypes[kind];
+}
+
+int BuildBar::buttonX(int index) const
+{
+    return ButtonRightX - index * app.buttonSpacing;
+}
+
+bool BuildBar::mouseInButton(int index) const
+{
+    return app.mouseInRect(buttonX(index), ButtonTop, ButtonSize, ButtonSize);
+}
+
+bool BuildBar::mouseOnTower(const Building& tower) const
+{
+    const int height = tower.sprite ? tower.sprite->height() : 0;
+    return app.mouseInRect(tower.x, app.towerBaseline - height, typeOf(tower.kind).width, height);
+}
+
+void BuildBar::handleMouse()
+{
+    if ((world.mode == Idle || world.mode == TowerSelected) && app.mouseClicked(LeftButton))
+        selectTowerUnderMouse();
+    switch (world.mode) {
+    case Idle: handleIdle(); break;
+    case Placing: handlePlacing(); break;
+    case TowerSelected: handleTowerSelected(); break;
+    default: break;
+    }
+}
+
+void BuildBar::selectTowerUnderMouse()
+{
+    for (const auto& tower : world.towers) {
+        if (mouseOnTower(*tower)) {
+            world.selectedTower = tower.get();
+            world.mode = TowerSelected;
+            return;
+        }
+    }
+}
+
+void BuildBar::handleIdle()
+{
+    if (!app.mouseClicked(LeftButton))
+        return;
+    for (int kind = 0; kind < 3; ++kind) {
+        const TowerType& type = typeOf(kind);
+        if (mouseInButton(kind) && type.price <= world.money && type.available) {
+            world.mode = Placing;
+            world.placingKind = kind;
+            return;
+        }
+    }
+}
+
+void BuildBar::handlePlacing()
+{
+    const TowerType& type = typeOf(world.placingKind);
+    if (app.mouseClicked(RightButton) || world.money < type.price) {
+        world.mode = Idle;
+        return;
+    }
+    if (!app.mouseClicked(LeftButton) || !canPlace())
+        return;
+    std::unique_ptr<Building> tower = world.createTower(world.placingKind);
+    tower->place(app.mouseX - frameWidth(firstFrame(type)) / 2);
+    world.towers.push_back(std::move(tower));
+    world.money -= type.price;
+    if (world.money < type.price)
+        world.mode = Idle;
+}
+
+void BuildBar::handleTowerSelected()
+{
+    if (app.mouseClicked(RightButton)) {
+        world.mode = Idle;
+        return;
+    }
+    if (!app.mouseClicked(LeftButton) || !world.selectedTower)
+        return;
+    const int buttons = typeOf(world.selectedTower->kind).upgradeCount;
+    for (int i = 0; i < buttons; ++i) {
+        if (!mouseInButton(i))
+            continue;
+        if (i == 0) {
+            demolishSelected();
+            return;
+        }
+        buyUpgrade(i);
+    }
+}
+
+void BuildBar::demolishSelected()
+{
+    world.selectedTower->sell();
+    world.towers.remove_if([this](const std::unique_ptr<Building>& t) { return t.get() == world.selectedTower; });
+    world.selectedTower = nullptr;
+    world.mode = Idle;
+}
+
+void BuildBar::buyUpgrade(int button)
+{
+    Building& tower = *world.selectedTower;
+    const UpgradeType& path = typeOf(tower.kind).upgrades[button];
+    const int level = tower.upgradeLevels[button - 1];
+    if (level < path.levelCount && world.money >= path.levels[level].price) {
+        world.money -= path.levels[level].price;
+        tower.upgrade(button - 1);
+    }
+}
+
+bool BuildBar::canPlace() const
+{
+    const int width = typeOf(world.placingKind).width;
+    const int left = app.mouseX - width / 2;
+    const int right = left + width;
+    for (const auto& tower : world.towers) {
+        const TowerType& type = typeOf(tower->kind);
+        const int l = tower->x + (frameWidth(firstFrame(type)) - type.width) / 2;
+        const int r = l + type.width;
+        // Touching ends count as overlap, so towers always stand at least a pixel apart.
+        if ((l <= left && left <= r) || (l <= right && right <= r) || (left < l && right > r))
+            return false;
+    }
+    return true;
+}
+
+void BuildBar::draw(BITMAP* target) const
+{
+    if (world.gameOver)
+        return;
+    switch (world.mode) {
+    case Idle: drawBuildButtons(target); break;
+    case Placing: drawPlacementPreview(target); break;
+    case TowerSelected: drawTowerBar(target); break;
+    default: break;
+    }
+}
+
+bool BuildBar::drawButton(BITMAP* target, int x, bool enabled, const BITMAP* icons, int iconX) const
+{
+    const bool hovered = app.mouseInRect(x, ButtonTop, ButtonSize, ButtonSize);
+    int look = DisabledSlot;
+    if (enabled)
+        look = !hovered ? NormalSlot : (app.mouseButtons & LeftButton) ? PressedSlot : HoveredSlot;
+    if (app.slotsImage)
+        masked_blit(app.slotsImage, target, ButtonSize * look, 0, x, ButtonTop, ButtonSize, ButtonSize);
+    const int shift = look == PressedSlot ? 2 : 1;
+    if (icons && iconX >= 0) {
+        masked_blit(const_cast<BITMAP*>(icons), target, iconX, enabled ? 0 : DisabledIconRow, x + shift,
+                    ButtonTop + shift, IconSize, IconSize);
+    }
+    return hovered;
+}
+
+void BuildBar::drawBuildButtons(BITMAP* target) const
+{
+    const int captionX = CaptionRight - 3 * app.buttonSpacing;
+    for (int kind = 0; kind < 3; ++kind) {
+        const TowerType& type = typeOf(kind);
+        const bool affordable = type.price <= world.money;
+        if (!drawButton(target, buttonX(kind), affordable && type.available, app.iconsImage, IconSize * kind + IconSize))
+            continue;
+        drawTextRight(app.fontMain.get(), target, captionX, CaptionLine1, type.name.c_str());
+        if (!type.available)
+            drawTextRight(app.fontMainRed.get(), target, captionX, CaptionLine2, "Not Available");
+        else
+            drawTextRightf((affordable ? app.fontMain : app.fontMainRed).get(), target, captionX, CaptionLine2, "$%d",
+                           type.price);
+    }
+}
+
+void BuildBar::drawPlacementPreview(BITMAP* target) const
+{
+    const TowerType& type = typeOf(world.placingKind);
+    const BITMAP* first = firstFrame(type);
+    if (type.spriteSheet) {
+        type.spriteSheet->draw(target, app.mouseX - frameWidth(first) / 2, app.towerBaseline - frameHeight(first),
+                               canPlace() ? 0 : 1, 0.0f);
+    }
+    if (app.slotsImage)
+        masked_blit(app.slotsImage, target, ButtonSize * HoveredSlot, 0, ButtonRightX, ButtonTop, ButtonSize, ButtonSize);
+    if (app.iconsImage) {
+        masked_blit(app.iconsImage, target, IconSize * world.placingKind + IconSize, 0, ButtonRightX + 1, ButtonTop + 1,
+                    IconSize, IconSize);
+    }
+    const int captionX = CaptionRight - app.buttonSpacing;
+    drawTextRightf(app.fontMain.get(), target, captionX, CaptionLine1, "Placing %s - $%d", type.name.c_str(), type.price);
+    drawTextRight(app.fontSmall.get(), target, captionX, CancelHintLine, "Right click to cancel");
+}
+
+void BuildBar::drawTowerBar(BITMAP* target) const
+{
+    const Building* tower = world.selectedTower;
+    if (!tower)
+        return;
+    const TowerType& type = typeOf(tower->kind);
+    const BITMAP* first = firstFrame(type);
+    if (const BITMAP* selector = app.selectorImage) {
+        const int centreX = tower->x + frameWidth(first) / 2;
+        const int centreY = app.towerBaseline - frameHeight(first) / 2;
+        masked_blit(const_cast<BITMAP*>(selector), target, 0, 0, centreX - selector->w / 2,
+                    centreY - selector->h / 2, selector->w, selector->h);
+    }
+    for (int i = 0; i < type.upgradeCount; ++i) {
+        bool enabled = true;
+        int icon = 0;
+        if (i > 0) {
+            const UpgradeType& path = type.upgrades[i];
+            const int level = tower->upgradeLevels[i - 1];
+            enabled = level < path.levelCount && world.money >= path.levels[level].price;
+            // A maxed path keeps showing its last level's icon; an empty path has none.
+            icon = path.levelCount > 0 ? path.levels[std::min(level, path.levelCount - 1)].icon : -1;
+        }
+        if (drawButton(target, buttonX(i), enabled, app.upgradeIconsImage, icon < 0 ? -1 : IconSize * icon))
+            drawUpgradeCaption(target, i, enabled);
+    }
+}
+
+void BuildBar::drawUpgradeCaption(BITMAP* target, int button, bool enabled) const
+{
+    const Building& tower = *world.selectedTower;
+    const TowerType& type = typeOf(tower.kind);
+    const int captionX = CaptionRight - type.upgradeCount * app.buttonSpacing;
+    const UpgradeType& path = type.upgrades[button];
+    drawTextRight(app.fontMain.get(), target, captionX, CaptionLine1, path.name.c_str());
+    if (button == 0) {
+        drawTextRightf(app.fontMain.get(), target, captionX, CaptionLine2, "+$%d", type.price / 2);
+        return;
+    }
+    const BitmapFont* font = (enabled ? app.fontMain : app.fontMainRed).get();
+    const int level = tower.upgradeLevels[button - 1];
+    const bool more = level < path.levelCount;
+    if (path.levelCount < 2) {
+        if (more)
+            drawTextRightf(font, target, captionX, CaptionLine2, "$%d", path.levels[level].price);
+        else
+            drawTextRight(font, target, captionX, CaptionLine2, "Already Purchased");
+    } else if (more) {
+        drawTextRightf(font, target, captionX, CaptionLine2, "Level %d - $%d", level + 1, path.levels[level].price);
+    } else {
+        drawTextRight(font, target, captionX, CaptionLine2, "Max Upgraded");
+    }
+}

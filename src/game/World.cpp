@@ -1,0 +1,217 @@
+#include "game/World.h"
+
+#include "app/Application.h"
+#include "app/BackBuffer.h"
+#include "assets/BitmapFont.h"
+#include "effects/BounceTextEffect.h"
+#include "effects/Effect.h"
+#include "game/BuildBar.h"
+#include "game/WorldRenderer.h"
+#include "invaders/Invader.h"
+#include "invaders/SquibbleWave.h"
+#include "projectiles/Projectile.h"
+#include "towers/Building.h"
+#include "towers/LaserTurret.h"
+#include "towers/MissileTurret.h"
+#include "towers/TeslaCoil.h"
+
+#include <allegro.h>
+#include <cstdlib>
+
+namespace {
+
+// The cloud groups, back to front: how many, spacing, random spread, height band, speed, image.
+struct CloudGroup {
+    int count;
+    int offsetStep;
+    int xSpread;
+    int yBase;
+    int ySpread;
+    double speed;
+    int imageIndex;
+};
+constexpr CloudGroup CloudGroups[] = {
+    {6, 60, 30, 50, 10, 0.5, 1}, {4, 80, 30, 50, 10, 1.0, 2}, {3, 110, 30, 48, 8, 1.5, 0},
+    {2, 140, 60, 48, 7, 2.0, 4}, {2, 180, 60, 45, 10, 2.5, 3},
+};
+
+constexpr int FieldWidth = 320;
+constexpr int TabSpeedUp = 8;
+constexpr int BannerX = 160;
+constexpr int BannerY = 80;
+
+} // namespace
+
+World::World()
+    : app(&Application::instance())
+    , buildBar(std::make_unique<BuildBar>(*this))
+    , renderer(std::make_unique<WorldRenderer>(*this))
+{
+}
+
+World::~World() = default;
+
+void World::run()
+{
+    newGame();
+    while (running) {
+        double dt = app->waitForNextFrame();
+        if (app->input().keyHeld(KEY_TAB))
+            dt *= TabSpeedUp;
+        update(dt);
+        draw();
+    }
+}
+
+void World::newGame()
+{
+    running = true;
+    mode = Idle;
+    health = maxHealth = app->config.getInt("StartingHealth");
+    money = app->config.getInt("StartingMoney");
+    clouds.clear();
+    for (const CloudGroup& group : CloudGroups) {
+        int offset = 0;
+        for (int i = 0; i < group.count; ++i, offset += group.offsetStep) {
+            Cloud cloud;
+            cloud.x = offset + std::rand() % group.xSpread;
+            cloud.y = group.yBase + std::rand() % group.ySpread;
+            cloud.speed = group.speed;
+            cloud.imageIndex = group.imageIndex;
+            clouds.push_back(cloud);
+        }
+    }
+    waveNumber = 1;
+    currentWave.reset();
+    waveTimer = app->config.getDouble("TimeBetweenWaves");
+}
+
+void World::update(double dt)
+{
+    if (!gameOver)
+        updateWaveSchedule(dt);
+    updateClouds(dt);
+    if (!gameOver)
+        for (auto& tower : towers)
+            tower->update(dt);
+    for (auto& projectile : projectiles)
+        projectile->update(dt);
+    for (auto& effect : effects)
+        effect->update(dt);
+    if (currentWave) {
+        resolveHits();
+        currentWave->update(dt);
+    }
+    // A second pass with no elapsed time lets missiles whose target died this frame re-target.
+    for (auto& projectile : projectiles)
+        projectile->update(0.0);
+    removeFinished();
+    handleKeyboard();
+    if (!gameOver)
+        buildBar->handleMouse();
+    handleQuitDialog();
+    if (health < 1 && !gameOver) {
+        health = 0;
+        endGame();
+    }
+}
+
+void World::updateWaveSchedule(double dt)
+{
+    if (waveTimer >= 0 && dt >= waveTimer) {
+        currentWave = std::make_unique<SquibbleWave>(2 * waveNumber + 14);
+        waveTimer = -1.0;
+        char banner[32];
+        std::snprintf(banner, sizeof banner, "Wave %d", waveNumber);
+        effects.push_back(std::make_unique<BounceTextEffect>(BannerX, BannerY, app->fontMain.get(), banner));
+    } else {
+        waveTimer -= dt;
+    }
+    if (currentWave && currentWave->invaders.empty()) {
+        waveTimer = app->config.getDouble("TimeBetweenWaves");
+        currentWave.reset();
+        ++waveNumber;
+    }
+}
+
+void World::updateClouds(double dt)
+{
+    for (Cloud& cloud : clouds) {
+        cloud.x -= dt * cloud.speed;
+        const BITMAP* image = app->cloudImages[cloud.imageIndex];
+        const int width = image ? image->w : 0;
+        if (cloud.x < -width)
+            cloud.x = FieldWidth;
+    }
+}
+
+void World::resolveHits()
+{
+    for (auto& projectile : projectiles) {
+        for (auto& invader : currentWave->invaders) {
+            if (!projectile->alive)
+                break;
+            if (invader->health <= 0)
+                continue;
+            const double dx = invader->centreX() - projectile->x;
+            const double dy = invader->centreY() - projectile->y;
+            if (invader->radius * invader->radius > dx * dx + dy * dy)
+                projectile->hit(invader.get());
+        }
+    }
+}
+
+void World::removeFinished()
+{
+    projectiles.remove_if([](const std::unique_ptr<Projectile>& p) { return !p->alive; });
+    effects.remove_if([](const std::unique_ptr<Effect>& e) { return e->finished(); });
+}
+
+void World::handleKeyboard()
+{
+    const int scancode = app->input().nextKey();
+    if (scancode == KEY_ESC)
+        mode = (mode == QuitDialog) ? Idle : QuitDialog;
+    else if (scancode == KEY_D)
+        showDebug = !showDebug;
+}
+
+void World::handleQuitDialog()
+{
+    if (mode != QuitDialog || !app->mouseClicked(1))
+        return;
+    if (app->mouseInRect(QuitButtonX, QuitYesY, QuitButtonWidth, QuitButtonHeight))
+        running = false;
+    else if (app->mouseInRect(QuitButtonX, QuitNoY, QuitButtonWidth, QuitButtonHeight))
+        mode = Idle;
+}
+
+void World::endGame()
+{
+    gameOver = true;
+    mode = QuitDialog;
+}
+
+std::unique_ptr<Building> World::createTower(int kind)
+{
+    switch (kind) {
+    case 0: return std::make_unique<LaserTurret>();
+    case 1: return std::make_unique<MissileTurret>();
+    case 2: return std::make_unique<TeslaCoil>();
+    default: return nullptr;
+    }
+}
+
+void World::draw()
+{
+    BITMAP* target = app->backBuffer->bitmap;
+    renderer->draw(target);
+    buildBar->draw(target);
+    renderer->drawOverlays(target);
+    app->backBuffer->present();
+}
+
+bool World::canPlaceTower()
+{
+    return buildBar->canPlace();
+}

@@ -1,0 +1,125 @@
+#include "game/WorldRenderer.h"
+
+#include "app/Application.h"
+#include "assets/BitmapFont.h"
+#include "effects/Effect.h"
+#include "game/World.h"
+#include "invaders/Wave.h"
+#include "projectiles/Projectile.h"
+#include "towers/Building.h"
+
+#include <allegro.h>
+
+namespace {
+
+constexpr int StatusTop = 220;
+constexpr int MoneyTop = 229;
+constexpr int BarFrameSourceY = 10;
+constexpr int BarFrameWidth = 53;
+constexpr int BarFrameHeight = 10;
+constexpr int BarFrameX = 11;
+constexpr int BarFillX = 12;
+constexpr int BarFillY = 221;
+constexpr int BarFillWidth = 50;
+constexpr int BarFillHeight = 7;
+constexpr int HealthTextX = 36;
+constexpr int GameOverTop = 50;
+constexpr int WavesDefeatedTop = 74;
+constexpr int DialogCentreX = 160;
+constexpr int DialogTitleTop = 90;
+
+// Masked copy of a whole image; nothing when the image is missing.
+void drawMasked(const BITMAP* image, BITMAP* target, int x, int y)
+{
+    if (image)
+        masked_blit(const_cast<BITMAP*>(image), target, 0, 0, x, y, image->w, image->h);
+}
+
+} // namespace
+
+WorldRenderer::WorldRenderer(const World& world)
+    : world(world)
+{
+}
+
+void WorldRenderer::draw(BITMAP* target) const
+{
+    drawField(target);
+    if (!world.gameOver)
+        drawStatus(target);
+    else
+        drawGameOver(target);
+}
+
+void WorldRenderer::drawOverlays(BITMAP* target) const
+{
+    if (world.mode == QuitDialog)
+        drawQuitDialog(target);
+    if (world.showDebug)
+        drawDebugOverlay(target);
+}
+
+void WorldRenderer::drawField(BITMAP* target) const
+{
+    const Application& app = *world.app;
+    clear_bitmap(target);
+    if (app.backgroundImage)
+        blit(app.backgroundImage, target, 0, 0, 0, 0, target->w, target->h);
+    for (const Cloud& cloud : world.clouds)
+        drawMasked(app.cloudImages[cloud.imageIndex], target, static_cast<int>(cloud.x), static_cast<int>(cloud.y));
+    for (const auto& projectile : world.projectiles)
+        projectile->draw(target);
+    for (const auto& tower : world.towers)
+        tower->draw(target);
+    if (world.currentWave)
+        world.currentWave->draw(target);
+    for (const auto& effect : world.effects)
+        effect->draw(target);
+}
+
+void WorldRenderer::drawStatus(BITMAP* target) const
+{
+    const Application& app = *world.app;
+    drawText(app.fontMain.get(), target, 2, StatusTop, "#");
+    if (app.redBarImage) {
+        masked_blit(app.redBarImage, target, 0, BarFrameSourceY, BarFrameX, StatusTop, BarFrameWidth, BarFrameHeight);
+        // A health scale of 0 would divide by zero; such a bar simply stays empty.
+        const int fill = world.maxHealth > 0 ? world.health * BarFillWidth / world.maxHealth : 0;
+        if (fill > 0)
+            masked_blit(app.redBarImage, target, 1, 1, BarFillX, BarFillY, fill, BarFillHeight);
+    }
+    drawTextCenteredf(app.fontSmall.get(), target, HealthTextX, BarFillY, "%d", world.health);
+    drawTextf(app.fontMain.get(), target, 2, MoneyTop, "$ %d", world.money);
+}
+
+void WorldRenderer::drawGameOver(BITMAP* target) const
+{
+    const Application& app = *world.app;
+    makeGreyscale(target);
+    if (const BITMAP* caption = app.gameOverImage) {
+        masked_stretch_blit(const_cast<BITMAP*>(caption), target, 0, 0, caption->w, caption->h,
+                            DialogCentreX - caption->w, GameOverTop, 2 * caption->w, 2 * caption->h);
+    }
+    drawTextCenteredf(app.fontSmallRed.get(), target, DialogCentreX, WavesDefeatedTop, "Waves Defeated: %d",
+                      world.waveNumber - 1);
+}
+
+void WorldRenderer::drawQuitDialog(BITMAP* target) const
+{
+    const Application& app = *world.app;
+    drawTextCentered(app.fontSmall.get(), target, DialogCentreX, DialogTitleTop, "Quit Game?");
+    const bool overYes = app.mouseInRect(World::QuitButtonX, World::QuitYesY, World::QuitButtonWidth,
+                                         World::QuitButtonHeight);
+    const bool overNo = app.mouseInRect(World::QuitButtonX, World::QuitNoY, World::QuitButtonWidth,
+                                        World::QuitButtonHeight);
+    drawTextCentered((overYes ? app.fontMainRed : app.fontMain).get(), target, DialogCentreX, World::QuitYesY, "Yes");
+    drawTextCentered((overNo ? app.fontMainRed : app.fontMain).get(), target, DialogCentreX, World::QuitNoY, "No");
+}
+
+void WorldRenderer::drawDebugOverlay(BITMAP* target) const
+{
+    const Application& app = *world.app;
+    drawTextf(app.fontSmall.get(), target, 2, 2, "Time: %.01f", app.lastFrameTime.load());
+    drawTextf(app.fontSmall.get(), target, 2, 10, "Projectiles: %d", static_cast<int>(world.projectiles.size()));
+    drawTextf(app.fontSmall.get(), target, 2, 18, "Effects: %d", static_cast<int>(world.effects.size()));
+}

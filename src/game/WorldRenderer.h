@@ -1,0 +1,26 @@
+// Draws the field and the HUD of a World into the back buffer: background, clouds, projectiles,
+// towers, invaders, effects, the status row, the "Game Over" picture, the quit dialog and the
+// debug overlay. It only reads the World.
+#pragma once
+
+struct BITMAP;
+class World;
+
+class WorldRenderer {
+public:
+    explicit WorldRenderer(const World& world);
+
+    // The field, the status row and, once the game is over, the greyed "Game Over" picture.
+    void draw(BITMAP* target) const;
+    // The quit dialog and the debug overlay, drawn over the button bar.
+    void drawOverlays(BITMAP* target) const;
+
+private:
+    void drawField(BITMAP* target) const;
+    void drawStatus(BITMAP* target) const;
+    void drawGameOver(BITMAP* target) const;
+    void drawQuitDialog(BITMAP* target) const;
+    void drawDebugOverlay(BITMAP* target) const;
+
+    const World& world;
+};
