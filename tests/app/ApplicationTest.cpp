@@ -1,0 +1,130 @@
+#include "app/Application.h"
+
+#include "support/ScriptedInput.h"
+#include "support/TestContent.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+class ApplicationFrames : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        input = &testcontent::install();
+        realSleep = app.sleepMilliseconds;
+    }
+    void TearDown() override
+    {
+        app.minFrameTime = 0.0;
+        app.sleepMilliseconds = realSleep;
+    }
+
+    Application& app = Application::instance();
+    ScriptedInput* input = nullptr;
+    std::function<void(int)> realSleep;
+};
+
+} // namespace
+
+TEST_F(ApplicationFrames, InstanceIsOneObject)
+{
+    EXPECT_EQ(&Application::instance(), &Application::instance());
+}
+
+TEST_F(ApplicationFrames, HalvesTheWindowPosition)
+{
+    input->windowX = 639;
+    input->windowY = 479;
+    app.sampleMouse();
+    EXPECT_EQ(app.mouseX, 319);
+    EXPECT_EQ(app.mouseY, 239);
+    input->windowX = 1;
+    input->windowY = 1;
+    app.sampleMouse();
+    EXPECT_EQ(app.mouseX, 0);
+    EXPECT_EQ(app.mouseY, 0);
+}
+
+TEST_F(ApplicationFrames, AClickIsTheRelease)
+{
+    input->buttons = 1;
+    app.sampleMouse();
+    EXPECT_FALSE(app.mouseClicked(1));
+    app.sampleMouse(); // still held
+    EXPECT_FALSE(app.mouseClicked(1));
+    input->buttons = 0;
+    app.sampleMouse();
+    EXPECT_TRUE(app.mouseClicked(1));
+    EXPECT_FALSE(app.mouseClicked(2));
+    app.sampleMouse();
+    EXPECT_FALSE(app.mouseClicked(1));
+}
+
+TEST_F(ApplicationFrames, RightButtonClicksSeparately)
+{
+    input->buttons = 3;
+    app.sampleMouse();
+    input->buttons = 1;
+    app.sampleMouse();
+    EXPECT_TRUE(app.mouseClicked(2));
+    EXPECT_FALSE(app.mouseClicked(1));
+}
+
+TEST_F(ApplicationFrames, RectanglesIncludeBothEdges)
+{
+    for (int x : {10, 29}) {
+        input->pointAt(x, 5);
+        app.sampleMouse();
+        EXPECT_TRUE(app.mouseInRect(10, 5, 19, 0)) << x;
+    }
+    for (int x : {9, 30}) {
+        input->pointAt(x, 5);
+        app.sampleMouse();
+        EXPECT_FALSE(app.mouseInRect(10, 5, 19, 0)) << x;
+    }
+}
+
+TEST_F(ApplicationFrames, EveryFrameLastsAtLeastTheThreshold)
+{
+    std::vector<int> sleeps;
+    app.sleepMilliseconds = [&sleeps, this](int ms) {
+        sleeps.push_back(ms);
+        realSleep(ms);
+    };
+    app.minFrameTime = 0.02;
+    app.lastFrameTime = app.now();
+    for (int frame = 0; frame < 5; ++frame)
+        EXPECT_GE(app.waitForNextFrame(), 0.02);
+    EXPECT_FALSE(sleeps.empty());
+    for (int ms : sleeps)
+        EXPECT_LE(ms, 20);
+}
+
+TEST_F(ApplicationFrames, NoThresholdMeansNoSleep)
+{
+    int sleeps = 0;
+    app.sleepMilliseconds = [&sleeps](int) { ++sleeps; };
+    app.minFrameTime = 0.0;
+    app.lastFrameTime = app.now();
+    for (int frame = 0; frame < 5; ++frame)
+        EXPECT_GE(app.waitForNextFrame(), 0.0);
+    EXPECT_EQ(sleeps, 0);
+}
+
+TEST_F(ApplicationFrames, SwitchingBackRestartsTheFrameClock)
+{
+    app.lastFrameTime = app.now() - 100.0; // as if the player had been away
+    onSwitchIn();
+    EXPECT_LT(app.waitForNextFrame(), 1.0);
+}
+
+TEST_F(ApplicationFrames, FrameWaitTakesTheMouseSample)
+{
+    input->pointAt(100, 50);
+    app.waitForNextFrame();
+    EXPECT_EQ(app.mouseX, 100);
+    EXPECT_EQ(app.mouseY, 50);
+}
