@@ -21,6 +21,9 @@ public:
     // Centre of the current frame: top-left plus half its size, halves by integer division.
     double centreX() const;
     double centreY() const;
+    // Where effects about this invader go: the top-left truncated first, then the same halves.
+    int effectX() const;
+    int effectY() const;
 
     double x = 0.0;
     double y = 0.0;

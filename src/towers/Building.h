@@ -38,6 +38,12 @@ protected:
 
     // Shortest period any tower fires at, so a broken period cannot make the pacing loop endless.
     static constexpr float MinimumPeriod = 0.05f;
-    // Adds dt to timer and returns how many shots are due, taking period off for each one.
+    // Adds dt to timer and returns how many shots are due, taking period off for each one while
+    // timer is strictly above it. Periods below MinimumPeriod pace as MinimumPeriod.
     static int takeShots(float& timer, float period, double dt);
+
+    // Levels bought of path p; 0 for a path the kind does not have.
+    int levelOf(int p) const;
+    // Adds one level to path p's counter (when the kind has that path).
+    void countLevel(int p);
 };

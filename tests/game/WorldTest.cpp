@@ -204,9 +204,9 @@ TEST_F(WorldDrawing, HealthBarWidthFollowsHealth)
     world->health = 0;
     world->draw();
     const int empty = filledPixels();
-    // The frame image shares the fill colour in the synthetic content, so compare differences.
-    EXPECT_EQ(full - half, 25);
-    EXPECT_EQ(half - empty, 25);
+    EXPECT_EQ(full, 50);
+    EXPECT_EQ(half, 25);
+    EXPECT_EQ(empty, 0);
 }
 
 TEST_F(WorldDrawing, FieldTurnsGreyAfterGameOver)

@@ -136,7 +136,10 @@ void installFonts(Application& app)
 void installImages(Application& app)
 {
     replaceImage(app.backgroundImage, filledBitmap(320, 240, 40, 80, 160));
-    replaceImage(app.redBarImage, filledBitmap(53, 20, 200, 0, 0));
+    // The fill (top half) and the frame (bottom half) differ so tests can tell them apart.
+    BITMAP* bar = filledBitmap(53, 20, 250, 30, 30);
+    rectfill(bar, 0, 10, 52, 19, makecol(90, 0, 0));
+    replaceImage(app.redBarImage, bar);
     replaceImage(app.slotsImage, filledBitmap(76, 19, 90, 90, 90));
     replaceImage(app.iconsImage, filledBitmap(64, 32, 0, 200, 0));
     replaceImage(app.upgradeIconsImage, filledBitmap(128, 32, 0, 0, 200));
