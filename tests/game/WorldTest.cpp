@@ -193,7 +193,7 @@ TEST_F(WorldDrawing, HealthBarWidthFollowsHealth)
     auto filledPixels = [&] {
         int count = 0;
         for (int x = 12; x < 12 + 53; ++x)
-            count += getpixel(target, x, 224) == fillColour;
+            count += getpixel(target, x, 221) == fillColour; // above the health number
         return count;
     };
     world->draw();
