@@ -1,0 +1,61 @@
+# Shared helpers of the real-window tests: a private X server, the game window, input and pictures.
+# Usage in a test: source this file, then start_x; start_game BINARY DIR; ... ; stop_x.
+
+set -u
+HERE_LIB="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+SHOTS_DIR="${SHOTS_DIR:-${TMPDIR:-/tmp}/squibble-shots}"
+mkdir -p "$SHOTS_DIR"
+
+fail() { echo "FAIL: $*" >&2; stop_x; exit 1; }
+
+start_x() {
+  local fdfile
+  fdfile=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$fdfile" 2>/dev/null &
+  XVFB_PID=$!
+  for _ in $(seq 50); do [ -s "$fdfile" ] && break; sleep 0.1; done
+  export DISPLAY=":$(head -n 1 "$fdfile")"
+  rm -f "$fdfile"
+}
+
+stop_x() {
+  [ -n "${GAME_PID:-}" ] && kill "$GAME_PID" 2>/dev/null
+  [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null
+  GAME_PID=""; XVFB_PID=""
+}
+
+# start_game BINARY WORKDIR: starts the game there, waits for its window, sets GAME_PID and WINDOW.
+start_game() {
+  (cd "$2" && exec "$1") >"$SHOTS_DIR/game.out" 2>"$SHOTS_DIR/game.err" &
+  GAME_PID=$!
+  WINDOW=""
+  for _ in $(seq 100); do
+    WINDOW=$(xdotool search --pid "$GAME_PID" 2>/dev/null | tail -n 1 || true)
+    [ -z "$WINDOW" ] && WINDOW=$(xdotool search --name "Squibble Siege" 2>/dev/null | tail -n 1 || true)
+    [ -n "$WINDOW" ] && break
+    sleep 0.1
+  done
+  [ -n "$WINDOW" ] || fail "the game window did not appear"
+  sleep 0.5
+}
+
+# wait_exit SECONDS: waits for the game to end and sets GAME_STATUS.
+wait_exit() {
+  for _ in $(seq $(( $1 * 10 ))); do
+    kill -0 "$GAME_PID" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -0 "$GAME_PID" 2>/dev/null && fail "the game did not end within $1 seconds"
+  wait "$GAME_PID"; GAME_STATUS=$?
+  GAME_PID=""
+}
+
+# Mouse and keys in back-buffer pixels (the window shows them at twice the size).
+move_to() { xdotool mousemove --window "$WINDOW" $(( $1 * 2 + 1 )) $(( $2 * 2 + 1 )); sleep 0.1; }
+click_at() { move_to "$1" "$2"; xdotool mousedown "${3:-1}"; sleep 0.15; xdotool mouseup "${3:-1}"; sleep 0.15; }
+press_key() { xdotool keydown "$1"; sleep 0.15; xdotool keyup "$1"; sleep 0.15; }
+screenshot() { import -window root "$SHOTS_DIR/$1.png"; }
+close_window() { /usr/bin/python3 "$HERE_LIB/close_window.py" "$WINDOW"; }
+
+# pixel_at SHOT X Y: the colour of a window pixel (window coordinates) in a screenshot as "r,g,b".
+pixel_at() { convert "$SHOTS_DIR/$1.png" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:; }
