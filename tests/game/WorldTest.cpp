@@ -1,5 +1,6 @@
 #include "game/World.h"
 
+#include "app/BackBuffer.h"
 #include "effects/Effect.h"
 #include "invaders/Invader.h"
 #include "invaders/Wave.h"
@@ -17,10 +18,10 @@ using WorldWaves = WorldFixture;
 using WorldInput = WorldFixture;
 using WorldDrawing = WorldFixture;
 
-// A projectile that stays where it is put and counts its hits.
+// A projectile that stays where it is put and records its hits (it is deleted once spent).
 class StillProjectile : public Projectile {
 public:
-    StillProjectile(int x, int y) : Projectile(x, y) {}
+    StillProjectile(int x, int y, std::vector<Invader*>& hits) : Projectile(x, y), hits(hits) {}
     void update(double) override {}
     void draw(BITMAP*) override {}
     void hit(Invader* invader) override
@@ -28,7 +29,7 @@ public:
         hits.push_back(invader);
         alive = false;
     }
-    std::vector<Invader*> hits;
+    std::vector<Invader*>& hits;
 };
 
 } // namespace
@@ -127,16 +128,15 @@ TEST_F(WorldWaves, ProjectileExactlyAtTheRadiusDoesNotHit)
     invader.y = 100;
     const int cx = static_cast<int>(invader.centreX());
     const int cy = static_cast<int>(invader.centreY());
-    auto atRadius = std::make_unique<StillProjectile>(cx + 8, cy); // radius 8 in the test content
-    auto inside = std::make_unique<StillProjectile>(cx + 7, cy);
-    StillProjectile* edge = atRadius.get();
-    StillProjectile* near = inside.get();
-    world->projectiles.push_back(std::move(atRadius));
-    world->projectiles.push_back(std::move(inside));
+    std::vector<Invader*> edgeHits;
+    std::vector<Invader*> insideHits;
+    // The test invaders have a radius of 8.
+    world->projectiles.push_back(std::make_unique<StillProjectile>(cx + 8, cy, edgeHits));
+    world->projectiles.push_back(std::make_unique<StillProjectile>(cx + 7, cy, insideHits));
     world->update(0.0);
-    EXPECT_TRUE(edge->hits.empty());
-    ASSERT_EQ(near->hits.size(), 1u);
-    EXPECT_EQ(near->hits.front(), &invader);
+    EXPECT_TRUE(edgeHits.empty());
+    ASSERT_EQ(insideHits.size(), 1u);
+    EXPECT_EQ(insideHits.front(), &invader);
     EXPECT_EQ(world->projectiles.size(), 1u); // the spent one was deleted in the same frame
 }
 
