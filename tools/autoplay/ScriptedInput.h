@@ -1,0 +1,27 @@
+// Keyboard and mouse input set frame by frame by a program (a test or the scripted player), in
+// place of Allegro's globals.
+#pragma once
+
+#include "app/InputSource.h"
+
+#include <deque>
+#include <set>
+
+class ScriptedInput : public InputSource {
+public:
+    int mouseX() override { return windowX; }
+    int mouseY() override { return windowY; }
+    int mouseButtons() override { return buttons; }
+    int nextKey() override;
+    bool keyHeld(int scancode) override { return held.count(scancode) != 0; }
+
+    // Puts the pointer on a back-buffer pixel (the window is twice the size).
+    void pointAt(int backBufferX, int backBufferY);
+    void pressKey(int scancode) { keys.push_back(scancode); }
+
+    int windowX = 0;
+    int windowY = 0;
+    int buttons = 0;
+    std::deque<int> keys;
+    std::set<int> held;
+};

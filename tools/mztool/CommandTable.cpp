@@ -1,0 +1,70 @@
+#include "mztool/CommandTable.h"
+
+#include "mztool/InfoCommand.h"
+#include "mztool/PackCommands.h"
+#include "mztool/UnpackCommand.h"
+
+#include <ostream>
+
+namespace mztool {
+
+namespace {
+
+void printUsage(std::ostream& stream)
+{
+    stream << "usage: mztool COMMAND ARGUMENTS\n";
+    for (const Command& command : commandTable())
+        stream << "  mztool " << command.name << " " << command.argumentsUsage << "\n      " << command.summary
+               << "\n";
+}
+
+const Command* findCommand(const std::string& name)
+{
+    for (const Command& command : commandTable())
+        if (name == command.name)
+            return &command;
+    return nullptr;
+}
+
+} // namespace
+
+const std::vector<Command>& commandTable()
+{
+    static const std::vector<Command> table{
+        {"pack-image", "IN.png OUT.mz", "packs a PNG into a compressed .mz image", 2, packImageCommand},
+        {"pack-sheet", "IN.png SHEET.txt OUT.sz", "packs a PNG and its sheet description into an .sz sheet", 3,
+         packSheetCommand},
+        {"unpack", "FILE.mz|FILE.sz OUTDIR", "writes OUTDIR/NAME.png (and NAME.txt for a sheet)", 2, unpackCommand},
+        {"info", "FILE", "shows the size, frames, animations and cycle durations of a file", 1, infoCommand},
+    };
+    return table;
+}
+
+int runTool(const Arguments& commandLine, std::ostream& out, std::ostream& err)
+{
+    if (commandLine.empty()) {
+        printUsage(err);
+        return ExitUsage;
+    }
+    const std::string& name = commandLine[0];
+    if (name == "help" || name == "--help" || name == "-h") {
+        printUsage(out);
+        return ExitSuccess;
+    }
+    const Command* command = findCommand(name);
+    if (!command) {
+        err << "mztool: unknown command '" << name << "'\n";
+        printUsage(err);
+        return ExitUsage;
+    }
+    const Arguments arguments(commandLine.begin() + 1, commandLine.end());
+    if (arguments.size() != command->argumentCount) {
+        err << "mztool: " << name << " takes " << command->argumentCount << " argument"
+            << (command->argumentCount == 1 ? "" : "s") << ", got " << arguments.size() << "\n"
+            << "usage: mztool " << command->name << " " << command->argumentsUsage << "\n";
+        return ExitUsage;
+    }
+    return command->run(arguments, out, err);
+}
+
+} // namespace mztool
