@@ -1,0 +1,100 @@
+#include "invaders/Squibble.h"
+
+#include "app/Application.h"
+#include "assets/AnimatedSprite.h"
+#include "assets/BitmapFont.h"
+#include "assets/PixelCoordinate.h"
+#include "effects/SimpleEffect.h"
+#include "effects/TextEffect.h"
+#include "game/World.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <string>
+
+namespace {
+
+// Animations of the invader sheet.
+constexpr int Plain = 0;
+constexpr int Flash = 1;
+constexpr int BadlyHurt = 2;
+constexpr int BadlyHurtFlash = 3;
+// At or below this share of its starting health an invader looks badly hurt.
+constexpr double BadlyHurtShare = 0.35;
+
+// The type's health plus the per-wave increase, the increase truncated before it is added.
+int healthForWave(const InvaderType& type, int waveNumber)
+{
+    const double total = std::trunc((waveNumber - 1) * type.healthIncrease) + type.health;
+    if (std::isnan(total))
+        return type.health;
+    return static_cast<int>(std::clamp(total, static_cast<double>(INT_MIN), static_cast<double>(INT_MAX)));
+}
+
+} // namespace
+
+Squibble::Squibble()
+{
+    const Application& app = Application::instance();
+    const int waveNumber = app.world ? app.world->waveNumber : 1;
+    health = maxHealth = healthForWave(type(), waveNumber);
+    radius = type().size;
+    sprite = std::make_unique<AnimatedSprite>(type().spriteSheet);
+}
+
+const InvaderType& Squibble::type()
+{
+    return Application::instance().invaderTypes[0];
+}
+
+void Squibble::update(double dt)
+{
+    sprite->update(static_cast<float>(dt));
+}
+
+void Squibble::draw(BITMAP* destination)
+{
+    const int left = toPixel(x);
+    const int top = toPixel(y);
+    sprite->draw(destination, left, top);
+    const Application& app = Application::instance();
+    if (app.world && app.world->showDebug)
+        drawTextf(app.fontSmall.get(), destination, left, top, "%d", health);
+}
+
+void Squibble::takeDamage(int amount)
+{
+    if (health <= 0)
+        return;
+    const long long left = static_cast<long long>(health) - amount;
+    health = static_cast<int>(std::clamp<long long>(left, INT_MIN, INT_MAX));
+    if (health > 0)
+        flash();
+    else
+        destroyed();
+}
+
+void Squibble::flash()
+{
+    const int threshold = static_cast<int>(maxHealth * BadlyHurtShare);
+    if (health > threshold)
+        sprite->playThen(Flash, Plain);
+    else
+        sprite->playThen(BadlyHurtFlash, BadlyHurt);
+}
+
+void Squibble::destroyed()
+{
+    Application& app = Application::instance();
+    World* world = app.world;
+    if (!world)
+        return;
+    const int reward = type().reward;
+    world->money += reward;
+    const int cx = effectX();
+    const int cy = effectY();
+    world->effects.push_back(std::make_unique<SimpleEffect>(cx, cy, app.poofSheet.get(), 0.0));
+    const std::string text = "+" + std::to_string(reward);
+    world->effects.push_back(std::make_unique<TextEffect>(cx, cy, app.fontSmall.get(), text.c_str()));
+}

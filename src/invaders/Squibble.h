@@ -1,0 +1,24 @@
+// The one invader kind: animates, grows tougher with each wave, flashes when hit and, when
+// destroyed, pays its reward with a poof and a floating "+reward" text.
+#pragma once
+
+#include "invaders/Invader.h"
+
+struct InvaderType;
+
+class Squibble : public Invader {
+public:
+    // Health from the type and the World's wave number, radius and sprite from the type.
+    Squibble();
+
+    void update(double dt) override;
+    // With the debug overlay on, also shows the health at the top-left corner.
+    void draw(BITMAP* destination) override;
+    // Replays the flash of the current hurt level, or pays out when health reaches 0.
+    void takeDamage(int amount) override;
+
+private:
+    static const InvaderType& type();
+    void flash();
+    void destroyed();
+};

@@ -1,0 +1,120 @@
+#include "invaders/SquibbleWave.h"
+
+#include "app/Application.h"
+#include "assets/PixelCoordinate.h"
+#include "effects/SimpleEffect.h"
+#include "effects/TextEffect.h"
+#include "game/World.h"
+#include "invaders/Squibble.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int RowLength = 12;
+constexpr int ColumnSpacing = 20;
+constexpr int RowSpacing = 16;
+constexpr int FormationCentre = 150; // rows of n start at FormationCentre - 10 n
+constexpr int LastRowTop = -20;
+constexpr double StepHeight = 16.0;
+constexpr int RightTurnLine = 295; // the largest left edge beyond this turns the block down
+constexpr int LeftTurnLine = 8;    // the smallest left edge at or before this turns it down
+constexpr double EscapeLine = 190.0;
+constexpr int FieldWidth = 320;
+
+double configuredSpeed(int waveNumber)
+{
+    Config& config = Application::instance().config;
+    const double speed = (waveNumber - 1) * config.getDouble("Wave1SpeedIncrease") + config.getDouble("Wave1SpeedBase");
+    const double maximum = config.getDouble("Wave1SpeedMax");
+    return maximum > speed ? speed : maximum;
+}
+
+} // namespace
+
+SquibbleWave::SquibbleWave(int count)
+{
+    const World* world = Application::instance().world;
+    speed = configuredSpeed(world ? world->waveNumber : 1);
+    for (int i = 0; i < count; ++i) {
+        invaders.push_back(std::make_unique<Squibble>());
+        Invader& invader = *invaders.back();
+        invader.wave = this;
+        place(invader, i, count);
+    }
+}
+
+void SquibbleWave::place(Invader& invader, int index, int count)
+{
+    const int row = index / RowLength;
+    const int column = index % RowLength;
+    const int inRow = std::min(RowLength, count - RowLength * row);
+    invader.x = ColumnSpacing * column - (ColumnSpacing / 2) * inRow + FormationCentre;
+    invader.y = RowSpacing * (row - (count - 1) / RowLength) + LastRowTop;
+}
+
+void SquibbleWave::update(double dt)
+{
+    const World* world = Application::instance().world;
+    if (world && world->gameOver) {
+        for (const std::unique_ptr<Invader>& invader : invaders)
+            invader->update(dt);
+        return;
+    }
+    int lo = FieldWidth;
+    int hi = 0;
+    for (const std::unique_ptr<Invader>& invader : invaders) {
+        move(*invader, dt * speed);
+        if (invader->x > hi)
+            hi = toPixel(invader->x);
+        if (lo > invader->x)
+            lo = toPixel(invader->x);
+        invader->update(dt);
+        if (invader->health > 0 && invader->y >= EscapeLine)
+            escape(*invader);
+    }
+    if (moveState == MovingDownBeforeLeft || moveState == MovingDownBeforeRight)
+        descent += dt * speed;
+    changeState(lo, hi);
+    Wave::update(dt);
+}
+
+void SquibbleWave::move(Invader& invader, double distance)
+{
+    if (moveState == MovingRight)
+        invader.x += distance;
+    else if (moveState == MovingLeft)
+        invader.x -= distance;
+    else
+        invader.y += distance;
+}
+
+void SquibbleWave::escape(Invader& invader)
+{
+    invader.health = -1;
+    Application& app = Application::instance();
+    World* world = app.world;
+    if (!world)
+        return;
+    world->health -= 1;
+    const int cx = invader.effectX();
+    const int cy = invader.effectY();
+    world->effects.push_back(std::make_unique<SimpleEffect>(cx, cy, app.poofSheet.get(), 0.0));
+    world->effects.push_back(std::make_unique<TextEffect>(cx, cy, app.fontSmallRed.get(), "-1"));
+}
+
+// At most one change per update; a finished downward step restarts its count from 0.
+void SquibbleWave::changeState(int lo, int hi)
+{
+    if (hi > RightTurnLine && moveState == MovingRight) {
+        moveState = MovingDownBeforeLeft;
+    } else if (descent >= StepHeight && moveState == MovingDownBeforeLeft) {
+        moveState = MovingLeft;
+        descent = 0.0;
+    } else if (lo <= LeftTurnLine && moveState == MovingLeft) {
+        moveState = MovingDownBeforeRight;
+    } else if (descent >= StepHeight && moveState == MovingDownBeforeRight) {
+        moveState = MovingRight;
+        descent = 0.0;
+    }
+}
