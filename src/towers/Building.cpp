@@ -1,0 +1,97 @@
+#include "towers/Building.h"
+
+#include "app/Application.h"
+#include "assets/AnimatedSprite.h"
+#include "assets/BitmapFont.h"
+#include "assets/SpriteSheet.h"
+#include "effects/TextEffect.h"
+#include "game/World.h"
+
+#include <allegro.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+// A frame far longer than any real one (a stalled process, a broken clock) must not flood the
+// field with shots or spin on a timer too large for the period to make a dent in it.
+constexpr int MaxShotsPerUpdate = 1000;
+
+} // namespace
+
+Building::Building(int kind)
+    : kind(kind)
+{
+    const TowerType& type = Application::instance().towerTypes.at(static_cast<std::size_t>(kind));
+    upgradeLevels.assign(static_cast<std::size_t>(std::max(type.upgradeCount, 0)), 0);
+}
+
+Building::~Building() = default;
+
+void Building::place(int left)
+{
+    if (sheet)
+        sprite = std::make_unique<AnimatedSprite>(sheet);
+    x = left;
+}
+
+void Building::draw(BITMAP* destination)
+{
+    if (sprite)
+        sprite->draw(destination, x, Application::instance().towerBaseline - sprite->height());
+}
+
+void Building::sell()
+{
+    Application& app = Application::instance();
+    const int refund = app.towerTypes.at(static_cast<std::size_t>(kind)).price / 2;
+    app.world->money += refund;
+
+    char text[32];
+    std::snprintf(text, sizeof text, "+%d", refund);
+    // A tower without a sprite has no frame to centre on: its text starts at its left edge.
+    int textX = x;
+    int textY = app.towerBaseline;
+    if (sprite) {
+        textX += sprite->width() / 2;
+        textY -= sprite->height() / 2;
+    }
+    app.world->effects.push_back(std::make_unique<TextEffect>(textX, textY, app.fontSmall.get(), text));
+}
+
+int Building::firstFrameWidth() const
+{
+    const BITMAP* frame = sheet ? sheet->getFrame(0, 0.0f) : nullptr;
+    return frame ? frame->w : 0;
+}
+
+int Building::levelOf(int p) const
+{
+    if (p < 0 || static_cast<std::size_t>(p) >= upgradeLevels.size())
+        return 0;
+    return upgradeLevels[static_cast<std::size_t>(p)];
+}
+
+void Building::countLevel(int p)
+{
+    if (p >= 0 && static_cast<std::size_t>(p) < upgradeLevels.size())
+        ++upgradeLevels[static_cast<std::size_t>(p)];
+}
+
+int Building::takeShots(float& timer, float period, double dt)
+{
+    const float step = std::max(period, MinimumPeriod);
+    timer += dt;
+    if (!std::isfinite(timer) || !std::isfinite(step))
+        timer = 0.0f;
+    int shots = 0;
+    while (timer > step && shots < MaxShotsPerUpdate) {
+        timer -= step;
+        ++shots;
+    }
+    if (timer > step)
+        timer = std::fmod(timer, step);
+    return shots;
+}

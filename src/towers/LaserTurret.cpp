@@ -1,0 +1,104 @@
+#include "towers/LaserTurret.h"
+
+#include "app/Application.h"
+#include "assets/AnimatedSprite.h"
+#include "effects/SimpleEffect.h"
+#include "game/World.h"
+#include "projectiles/LaserProjectile.h"
+#include "projectiles/MissileProjectile.h"
+
+#include <boost/math/constants/constants.hpp>
+
+#include <cstdlib>
+
+namespace {
+
+constexpr int LaserKind = 0;
+constexpr int RatePath = 0;
+constexpr int LauncherPath = 1;
+constexpr int ShootAnimation = 2;
+constexpr int RestAnimation = 0;
+// Muzzles, measured up from the baseline.
+constexpr int BoltHeight = 12;
+constexpr int MissileHeight = 4;
+// Launch puffs: a 6-pixel square whose top is 18 pixels above the baseline, its left edge
+// 3 pixels left of the tower's centre line, one puff every 0.07 s after a 0.1 s pause.
+constexpr int PuffSpread = 6;
+constexpr int PuffLeft = 3;
+constexpr int PuffTop = 18;
+constexpr int PuffCount = 3;
+constexpr double PuffDelay = 0.1;
+constexpr double PuffStagger = 0.07;
+// Launch directions range from 0.2 pi to 0.8 pi: upwards within 54 degrees of vertical.
+constexpr double LaunchSpreadLow = 0.2;
+constexpr double LaunchSpreadWidth = 0.6;
+// The launch spread is drawn from 0..32767, whatever the C library's own range.
+constexpr int RandomRange = 32768;
+constexpr double RandomTop = 32767.0;
+
+} // namespace
+
+LaserTurret::LaserTurret()
+    : Building(LaserKind)
+{
+    Application& app = Application::instance();
+    sheet = app.towerTypes[LaserKind].spriteSheet;
+    period = static_cast<float>(app.config.getDouble("Tower1.FreqBase"));
+    timer = period * 0.5f;
+    missilePeriod = static_cast<float>(app.config.getDouble("Tower1.Upgrade2.Level1.MissileFreq"));
+    missileTimer = missilePeriod * 0.5f;
+    damage = app.config.getInt("Tower1.DamageBase");
+    missileDamage = app.config.getInt("Tower1.Upgrade2.Level1.MissileDamage");
+}
+
+void LaserTurret::update(double dt)
+{
+    if (!sprite)
+        return;
+    sprite->update(static_cast<float>(dt));
+    for (int shots = takeShots(timer, period, dt); shots > 0; --shots)
+        fireLaser();
+    // Until the launcher is bought its timer stands still at half a period.
+    if (levelOf(LauncherPath) >= 1) {
+        for (int shots = takeShots(missileTimer, missilePeriod, dt); shots > 0; --shots)
+            fireMissile();
+    }
+}
+
+void LaserTurret::upgrade(int p)
+{
+    countLevel(p);
+    if (p == RatePath) {
+        // Every level adds the same level-1 modifier again.
+        period += static_cast<float>(Application::instance().config.getDoublef("Tower1.Upgrade1.Level%d.FreqMod", 1));
+    }
+}
+
+void LaserTurret::fireLaser()
+{
+    Application& app = Application::instance();
+    sprite->playThen(ShootAnimation, RestAnimation);
+    app.world->projectiles.push_back(
+        std::make_unique<LaserProjectile>(x + firstFrameWidth() / 2, app.towerBaseline - BoltHeight, damage));
+}
+
+void LaserTurret::fireMissile()
+{
+    Application& app = Application::instance();
+    const int centreLine = x + firstFrameWidth() / 2;
+    auto missile =
+        std::make_unique<MissileProjectile>(centreLine + 1, app.towerBaseline - MissileHeight, missileDamage, 0, 0.0);
+    if (!missile->acquireTarget())
+        return;
+    const double fraction = (std::rand() % RandomRange) / RandomTop;
+    missile->heading = (fraction * LaunchSpreadWidth + LaunchSpreadLow) * boost::math::double_constants::pi;
+    app.world->projectiles.push_back(std::move(missile));
+
+    for (int i = 0; i < PuffCount; ++i) {
+        const int a = std::rand();
+        const int b = std::rand();
+        app.world->effects.push_back(std::make_unique<SimpleEffect>(centreLine + a % PuffSpread - PuffLeft,
+                                                                    b % PuffSpread + app.towerBaseline - PuffTop,
+                                                                    app.puff2Sheet.get(), PuffDelay + i * PuffStagger));
+    }
+}

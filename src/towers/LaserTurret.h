@@ -1,0 +1,25 @@
+// Tower kind 0: fires laser bolts straight up at a fixed rate; its upgrades shorten the period
+// and add a launcher of homing missiles.
+#pragma once
+
+#include "towers/Building.h"
+
+class LaserTurret : public Building {
+public:
+    LaserTurret();
+
+    void update(double dt) override;
+    // Path 0 shortens the laser period; path 1 switches the missile launcher on.
+    void upgrade(int p) override;
+
+    float timer = 0.0f;
+    float period = 0.0f;
+    int damage = 0;
+    float missileTimer = 0.0f;
+    float missilePeriod = 0.0f;
+    int missileDamage = 0;
+
+private:
+    void fireLaser();
+    void fireMissile();
+};

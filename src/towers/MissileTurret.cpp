@@ -1,0 +1,120 @@
+#include "towers/MissileTurret.h"
+
+#include "app/Application.h"
+#include "assets/AnimatedSprite.h"
+#include "effects/SimpleEffect.h"
+#include "game/World.h"
+#include "invaders/Invader.h"
+#include "projectiles/MissileProjectile.h"
+
+#include <boost/math/constants/constants.hpp>
+
+#include <cstdlib>
+
+namespace {
+
+constexpr int MissileKind = 1;
+constexpr int RatePath = 0;
+constexpr int BlastPath = 1;
+constexpr int DoubleLaunchPath = 2;
+// Poses: the launch to one side plays once, then the tower holds the matching pose.
+constexpr int LaunchLeftAnimation = 3;
+constexpr int HoldLeftAnimation = 0;
+constexpr int LaunchRightAnimation = 4;
+constexpr int HoldRightAnimation = 2;
+constexpr double RightHeading = boost::math::double_constants::pi / 5.0;
+constexpr double LeftHeading = 4.0 * boost::math::double_constants::pi / 5.0;
+// The launch tube: one pixel right of the centre line, 9 pixels above the baseline.
+constexpr int TubeRight = 1;
+constexpr int TubeHeight = 9;
+// Launch smoke blows out on the side of the launch, in a 6-pixel square whose top is 21 pixels
+// above the baseline: 3 to 8 pixels right of the centre line, or 4 to 9 pixels left of it.
+constexpr int PuffSpread = 6;
+constexpr int PuffRightOffset = 3;
+constexpr int PuffLeftOffset = -9;
+constexpr int PuffTop = 21;
+constexpr int PuffCount = 3;
+constexpr double PuffDelay = 0.1;
+constexpr double PuffStagger = 0.07;
+
+} // namespace
+
+MissileTurret::MissileTurret()
+    : Building(MissileKind)
+{
+    Application& app = Application::instance();
+    sheet = app.towerTypes[MissileKind].spriteSheet;
+    period = static_cast<float>(app.config.getDouble("Tower2.FreqBase"));
+    timer = period * 0.5f;
+    damage = app.config.getInt("Tower2.DamageBase");
+    splashDamage = app.config.getInt("Tower2.DamageSplashBase");
+    splashRadius = app.config.getDouble("Tower2.SplashRadius");
+}
+
+void MissileTurret::update(double dt)
+{
+    if (!sprite)
+        return;
+    sprite->update(static_cast<float>(dt));
+    for (int shots = takeShots(timer, period, dt); shots > 0; --shots)
+        fire();
+}
+
+void MissileTurret::upgrade(int p)
+{
+    countLevel(p);
+    Config& config = Application::instance().config;
+    // The level numbers in the keys are fixed: every level adds the same modifier again.
+    if (p == RatePath)
+        period += static_cast<float>(config.getDoublef("Tower2.Upgrade1.Level%d.FreqMod", 1));
+    else if (p == BlastPath)
+        splashRadius += static_cast<float>(config.getDoublef("Tower2.Upgrade2.Level%d.SplashMod", 2));
+}
+
+void MissileTurret::fire()
+{
+    Application& app = Application::instance();
+    const int startX = x + firstFrameWidth() / 2 + TubeRight;
+    const int startY = app.towerBaseline - TubeHeight;
+    auto missile = std::make_unique<MissileProjectile>(startX, startY, damage, splashDamage, splashRadius);
+    // Nothing to aim at: the launch is skipped, and its period is used up all the same.
+    if (!missile->acquireTarget())
+        return;
+
+    // The side is judged against the tower's left edge, not its centre.
+    firedRight = missile->target->centreX() > x;
+    missile->heading = firedRight ? RightHeading : LeftHeading;
+    if (firedRight)
+        sprite->playThen(LaunchRightAnimation, HoldRightAnimation);
+    else
+        sprite->playThen(LaunchLeftAnimation, HoldLeftAnimation);
+    const double heading = missile->heading;
+    app.world->projectiles.push_back(std::move(missile));
+
+    if (levelOf(DoubleLaunchPath) >= 1)
+        launchSecondMissile(startX, startY, heading);
+    puffLaunchSmoke();
+}
+
+void MissileTurret::launchSecondMissile(int startX, int startY, double heading)
+{
+    auto missile = std::make_unique<MissileProjectile>(startX, startY, damage, splashDamage, splashRadius);
+    // The first missile found an invader, so this pick finds one too.
+    missile->acquireTarget();
+    missile->heading = heading;
+    Application::instance().world->projectiles.push_back(std::move(missile));
+}
+
+void MissileTurret::puffLaunchSmoke()
+{
+    Application& app = Application::instance();
+    const int centreLine = x + firstFrameWidth() / 2;
+    const int sideOffset = firedRight ? PuffRightOffset : PuffLeftOffset;
+    for (int i = 0; i < PuffCount; ++i) {
+        const int a = std::rand();
+        const int b = std::rand();
+        app.world->effects.push_back(std::make_unique<SimpleEffect>(centreLine + a % PuffSpread + sideOffset,
+                                                                    b % PuffSpread + app.towerBaseline - PuffTop,
+                                                                    app.puff2Sheet.get(), PuffDelay + i * PuffStagger));
+    }
+}

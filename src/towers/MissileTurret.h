@@ -1,0 +1,26 @@
+// Tower kind 1: launches homing missiles with blast damage at random invaders, out to the side
+// where the target is; its upgrades shorten the period, widen the blast and double the launch.
+#pragma once
+
+#include "towers/Building.h"
+
+class MissileTurret : public Building {
+public:
+    MissileTurret();
+
+    void update(double dt) override;
+    // Path 0 shortens the period, path 1 widens the blast, path 2 adds a second missile.
+    void upgrade(int p) override;
+
+    float timer = 0.0f;
+    float period = 0.0f;
+    int damage = 0;
+    int splashDamage = 0;
+    double splashRadius = 0.0;
+    bool firedRight = false;
+
+private:
+    void fire();
+    void launchSecondMissile(int startX, int startY, double heading);
+    void puffLaunchSmoke();
+};

@@ -1,0 +1,34 @@
+// Tower kind 2: strikes the nearest invader within range at a fixed rate with a lightning
+// spark from the top of the coil; its upgrade raises the damage.
+#pragma once
+
+#include "towers/Building.h"
+
+class Invader;
+
+class TeslaCoil : public Building {
+public:
+    TeslaCoil();
+
+    void update(double dt) override;
+    // Path 0 raises the damage of every strike.
+    void upgrade(int p) override;
+
+    // Centre of the current frame, its bottom on the baseline.
+    double centreX() const;
+    double centreY() const;
+    // The invader of the current wave whose centre is nearest the strike point and not beyond
+    // range; of several at the same distance the later in the list. Null when there is none.
+    Invader* findNearestInvader() const;
+
+    // The lightning leaves the coil this far above the centre of its frame.
+    static constexpr int StrikePointRise = 8;
+
+    float timer = 0.0f;
+    float period = 0.0f;
+    int damage = 0;
+    double range = 0.0;
+
+private:
+    void strike();
+};
