@@ -1,0 +1,57 @@
+// A homing missile: picks a random invader of the current wave, flies straight for a moment,
+// then steers toward it trailing smoke, and explodes on contact or when its life runs out.
+#pragma once
+
+#include "projectiles/Projectile.h"
+
+#include <memory>
+
+class AnimatedSprite;
+
+class MissileProjectile : public Projectile {
+public:
+    // (x, y) is the sprite's centre, its contact point. A splash radius of 0 means no blast.
+    MissileProjectile(int x, int y, int damage, int splashDamage, double splashRadius);
+    ~MissileProjectile() override;
+
+    // Picks a random invader of the current wave, dead ones not yet removed included; false
+    // (and no target) when there is no wave or it is empty.
+    bool acquireTarget();
+
+    void update(double dt) override;
+    void draw(BITMAP* destination) override;
+    // Damages the invader touched, then explodes.
+    void hit(Invader* invader) override;
+    // Blast damage around the contact point, the main explosion and its scattered debris.
+    void explode();
+
+    // Time after launch during which the missile flies straight and leaves no smoke.
+    static constexpr double StraightFlightTime = 0.2;
+    // Seconds of flight between two smoke puffs.
+    static constexpr double PuffInterval = 0.09;
+
+    std::unique_ptr<AnimatedSprite> sprite;
+    double speed = 0.0;
+    double heading = 0.0;
+    int damage = 0;
+    int splashDamage = 0;
+    double splashRadius = 0.0;
+    double steeringMax = 0.0;
+    double steeringResponse = 0.0;
+    Invader* target = nullptr;
+    double age = 0.0;
+    double life = 0.0;
+    double puffTimer = 0.0;
+
+private:
+    // The target was never set, has died, or has left the current wave's list.
+    bool targetLost() const;
+    void fizzle();
+    // Turns toward the target and returns the aim error before the turn was limited.
+    double steer(double dt);
+    void move(double dt, double aimError);
+    void showDirection();
+    void trailSmoke(double dt);
+    void splash();
+    void scatterDebris();
+};
