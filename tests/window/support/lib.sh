@@ -59,3 +59,18 @@ close_window() { /usr/bin/python3 "$HERE_LIB/close_window.py" "$WINDOW"; }
 
 # pixel_at SHOT X Y: the colour of a window pixel (window coordinates) in a screenshot as "r,g,b".
 pixel_at() { convert "$SHOTS_DIR/$1.png" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:; }
+
+# changed_pixels SHOT_A SHOT_B GEOMETRY: how many pixels differ between two screenshots in a region
+# given as ImageMagick geometry (WxH+X+Y, window coordinates).
+changed_pixels() {
+  convert "$SHOTS_DIR/$1.png" -crop "$3" +repage "$SHOTS_DIR/.a.png"
+  convert "$SHOTS_DIR/$2.png" -crop "$3" +repage "$SHOTS_DIR/.b.png"
+  compare -metric AE "$SHOTS_DIR/.a.png" "$SHOTS_DIR/.b.png" null: 2>&1 | cut -d' ' -f1
+}
+
+# expect_change SHOT_A SHOT_B GEOMETRY MINIMUM WHAT: fails unless at least MINIMUM pixels changed.
+expect_change() {
+  local changed
+  changed=$(changed_pixels "$1" "$2" "$3")
+  [ "${changed%.*}" -ge "$4" ] || fail "$5 (only $changed pixels changed in $3)"
+}
