@@ -4,28 +4,74 @@
 
 #include <cstdarg>
 #include <cstdio>
+#include <vector>
 
 namespace {
 
 constexpr int FirstCode = 32;
 constexpr std::size_t FormatBufferSize = 512;
 
-// First x at or after `x` on row `y` whose colour is (or is not) the separator; the width
-// when the row runs out first.
-int scanRow(BITMAP* image, int x, int y, int separator, bool wantSeparator)
-{
-    while (x < image->w && (getpixel(image, x, y) == separator) != wantSeparator)
-        ++x;
-    return x;
-}
+struct CellRect {
+    int left = 0, top = 0, width = 0, height = 0;
+};
 
-// The same down column `x`, giving the height when the column runs out.
-int scanColumn(BITMAP* image, int x, int y, int separator, bool wantSeparator)
-{
-    while (y < image->h && (getpixel(image, x, y) == separator) != wantSeparator)
-        ++y;
-    return y;
-}
+// Walks the cell layout of a font image. Every scan stops at the image edge, and each column
+// remembers the last run of cell pixels found in it, so a tall cell that later rows reach
+// again is not scanned twice: cutting stays linear in the image size for any layout.
+class CellScanner {
+public:
+    explicit CellScanner(BITMAP* image)
+        : image(image), separator(getpixel(image, 0, 0)),
+          runTop(static_cast<std::size_t>(image->w), -1), runEnd(static_cast<std::size_t>(image->w), -1)
+    {
+    }
+
+    bool isSeparator(int x, int y) const { return getpixel(image, x, y) == separator; }
+
+    // First separator at or right of x on row y; the width when there is none.
+    int rightEdge(int x, int y) const
+    {
+        while (x < image->w && !isSeparator(x, y))
+            ++x;
+        return x;
+    }
+
+    // First non-separator at or right of x on row y; the width when there is none.
+    int nextInk(int x, int y) const
+    {
+        while (x < image->w && isSeparator(x, y))
+            ++x;
+        return x;
+    }
+
+    // First separator at or below y in column x; the height when there is none.
+    int bottomEdge(int x, int y)
+    {
+        const std::size_t column = static_cast<std::size_t>(x);
+        if (runTop[column] >= 0 && runTop[column] <= y && y <= runEnd[column])
+            return runEnd[column];
+        int end = y;
+        while (end < image->h && !isSeparator(x, end))
+            ++end;
+        runTop[column] = y;
+        runEnd[column] = end;
+        return end;
+    }
+
+    // First non-separator at or below y in column 1; the height when there is none.
+    int nextRow(int y) const
+    {
+        while (y < image->h && isSeparator(1, y))
+            ++y;
+        return y;
+    }
+
+private:
+    BITMAP* image;
+    int separator;
+    std::vector<int> runTop;
+    std::vector<int> runEnd;
+};
 
 } // namespace
 
@@ -59,33 +105,31 @@ void BitmapFont::cutGlyphs()
 {
     if (!image || image->w < 2 || image->h < 2)
         return;
-    const int separator = getpixel(image, 0, 0);
+    // The code counter is eight bits wide: past 255 it wraps and later cells take over the
+    // codes of earlier ones. The cells are found first and the sub-bitmaps made once at the end.
+    std::array<CellRect, 256> cells{};
+    CellScanner scanner(image);
     unsigned char code = FirstCode;
     int top = 1;
     int left = 1;
     for (;;) {
-        const int right = scanRow(image, left, top, separator, true);
-        const int bottom = scanColumn(image, left, top, separator, true);
-        // The code counter is eight bits wide: past 255 it wraps and later cells replace
-        // earlier glyphs, so the one being replaced is freed first.
-        if (glyphs[code])
-            destroy_bitmap(glyphs[code]);
-        glyphs[code] = nullptr;
-        if (right > left && bottom > top)
-            glyphs[code] = create_sub_bitmap(image, left, top, right - left, bottom - top);
-        ++code;
+        const int right = scanner.rightEdge(left, top);
+        const int bottom = scanner.bottomEdge(left, top);
+        cells[code++] = {left, top, right - left, bottom - top};
 
-        const int nextLeft = scanRow(image, right, top, separator, false);
+        const int nextLeft = scanner.nextInk(right, top);
         if (nextLeft < image->w) {
             left = nextLeft;
             continue;
         }
-        const int nextTop = scanColumn(image, 1, bottom, separator, false);
-        if (nextTop >= image->h)
-            return;
-        top = nextTop;
+        top = scanner.nextRow(bottom);
+        if (top >= image->h)
+            break;
         left = 1;
     }
+    for (std::size_t c = 0; c < cells.size(); ++c)
+        if (cells[c].width > 0 && cells[c].height > 0)
+            glyphs[c] = create_sub_bitmap(image, cells[c].left, cells[c].top, cells[c].width, cells[c].height);
 }
 
 void drawText(const BitmapFont* font, BITMAP* destination, int x, int y, const char* text)

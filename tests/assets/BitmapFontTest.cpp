@@ -162,6 +162,25 @@ TEST(BitmapFont, SeveralSeparatorLinesBetweenCellsAndRows)
     EXPECT_EQ(font.glyph(35), nullptr);
 }
 
+TEST(BitmapFont, RowsMayStartInsideATallCellOfThePreviousRow)
+{
+    // The short last cell of each row lets the next row start one line lower, inside the
+    // tall first cell: that cell is cut again from each new top down to its bottom.
+    FontImage image(8, 8);
+    image.cell(1, 1, 1, 6).cell(3, 1, 1, 1).cell(5, 2, 2, 1);
+    BitmapFont font(image.bitmap);
+    const int expected[][4] = {{1, 1, 1, 6}, {3, 1, 1, 1}, {1, 2, 1, 5}, {5, 2, 2, 1}, {1, 3, 1, 4}};
+    for (int i = 0; i < 5; ++i) {
+        BITMAP* glyph = font.glyph(static_cast<unsigned char>(32 + i));
+        ASSERT_NE(glyph, nullptr) << i;
+        EXPECT_EQ(glyph->x_ofs, expected[i][0]) << i;
+        EXPECT_EQ(glyph->y_ofs, expected[i][1]) << i;
+        EXPECT_EQ(glyph->w, expected[i][2]) << i;
+        EXPECT_EQ(glyph->h, expected[i][3]) << i;
+    }
+    EXPECT_EQ(font.glyph(37), nullptr);
+}
+
 TEST(BitmapFont, CellsRunningIntoTheImageEdgeStopThere)
 {
     FontImage rightEdge(8, 5);
