@@ -1,26 +1,5 @@
-// Keyboard and mouse input that a test sets frame by frame, in place of Allegro's globals.
+// Scripted keyboard and mouse input now lives with the scripted player, which plays through it
+// too; tests keep including it from here.
 #pragma once
 
-#include "app/InputSource.h"
-
-#include <deque>
-#include <set>
-
-class ScriptedInput : public InputSource {
-public:
-    int mouseX() override { return windowX; }
-    int mouseY() override { return windowY; }
-    int mouseButtons() override { return buttons; }
-    int nextKey() override;
-    bool keyHeld(int scancode) override { return held.count(scancode) != 0; }
-
-    // Puts the pointer on a back-buffer pixel (the window is twice the size).
-    void pointAt(int backBufferX, int backBufferY);
-    void pressKey(int scancode) { keys.push_back(scancode); }
-
-    int windowX = 0;
-    int windowY = 0;
-    int buttons = 0;
-    std::deque<int> keys;
-    std::set<int> held;
-};
+#include "autoplay/ScriptedInput.h"

@@ -1,0 +1,100 @@
+#include "autoplay/Player.h"
+
+#include "app/Application.h"
+#include "autoplay/ScriptedInput.h"
+#include "autoplay/Strategy.h"
+#include "game/World.h"
+
+#include <cstdlib>
+
+namespace autoplay {
+
+namespace {
+
+constexpr double FallbackFrameTime = 1.0 / 60.0;
+
+ScriptedInput* installInput()
+{
+    auto input = std::make_unique<ScriptedInput>();
+    ScriptedInput* installed = input.get();
+    Application::instance().setInput(std::move(input));
+    return installed;
+}
+
+double frameTimeFor(const PlayOptions& options)
+{
+    if (options.dt > 0.0)
+        return options.dt;
+    const double shipped = Application::instance().config.getDouble("TimestepThreshold");
+    return shipped > 0.0 ? shipped : FallbackFrameTime;
+}
+
+} // namespace
+
+Player::Player(Strategy& strategy, const PlayOptions& options)
+    : strategy(strategy)
+    , input(installInput())
+    , game(startGame(options.seed))
+    , ledger(*game)
+    , dt(frameTimeFor(options))
+{
+}
+
+Player::~Player()
+{
+    Application& app = Application::instance();
+    if (app.world == game.get())
+        app.world = nullptr;
+}
+
+std::unique_ptr<World> Player::startGame(unsigned seed)
+{
+    Application& app = Application::instance();
+    app.mouseX = app.mouseY = app.mouseButtons = app.previousMouseButtons = 0;
+    auto world = std::make_unique<World>();
+    app.world = world.get();
+    std::srand(seed);
+    world->newGame();
+    return world;
+}
+
+void Player::playFrame()
+{
+    if (gestures.empty())
+        strategy.decide(*game, gestures);
+    gestures.feed(*input);
+    Application::instance().sampleMouse();
+    game->update(dt);
+    game->draw();
+    ledger.observe(*game);
+    ++frames;
+    if (game->gameOver && lostInWave == 0)
+        lostInWave = game->waveNumber;
+}
+
+void Player::playFrames(long count)
+{
+    for (long i = 0; i < count; ++i)
+        playFrame();
+}
+
+void Player::playUntilLost(int lastWave, long maxFrames)
+{
+    for (long i = 0; i < maxFrames && !game->gameOver && game->waveNumber <= lastWave; ++i)
+        playFrame();
+}
+
+RunReport Player::report() const
+{
+    RunReport result;
+    result.strategy = strategy.name();
+    result.lostInWave = lostInWave;
+    result.wavesDefeated = game->waveNumber - 1;
+    result.moneyEarned = ledger.moneyEarned(*game);
+    result.moneySpent = ledger.moneySpent();
+    result.towersBuilt = ledger.towersBuilt();
+    result.frames = frames;
+    return result;
+}
+
+} // namespace autoplay

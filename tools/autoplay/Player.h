@@ -1,0 +1,72 @@
+// The scripted player: runs a game frame by frame the way the main loop does, feeding the
+// strategy's clicks through the input a person uses, and keeps the books of the game.
+#pragma once
+
+#include "autoplay/Gestures.h"
+#include "autoplay/Ledger.h"
+
+#include <memory>
+#include <string>
+
+class ScriptedInput;
+class World;
+
+namespace autoplay {
+
+class Strategy;
+
+struct PlayOptions {
+    unsigned seed = 1;
+    // Seconds per frame; 0 takes the shipped frame time ("TimestepThreshold"), or 1/60 s when
+    // the configuration has none.
+    double dt = 0.0;
+};
+
+// How one game went.
+struct RunReport {
+    std::string strategy;
+    int lostInWave = 0; // the wave in which health ran out; 0 while the game is not lost
+    int wavesDefeated = 0;
+    int moneyEarned = 0;
+    int moneySpent = 0;
+    int towersBuilt = 0;
+    long frames = 0;
+};
+
+class Player {
+public:
+    // Creates the World, makes it the Application's, installs the player's input, seeds the
+    // random generator and starts a new game.
+    explicit Player(Strategy& strategy, const PlayOptions& options = {});
+    // Destroys the World and clears the Application's pointer to it.
+    ~Player();
+    Player(const Player&) = delete;
+    Player& operator=(const Player&) = delete;
+
+    // One frame as the game's loop runs it: the strategy decides when the hand is free, the
+    // hand's next input frame is sampled, then World::update and World::draw.
+    void playFrame();
+    void playFrames(long count);
+    // Plays until the game is lost, wave lastWave has been defeated, or maxFrames have passed.
+    void playUntilLost(int lastWave, long maxFrames);
+
+    RunReport report() const;
+    World& world() { return *game; }
+    Gestures& hand() { return gestures; }
+    double frameTime() const { return dt; }
+    long frameCount() const { return frames; }
+
+private:
+    static std::unique_ptr<World> startGame(unsigned seed);
+
+    Strategy& strategy;
+    ScriptedInput* input;
+    std::unique_ptr<World> game;
+    Ledger ledger;
+    Gestures gestures;
+    double dt;
+    long frames = 0;
+    int lostInWave = 0;
+};
+
+} // namespace autoplay

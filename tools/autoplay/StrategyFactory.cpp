@@ -1,0 +1,26 @@
+#include "autoplay/StrategyFactory.h"
+
+#include "autoplay/IdleStrategy.h"
+#include "autoplay/LasersOnlyStrategy.h"
+#include "autoplay/MixedStrategy.h"
+
+namespace autoplay {
+
+const std::vector<std::string>& strategyNames()
+{
+    static const std::vector<std::string> names{"idle", "lasers", "mixed"};
+    return names;
+}
+
+std::unique_ptr<Strategy> makeStrategy(const std::string& name)
+{
+    if (name == "idle")
+        return std::make_unique<IdleStrategy>();
+    if (name == "lasers")
+        return std::make_unique<LasersOnlyStrategy>();
+    if (name == "mixed")
+        return std::make_unique<MixedStrategy>();
+    return nullptr;
+}
+
+} // namespace autoplay

@@ -1,0 +1,17 @@
+// Finds the scripted player's strategies by name, for tools that take one on the command line.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace autoplay {
+
+class Strategy;
+
+// "idle", "lasers" and "mixed", in that order.
+const std::vector<std::string>& strategyNames();
+// The strategy of that name, or null for an unknown name.
+std::unique_ptr<Strategy> makeStrategy(const std::string& name);
+
+} // namespace autoplay
