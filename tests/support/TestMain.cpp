@@ -1,4 +1,7 @@
-// Test runner: starts Allegro with the headless system driver so memory bitmaps work at 32-bit.
+// Test runner: starts Allegro with the headless system driver so memory bitmaps work at 32-bit,
+// and lets load_bitmap read the game's .mz images.
+#include "assets/MzImage.h"
+
 #include <allegro.h>
 #include <gtest/gtest.h>
 
@@ -9,6 +12,7 @@ int main(int argc, char** argv)
 {
     install_allegro(SYSTEM_NONE, &errno, std::atexit);
     set_color_depth(32);
+    registerMzLoader();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,5 +1,6 @@
 #include "mztool/CommandTable.h"
 
+#include "mztool/DataChecker.h"
 #include "mztool/InfoCommand.h"
 #include "mztool/PackCommands.h"
 #include "mztool/UnpackCommand.h"
@@ -36,6 +37,7 @@ const std::vector<Command>& commandTable()
          packSheetCommand},
         {"unpack", "FILE.mz|FILE.sz OUTDIR", "writes OUTDIR/NAME.png (and NAME.txt for a sheet)", 2, unpackCommand},
         {"info", "FILE", "shows the size, frames, animations and cycle durations of a file", 1, infoCommand},
+        {"check", "DATA_DIR", "loads a data set as the game does and reports every problem", 1, checkCommand},
     };
     return table;
 }

@@ -1,0 +1,137 @@
+#include "mztool/DataChecker.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A copy of the shipped data set in a temporary folder, to break in one way per test.
+class BrokenData : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        root = fs::temp_directory_path() / ("checker-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(root);
+        fs::create_directories(root);
+        fs::copy("data", root / "data", fs::copy_options::recursive);
+    }
+    void TearDown() override { fs::remove_all(root); }
+
+    void appendLine(const std::string& line)
+    {
+        std::ofstream file(root / "data" / "strings.txt", std::ios::app);
+        file << line << "\n";
+    }
+
+    std::vector<std::string> check() { return mztool::DataChecker((root / "data").string()).run(); }
+
+    static bool mentions(const std::vector<std::string>& problems, const std::string& a, const std::string& b = "")
+    {
+        return std::any_of(problems.begin(), problems.end(), [&](const std::string& line) {
+            return line.find(a) != std::string::npos && line.find(b) != std::string::npos;
+        });
+    }
+
+    fs::path root;
+};
+
+} // namespace
+
+TEST_F(BrokenData, ShippedDataIsClean)
+{
+    const std::vector<std::string> problems = check();
+    EXPECT_TRUE(problems.empty()) << problems.front();
+}
+
+TEST_F(BrokenData, ReportsEveryMissingFileInOneRun)
+{
+    fs::remove(root / "data" / "bg.mz");
+    fs::remove(root / "data" / "puff2.sz");
+    fs::remove(root / "data" / "font_small.mz");
+    const std::vector<std::string> problems = check();
+    EXPECT_TRUE(mentions(problems, "bg.mz"));
+    EXPECT_TRUE(mentions(problems, "puff2.sz"));
+    EXPECT_TRUE(mentions(problems, "FontSmall", "font_small.mz"));
+    EXPECT_EQ(problems.size(), 3u);
+}
+
+TEST_F(BrokenData, MissingConfigurationIsOneProblem)
+{
+    fs::remove(root / "data" / "strings.txt");
+    const std::vector<std::string> problems = check();
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_TRUE(mentions(problems, "strings.txt"));
+}
+
+TEST_F(BrokenData, SheetLackingAnAnimationTheGamePlays)
+{
+    appendLine("Tower1.Sprite=data/poof.sz"); // one animation; the laser plays three
+    EXPECT_TRUE(mentions(check(), "Tower1.Sprite", "the game plays 3"));
+}
+
+TEST_F(BrokenData, FontMissingCharacters)
+{
+    appendLine("FontSmall=data/cloud1.mz");
+    EXPECT_TRUE(mentions(check(), "FontSmall"));
+}
+
+TEST_F(BrokenData, FontTallerThanTenPixels)
+{
+    // A font image with one row of 95 cells, each 3 x 12 pixels.
+    const int cells = 95;
+    const int width = 1 + cells * 4;
+    const int height = 14;
+    std::string image;
+    image += static_cast<char>(width & 0xFF);
+    image += static_cast<char>(width >> 8);
+    image += static_cast<char>(height);
+    image += '\0';
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const bool separator = y == 0 || y == height - 1 || x % 4 == 0;
+            image += separator ? std::string("\x00\xFF\x00", 3) : std::string("\xFF\x00\xFF", 3);
+        }
+    }
+    std::ofstream(root / "data" / "tall.mz", std::ios::binary) << image;
+    appendLine("FontMain=data/tall.mz");
+    EXPECT_TRUE(mentions(check(), "FontMain", "12 pixels high"));
+}
+
+TEST_F(BrokenData, MissingAndNonNumericKeys)
+{
+    appendLine("StartingMoney=");
+    appendLine("Tower1.DamageBase=three");
+    appendLine("Invader1.Size=7px");
+    const std::vector<std::string> problems = check();
+    EXPECT_TRUE(mentions(problems, "StartingMoney", "missing"));
+    EXPECT_TRUE(mentions(problems, "Tower1.DamageBase=three", "not a whole number"));
+    EXPECT_TRUE(mentions(problems, "Invader1.Size=7px", "not a number"));
+}
+
+TEST_F(BrokenData, SpacesAroundEqualsAndNearMisses)
+{
+    appendLine("TowerBaseline = 200");
+    appendLine("Tower2.SplashRadus=20");
+    appendLine("Colour=blue");
+    const std::vector<std::string> problems = check();
+    EXPECT_TRUE(mentions(problems, "TowerBaseline ", "spaces around"));
+    EXPECT_TRUE(mentions(problems, "Tower2.SplashRadus", "did you mean Tower2.SplashRadius"));
+    EXPECT_TRUE(mentions(problems, "Colour", "not a key the game reads"));
+}
+
+TEST_F(BrokenData, PeriodsThatAreNotPositive)
+{
+    appendLine("Tower3.FreqBase=0");
+    appendLine("Tower1.FreqBase=0.4");
+    appendLine("Tower1.Upgrade1.Level1.FreqMod=-0.2"); // three levels take it to -0.2
+    const std::vector<std::string> problems = check();
+    EXPECT_TRUE(mentions(problems, "Tower3.FreqBase", "above 0"));
+    EXPECT_TRUE(mentions(problems, "Tower1.Upgrade1", "stay above 0"));
+}
