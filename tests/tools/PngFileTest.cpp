@@ -50,41 +50,6 @@ TEST(PngFile, AlphaBelowHalfBecomesTheMaskColour)
     destroy_bitmap(bitmap);
 }
 
-TEST(PngFile, ReadsGreyAndRgbFiles)
-{
-    ScratchDir dir;
-    writeRawPng(dir.path("grey.png"), 2, 1, PNG_FORMAT_GRAY, {0, 180});
-    writeRawPng(dir.path("rgb.png"), 1, 1, PNG_FORMAT_RGB, {1, 2, 3});
-    std::string error;
-    BITMAP* grey = mztool::readPng(dir.path("grey.png"), error);
-    BITMAP* rgb = mztool::readPng(dir.path("rgb.png"), error);
-    ASSERT_NE(grey, nullptr) << error;
-    ASSERT_NE(rgb, nullptr) << error;
-    EXPECT_EQ(getpixel(grey, 1, 0), makecol(180, 180, 180));
-    EXPECT_EQ(getpixel(rgb, 0, 0), makecol(1, 2, 3));
-    destroy_bitmap(grey);
-    destroy_bitmap(rgb);
-}
-
-TEST(PngFile, WrittenFilesReadBackPixelForPixel)
-{
-    ScratchDir dir;
-    BITMAP* original = create_bitmap(4, 3);
-    for (int y = 0; y < 3; ++y)
-        for (int x = 0; x < 4; ++x)
-            putpixel(original, x, y, makecol(x * 60, y * 90, 255 - x));
-    putpixel(original, 2, 1, makecol(255, 0, 255));
-    std::string error;
-    ASSERT_TRUE(mztool::writePng(dir.path("out.png"), original, error)) << error;
-    BITMAP* copy = mztool::readPng(dir.path("out.png"), error);
-    ASSERT_NE(copy, nullptr) << error;
-    for (int y = 0; y < 3; ++y)
-        for (int x = 0; x < 4; ++x)
-            EXPECT_EQ(getpixel(copy, x, y), getpixel(original, x, y)) << x << "," << y;
-    destroy_bitmap(copy);
-    destroy_bitmap(original);
-}
-
 TEST(PngFile, UnreadableOrOversizedFilesGiveClearErrors)
 {
     ScratchDir dir;
