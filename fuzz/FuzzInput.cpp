@@ -34,6 +34,9 @@ std::filesystem::path scratchBase()
 
 const std::string& scratchDir()
 {
+    // run.sh hands over a directory it removes itself, even after a crash.
+    if (scratchDirectory.empty() && std::getenv("SQUIBBLE_FUZZ_SCRATCH"))
+        scratchDirectory = std::getenv("SQUIBBLE_FUZZ_SCRATCH");
     if (scratchDirectory.empty()) {
         std::string pattern = (scratchBase() / "squibble-fuzz-XXXXXX").string();
         if (!mkdtemp(pattern.data()))

@@ -34,6 +34,12 @@ for source in "${sources[@]}"; do
     objects+=("$object")
 done
 
+scratch_base=/dev/shm
+[ -d "$scratch_base" ] && [ -w "$scratch_base" ] || scratch_base=${TMPDIR:-/tmp}
+scratch=$(mktemp -d "$scratch_base/squibble-fuzz-XXXXXX")
+trap 'rm -rf "$scratch"' EXIT
+export SQUIBBLE_FUZZ_SCRATCH=$scratch
+
 failed=()
 for entry in "${targets[@]}"; do
     name=${entry%%:*}
