@@ -74,3 +74,9 @@ expect_change() {
   changed=$(changed_pixels "$1" "$2" "$3")
   [ "${changed%.*}" -ge "$4" ] || fail "$5 (only $changed pixels changed in $3)"
 }
+
+# colour_count SHOT R G B: how many pixels of exactly this colour a screenshot holds.
+colour_count() {
+  convert "$SHOTS_DIR/$1.png" -fill black +opaque "rgb($2,$3,$4)" -fill white +opaque black \
+    -format "%[fx:round(mean*w*h)]" info:
+}
