@@ -2,6 +2,9 @@
 
 #include "PlayerFixture.h"
 
+#include <algorithm>
+#include <vector>
+
 using autoplay::LasersOnlyStrategy;
 using autoplay::Player;
 
@@ -58,6 +61,20 @@ TEST_F(LasersOnlyStrategyTest, NeverBuysOtherKindsOrUpgrades)
     }
 }
 
+TEST_F(LasersOnlyStrategyTest, SpreadsItsTowersOverTheField)
+{
+    LasersOnlyStrategy strategy;
+    Player player(strategy, {1, QuickFrame});
+    player.world().money = 4 * LaserPrice;
+    player.playFrames(60);
+
+    // Each tower goes where it is farthest from the others and from the field's edges.
+    std::vector<int> centres;
+    for (const auto& tower : player.world().towers)
+        centres.push_back(tower->x + tower->firstFrameWidth() / 2);
+    EXPECT_EQ(centres, (std::vector<int>{160, 80, 240, 120}));
+}
+
 TEST_F(LasersOnlyStrategyTest, FillsTheBaselineWithoutOverlapAndThenWaits)
 {
     LasersOnlyStrategy strategy;
@@ -68,14 +85,20 @@ TEST_F(LasersOnlyStrategyTest, FillsTheBaselineWithoutOverlapAndThenWaits)
     const int money = player.world().money;
     player.playFrames(100);
 
-    // Slots 18 pixels apart (widest kind 14 plus a gap of 4) across the 320-pixel field.
-    EXPECT_EQ(standing, 17u);
     EXPECT_EQ(player.world().towers.size(), standing);
     EXPECT_EQ(player.world().money, money);
     EXPECT_EQ(player.world().mode, Idle);
     EXPECT_TRUE(towersApart(player.world()));
-    for (const auto& tower : player.world().towers) {
-        EXPECT_GE(footprint(*tower).first, 0);
-        EXPECT_LE(footprint(*tower).second, 320);
-    }
+    // No room is left for another laser (12 wide, kept at least 3 pixels from its neighbours).
+    std::vector<std::pair<int, int>> footprints;
+    for (const auto& tower : player.world().towers)
+        footprints.push_back(footprint(*tower));
+    std::sort(footprints.begin(), footprints.end());
+    ASSERT_GE(footprints.size(), 10u);
+    EXPECT_GE(footprints.front().first, 0);
+    EXPECT_LT(footprints.front().first, 12 + 3);
+    EXPECT_LE(footprints.back().second, 320);
+    EXPECT_LT(320 - footprints.back().second, 12 + 3);
+    for (std::size_t i = 1; i < footprints.size(); ++i)
+        EXPECT_LT(footprints[i].first - footprints[i - 1].second, 12 + 6);
 }

@@ -17,7 +17,7 @@ void LasersOnlyStrategy::decide(const World& world, Gestures& hand)
         return;
     switch (world.mode) {
     case Idle:
-        if (world.money >= towerPrice(LaserKind) && freeSlot(world))
+        if (world.money >= towerPrice(LaserKind) && freeSpot(world, LaserKind))
             clickBuildButton(hand, LaserKind);
         break;
     case Placing: placeOrCancel(world, hand, LaserKind); break;

@@ -5,6 +5,8 @@
 #include "game/World.h"
 #include "towers/Building.h"
 
+#include <numeric>
+
 namespace autoplay {
 
 namespace {
@@ -13,10 +15,19 @@ constexpr int LaserKind = 0;
 constexpr int MissileKind = 1;
 constexpr int TeslaKind = 2;
 
+int levelsBought(const World& world)
+{
+    int levels = 0;
+    for (const auto& tower : world.towers)
+        levels += std::accumulate(tower->upgradeLevels.begin(), tower->upgradeLevels.end(), 0);
+    return levels;
+}
+
 } // namespace
 
-MixedStrategy::MixedStrategy()
+MixedStrategy::MixedStrategy(int towersPerUpgrade)
     : rotation{LaserKind, LaserKind, TeslaKind, MissileKind}
+    , towersPerUpgrade(towersPerUpgrade)
 {
 }
 
@@ -24,29 +35,24 @@ void MixedStrategy::decide(const World& world, Gestures& hand)
 {
     if (world.gameOver)
         return;
+    const Purchase purchase = nextPurchase(world);
+    const bool affordable = purchase.price > 0 && purchase.price <= world.money;
     switch (world.mode) {
     case Idle: decideIdle(world, hand); break;
-    case Placing: {
-        // Placing goes on only while another tower of this kind is the best buy.
-        const Purchase purchase = cheapestPurchase(world);
-        placeOrCancel(world, hand, purchase.price <= world.money ? purchase.kind : -1);
-        break;
-    }
-    case TowerSelected: {
-        const int path = world.selectedTower ? affordablePath(world, *world.selectedTower) : -1;
-        if (path >= 0)
-            clickUpgradeButton(hand, path);
+    case Placing: placeOrCancel(world, hand, affordable ? purchase.kind : -1); break;
+    case TowerSelected:
+        if (affordable && purchase.tower == world.selectedTower)
+            clickUpgradeButton(hand, purchase.path);
         else
             cancel(hand);
         break;
-    }
     default: break;
     }
 }
 
 void MixedStrategy::decideIdle(const World& world, Gestures& hand) const
 {
-    const Purchase purchase = cheapestPurchase(world);
+    const Purchase purchase = nextPurchase(world);
     if (purchase.price <= 0 || purchase.price > world.money)
         return;
     if (purchase.kind >= 0)
@@ -60,37 +66,38 @@ int MixedStrategy::nextKind(const World& world) const
     return rotation[world.towers.size() % rotation.size()];
 }
 
-MixedStrategy::Purchase MixedStrategy::cheapestPurchase(const World& world) const
+MixedStrategy::Purchase MixedStrategy::nextPurchase(const World& world) const
 {
-    Purchase best;
-    auto consider = [&best](const Purchase& candidate) {
-        if (candidate.price > 0 && (best.price <= 0 || candidate.price < best.price))
-            best = candidate;
-    };
-    if (freeSlot(world)) {
-        const int kind = nextKind(world);
-        if (app.towerTypes[static_cast<std::size_t>(kind)].available)
-            consider({towerPrice(kind), kind, nullptr});
-    }
-    for (const auto& tower : world.towers)
-        for (int path = 0; path < pathCount(*tower); ++path)
-            if (const std::optional<int> price = nextLevelPrice(*tower, path))
-                consider({*price, -1, tower.get()});
-    return best;
+    const std::optional<Purchase> tower = nextTower(world);
+    const std::optional<Purchase> upgrade = cheapestUpgrade(world);
+    const bool towerDue = static_cast<int>(world.towers.size()) < towersPerUpgrade * (levelsBought(world) + 1);
+    if (tower && (towerDue || !upgrade))
+        return *tower;
+    return upgrade.value_or(Purchase{});
 }
 
-int MixedStrategy::affordablePath(const World& world, const Building& tower) const
+std::optional<MixedStrategy::Purchase> MixedStrategy::nextTower(const World& world) const
 {
-    int cheapest = -1;
-    int cheapestPrice = 0;
-    for (int path = 0; path < pathCount(tower); ++path) {
-        const std::optional<int> price = nextLevelPrice(tower, path);
-        if (price && *price <= world.money && (cheapest < 0 || *price < cheapestPrice)) {
-            cheapest = path;
-            cheapestPrice = *price;
+    const int kind = nextKind(world);
+    if (!freeSpot(world, kind) || !app.towerTypes[static_cast<std::size_t>(kind)].available)
+        return std::nullopt;
+    Purchase purchase;
+    purchase.price = towerPrice(kind);
+    purchase.kind = kind;
+    return purchase;
+}
+
+std::optional<MixedStrategy::Purchase> MixedStrategy::cheapestUpgrade(const World& world) const
+{
+    std::optional<Purchase> best;
+    for (const auto& tower : world.towers) {
+        for (int path = 0; path < pathCount(*tower); ++path) {
+            const std::optional<int> price = nextLevelPrice(*tower, path);
+            if (price && *price > 0 && (!best || *price < best->price))
+                best = Purchase{*price, -1, tower.get(), path};
         }
     }
-    return cheapest;
+    return best;
 }
 
 } // namespace autoplay

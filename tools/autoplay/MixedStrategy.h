@@ -1,6 +1,7 @@
-// The player who builds every kind in a fixed rotation and upgrades what stands: whenever the
-// cheapest next purchase (the next tower of the rotation, or the next level of any path of any
-// tower) is affordable, it buys it.
+// The player who builds every kind in a fixed rotation and upgrades what stands. It keeps a
+// steady mix: the next purchase is a tower while there are fewer than TowersPerUpgrade towers for
+// every upgrade level bought (plus one), otherwise the cheapest next level of any path of any
+// tower. It saves up for that purchase and buys it as soon as it can afford it.
 #pragma once
 
 #include "autoplay/Strategy.h"
@@ -11,7 +12,7 @@ namespace autoplay {
 
 class MixedStrategy : public Strategy {
 public:
-    MixedStrategy();
+    explicit MixedStrategy(int towersPerUpgrade = 2);
 
     const char* name() const override { return "mixed"; }
     void decide(const World& world, Gestures& hand) override;
@@ -20,20 +21,21 @@ private:
     // A thing to buy: a tower of a kind, or the next level of a path of a standing tower.
     struct Purchase {
         int price = 0;
-        int kind = -1;               // a new tower of this kind, when >= 0
+        int kind = -1; // a new tower of this kind, when >= 0
         const Building* tower = nullptr;
+        int path = -1;
     };
 
     // The kind the rotation builds next, given how many towers stand.
     int nextKind(const World& world) const;
-    // The cheapest of the next tower and every next upgrade level; price 0 and nothing when
-    // there is nothing left to buy.
-    Purchase cheapestPurchase(const World& world) const;
-    // The selected tower's cheapest affordable path, or -1.
-    int affordablePath(const World& world, const Building& tower) const;
+    // What the player saves up for now; price 0 when there is nothing left to buy.
+    Purchase nextPurchase(const World& world) const;
+    std::optional<Purchase> nextTower(const World& world) const;
+    std::optional<Purchase> cheapestUpgrade(const World& world) const;
     void decideIdle(const World& world, Gestures& hand) const;
 
     std::vector<int> rotation;
+    int towersPerUpgrade;
 };
 
 } // namespace autoplay

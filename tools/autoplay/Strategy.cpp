@@ -17,8 +17,8 @@ constexpr int ButtonTop = 220;
 constexpr int ButtonSize = 19;
 constexpr int FieldWidth = 320;
 constexpr int FieldCentreX = 160;
-// Pixels kept free between neighbouring towers, so footprints never touch.
-constexpr int SlotGap = 4;
+// Pixels kept free between neighbouring footprints (touching ones would overlap).
+constexpr int TowerGap = 2;
 // Clicks on a tower or on the field land this far above the baseline.
 constexpr int TowerClickHeight = 4;
 constexpr int FieldClickHeight = 8;
@@ -58,44 +58,54 @@ void Strategy::cancel(Gestures& hand) const
 
 void Strategy::placeOrCancel(const World& world, Gestures& hand, int wantedKind) const
 {
-    const std::optional<int> slot = freeSlot(world);
+    const std::optional<int> slot = freeSpot(world, world.placingKind);
     if (world.placingKind == wantedKind && slot)
         hand.click(*slot, app.towerBaseline - FieldClickHeight);
     else
         cancel(hand);
 }
 
-int Strategy::slotSpacing() const
+bool Strategy::fits(const World& world, int kind, int centre) const
 {
-    int widest = 0;
-    for (const TowerType& type : app.towerTypes)
-        widest = std::max(widest, type.width);
-    return widest + SlotGap;
-}
-
-std::vector<int> Strategy::slotCentres() const
-{
-    const int spacing = slotSpacing();
-    std::vector<int> centres;
-    for (int centre = spacing / 2; centre + spacing / 2 <= FieldWidth; centre += spacing)
-        centres.push_back(centre);
-    std::stable_sort(centres.begin(), centres.end(), [](int a, int b) {
-        return std::abs(a - FieldCentreX) < std::abs(b - FieldCentreX);
+    const int width = app.towerTypes[static_cast<std::size_t>(kind)].width;
+    const int left = centre - width / 2;
+    const int right = left + width;
+    if (left < 0 || right > FieldWidth)
+        return false;
+    return std::none_of(world.towers.begin(), world.towers.end(), [&](const auto& tower) {
+        const int standingWidth = app.towerTypes[static_cast<std::size_t>(tower->kind)].width;
+        const int l = tower->x + (tower->firstFrameWidth() - standingWidth) / 2;
+        const int r = l + standingWidth;
+        return !(right + TowerGap < l || left > r + TowerGap);
     });
-    return centres;
 }
 
-std::optional<int> Strategy::freeSlot(const World& world) const
+int Strategy::clearance(const World& world, int centre) const
 {
-    const int spacing = slotSpacing();
-    for (int centre : slotCentres()) {
-        const bool taken = std::any_of(world.towers.begin(), world.towers.end(), [&](const auto& tower) {
-            return std::abs(tower->x + tower->firstFrameWidth() / 2 - centre) < spacing;
-        });
-        if (!taken)
-            return centre;
+    int nearest = std::min(centre, FieldWidth - centre);
+    for (const auto& tower : world.towers)
+        nearest = std::min(nearest, std::abs(tower->x + tower->firstFrameWidth() / 2 - centre));
+    return nearest;
+}
+
+std::optional<int> Strategy::freeSpot(const World& world, int kind) const
+{
+    if (kind < 0 || kind >= static_cast<int>(app.towerTypes.size()))
+        return std::nullopt;
+    std::optional<int> best;
+    int bestClearance = -1;
+    for (int offset = 0; offset <= FieldCentreX; ++offset) {
+        for (int centre : {FieldCentreX - offset, FieldCentreX + offset}) {
+            if (!fits(world, kind, centre))
+                continue;
+            const int room = clearance(world, centre);
+            if (room > bestClearance) {
+                best = centre;
+                bestClearance = room;
+            }
+        }
     }
-    return std::nullopt;
+    return best;
 }
 
 int Strategy::towerPrice(int kind) const

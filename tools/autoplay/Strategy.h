@@ -4,7 +4,6 @@
 #pragma once
 
 #include <optional>
-#include <vector>
 
 class Application;
 class Building;
@@ -39,8 +38,10 @@ protected:
     // While placing: builds kind on a free slot if that is the kind wanted, otherwise cancels.
     void placeOrCancel(const World& world, Gestures& hand, int wantedKind) const;
 
-    // Centre x of the first free building slot, filling from the middle of the field outwards.
-    std::optional<int> freeSlot(const World& world) const;
+    // Where to click to build a tower of a kind: of the spots where its footprint keeps a gap to
+    // every standing tower and stays on the field, the one farthest from the towers and the
+    // field's edges (nearest the middle on a tie), so towers spread evenly over the field.
+    std::optional<int> freeSpot(const World& world, int kind) const;
     int towerPrice(int kind) const;
     // Price of the next level of path p of a tower, or nothing when the path is complete.
     std::optional<int> nextLevelPrice(const Building& tower, int path) const;
@@ -49,9 +50,9 @@ protected:
     Application& app;
 
 private:
-    // Slots are as far apart as the widest kind plus a gap, so neighbours never touch.
-    int slotSpacing() const;
-    std::vector<int> slotCentres() const;
+    bool fits(const World& world, int kind, int centre) const;
+    // Distance from a point on the baseline to the nearest tower centre or field edge.
+    int clearance(const World& world, int centre) const;
 };
 
 } // namespace autoplay

@@ -4,8 +4,8 @@
 //
 // Usage: balance [--data DIR] [--dt SECONDS] [--waves N] [--seed N]
 //   DIR      the directory holding data/ (default: the working directory)
-//   SECONDS  frame time of the simulation (default 1/30 s: twice the shipped frame time, which
-//            keeps a whole report well under a minute; the shipped 1/60 s gives the same picture)
+//   SECONDS  frame time of the simulation (default: the shipped "TimestepThreshold"; a whole
+//            report then takes about ten seconds, and 1/30 s halves that with the same outcome)
 //   N        the last wave played (default 60) and the random seed (default 1)
 #include "autoplay/HeadlessGame.h"
 #include "autoplay/Player.h"
@@ -19,14 +19,13 @@
 
 namespace {
 
-constexpr double DefaultFrameTime = 1.0 / 30.0;
 constexpr int DefaultLastWave = 60;
 // No wave lasts anywhere near this long; it only bounds a game that stalls.
 constexpr double GameSecondsPerWaveLimit = 600.0;
 
 struct Options {
     std::string dataRoot = ".";
-    double dt = DefaultFrameTime;
+    double dt = 0.0; // the shipped frame time
     int lastWave = DefaultLastWave;
     unsigned seed = 1;
 };
@@ -38,7 +37,7 @@ bool parse(int argc, char** argv, Options& options)
         const char* value = argv[i + 1];
         if (flag == "--data")
             options.dataRoot = value;
-        else if (flag == "--dt")
+        else if (flag == "--dt" && std::atof(value) > 0.0)
             options.dt = std::atof(value);
         else if (flag == "--waves")
             options.lastWave = std::atoi(value);
@@ -47,7 +46,7 @@ bool parse(int argc, char** argv, Options& options)
         else
             return false;
     }
-    return argc % 2 == 1 && options.dt > 0.0 && options.dt <= 1.0 && options.lastWave > 0 &&
+    return argc % 2 == 1 && options.dt >= 0.0 && options.dt <= 1.0 && options.lastWave > 0 &&
            options.lastWave <= 1000;
 }
 
@@ -64,14 +63,19 @@ void printRun(const autoplay::RunReport& run, double seconds)
 
 void playAll(const Options& options)
 {
-    std::printf("frame time %.4f s, seed %u, waves up to %d\n", options.dt, options.seed, options.lastWave);
-    std::printf("%-8s %-10s %8s %8s %8s %10s %8s\n", "strategy", "lost in", "earned", "spent", "towers",
-                "frames", "seconds");
-    const long maxFrames = static_cast<long>(options.lastWave * GameSecondsPerWaveLimit / options.dt);
+    bool headerShown = false;
     for (const std::string& name : autoplay::strategyNames()) {
         const auto started = std::chrono::steady_clock::now();
         std::unique_ptr<autoplay::Strategy> strategy = autoplay::makeStrategy(name);
         autoplay::Player player(*strategy, {options.seed, options.dt});
+        if (!headerShown) {
+            std::printf("frame time %.4f s, seed %u, waves up to %d\n", player.frameTime(), options.seed,
+                        options.lastWave);
+            std::printf("%-8s %-10s %8s %8s %8s %10s %8s\n", "strategy", "lost in", "earned", "spent", "towers",
+                        "frames", "seconds");
+            headerShown = true;
+        }
+        const long maxFrames = static_cast<long>(options.lastWave * GameSecondsPerWaveLimit / player.frameTime());
         player.playUntilLost(options.lastWave, maxFrames);
         const std::chrono::duration<double> took = std::chrono::steady_clock::now() - started;
         printRun(player.report(), took.count());
