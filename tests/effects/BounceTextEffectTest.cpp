@@ -122,9 +122,3 @@ TEST(BounceTextEffect, ShrinksOutAndThenDrawsNothing)
         EXPECT_TRUE(drawnBox(*banner.effect).empty) << elapsed;
     }
 }
-
-TEST(BounceTextEffect, DrawsNothingAtTheVeryStart)
-{
-    Banner banner;
-    EXPECT_TRUE(drawnBox(*banner.effect).empty);
-}

@@ -81,15 +81,6 @@ TEST(SimpleEffect, DrawsNothingAndHoldsTheSpriteDuringTheDelay)
     EXPECT_FLOAT_EQ(0.125f, effect.sprite->time);
 }
 
-TEST(SimpleEffect, ElapsedGrowsByExactlyEachStep)
-{
-    auto sheet = fiveFrameSheet(10, 10);
-    SimpleEffect effect(0, 0, sheet.get(), 0.0);
-    effect.update(0.03);
-    effect.update(0.05);
-    EXPECT_DOUBLE_EQ(0.03 + 0.05, effect.elapsed);
-}
-
 TEST(SimpleEffect, SheetWithoutAnimationIsFinishedAtOnceAndInvisible)
 {
     SpriteSheet empty;

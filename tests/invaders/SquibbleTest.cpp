@@ -91,22 +91,6 @@ TEST_F(SquibbleTest, DeathPaysOnceWithPoofAndRewardText)
     EXPECT_EQ(2u, world->effects.size());
 }
 
-TEST_F(SquibbleTest, OverkillStillPaysOnlyTheReward)
-{
-    Squibble squibble;
-    const int moneyBefore = world->money;
-    squibble.takeDamage(25);
-    EXPECT_EQ(-15, squibble.health);
-    EXPECT_EQ(moneyBefore + 5, world->money);
-}
-
-TEST_F(SquibbleTest, UpdateAdvancesTheAnimation)
-{
-    Squibble squibble;
-    squibble.update(0.125);
-    EXPECT_FLOAT_EQ(0.125f, squibble.sprite->time);
-}
-
 TEST_F(SquibbleTest, DebugOverlayShowsHealthAtTheCorner)
 {
     Squibble squibble;

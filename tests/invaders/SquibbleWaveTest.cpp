@@ -104,14 +104,6 @@ TEST_F(SquibbleWaveTest, SpeedGrowsPerWaveUpToTheMaximum)
     }
 }
 
-TEST_F(SquibbleWaveTest, InvadersOfLaterWavesAreTougher)
-{
-    world->waveNumber = 3;
-    SquibbleWave wave(2);
-    for (const auto& invader : wave.invaders)
-        EXPECT_EQ(15, invader->health);
-}
-
 TEST_F(SquibbleWaveTest, StartsDownwardsThenMarchesRightDownLeftDown)
 {
     SquibbleWave wave(16);
