@@ -11,11 +11,6 @@
 
 namespace mztool {
 
-void BitmapDeleter::operator()(BITMAP* bitmap) const
-{
-    destroy_bitmap(bitmap);
-}
-
 std::string extensionOf(const std::string& path)
 {
     std::string extension = std::filesystem::path(path).extension().string();

@@ -2,6 +2,7 @@
 // inspect or unpack existing files.
 #pragma once
 
+#include "assets/BitmapPtr.h"
 #include "assets/SpriteSheet.h"
 
 #include <memory>
@@ -11,10 +12,6 @@ struct BITMAP;
 
 namespace mztool {
 
-struct BitmapDeleter {
-    void operator()(BITMAP* bitmap) const;
-};
-using BitmapPtr = std::unique_ptr<BITMAP, BitmapDeleter>;
 
 class GameFile {
 public:
