@@ -17,5 +17,9 @@ void BackBuffer::present()
 {
     if (!bitmap || !screen)
         return;
-    stretch_blit(bitmap, screen, 0, 0, bitmap->w, bitmap->h, 0, 0, SCREEN_W, SCREEN_H);
+    // Without a graphics driver SCREEN_W and SCREEN_H read 0; tools and benchmarks that point
+    // screen at a memory bitmap get it filled by its own size.
+    const int width = gfx_driver ? SCREEN_W : screen->w;
+    const int height = gfx_driver ? SCREEN_H : screen->h;
+    stretch_blit(bitmap, screen, 0, 0, bitmap->w, bitmap->h, 0, 0, width, height);
 }
