@@ -4,6 +4,7 @@
 #include "assets/AnimatedSprite.h"
 #include "assets/BitmapFont.h"
 #include "assets/SpriteSheet.h"
+#include "effects/SimpleEffect.h"
 #include "effects/TextEffect.h"
 #include "game/World.h"
 
@@ -12,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -94,4 +96,22 @@ int Building::takeShots(float& timer, float period, double dt)
     if (timer > step)
         timer = std::fmod(timer, step);
     return shots;
+}
+
+void Building::puffLaunchSmoke(int offset, int height) const
+{
+    // One puff every 0.07 s after a 0.1 s pause, scattered over a 6-pixel square.
+    constexpr int PuffSpread = 6;
+    constexpr int PuffCount = 3;
+    constexpr double PuffDelay = 0.1;
+    constexpr double PuffStagger = 0.07;
+    Application& app = Application::instance();
+    const int centreLine = x + firstFrameWidth() / 2;
+    for (int i = 0; i < PuffCount; ++i) {
+        const int a = std::rand();
+        const int b = std::rand();
+        app.world->effects.push_back(std::make_unique<SimpleEffect>(centreLine + a % PuffSpread + offset,
+                                                                    b % PuffSpread + app.towerBaseline - height,
+                                                                    app.puff2Sheet.get(), PuffDelay + i * PuffStagger));
+    }
 }

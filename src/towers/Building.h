@@ -46,4 +46,8 @@ protected:
     int levelOf(int p) const;
     // Adds one level to path p's counter (when the kind has that path).
     void countLevel(int p);
+    // Three staggered smoke puffs of a missile launch, each centred at a random point of a 6-pixel
+    // square whose left edge is `offset` pixels from the tower's centre line and whose top is
+    // `height` pixels above the baseline.
+    void puffLaunchSmoke(int offset, int height) const;
 };

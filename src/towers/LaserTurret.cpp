@@ -2,7 +2,6 @@
 
 #include "app/Application.h"
 #include "assets/AnimatedSprite.h"
-#include "effects/SimpleEffect.h"
 #include "game/World.h"
 #include "projectiles/LaserProjectile.h"
 #include "projectiles/MissileProjectile.h"
@@ -22,13 +21,9 @@ constexpr int RestAnimation = 0;
 constexpr int BoltHeight = 12;
 constexpr int MissileHeight = 4;
 // Launch puffs: a 6-pixel square whose top is 18 pixels above the baseline, its left edge
-// 3 pixels left of the tower's centre line, one puff every 0.07 s after a 0.1 s pause.
-constexpr int PuffSpread = 6;
-constexpr int PuffLeft = 3;
+// 3 pixels left of the tower's centre line.
+constexpr int PuffLeft = -3;
 constexpr int PuffTop = 18;
-constexpr int PuffCount = 3;
-constexpr double PuffDelay = 0.1;
-constexpr double PuffStagger = 0.07;
 // Launch directions range from 0.2 pi to 0.8 pi: upwards within 54 degrees of vertical.
 constexpr double LaunchSpreadLow = 0.2;
 constexpr double LaunchSpreadWidth = 0.6;
@@ -93,12 +88,5 @@ void LaserTurret::fireMissile()
     const double fraction = (std::rand() % RandomRange) / RandomTop;
     missile->heading = (fraction * LaunchSpreadWidth + LaunchSpreadLow) * boost::math::double_constants::pi;
     app.world->projectiles.push_back(std::move(missile));
-
-    for (int i = 0; i < PuffCount; ++i) {
-        const int a = std::rand();
-        const int b = std::rand();
-        app.world->effects.push_back(std::make_unique<SimpleEffect>(centreLine + a % PuffSpread - PuffLeft,
-                                                                    b % PuffSpread + app.towerBaseline - PuffTop,
-                                                                    app.puff2Sheet.get(), PuffDelay + i * PuffStagger));
-    }
+    puffLaunchSmoke(PuffLeft, PuffTop);
 }

@@ -2,7 +2,6 @@
 
 #include "app/Application.h"
 #include "assets/AnimatedSprite.h"
-#include "effects/SimpleEffect.h"
 #include "game/World.h"
 #include "invaders/Invader.h"
 #include "projectiles/MissileProjectile.h"
@@ -29,13 +28,9 @@ constexpr int TubeRight = 1;
 constexpr int TubeHeight = 9;
 // Launch smoke blows out on the side of the launch, in a 6-pixel square whose top is 21 pixels
 // above the baseline: 3 to 8 pixels right of the centre line, or 4 to 9 pixels left of it.
-constexpr int PuffSpread = 6;
 constexpr int PuffRightOffset = 3;
 constexpr int PuffLeftOffset = -9;
 constexpr int PuffTop = 21;
-constexpr int PuffCount = 3;
-constexpr double PuffDelay = 0.1;
-constexpr double PuffStagger = 0.07;
 
 } // namespace
 
@@ -93,7 +88,7 @@ void MissileTurret::fire()
 
     if (levelOf(DoubleLaunchPath) >= 1)
         launchSecondMissile(startX, startY, heading);
-    puffLaunchSmoke();
+    puffLaunchSmoke(firedRight ? PuffRightOffset : PuffLeftOffset, PuffTop);
 }
 
 void MissileTurret::launchSecondMissile(int startX, int startY, double heading)
@@ -105,16 +100,3 @@ void MissileTurret::launchSecondMissile(int startX, int startY, double heading)
     Application::instance().world->projectiles.push_back(std::move(missile));
 }
 
-void MissileTurret::puffLaunchSmoke()
-{
-    Application& app = Application::instance();
-    const int centreLine = x + firstFrameWidth() / 2;
-    const int sideOffset = firedRight ? PuffRightOffset : PuffLeftOffset;
-    for (int i = 0; i < PuffCount; ++i) {
-        const int a = std::rand();
-        const int b = std::rand();
-        app.world->effects.push_back(std::make_unique<SimpleEffect>(centreLine + a % PuffSpread + sideOffset,
-                                                                    b % PuffSpread + app.towerBaseline - PuffTop,
-                                                                    app.puff2Sheet.get(), PuffDelay + i * PuffStagger));
-    }
-}

@@ -22,5 +22,4 @@ public:
 private:
     void fire();
     void launchSecondMissile(int startX, int startY, double heading);
-    void puffLaunchSmoke();
 };
