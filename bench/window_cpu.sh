@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Measures the CPU the real game uses in a window under Xvfb: 30 seconds of a running wave at the
+# shipped frame rate, read from the process's CPU counters, and the whole run from /usr/bin/time -v.
+# The target is under 15 % of one core.
+# Usage: bash bench/window_cpu.sh [BUILD_DIR]   (default: build-bench, a Release build)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+build_dir="${1:-build-bench}"
+if [ ! -f "$build_dir/CMakeCache.txt" ]; then
+  cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=Release -DSQUIBBLE_TESTS=OFF >/dev/null
+fi
+cmake --build "$build_dir" -j2 --target squibble-siege >/dev/null
+game="$root/$build_dir/squibble-siege"
+
+# The first wave starts this many seconds after the window opens ("TimeBetweenWaves").
+pause=$(sed -n 's/^TimeBetweenWaves=//p' data/strings.txt)
+measured=30
+max_percent=15
+
+source tests/window/support/lib.sh
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cat >"$work/timed-game" <<WRAPPER
+#!/usr/bin/env bash
+exec /usr/bin/time -v -o "$work/time.txt" "$game"
+WRAPPER
+chmod +x "$work/timed-game"
+
+cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
+
+start_x
+start_game "$work/timed-game" "$root"
+game_pid=$(pgrep -P "$GAME_PID" | head -n 1)
+[ -n "$game_pid" ] || fail "cannot find the game's process"
+sleep "$(( ${pause%.*} + 1 ))"
+before=$(cpu_ticks "$game_pid")
+sleep "$measured"
+after=$(cpu_ticks "$game_pid")
+close_window
+wait_exit 10
+stop_x
+
+ticks_per_second=$(getconf CLK_TCK)
+percent=$(awk -v t=$(( after - before )) -v hz="$ticks_per_second" -v s="$measured" \
+  'BEGIN { printf "%.1f", 100 * t / hz / s }')
+echo "CPU during ${measured} s of a running wave: ${percent} % of one core (target < ${max_percent} %)"
+echo "Whole run (start-up, ${pause} s pause, wave), from /usr/bin/time -v:"
+grep -E 'User time|System time|Percent of CPU|Elapsed|Maximum resident' "$work/time.txt" | sed 's/^\s*/  /'
+awk -v p="$percent" -v m="$max_percent" 'BEGIN { exit !(p < m) }'
