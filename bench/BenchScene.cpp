@@ -15,8 +15,8 @@ constexpr int TowerCount = 15;
 // Tower centres from the left edge, this far apart: 15 towers across the 320-pixel field.
 constexpr int FirstTowerCentre = 12;
 constexpr int TowerSpacing = 21;
-// Enough health that escapes never end the game, and money that is never short.
-constexpr int EndlessHealth = 1000000000;
+// Health that escapes never use up, and money that is never short.
+constexpr int EndlessHealth = 1000000; // times the bar width still fits an int
 constexpr int PlentyOfMoney = 1000000;
 // Seconds of play before measuring, so shots and effects are in flight.
 constexpr double WarmUpSeconds = 4.0;
