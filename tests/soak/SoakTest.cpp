@@ -78,7 +78,8 @@ TEST(Soak, MixedPlayerPlaysToGameOverAndBeyondWithEveryFrameSound)
         if (::testing::Test::HasFatalFailure())
             return;
     }
-    ASSERT_TRUE(world.gameOver) << "the game did not end in " << MaxFramesToGameOver << " frames; wave " << world.waveNumber << " towers " << world.towers.size() << " money " << world.money << " health " << world.health;
+    ASSERT_TRUE(world.gameOver) << "the game did not end in " << MaxFramesToGameOver << " frames (wave "
+                                << world.waveNumber << ", " << world.towers.size() << " towers)";
     for (long after = 0; after < FramesAfterGameOver; ++after, ++frame) {
         player->playFrame();
         checker.check(world, frame);
