@@ -17,7 +17,16 @@ int halfHeight(const AnimatedSprite* sprite)
 
 } // namespace
 
-Invader::Invader() = default;
+Invader::Invader()
+    : serial(nextSerial())
+{
+}
+
+std::uint64_t Invader::nextSerial()
+{
+    static std::uint64_t counter = 0;
+    return ++counter;
+}
 
 Invader::~Invader() = default;
 

@@ -1,6 +1,7 @@
 // An enemy on the field. Its wave creates, moves and deletes it; projectiles and towers damage it.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 
 struct BITMAP;
@@ -32,7 +33,13 @@ public:
     std::unique_ptr<AnimatedSprite> sprite;
     double radius = 0.0;
     Wave* wave = nullptr;
+    // Distinct for every invader of the run, so a reference can tell a new invader that happens to
+    // occupy a deleted one's memory from the one it meant.
+    const std::uint64_t serial;
 
 protected:
     Invader();
+
+private:
+    static std::uint64_t nextSerial();
 };

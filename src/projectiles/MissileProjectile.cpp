@@ -67,6 +67,7 @@ bool MissileProjectile::acquireTarget()
     }
     const auto count = static_cast<long>(wave->invaders.size());
     target = std::next(wave->invaders.begin(), std::rand() % count)->get();
+    targetSerial = target->serial;
     return true;
 }
 
@@ -74,7 +75,7 @@ bool MissileProjectile::targetLost() const
 {
     // Membership is checked first: a removed invader is gone and must not be read.
     const Wave* wave = world().currentWave.get();
-    return !target || !wave || !wave->contains(target) || target->health <= 0;
+    return !target || !wave || !wave->contains(target) || target->serial != targetSerial || target->health <= 0;
 }
 
 void MissileProjectile::update(double dt)

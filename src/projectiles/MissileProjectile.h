@@ -4,6 +4,7 @@
 
 #include "projectiles/Projectile.h"
 
+#include <cstdint>
 #include <memory>
 
 class AnimatedSprite;
@@ -44,6 +45,9 @@ public:
     double puffTimer = 0.0;
 
 private:
+    // The serial of the invader `target` was taken from; a deleted target's memory may be reused.
+    std::uint64_t targetSerial = 0;
+
     // The target was never set, has died, or has left the current wave's list.
     bool targetLost() const;
     void fizzle();

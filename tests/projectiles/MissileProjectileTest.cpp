@@ -2,6 +2,7 @@
 
 #include "assets/AnimatedSprite.h"
 #include "effects/SimpleEffect.h"
+#include "invaders/Squibble.h"
 #include "support/TestWave.h"
 #include "support/WorldFixture.h"
 #include "support/WorldLists.h"
@@ -183,4 +184,25 @@ TEST_F(MissileProjectileTest, LostTargetIsReplacedByAnInvaderStillInTheWave)
     missile.update(0.0);
     EXPECT_TRUE(missile.alive);
     EXPECT_EQ(missile.target, &testwave::at(wave, 0));
+}
+
+TEST_F(MissileProjectileTest, InvaderMadeWhereTheTargetWasIsNotTheTarget)
+{
+    SquibbleWave& wave = testwave::install(*world, 1);
+    MissileProjectile missile(100, 100, 5, 0, 0.0);
+    ASSERT_TRUE(missile.acquireTarget());
+    // The target is deleted and two new invaders join; the second stands in the deleted one's
+    // memory, so the missile's pointer now names it.
+    wave.invaders.clear();
+    wave.invaders.push_back(std::make_unique<Squibble>());
+    wave.invaders.push_back(std::make_unique<Squibble>());
+    Invader* first = wave.invaders.front().get();
+    missile.target = wave.invaders.back().get();
+    // A seed whose next pick is the first invader: only a fresh pick can choose it.
+    unsigned seed = 1;
+    for (std::srand(seed); std::rand() % 2 != 0; std::srand(++seed)) {
+    }
+    std::srand(seed);
+    missile.update(0.0);
+    EXPECT_EQ(missile.target, first);
 }
