@@ -29,10 +29,12 @@ start_game() {
   (cd "$2" && exec "$1") >"$SHOTS_DIR/game.out" 2>"$SHOTS_DIR/game.err" &
   GAME_PID=$!
   WINDOW=""
-  for _ in $(seq 100); do
+  # A loaded machine can take a while to start the game; give it up to 30 seconds.
+  for _ in $(seq 300); do
     WINDOW=$(xdotool search --pid "$GAME_PID" 2>/dev/null | tail -n 1 || true)
     [ -z "$WINDOW" ] && WINDOW=$(xdotool search --name "Squibble Siege" 2>/dev/null | tail -n 1 || true)
     [ -n "$WINDOW" ] && break
+    kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended before its window appeared: $(cat "$SHOTS_DIR/game.err")"
     sleep 0.1
   done
   [ -n "$WINDOW" ] || fail "the game window did not appear"
