@@ -35,6 +35,15 @@ void drawMasked(const BITMAP* image, BITMAP* target, int x, int y)
         masked_blit(const_cast<BITMAP*>(image), target, 0, 0, x, y, image->w, image->h);
 }
 
+// Pixels of the bar's fill: health x 50 / maxHealth, worked out wide enough that a huge starting
+// health cannot overflow; a scale of 0 (no starting health) leaves the bar empty.
+int healthBarWidth(int health, int maxHealth)
+{
+    if (maxHealth <= 0)
+        return 0;
+    return static_cast<int>(static_cast<long long>(health) * BarFillWidth / maxHealth);
+}
+
 } // namespace
 
 WorldRenderer::WorldRenderer(const World& world)
@@ -83,8 +92,7 @@ void WorldRenderer::drawStatus(BITMAP* target) const
     drawText(app.fontMain.get(), target, 2, StatusTop, "#");
     if (app.redBarImage) {
         masked_blit(app.redBarImage, target, 0, BarFrameSourceY, BarFrameX, StatusTop, BarFrameWidth, BarFrameHeight);
-        // A health scale of 0 would divide by zero; such a bar simply stays empty.
-        const int fill = world.maxHealth > 0 ? world.health * BarFillWidth / world.maxHealth : 0;
+        const int fill = healthBarWidth(world.health, world.maxHealth);
         if (fill > 0)
             masked_blit(app.redBarImage, target, 1, 1, BarFillX, BarFillY, fill, BarFillHeight);
     }

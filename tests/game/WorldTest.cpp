@@ -209,6 +209,17 @@ TEST_F(WorldDrawing, HealthBarWidthFollowsHealth)
     EXPECT_EQ(empty, 0);
 }
 
+TEST_F(WorldDrawing, HugeHealthStillFillsTheWholeBar)
+{
+    world->health = world->maxHealth = 2000000000;
+    world->draw();
+    BITMAP* target = app().backBuffer->bitmap;
+    const int fillColour = getpixel(app().redBarImage, 1, 1);
+    EXPECT_EQ(getpixel(target, 12, 221), fillColour);
+    EXPECT_EQ(getpixel(target, 61, 221), fillColour);
+    EXPECT_NE(getpixel(target, 62, 221), fillColour);
+}
+
 TEST_F(WorldDrawing, FieldTurnsGreyAfterGameOver)
 {
     world->endGame();
