@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# When health runs out the field turns grey under "Game Over" with the quit dialog; "No" leaves the
+# picture up, Esc brings the dialog back and "Yes" quits.
+# Arguments: GAME_BINARY SOURCE_DIR
+source "$(dirname "$0")/support/lib.sh"
+GAME="$(realpath "$1")"; ROOT="$(realpath "$2")"
+
+# A copy of the shipped data in which the first escaped invader ends the game.
+play=$(mktemp -d)
+cp -r "$ROOT/data" "$play/"
+cat >>"$play/data/strings.txt" <<'KEYS'
+StartingHealth=1
+TimeBetweenWaves=0
+Wave1SpeedBase=400
+Wave1SpeedMax=400
+KEYS
+
+start_x
+start_game "$GAME" "$play"
+move_to 10 10
+sleep 4
+screenshot over
+# Everything but the red captions is grey: sample the sky and the ground.
+for point in "100 40" "600 300" "300 430"; do
+  set -- $point
+  IFS=, read -r r g b <<<"$(pixel_at over "$1" "$2")"
+  [ "$r" = "$g" ] && [ "$g" = "$b" ] || fail "the field is not grey at $1,$2 ($r,$g,$b)"
+done
+[ "$(colour_count over 255 0 255)" -eq 0 ] || fail "mask colour shows on screen"
+click_at 160 122               # "No"
+screenshot no
+expect_change over no 200x40+220+210 50 "the dialog did not close on No"
+press_key Escape
+screenshot again
+expect_change no again 200x40+220+210 50 "Esc did not bring the dialog back"
+click_at 160 112               # "Yes"
+wait_exit 10
+[ "$GAME_STATUS" -eq 0 ] || fail "quitting gave status $GAME_STATUS"
+rm -rf "$play"
+stop_x
+echo "gameover: passed"
