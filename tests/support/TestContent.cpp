@@ -19,6 +19,17 @@ BITMAP* filledBitmap(int w, int h, int r, int g, int b)
     return bitmap;
 }
 
+// A strip of cells of w x h in one or two rows, each cell filled with colour(cell, row == 1).
+template <typename Colour>
+BITMAP* strip(int cells, int rows, int w, int h, Colour colour)
+{
+    BITMAP* bitmap = create_bitmap(cells * w, rows * h);
+    for (int row = 0; row < rows; ++row)
+        for (int cell = 0; cell < cells; ++cell)
+            rectfill(bitmap, cell * w, row * h, cell * w + w - 1, row * h + h - 1, colour(cell, row == 1));
+    return bitmap;
+}
+
 // Images are replaced each install; the old ones are freed so nothing leaks between tests.
 void replaceImage(BITMAP*& slot, BITMAP* image)
 {
@@ -128,9 +139,9 @@ SpriteSheet* keepSheet(std::unique_ptr<SpriteSheet> sheet)
 void installFonts(Application& app)
 {
     app.fontMain = makeFont();
-    app.fontMainRed = makeFont();
+    app.fontMainRed = makeFont(RedInk[0], RedInk[1], RedInk[2]);
     app.fontSmall = makeFont();
-    app.fontSmallRed = makeFont();
+    app.fontSmallRed = makeFont(RedInk[0], RedInk[1], RedInk[2]);
 }
 
 void installImages(Application& app)
@@ -140,9 +151,9 @@ void installImages(Application& app)
     BITMAP* bar = filledBitmap(53, 20, 250, 30, 30);
     rectfill(bar, 0, 10, 52, 19, makecol(90, 0, 0));
     replaceImage(app.redBarImage, bar);
-    replaceImage(app.slotsImage, filledBitmap(76, 19, 90, 90, 90));
-    replaceImage(app.iconsImage, filledBitmap(64, 32, 0, 200, 0));
-    replaceImage(app.upgradeIconsImage, filledBitmap(128, 32, 0, 0, 200));
+    replaceImage(app.slotsImage, strip(4, 1, 19, 19, [](int f, bool) { return slotColour(f); }));
+    replaceImage(app.iconsImage, strip(4, 2, 16, 16, iconColour));
+    replaceImage(app.upgradeIconsImage, strip(8, 2, 16, 16, iconColour));
     replaceImage(app.laserImage, filledBitmap(2, LaserImageHeight, 255, 255, 0));
     for (int i = 0; i < 5; ++i)
         replaceImage(app.cloudImages[i], filledBitmap(20 + 10 * i, 10, 250, 250, 250));
@@ -206,7 +217,17 @@ std::unique_ptr<SpriteSheet> makeSheet(int w, int h, int frameCount, std::vector
     return std::make_unique<SpriteSheet>(image, rects, std::move(animations));
 }
 
-std::unique_ptr<BitmapFont> makeFont()
+int slotColour(int frame)
+{
+    return makecol(90 + 40 * frame, 90, 90);
+}
+
+int iconColour(int column, bool disabled)
+{
+    return makecol(20 + 25 * column, disabled ? 100 : 0, 200);
+}
+
+std::unique_ptr<BitmapFont> makeFont(int red, int green, int blue)
 {
     const int cells = 127 - 32;
     const int separator = makecol(0, 255, 0);
@@ -216,7 +237,7 @@ std::unique_ptr<BitmapFont> makeFont()
         const int left = 1 + i * (GlyphWidth + 1);
         rectfill(image, left, 1, left + GlyphWidth - 1, GlyphHeight, makecol(255, 0, 255));
         if (i > 0) // the space stays blank
-            rectfill(image, left + 1, 2, left + 2, GlyphHeight - 1, makecol(255, 255, 255));
+            rectfill(image, left + 1, 2, left + 2, GlyphHeight - 1, makecol(red, green, blue));
     }
     return std::make_unique<BitmapFont>(image);
 }

@@ -29,8 +29,14 @@ constexpr int Baseline = 200;
 Animation animation(float framesPerSecond, std::initializer_list<int> frames);
 // A sheet of frameCount frames of w x h in one strip, each frame filled with its own colour.
 std::unique_ptr<SpriteSheet> makeSheet(int w, int h, int frameCount, std::vector<Animation> animations);
-// A font of GlyphWidth x GlyphHeight cells for characters 32..126.
-std::unique_ptr<BitmapFont> makeFont();
+// A font of GlyphWidth x GlyphHeight cells for characters 32..126, its ink in the given colour.
+std::unique_ptr<BitmapFont> makeFont(int red = 255, int green = 255, int blue = 255);
+// Colour of the ink of the red fonts (the others are white).
+constexpr int RedInk[3] = {255, 0, 0};
+// Colours of the synthetic strips: slot frame f, tower icon column k, upgrade icon v (normal row;
+// the disabled row has green 100).
+int slotColour(int frame);
+int iconColour(int column, bool disabled);
 
 // Puts fresh synthetic content, catalogue, configuration and a scripted input into the Application.
 // Returns the scripted input, owned by the Application. Call at the start of every test that needs it.
