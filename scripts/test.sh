@@ -7,7 +7,7 @@ bash scripts/install-deps.sh test
 sanitize="${SQUIBBLE_SANITIZE:-OFF}"
 build_dir=build
 [ "$sanitize" = ON ] && build_dir=build-sanitize
-cmake -S . -B "$build_dir" -DSQUIBBLE_SANITIZE="$sanitize" >/dev/null
+cmake -S . -B "$build_dir" -DSQUIBBLE_SANITIZE="$sanitize" -DSQUIBBLE_TESTS=ON -DSQUIBBLE_BENCHMARKS=ON >/dev/null
 cmake --build "$build_dir" -j"$(nproc)"
 # The real-window tests run the game against the X libraries, whose own allocations the leak
 # checker would report; under the sanitizers only the headless tests run.
