@@ -6,9 +6,7 @@ source "$(dirname "$0")/support/lib.sh"
 GAME="$(realpath "$1")"; ROOT="$(realpath "$2")"
 
 # A copy of the shipped data in which the first escaped invader ends the game.
-play=$(mktemp -d)
-cp -r "$ROOT/data" "$play/"
-cat >>"$play/data/strings.txt" <<'KEYS'
+tuned_data "$ROOT" <<'KEYS'
 StartingHealth=1
 TimeBetweenWaves=0
 Wave1SpeedBase=400
@@ -16,7 +14,7 @@ Wave1SpeedMax=400
 KEYS
 
 start_x
-start_game "$GAME" "$play"
+start_game "$GAME" "$TUNED_DIR"
 move_to 10 10
 sleep 4
 screenshot over
@@ -36,6 +34,5 @@ expect_change no again 200x40+220+210 50 "Esc did not bring the dialog back"
 click_at 160 112               # "Yes"
 wait_exit 10
 [ "$GAME_STATUS" -eq 0 ] || fail "quitting gave status $GAME_STATUS"
-rm -rf "$play"
 stop_x
 echo "gameover: passed"

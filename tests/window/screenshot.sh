@@ -7,9 +7,7 @@ GAME="$(realpath "$1")"; ROOT="$(realpath "$2")"
 
 # A copy of the shipped data with money to spend and tough, quick invaders, so the block reaches
 # the towers while they all fire.
-play=$(mktemp -d)
-cp -r "$ROOT/data" "$play/"
-cat >>"$play/data/strings.txt" <<'KEYS'
+tuned_data "$ROOT" <<'KEYS'
 StartingMoney=2000
 StartingHealth=100
 TimeBetweenWaves=0.5
@@ -25,7 +23,7 @@ build() { # build KIND X
 }
 
 start_x
-start_game "$GAME" "$play"
+start_game "$GAME" "$TUNED_DIR"
 build 0 40
 build 1 90
 build 2 140
@@ -48,6 +46,5 @@ if [ "${SQUIBBLE_UPDATE_SCREENSHOT:-0}" = 1 ]; then
 fi
 close_window
 wait_exit 10
-rm -rf "$play"
 stop_x
 echo "screenshot: passed ($best, $best_glow glow pixels)"

@@ -21,7 +21,8 @@ start_x() {
 stop_x() {
   [ -n "${GAME_PID:-}" ] && kill "$GAME_PID" 2>/dev/null
   [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null
-  GAME_PID=""; XVFB_PID=""
+  [ -n "${TUNED_DIR:-}" ] && rm -rf "$TUNED_DIR"
+  GAME_PID=""; XVFB_PID=""; TUNED_DIR=""
 }
 
 # start_game BINARY WORKDIR: starts the game there, waits for its window, sets GAME_PID and WINDOW.
@@ -81,4 +82,12 @@ expect_change() {
 colour_count() {
   convert "$SHOTS_DIR/$1.png" -fill black +opaque "rgb($2,$3,$4)" -fill white +opaque black \
     -format "%[fx:round(mean*w*h)]" info:
+}
+
+# tuned_data ROOT: copies ROOT/data into a new folder TUNED_DIR and appends the key=value lines
+# read from standard input to its strings.txt (later lines win). stop_x removes the folder.
+tuned_data() {
+  TUNED_DIR=$(mktemp -d)
+  cp -r "$1/data" "$TUNED_DIR/"
+  cat >>"$TUNED_DIR/data/strings.txt"
 }
