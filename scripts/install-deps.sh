@@ -4,7 +4,7 @@
 set -euo pipefail
 
 build_packages=(cmake g++ make pkg-config liballegro4-dev zlib1g-dev libboost-dev libpng-dev)
-test_packages=(libgtest-dev libbenchmark-dev xvfb xfonts-base xauth xdotool imagemagick python3-xlib python3-pil x11-utils
+test_packages=(libgtest-dev libbenchmark-dev xvfb xfonts-base xauth xdotool imagemagick python3-xlib python3-pil python3-matplotlib x11-utils
                clang libclang-rt-14-dev)
 
 wanted=("${build_packages[@]}")

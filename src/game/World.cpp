@@ -6,6 +6,7 @@
 #include "effects/BounceTextEffect.h"
 #include "effects/Effect.h"
 #include "game/BuildBar.h"
+#include "game/FrameStepper.h"
 #include "game/WorldRenderer.h"
 #include "invaders/Invader.h"
 #include "invaders/SquibbleWave.h"
@@ -36,7 +37,6 @@ constexpr CloudGroup CloudGroups[] = {
 };
 
 constexpr int FieldWidth = 320;
-constexpr int TabSpeedUp = 8;
 constexpr int BannerX = 160;
 constexpr int BannerY = 80;
 
@@ -54,11 +54,10 @@ World::~World() = default;
 void World::run()
 {
     newGame();
+    FrameStepper stepper(*this);
     while (running) {
-        double dt = app->waitForNextFrame();
-        if (app->input().keyHeld(KEY_TAB))
-            dt *= TabSpeedUp;
-        update(dt);
+        const double dt = app->waitForNextFrame();
+        stepper.advance(dt, app->input().keyHeld(KEY_TAB));
         draw();
     }
 }

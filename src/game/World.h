@@ -37,7 +37,8 @@ public:
     World(const World&) = delete;
     World& operator=(const World&) = delete;
 
-    // New-game set-up, then the main loop until running is cleared.
+    // New-game set-up, then the main loop until running is cleared: each frame waits for the
+    // frame clock, runs its updates through a FrameStepper and draws once.
     void run();
     // Health, money, clouds and the pause before the first wave.
     void newGame();

@@ -5,6 +5,8 @@
 #include "autoplay/Strategy.h"
 #include "game/World.h"
 
+#include <allegro.h>
+
 #include <cstdlib>
 
 namespace autoplay {
@@ -36,8 +38,17 @@ Player::Player(Strategy& strategy, const PlayOptions& options)
     , input(installInput())
     , game(startGame(options.seed))
     , ledger(*game)
+    , waveLog(*game)
+    , stepper(*game)
     , dt(frameTimeFor(options))
 {
+    if (options.fastForward)
+        input->held.insert(KEY_TAB);
+    // Purchases and damage are read after every update, so no step of a frame goes unseen.
+    stepper.afterStep = [this] {
+        ledger.observe(*game);
+        waveLog.observe(*game, ledger);
+    };
 }
 
 Player::~Player()
@@ -63,10 +74,10 @@ void Player::playFrame()
     if (gestures.empty())
         strategy.decide(*game, gestures);
     gestures.feed(*input);
-    Application::instance().sampleMouse();
-    game->update(dt);
+    Application& app = Application::instance();
+    app.sampleMouse();
+    stepper.advance(dt, app.input().keyHeld(KEY_TAB));
     game->draw();
-    ledger.observe(*game);
     ++frames;
     if (game->gameOver && lostInWave == 0)
         lostInWave = game->waveNumber;

@@ -1,9 +1,12 @@
-// The scripted player: runs a game frame by frame the way the main loop does, feeding the
-// strategy's clicks through the input a person uses, and keeps the books of the game.
+// The scripted player: runs a game frame by frame the way the main loop does (the same
+// FrameStepper, Tab read from the input), feeding the strategy's clicks through the input a person
+// uses, and keeps the books of the game, in total and wave by wave.
 #pragma once
 
 #include "autoplay/Gestures.h"
 #include "autoplay/Ledger.h"
+#include "autoplay/WaveLog.h"
+#include "game/FrameStepper.h"
 
 #include <memory>
 #include <string>
@@ -20,6 +23,8 @@ struct PlayOptions {
     // Seconds per frame; 0 takes the shipped frame time ("TimestepThreshold"), or 1/60 s when
     // the configuration has none.
     double dt = 0.0;
+    // Tab held for the whole game: every frame covers eight times its time.
+    bool fastForward = false;
 };
 
 // How one game went.
@@ -44,13 +49,16 @@ public:
     Player& operator=(const Player&) = delete;
 
     // One frame as the game's loop runs it: the strategy decides when the hand is free, the
-    // hand's next input frame is sampled, then World::update and World::draw.
+    // hand's next input frame is sampled, the FrameStepper runs the frame's updates, and
+    // World::draw draws it once.
     void playFrame();
     void playFrames(long count);
     // Plays until the game is lost, wave lastWave has been defeated, or maxFrames have passed.
     void playUntilLost(int lastWave, long maxFrames);
 
     RunReport report() const;
+    // The game so far, wave by wave.
+    std::vector<WaveRecord> waves() const { return waveLog.records(*game, ledger); }
     World& world() { return *game; }
     Gestures& hand() { return gestures; }
     double frameTime() const { return dt; }
@@ -63,6 +71,8 @@ private:
     ScriptedInput* input;
     std::unique_ptr<World> game;
     Ledger ledger;
+    WaveLog waveLog;
+    FrameStepper stepper;
     Gestures gestures;
     double dt;
     long frames = 0;

@@ -1,20 +1,24 @@
 // The balance report: loads a data set headless, lets every scripted strategy play it to the end
 // and prints, per strategy, the wave in which the game was lost, the money earned and spent and
-// the towers built.
+// the towers built; with --csv also writes the game of every strategy wave by wave.
 //
-// Usage: balance [--data DIR] [--dt SECONDS] [--waves N] [--seed N]
+// Usage: balance [--data DIR] [--dt SECONDS] [--tab] [--waves N] [--seed N] [--csv FILE]
 //   DIR      the directory holding data/ (default: the working directory)
 //   SECONDS  frame time of the simulation (default: the shipped "TimestepThreshold"; a whole
-//            report then takes about ten seconds, and 1/30 s halves that with the same outcome)
+//            report then takes about twenty seconds; 1/30 s halves that with the same outcome)
+//   --tab    Tab held for the whole game, as a player fast-forwarding
 //   N        the last wave played (default 60) and the random seed (default 1)
+//   FILE     where the wave-by-wave figures go, as comma-separated values
 #include "autoplay/HeadlessGame.h"
 #include "autoplay/Player.h"
 #include "autoplay/Strategy.h"
 #include "autoplay/StrategyFactory.h"
+#include "autoplay/WaveCsv.h"
 
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <string>
 
 namespace {
@@ -28,13 +32,24 @@ struct Options {
     double dt = 0.0; // the shipped frame time
     int lastWave = DefaultLastWave;
     unsigned seed = 1;
+    bool fastForward = false;
+    std::string csvPath;
 };
+
+constexpr const char* Usage =
+    "usage: balance [--data DIR] [--dt SECONDS] [--tab] [--waves N] [--seed N] [--csv FILE]\n";
 
 bool parse(int argc, char** argv, Options& options)
 {
-    for (int i = 1; i + 1 < argc; i += 2) {
+    for (int i = 1; i < argc; ++i) {
         const std::string flag = argv[i];
-        const char* value = argv[i + 1];
+        if (flag == "--tab") {
+            options.fastForward = true;
+            continue;
+        }
+        if (i + 1 == argc)
+            return false;
+        const char* value = argv[++i];
         if (flag == "--data")
             options.dataRoot = value;
         else if (flag == "--dt" && std::atof(value) > 0.0)
@@ -43,10 +58,12 @@ bool parse(int argc, char** argv, Options& options)
             options.lastWave = std::atoi(value);
         else if (flag == "--seed")
             options.seed = static_cast<unsigned>(std::strtoul(value, nullptr, 10));
+        else if (flag == "--csv" && *value != '\0')
+            options.csvPath = value;
         else
             return false;
     }
-    return argc % 2 == 1 && options.dt >= 0.0 && options.dt <= 1.0 && options.lastWave > 0 &&
+    return options.dt >= 0.0 && options.dt <= 1.0 && options.lastWave > 0 &&
            options.lastWave <= 1000;
 }
 
@@ -61,16 +78,18 @@ void printRun(const autoplay::RunReport& run, double seconds)
                 run.moneySpent, run.towersBuilt, run.frames, seconds);
 }
 
-void playAll(const Options& options)
+void playAll(const Options& options, std::ostream* csv)
 {
+    if (csv)
+        autoplay::writeWaveCsvHeader(*csv);
     bool headerShown = false;
     for (const std::string& name : autoplay::strategyNames()) {
         const auto started = std::chrono::steady_clock::now();
         std::unique_ptr<autoplay::Strategy> strategy = autoplay::makeStrategy(name);
-        autoplay::Player player(*strategy, {options.seed, options.dt});
+        autoplay::Player player(*strategy, {options.seed, options.dt, options.fastForward});
         if (!headerShown) {
-            std::printf("frame time %.4f s, seed %u, waves up to %d\n", player.frameTime(), options.seed,
-                        options.lastWave);
+            std::printf("frame time %.4f s%s, seed %u, waves up to %d\n", player.frameTime(),
+                        options.fastForward ? " with Tab held" : "", options.seed, options.lastWave);
             std::printf("%-8s %-10s %8s %8s %8s %10s %8s\n", "strategy", "lost in", "earned", "spent", "towers",
                         "frames", "seconds");
             headerShown = true;
@@ -79,6 +98,8 @@ void playAll(const Options& options)
         player.playUntilLost(options.lastWave, maxFrames);
         const std::chrono::duration<double> took = std::chrono::steady_clock::now() - started;
         printRun(player.report(), took.count());
+        if (csv)
+            autoplay::writeWaveCsvRows(*csv, name, player.waves());
     }
 }
 
@@ -88,14 +109,31 @@ int main(int argc, char** argv)
 {
     Options options;
     if (!parse(argc, argv, options)) {
-        std::fprintf(stderr, "usage: balance [--data DIR] [--dt SECONDS] [--waves N] [--seed N]\n");
+        std::fputs(Usage, stderr);
         return 2;
+    }
+    // Opened before loading the data, which changes the working directory: a relative path is
+    // taken from where the tool was started, and a bad one is reported before minutes of play.
+    std::ofstream csv;
+    if (!options.csvPath.empty()) {
+        csv.open(options.csvPath);
+        if (!csv) {
+            std::fprintf(stderr, "balance: cannot write \"%s\"\n", options.csvPath.c_str());
+            return 1;
+        }
     }
     const std::vector<std::string> problems = autoplay::startHeadless(options.dataRoot);
     for (const std::string& problem : problems)
         std::fprintf(stderr, "balance: %s\n", problem.c_str());
     if (!problems.empty())
         return 1;
-    playAll(options);
+    playAll(options, csv.is_open() ? &csv : nullptr);
+    if (csv.is_open()) {
+        csv.close();
+        if (!csv) {
+            std::fprintf(stderr, "balance: writing \"%s\" failed\n", options.csvPath.c_str());
+            return 1;
+        }
+    }
     return 0;
 }

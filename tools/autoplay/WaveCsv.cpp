@@ -1,0 +1,28 @@
+#include "autoplay/WaveCsv.h"
+
+namespace autoplay {
+
+const char* const WaveCsvColumns[9] = {"strategy",     "wave",        "invaders",        "starting_health",
+                                       "damage_dealt", "money_earned", "money_spent", "towers_standing",
+                                       "health_left"};
+
+void writeWaveCsvHeader(std::ostream& out)
+{
+    const char* separator = "";
+    for (const char* column : WaveCsvColumns) {
+        out << separator << column;
+        separator = ",";
+    }
+    out << '\n';
+}
+
+void writeWaveCsvRows(std::ostream& out, const std::string& strategy, const std::vector<WaveRecord>& rows)
+{
+    // Strategy names are plain words, so no field needs quoting.
+    for (const WaveRecord& row : rows)
+        out << strategy << ',' << row.wave << ',' << row.invaders << ',' << row.startingHealth << ','
+            << row.damageDealt << ',' << row.moneyEarned << ',' << row.moneySpent << ',' << row.towersStanding
+            << ',' << row.healthLeft << '\n';
+}
+
+} // namespace autoplay
