@@ -84,8 +84,12 @@ TEST_F(PlayerTest, EachFrameAdvancesTheGameByTheFrameTime)
     Player player(strategy, {1, 0.25});
     const double timer = player.world().waveTimer;
     player.playFrames(4);
-    EXPECT_DOUBLE_EQ(player.world().waveTimer, timer - 1.0);
+    EXPECT_NEAR(player.world().waveTimer, timer - 1.0, 1e-12);
     EXPECT_EQ(player.frameCount(), 4);
+    // Tab held: eight times as long.
+    Player tabbed(strategy, {1, 0.25, true});
+    tabbed.playFrame();
+    EXPECT_NEAR(tabbed.world().waveTimer, timer - 2.0, 1e-12);
 }
 
 TEST_F(PlayerTest, ReportsTheWaveInWhichAnUndefendedFieldFalls)
