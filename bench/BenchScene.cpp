@@ -29,6 +29,7 @@ constexpr double NoWaveSoon = 1.0e9;
 
 BenchScene::BenchScene()
     : player(strategy, {1, FrameTime})
+    , stepper(player.world())
 {
     world().waveTimer = NoWaveSoon;
 }
@@ -50,6 +51,13 @@ std::unique_ptr<BenchScene> BenchScene::heavy()
         scene->renewWave();
         scene->frame();
     }
+    return scene;
+}
+
+std::unique_ptr<BenchScene> BenchScene::fastForward()
+{
+    std::unique_ptr<BenchScene> scene = heavy();
+    scene->tabHeld = true;
     return scene;
 }
 
@@ -101,7 +109,7 @@ bool BenchScene::renewWave()
 void BenchScene::update()
 {
     Application::instance().sampleMouse();
-    world().update(FrameTime);
+    stepper.advance(FrameTime, tabHeld);
 }
 
 void BenchScene::frame()

@@ -1,4 +1,5 @@
-// Frame benchmarks: update and draw of an empty, a heavy and a game-over field, presented to a
+// Frame benchmarks: update and draw of an empty, a heavy, a fast-forwarded heavy (Tab held: eight
+// updates) and a game-over field, presented to a
 // 640 x 480 memory screen, with the heap allocations each World::draw makes; and start-up's
 // content loading. Run with bench/run.sh, which also prints the ratios against the targets.
 #include "app/Application.h"
@@ -52,6 +53,15 @@ void HeavyFrame(benchmark::State& state)
     state.counters["effects"] = static_cast<double>(scene->world().effects.size());
 }
 BENCHMARK(HeavyFrame)->Unit(benchmark::kMicrosecond);
+
+void FastForwardFrame(benchmark::State& state)
+{
+    auto scene = BenchScene::fastForward();
+    measureFrames(state, *scene);
+    state.counters["projectiles"] = static_cast<double>(scene->world().projectiles.size());
+    state.counters["effects"] = static_cast<double>(scene->world().effects.size());
+}
+BENCHMARK(FastForwardFrame)->Unit(benchmark::kMicrosecond);
 
 void GameOverFrame(benchmark::State& state)
 {

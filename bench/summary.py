@@ -25,6 +25,7 @@ def main(path):
     runs = medians(path)
     empty = microseconds(runs["EmptyFrame"])
     heavy = microseconds(runs["HeavyFrame"])
+    fast_forward = microseconds(runs["FastForwardFrame"])
     game_over = microseconds(runs["GameOverFrame"])
     loading_ms = microseconds(runs["ContentLoading"]) / 1000.0
     draw_allocs = runs["HeavyFrame"].get("draw_allocs", float("nan"))
@@ -32,6 +33,8 @@ def main(path):
         ("empty frame", f"{empty:.0f} us", "", True),
         ("heavy frame", f"{heavy:.0f} us", f"{heavy / empty:.2f} x empty (<= {MAX_FRAME_RATIO:g})",
          heavy / empty <= MAX_FRAME_RATIO),
+        ("fast-forward frame (Tab)", f"{fast_forward:.0f} us",
+         f"{fast_forward / empty:.2f} x empty (<= {MAX_FRAME_RATIO:g})", fast_forward / empty <= MAX_FRAME_RATIO),
         ("game-over frame", f"{game_over:.0f} us", f"{game_over / empty:.2f} x empty (<= {MAX_FRAME_RATIO:g})",
          game_over / empty <= MAX_FRAME_RATIO),
         ("content loading", f"{loading_ms:.2f} ms", f"(< {MAX_LOADING_MS:g} ms)", loading_ms < MAX_LOADING_MS),

@@ -18,6 +18,7 @@
 
 #include <allegro.h>
 #include <cstdlib>
+#include <vector>
 
 namespace {
 
@@ -146,16 +147,33 @@ void World::updateClouds(double dt)
 
 void World::resolveHits()
 {
+    // An invader's centre depends on its current frame, which only a hit can change (a flash, or
+    // a missile's splash on its neighbours): the centres are worked out once, and again after a hit.
+    struct Target {
+        Invader* invader;
+        double x;
+        double y;
+    };
+    std::vector<Target> targets;
+    targets.reserve(currentWave->invaders.size());
+    for (auto& invader : currentWave->invaders)
+        targets.push_back({invader.get(), invader->centreX(), invader->centreY()});
     for (auto& projectile : projectiles) {
-        for (auto& invader : currentWave->invaders) {
+        for (const Target& target : targets) {
             if (!projectile->alive)
                 break;
+            Invader* invader = target.invader;
             if (invader->health <= 0)
                 continue;
-            const double dx = invader->centreX() - projectile->x;
-            const double dy = invader->centreY() - projectile->y;
-            if (invader->radius * invader->radius > dx * dx + dy * dy)
-                projectile->hit(invader.get());
+            const double dx = target.x - projectile->x;
+            const double dy = target.y - projectile->y;
+            if (invader->radius * invader->radius > dx * dx + dy * dy) {
+                projectile->hit(invader);
+                for (Target& moved : targets) {
+                    moved.x = moved.invader->centreX();
+                    moved.y = moved.invader->centreY();
+                }
+            }
         }
     }
 }
