@@ -1,0 +1,94 @@
+#!/usr/bin/python3
+"""Draws the wave-by-wave balance figures (balance --csv FILE) as one PNG: a panel per measure,
+a line per strategy, the wave on the x axis.
+
+Usage: plot_balance.py CSV PNG
+"""
+import csv
+import sys
+
+import matplotlib
+
+matplotlib.use("Agg")
+import matplotlib.pyplot as plt  # noqa: E402 (the back end is chosen first)
+from matplotlib.ticker import MaxNLocator  # noqa: E402
+
+COLUMNS = ["strategy", "wave", "invaders", "starting_health", "damage_dealt", "money_earned",
+           "money_spent", "towers_standing", "health_left"]
+
+# The panels, in reading order: the column and its title.
+PANELS = [
+    ("invaders", "Invaders in the wave"),
+    ("starting_health", "Their total starting health"),
+    ("damage_dealt", "Damage dealt to them"),
+    ("health_left", "Player's health at the wave's end"),
+    ("money_earned", "Money earned (wave and pause after)"),
+    ("money_spent", "Money spent (wave and pause after)"),
+    ("towers_standing", "Towers standing at the wave's end"),
+]
+
+
+class BadCsv(Exception):
+    pass
+
+
+def read_runs(path):
+    """Returns {strategy: {column: [values by wave]}} in the file's order of strategies."""
+    with open(path, newline="") as source:
+        rows = list(csv.reader(source))
+    if not rows or rows[0] != COLUMNS:
+        raise BadCsv(f"{path}: the first line must be {','.join(COLUMNS)}")
+    runs = {}
+    for number, row in enumerate(rows[1:], start=2):
+        if len(row) != len(COLUMNS):
+            raise BadCsv(f"{path}:{number}: {len(row)} fields where {len(COLUMNS)} belong")
+        try:
+            values = [int(field) for field in row[1:]]
+        except ValueError:
+            raise BadCsv(f"{path}:{number}: a figure that is not a whole number") from None
+        run = runs.setdefault(row[0], {column: [] for column in COLUMNS[1:]})
+        for column, value in zip(COLUMNS[1:], values):
+            run[column].append(value)
+    if not runs:
+        raise BadCsv(f"{path}: no waves")
+    return runs
+
+
+def plot(runs, png_path):
+    figure, axes = plt.subplots(4, 2, figsize=(10, 12), sharex=True)
+    panels = axes.flatten()
+    for (column, title), panel in zip(PANELS, panels):
+        for strategy, run in runs.items():
+            panel.plot(run["wave"], run[column], marker="o", markersize=3, label=strategy)
+        panel.set_title(title, fontsize=10)
+        panel.grid(True, alpha=0.3)
+        panel.xaxis.set_major_locator(MaxNLocator(integer=True))
+        panel.yaxis.set_major_locator(MaxNLocator(integer=True))
+        panel.tick_params(labelbottom=True)
+    for panel in panels[len(PANELS) - 2:len(PANELS)]:
+        panel.set_xlabel("wave")
+    # The eighth cell holds the key.
+    handles, labels = panels[0].get_legend_handles_labels()
+    panels[-1].axis("off")
+    panels[-1].legend(handles, labels, title="strategy", loc="center")
+    figure.suptitle("Balance, wave by wave")
+    figure.tight_layout()
+    figure.savefig(png_path, dpi=80)
+    plt.close(figure)
+
+
+def main(arguments):
+    if len(arguments) != 2:
+        print(__doc__.strip().splitlines()[-1], file=sys.stderr)
+        return 2
+    try:
+        runs = read_runs(arguments[0])
+    except (OSError, BadCsv) as problem:
+        print(f"plot_balance: {problem}", file=sys.stderr)
+        return 1
+    plot(runs, arguments[1])
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1:]))

@@ -1,0 +1,96 @@
+#!/usr/bin/python3
+"""Tests of the balance plot: it draws a PNG from a small CSV and turns a malformed one away; and
+the balance tool's --csv output has the columns the plot reads (the tool's path in the BALANCE_TOOL
+environment variable, the source root in SQUIBBLE_SOURCE_DIR)."""
+import csv
+import os
+import pathlib
+import subprocess
+import sys
+import tempfile
+import unittest
+
+from PIL import Image
+
+HERE = pathlib.Path(__file__).resolve().parent
+sys.path.insert(0, str(HERE))
+import plot_balance  # noqa: E402
+
+SMALL_CSV = """strategy,wave,invaders,starting_health,damage_dealt,money_earned,money_spent,towers_standing,health_left
+idle,1,16,160,0,0,0,0,4
+idle,2,18,252,0,0,0,0,0
+lasers,1,16,160,160,80,200,4,20
+lasers,2,18,252,230,85,100,6,17
+lasers,3,20,360,300,90,0,6,0
+"""
+
+
+class Plot(unittest.TestCase):
+    def setUp(self):
+        self.folder = tempfile.TemporaryDirectory()
+        self.root = pathlib.Path(self.folder.name)
+
+    def tearDown(self):
+        self.folder.cleanup()
+
+    def write(self, text):
+        path = self.root / "balance.csv"
+        path.write_text(text)
+        return str(path)
+
+    def test_writes_a_png_from_a_small_csv(self):
+        png = self.root / "balance.png"
+        self.assertEqual(plot_balance.main([self.write(SMALL_CSV), str(png)]), 0)
+        with Image.open(png) as picture:
+            self.assertEqual(picture.format, "PNG")
+            # Seven panels and a key need room: wider than 600 and taller than it is wide.
+            self.assertGreater(picture.width, 600)
+            self.assertGreater(picture.height, picture.width)
+            # Drawn, not blank: the lines bring many colours.
+            self.assertGreater(len(picture.convert("RGB").getcolors(1 << 20)), 50)
+
+    def test_turns_away_a_csv_it_cannot_read(self):
+        png = self.root / "balance.png"
+        cases = [
+            SMALL_CSV.replace("damage_dealt,", ""),  # a column missing from the header
+            SMALL_CSV.replace("lasers,3,20,", "lasers,3,"),  # a short row
+            SMALL_CSV.replace(",360,300,", ",360,lots,"),  # a figure that is not a number
+            SMALL_CSV.splitlines()[0] + "\n",  # no waves
+        ]
+        for text in cases:
+            self.assertEqual(plot_balance.main([self.write(text), str(png)]), 1, text)
+            self.assertFalse(png.exists())
+        self.assertEqual(plot_balance.main([str(self.root / "missing.csv"), str(png)]), 1)
+
+
+class BalanceCsv(unittest.TestCase):
+    def test_the_balance_tool_writes_the_columns_the_plot_reads(self):
+        tool = os.environ.get("BALANCE_TOOL")
+        source = os.environ.get("SQUIBBLE_SOURCE_DIR")
+        if not tool or not source:
+            self.skipTest("BALANCE_TOOL and SQUIBBLE_SOURCE_DIR name the tool and the data")
+        with tempfile.TemporaryDirectory() as folder:
+            path = pathlib.Path(folder) / "waves.csv"
+            subprocess.run([tool, "--data", source, "--waves", "3", "--dt", "0.05", "--tab", "--csv", str(path)],
+                           check=True, stdout=subprocess.DEVNULL)
+            with open(path, newline="") as source_file:
+                rows = list(csv.reader(source_file))
+            self.assertEqual(rows[0], plot_balance.COLUMNS)
+            waves = {}
+            for row in rows[1:]:
+                self.assertEqual(len(row), len(plot_balance.COLUMNS))
+                figures = [int(field) for field in row[1:]]
+                waves.setdefault(row[0], []).append(figures[0])
+                invaders, starting, damage = figures[1:4]
+                self.assertEqual(invaders, 2 * figures[0] + 14)
+                self.assertLessEqual(damage, starting)
+            self.assertEqual(sorted(waves), ["idle", "lasers", "mixed"])
+            for strategy, numbers in waves.items():
+                self.assertEqual(numbers, list(range(1, len(numbers) + 1)), strategy)
+            self.assertEqual(waves["mixed"], [1, 2, 3])
+            plot_balance.main([str(path), str(pathlib.Path(folder) / "waves.png")])
+            self.assertTrue((pathlib.Path(folder) / "waves.png").exists())
+
+
+if __name__ == "__main__":
+    unittest.main()
