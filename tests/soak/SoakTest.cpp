@@ -18,6 +18,9 @@ constexpr double FrameTime = 1.0 / 30.0;
 // Far more than any game gets to: the soak fails if the game has not ended by then.
 constexpr long MaxFramesToGameOver = 60000;
 constexpr long FramesAfterGameOver = 1000;
+// Tab is held for every other stretch of this many frames: eight updates a frame, the mouse
+// sampled again between them.
+constexpr long TabStretch = 400;
 // Bounds on what may be in flight at once. A full field of upgraded towers at its busiest keeps
 // well under these; a list that is never emptied runs past them within seconds.
 constexpr std::size_t MaxProjectiles = 250;
@@ -52,8 +55,8 @@ private:
 
 } // namespace
 
-// The mixed player plays a whole game to its end and on for a while behind "Game Over"; then the
-// World is destroyed. Run under the sanitizers this also proves the game leaks nothing.
+// The mixed player plays a whole game to its end and on for a while behind "Game Over", holding
+// Tab now and then; then the World is destroyed. Run under the sanitizers this also proves the game leaks nothing.
 TEST(Soak, MixedPlayerPlaysToGameOverAndBeyondWithEveryFrameSound)
 {
     testcontent::install();
@@ -73,6 +76,7 @@ TEST(Soak, MixedPlayerPlaysToGameOverAndBeyondWithEveryFrameSound)
 
     long frame = 0;
     for (; frame < MaxFramesToGameOver && !world.gameOver; ++frame) {
+        player->holdTab(frame / TabStretch % 2 == 1);
         player->playFrame();
         checker.check(world, frame);
         if (::testing::Test::HasFatalFailure())
@@ -81,6 +85,7 @@ TEST(Soak, MixedPlayerPlaysToGameOverAndBeyondWithEveryFrameSound)
     ASSERT_TRUE(world.gameOver) << "the game did not end in " << MaxFramesToGameOver << " frames (wave "
                                 << world.waveNumber << ", " << world.towers.size() << " towers)";
     for (long after = 0; after < FramesAfterGameOver; ++after, ++frame) {
+        player->holdTab(frame / TabStretch % 2 == 1);
         player->playFrame();
         checker.check(world, frame);
         if (::testing::Test::HasFatalFailure())

@@ -42,8 +42,7 @@ Player::Player(Strategy& strategy, const PlayOptions& options)
     , stepper(*game)
     , dt(frameTimeFor(options))
 {
-    if (options.fastForward)
-        input->held.insert(KEY_TAB);
+    holdTab(options.fastForward);
     // Purchases and damage are read after every update, so no step of a frame goes unseen.
     stepper.afterStep = [this] {
         ledger.observe(*game);
@@ -81,6 +80,14 @@ void Player::playFrame()
     ++frames;
     if (game->gameOver && lostInWave == 0)
         lostInWave = game->waveNumber;
+}
+
+void Player::holdTab(bool held)
+{
+    if (held)
+        input->held.insert(KEY_TAB);
+    else
+        input->held.erase(KEY_TAB);
 }
 
 void Player::playFrames(long count)

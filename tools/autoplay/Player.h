@@ -56,6 +56,9 @@ public:
     // Plays until the game is lost, wave lastWave has been defeated, or maxFrames have passed.
     void playUntilLost(int lastWave, long maxFrames);
 
+    // Holds Tab down from the next frame on, or lets it go.
+    void holdTab(bool held);
+
     RunReport report() const;
     // The game so far, wave by wave.
     std::vector<WaveRecord> waves() const { return waveLog.records(*game, ledger); }
