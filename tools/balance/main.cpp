@@ -5,7 +5,7 @@
 // Usage: balance [--data DIR] [--dt SECONDS] [--tab] [--waves N] [--seed N] [--csv FILE]
 //   DIR      the directory holding data/ (default: the working directory)
 //   SECONDS  frame time of the simulation (default: the shipped "TimestepThreshold"; a whole
-//            report then takes about twenty seconds; 1/30 s halves that with the same outcome)
+//            report then takes about ten seconds, and 1/30 s halves that with the same outcome)
 //   --tab    Tab held for the whole game, as a player fast-forwarding
 //   N        the last wave played (default 60) and the random seed (default 1)
 //   FILE     where the wave-by-wave figures go, as comma-separated values
