@@ -1,6 +1,7 @@
 // Frame benchmarks: update and draw of an empty, a heavy, a fast-forwarded heavy (Tab held: eight
 // updates) and a game-over field, presented to a 640 x 480 memory screen, with the heap
-// allocations each World::draw makes; and start-up's content loading. Run with bench/run.sh, which also prints the ratios against the targets.
+// allocations each World::draw makes; and start-up's content loading. Run with bench/run.sh,
+// which also prints the ratios against the targets.
 #include "app/Application.h"
 #include "autoplay/HeadlessGame.h"
 #include "bench/AllocationCounter.h"
