@@ -45,21 +45,23 @@ void EmptyFrame(benchmark::State& state)
 }
 BENCHMARK(EmptyFrame)->Unit(benchmark::kMicrosecond);
 
+// Frames of a busy field, reporting how much was in flight at the end.
+void measureBusyFrames(benchmark::State& state, BenchScene& scene)
+{
+    measureFrames(state, scene);
+    state.counters["projectiles"] = static_cast<double>(scene.world().projectiles.size());
+    state.counters["effects"] = static_cast<double>(scene.world().effects.size());
+}
+
 void HeavyFrame(benchmark::State& state)
 {
-    auto scene = BenchScene::heavy();
-    measureFrames(state, *scene);
-    state.counters["projectiles"] = static_cast<double>(scene->world().projectiles.size());
-    state.counters["effects"] = static_cast<double>(scene->world().effects.size());
+    measureBusyFrames(state, *BenchScene::heavy());
 }
 BENCHMARK(HeavyFrame)->Unit(benchmark::kMicrosecond);
 
 void FastForwardFrame(benchmark::State& state)
 {
-    auto scene = BenchScene::fastForward();
-    measureFrames(state, *scene);
-    state.counters["projectiles"] = static_cast<double>(scene->world().projectiles.size());
-    state.counters["effects"] = static_cast<double>(scene->world().effects.size());
+    measureBusyFrames(state, *BenchScene::fastForward());
 }
 BENCHMARK(FastForwardFrame)->Unit(benchmark::kMicrosecond);
 
