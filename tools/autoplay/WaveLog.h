@@ -14,6 +14,8 @@ class Ledger;
 
 struct WaveRecord {
     int wave = 0;
+    // Counted after the update that started the wave: one destroyed within that very update
+    // would be missed (a bolt already in flight can reach the top row).
     int invaders = 0;
     long long startingHealth = 0; // of all its invaders together
     // Health taken off its invaders, counted down to 0 (the overkill of a last hit is not).
