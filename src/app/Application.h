@@ -6,6 +6,7 @@
 #include "app/InputSource.h"
 #include "app/InvaderType.h"
 #include "app/TowerType.h"
+#include "audio/SoundBoard.h"
 
 #include <array>
 #include <atomic>
@@ -46,11 +47,15 @@ public:
 
     // Replaces where keys and the mouse come from (tests feed scripted input).
     void setInput(std::unique_ptr<InputSource> source);
+    // Opens the sound device for the sound board; without one the game plays silently and says so.
+    void openSound();
     InputSource& input() { return *inputSource; }
 
     std::unique_ptr<BackBuffer> backBuffer;
     std::int64_t counterFrequency = 0;
     Config config;
+    // Every sound the game makes goes through here; silent until a sound device is opened.
+    SoundBoard sound;
     int towerBaseline = 0;
     int buttonSpacing = 0;
     std::unique_ptr<BitmapFont> fontMain;

@@ -1,0 +1,83 @@
+#!/usr/bin/env bash
+# Hears the game: ALSA's file plugin stands in for a sound card and writes what the game plays to
+# a file. Before the laser turret stands the capture is silent; once it fires it is clearly not;
+# with M pressed it is silent again (and the muted-speaker mark shows), and M once more brings the
+# sound back.
+# Arguments: GAME_BINARY SOURCE_DIR
+source "$(dirname "$0")/support/lib.sh"
+GAME="$(realpath "$1")"; ROOT="$(realpath "$2")"
+LEVELS=(/usr/bin/python3 "$(dirname "$(realpath "$0")")/support/pcm_levels.py")
+MARK=22x16+136+442       # the muted-speaker mark, right of the health bar
+
+SOUND_HOME=$(mktemp -d)
+CAPTURE="$SOUND_HOME/capture.raw"
+cat >"$SOUND_HOME/.asoundrc" <<END
+pcm.!default { type plug; slave { pcm "capture"; format S16_LE; rate 22050; channels 2 } }
+pcm.capture { type file; slave.pcm "null"; file "$CAPTURE"; format "raw" }
+END
+trap 'rm -rf "$SOUND_HOME"' EXIT
+
+# No wave comes, and of the sounds only the laser's is left, so what is heard is the turret.
+tuned_data "$ROOT" <<END
+TimeBetweenWaves=1000
+Sound.TowerBuilt=
+Sound.Refused=
+END
+
+captured() { stat -c %s "$CAPTURE" 2>/dev/null || echo 0; }
+# levels FROM TO: "PEAK RMS" in dBFS of the capture between two byte offsets.
+levels() { "${LEVELS[@]}" "$CAPTURE" "$1" "$2"; }
+# loud_enough PEAK: whether a peak in dBFS is above -30 (a laser zap peaks near -15).
+loud_enough() { awk -v p="$1" 'BEGIN { exit !(p > -30) }'; }
+# silent PEAK: nothing above -60 dBFS.
+silent() { awk -v p="$1" 'BEGIN { exit !(p == "-inf" || p < -60) }'; }
+
+start_x
+real_home=$HOME
+export HOME="$SOUND_HOME"
+start_game "$GAME" "$TUNED_DIR"
+export HOME="$real_home"
+grep -q "playing silently" "$SHOTS_DIR/game.err" && fail "the game found no sound device: $(cat "$SHOTS_DIR/game.err")"
+
+sleep 1
+before=$(captured)
+[ "$before" -gt 4000 ] || fail "the sound device took no samples ($before bytes in a second)"
+read -r peak rms < <(levels 0 "$before")
+silent "$peak" || fail "sound before anything happened (peak $peak dBFS)"
+echo "before the turret: $before bytes, peak $peak dBFS"
+
+click_at 309 229               # build button 0: the laser turret
+click_at 100 200               # build it
+click_at 100 200 3             # stop placing
+sleep 2.5
+firing=$(captured)
+read -r peak rms < <(levels "$before" "$firing")
+loud_enough "$peak" || fail "the firing turret was not heard (peak $peak dBFS, RMS $rms dBFS)"
+echo "turret firing: peak $peak dBFS, RMS $rms dBFS"
+screenshot sound_on
+
+press_key m
+sleep 0.6
+muted_from=$(captured)
+sleep 2
+muted_to=$(captured)
+screenshot sound_off
+read -r peak rms < <(levels "$muted_from" "$muted_to")
+silent "$peak" || fail "sound while muted (peak $peak dBFS)"
+[ "$muted_to" -gt "$muted_from" ] || fail "the sound device stopped taking samples while muted"
+echo "muted: peak $peak dBFS"
+expect_change sound_on sound_off "$MARK" 20 "no muted-speaker mark in the status row"
+
+press_key m
+sleep 2
+again=$(captured)
+read -r peak rms < <(levels "$muted_to" "$again")
+loud_enough "$peak" || fail "sound did not come back after M again (peak $peak dBFS)"
+echo "unmuted: peak $peak dBFS, RMS $rms dBFS"
+
+press_key Escape
+click_at 160 112
+wait_exit 10
+[ "$GAME_STATUS" -eq 0 ] || fail "quitting gave status $GAME_STATUS"
+stop_x
+echo "sound: passed"
