@@ -31,7 +31,7 @@ SoundBoard::~SoundBoard() = default;
 std::vector<std::string> SoundBoard::load(Config& config)
 {
     std::vector<std::string> problems;
-    masterVolume = std::clamp(config.getInt("SoundVolume"), 0, MaxVolume);
+    setVolume(config.getInt("SoundVolume"));
     for (int i = 0; i < SoundEventCount; ++i) {
         const SoundEvent event = static_cast<SoundEvent>(i);
         const std::string& path = config.get(soundKey(event));
@@ -86,6 +86,11 @@ void SoundBoard::setMuted(bool muted)
         limiter.clear();
     }
     isMuted = muted;
+}
+
+void SoundBoard::setVolume(int volume)
+{
+    masterVolume = std::clamp(volume, 0, MaxVolume);
 }
 
 void SoundBoard::setOutput(std::unique_ptr<SoundOutput> output)

@@ -39,8 +39,9 @@ public:
     void setMuted(bool muted);
     void toggleMute() { setMuted(!isMuted); }
     bool muted() const { return isMuted; }
-    // Master volume 0..255, applied to every sound.
+    // Master volume 0..255, applied to every sound; values outside are clamped.
     int volume() const { return masterVolume; }
+    void setVolume(int volume);
 
     void setOutput(std::unique_ptr<SoundOutput> output);
     SoundOutput& output() { return *out; }
