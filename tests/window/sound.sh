@@ -2,7 +2,8 @@
 # Hears the game: ALSA's file plugin stands in for a sound card and writes what the game plays to
 # a file. Before the laser turret stands the capture is silent; once it fires it is clearly not;
 # with M pressed it is silent again (and the muted-speaker mark shows), and M once more brings the
-# sound back.
+# sound back. Without a sound device the game plays silently after one line of its own, and a
+# sound file that does not load stops start-up naming it.
 # Arguments: GAME_BINARY SOURCE_DIR
 source "$(dirname "$0")/support/lib.sh"
 GAME="$(realpath "$1")"; ROOT="$(realpath "$2")"
@@ -34,6 +35,31 @@ silent() { awk -v p="$1" 'BEGIN { exit !(p == "-inf" || p < -60) }'; }
 
 start_x
 real_home=$HOME
+
+# No device: the default PCM names a card that is not there.
+QUIET_HOME=$(mktemp -d)
+echo 'pcm.!default { type hw; card 63 }' >"$QUIET_HOME/.asoundrc"
+export HOME="$QUIET_HOME"
+start_game "$GAME" "$ROOT"
+export HOME="$real_home"
+sleep 0.5
+kill -0 "$GAME_PID" 2>/dev/null || fail "the game did not start without a sound device: $(cat "$SHOTS_DIR/game.err")"
+press_key Escape
+click_at 160 112
+wait_exit 10
+rm -rf "$QUIET_HOME"
+[ "$GAME_STATUS" -eq 0 ] || fail "without a sound device quitting gave status $GAME_STATUS"
+[ "$(grep -c . "$SHOTS_DIR/game.err")" -eq 1 ] && grep -q "playing silently" "$SHOTS_DIR/game.err" ||
+  fail "without a sound device the game should say so in one line, not: $(cat "$SHOTS_DIR/game.err")"
+
+echo "Sound.LaserFired=data/no_such_sound.wav" >>"$TUNED_DIR/data/strings.txt"
+(cd "$TUNED_DIR" && HOME="$SOUND_HOME" "$GAME") 2>"$SHOTS_DIR/sound.err"
+status=$?
+[ "$status" -eq 1 ] || fail "with a missing sound file the status was $status"
+grep -q "data/no_such_sound.wav" "$SHOTS_DIR/sound.err" || fail "the error does not name the sound file"
+sed -i '$d' "$TUNED_DIR/data/strings.txt"
+rm -f "$CAPTURE"
+
 export HOME="$SOUND_HOME"
 start_game "$GAME" "$TUNED_DIR"
 export HOME="$real_home"
