@@ -55,9 +55,9 @@ protected:
 
 } // namespace
 
-TEST_F(SoundEventsTest, TowersAreHeardWhereTheyStand)
+TEST_F(SoundEventsTest, WeaponsAndInvadersAreHeardWhereTheyAre)
 {
-    testwave::install(*world, 4);
+    SquibbleWave& wave = testwave::install(*world, 4);
     LaserTurret laser;
     laser.place(20);
     laser.update(0.3);
@@ -66,37 +66,24 @@ TEST_F(SoundEventsTest, TowersAreHeardWhereTheyStand)
     launcher.update(1.0);
     TeslaCoil coil;
     coil.place(150);
-    testwave::centreAt(testwave::at(*world->currentWave, 0), 158, 160);
+    testwave::centreAt(testwave::at(wave, 0), 158, 160);
     coil.update(0.6);
-    ASSERT_EQ(heard(SoundEvent::LaserFired), 1u);
-    EXPECT_EQ(sounds->of(SoundEvent::LaserFired)[0].pan, SoundBoard::panFor(28));
-    EXPECT_LT(sounds->of(SoundEvent::LaserFired)[0].pan, 128);
-    ASSERT_EQ(heard(SoundEvent::MissileLaunched), 1u);
-    EXPECT_GT(sounds->of(SoundEvent::MissileLaunched)[0].pan, 128);
-    ASSERT_EQ(heard(SoundEvent::TeslaStrike), 1u);
-    EXPECT_EQ(sounds->of(SoundEvent::TeslaStrike)[0].pan, SoundBoard::panFor(coil.centreX()));
-}
-
-TEST_F(SoundEventsTest, MissileExplodesAndInvadersAreHeardDyingOrEscaping)
-{
-    SquibbleWave& wave = testwave::install(*world, 3);
-    Invader& target = testwave::at(wave, 0);
+    Invader& target = testwave::at(wave, 1);
     testwave::centreAt(target, 60, 100);
-    MissileProjectile missile(60, 100, 100, 0, 0.0);
-    missile.hit(&target);
-    ASSERT_EQ(heard(SoundEvent::MissileExploded), 1u);
-    EXPECT_EQ(sounds->of(SoundEvent::MissileExploded)[0].pan, SoundBoard::panFor(60));
-    ASSERT_EQ(heard(SoundEvent::InvaderDestroyed), 1u);
-    EXPECT_EQ(sounds->of(SoundEvent::InvaderDestroyed)[0].pan, SoundBoard::panFor(60));
-
-    Invader& runner = testwave::at(wave, 1);
-    testwave::centreAt(runner, 250, 200);
+    MissileProjectile(60, 100, 100, 0, 0.0).hit(&target);
+    testwave::centreAt(testwave::at(wave, 2), 250, 200);
     wave.update(0.0);
-    ASSERT_EQ(heard(SoundEvent::InvaderEscaped), 1u);
-    EXPECT_EQ(sounds->of(SoundEvent::InvaderEscaped)[0].pan, SoundBoard::panFor(250));
+    const std::pair<SoundEvent, double> expected[] = {
+        {SoundEvent::LaserFired, 28},       {SoundEvent::MissileLaunched, 289}, {SoundEvent::TeslaStrike, 158},
+        {SoundEvent::MissileExploded, 60},  {SoundEvent::InvaderDestroyed, 60}, {SoundEvent::InvaderEscaped, 250},
+    };
+    for (const auto& [event, x] : expected) {
+        ASSERT_EQ(heard(event), 1u) << soundKey(event);
+        EXPECT_EQ(sounds->of(event)[0].pan, SoundBoard::panFor(x)) << soundKey(event);
+    }
 }
 
-TEST_F(SoundEventsTest, WaveStartIsHeardOnceInTheMiddle)
+TEST_F(SoundEventsTest, WaveStartQuitDialogAndGameOverAreHeardOnceInTheMiddle)
 {
     tick(4.0);
     EXPECT_EQ(heard(SoundEvent::WaveStarted), 0u);
@@ -104,6 +91,16 @@ TEST_F(SoundEventsTest, WaveStartIsHeardOnceInTheMiddle)
     tick(0.1);
     ASSERT_EQ(heard(SoundEvent::WaveStarted), 1u);
     EXPECT_EQ(sounds->of(SoundEvent::WaveStarted)[0].pan, 128);
+    input->pressKey(KEY_ESC);
+    tick(0.0);
+    input->pressKey(KEY_ESC); // closing it is silent
+    tick(0.0);
+    EXPECT_EQ(heard(SoundEvent::QuitDialog), 1u);
+    world->health = 0;
+    tick(0.0);
+    tick(0.0);
+    EXPECT_EQ(heard(SoundEvent::GameOver), 1u);
+    EXPECT_EQ(heard(SoundEvent::QuitDialog), 1u); // the game-over dialog has its own sound
 }
 
 TEST_F(SoundEventsTest, BuildingUpgradingAndSellingAreHeardAndRefusalsToo)
@@ -133,20 +130,6 @@ TEST_F(SoundEventsTest, BuildingUpgradingAndSellingAreHeardAndRefusalsToo)
     ASSERT_EQ(heard(SoundEvent::TowerSold), 1u);
     EXPECT_EQ(sounds->of(SoundEvent::TowerSold)[0].pan, SoundBoard::panFor(100));
     EXPECT_EQ(heard(SoundEvent::UpgradeBought), 1u);
-}
-
-TEST_F(SoundEventsTest, QuitDialogOpeningAndGameOverAreHeardOnce)
-{
-    input->pressKey(KEY_ESC);
-    tick(0.0);
-    input->pressKey(KEY_ESC); // closing it is silent
-    tick(0.0);
-    EXPECT_EQ(heard(SoundEvent::QuitDialog), 1u);
-    world->health = 0;
-    tick(0.0);
-    tick(0.0);
-    EXPECT_EQ(heard(SoundEvent::GameOver), 1u);
-    EXPECT_EQ(heard(SoundEvent::QuitDialog), 1u);
 }
 
 TEST_F(SoundEventsTest, MKeyMutesWithAMarkInTheStatusRowAndUnmutes)
