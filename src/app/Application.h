@@ -47,14 +47,13 @@ public:
 
     // Replaces where keys and the mouse come from (tests feed scripted input).
     void setInput(std::unique_ptr<InputSource> source);
-    // Opens the sound device for the sound board; without one the game plays silently and says so.
-    void openSound();
     InputSource& input() { return *inputSource; }
 
     std::unique_ptr<BackBuffer> backBuffer;
     std::int64_t counterFrequency = 0;
     Config config;
-    // Every sound the game makes goes through here; silent until a sound device is opened.
+    // Every sound the game makes goes through here; silent until a sound device is opened. Muting
+    // it before start-up (sound.setMuted) starts the game muted.
     SoundBoard sound;
     int towerBaseline = 0;
     int buttonSpacing = 0;
@@ -94,6 +93,9 @@ private:
     Application();
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
+
+    // Opens the sound device for the sound board; without one the game plays silently and says so.
+    void openSound();
 
     // The sheets of the tower and invader kinds, owned here; the catalogue points into them.
     std::vector<std::unique_ptr<SpriteSheet>> catalogueSheets;
