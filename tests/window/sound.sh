@@ -26,12 +26,18 @@ Sound.Refused=
 END
 
 captured() { stat -c %s "$CAPTURE" 2>/dev/null || echo 0; }
-# levels FROM TO: "PEAK RMS" in dBFS of the capture between two byte offsets.
-levels() { "${LEVELS[@]}" "$CAPTURE" "$1" "$2"; }
-# loud_enough PEAK: whether a peak in dBFS is above -30 (a laser zap peaks near -15).
-loud_enough() { awk -v p="$1" 'BEGIN { exit !(p > -30) }'; }
-# silent PEAK: nothing above -60 dBFS.
-silent() { awk -v p="$1" 'BEGIN { exit !(p == "-inf" || p < -60) }'; }
+# expect_heard FROM TO WHAT / expect_silent FROM TO WHAT: the capture between two byte offsets
+# peaks above -30 dBFS (a laser zap peaks near -15), or nowhere above -60 dBFS.
+expect_heard() {
+  read -r peak rms < <("${LEVELS[@]}" "$CAPTURE" "$1" "$2")
+  awk -v p="$peak" 'BEGIN { exit !(p > -30) }' || fail "$3 was not heard (peak $peak dBFS, RMS $rms dBFS)"
+  echo "$3: peak $peak dBFS, RMS $rms dBFS"
+}
+expect_silent() {
+  read -r peak rms < <("${LEVELS[@]}" "$CAPTURE" "$1" "$2")
+  awk -v p="$peak" 'BEGIN { exit !(p == "-inf" || p < -60) }' || fail "sound $3 (peak $peak dBFS)"
+  echo "$3: $(( $2 - $1 )) bytes, peak $peak dBFS"
+}
 
 start_x
 real_home=$HOME
@@ -68,18 +74,14 @@ grep -q "playing silently" "$SHOTS_DIR/game.err" && fail "the game found no soun
 sleep 1
 before=$(captured)
 [ "$before" -gt 4000 ] || fail "the sound device took no samples ($before bytes in a second)"
-read -r peak rms < <(levels 0 "$before")
-silent "$peak" || fail "sound before anything happened (peak $peak dBFS)"
-echo "before the turret: $before bytes, peak $peak dBFS"
+expect_silent 0 "$before" "before the turret"
 
 click_at 309 229               # build button 0: the laser turret
 click_at 100 200               # build it
 click_at 100 200 3             # stop placing
 sleep 2.5
 firing=$(captured)
-read -r peak rms < <(levels "$before" "$firing")
-loud_enough "$peak" || fail "the firing turret was not heard (peak $peak dBFS, RMS $rms dBFS)"
-echo "turret firing: peak $peak dBFS, RMS $rms dBFS"
+expect_heard "$before" "$firing" "the firing turret"
 screenshot sound_on
 
 press_key m
@@ -88,18 +90,13 @@ muted_from=$(captured)
 sleep 2
 muted_to=$(captured)
 screenshot sound_off
-read -r peak rms < <(levels "$muted_from" "$muted_to")
-silent "$peak" || fail "sound while muted (peak $peak dBFS)"
 [ "$muted_to" -gt "$muted_from" ] || fail "the sound device stopped taking samples while muted"
-echo "muted: peak $peak dBFS"
+expect_silent "$muted_from" "$muted_to" "while muted"
 expect_change sound_on sound_off "$MARK" 20 "no muted-speaker mark in the status row"
 
 press_key m
 sleep 2
-again=$(captured)
-read -r peak rms < <(levels "$muted_to" "$again")
-loud_enough "$peak" || fail "sound did not come back after M again (peak $peak dBFS)"
-echo "unmuted: peak $peak dBFS, RMS $rms dBFS"
+expect_heard "$muted_to" "$(captured)" "the turret after M again"
 
 press_key Escape
 click_at 160 112
