@@ -9,9 +9,6 @@ namespace po = boost::program_options;
 
 namespace {
 
-constexpr const char* Usage =
-    "usage: squibble-siege [--help] [--version] [--data DIR] [--scale N] [--fullscreen | --windowed]";
-
 // One line per control; the help shows them in this order.
 constexpr const char* Controls[] = {
     "Left click on a build button      choose a tower to place (if you can afford it)",
@@ -37,6 +34,19 @@ po::options_description describe(LaunchOptions& options)
         ("fullscreen", "fill the screen, enlarged by the largest whole factor")
         ("windowed", "play in a window (the default)");
     return described;
+}
+
+// "usage: squibble-siege [--help] ... [--scale N] ...", one bracket per option described.
+std::string usage()
+{
+    LaunchOptions unused;
+    const po::options_description described = describe(unused);
+    std::string line = "usage: squibble-siege";
+    for (const auto& option : described.options()) {
+        const std::string parameter = option->format_parameter();
+        line += " [" + option->format_name() + (parameter.empty() ? "" : " " + parameter) + "]";
+    }
+    return line;
 }
 
 } // namespace
@@ -85,7 +95,7 @@ CommandLine::Action CommandLine::parse(int argc, const char* const argv[], Launc
 
 std::string CommandLine::usageLine() const
 {
-    return "squibble-siege: " + problem + "; " + Usage;
+    return "squibble-siege: " + problem + "; " + usage();
 }
 
 std::string CommandLine::helpText(const std::vector<std::string>& dataPlaces) const
@@ -93,7 +103,7 @@ std::string CommandLine::helpText(const std::vector<std::string>& dataPlaces) co
     LaunchOptions defaults;
     std::ostringstream text;
     text << "Squibble Siege " << version << ": hold the baseline against waves of Squibbles.\n\n"
-         << Usage << "\n\n"
+         << usage() << "\n\n"
          << describe(defaults) << "\nControls (buttons act when released):\n";
     for (const char* control : Controls)
         text << "  " << control << "\n";
