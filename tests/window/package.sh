@@ -19,6 +19,16 @@ GAME="$UNPACKED/usr/games/squibble-siege"
 for tool in mztool balance; do
   [ -x "$UNPACKED/usr/games/squibble-siege-$tool" ] || fail "the package holds no squibble-siege-$tool"
 done
+for file in share/applications/org.squibblesiege.SquibbleSiege.desktop share/metainfo/org.squibblesiege.SquibbleSiege.metainfo.xml \
+            share/man/man6/squibble-siege.6.gz share/man/man6/squibble-siege-mztool.6.gz \
+            share/man/man6/squibble-siege-balance.6.gz share/doc/squibble-siege/copyright \
+            share/games/squibble-siege/data/strings.txt; do
+  [ -s "$UNPACKED/usr/$file" ] || fail "the package holds no usr/$file"
+done
+for size in 16 32 48 64 128 256; do
+  icon="$UNPACKED/usr/share/icons/hicolor/${size}x${size}/apps/squibble-siege.png"
+  [ "$(identify -format %wx%h "$icon" 2>/dev/null)" = "${size}x${size}" ] || fail "no ${size} x ${size} icon"
+done
 cd "$ELSEWHERE"
 
 # Answers on the terminal, without a window.
