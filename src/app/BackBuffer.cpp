@@ -20,7 +20,7 @@ void BackBuffer::present()
     if (!bitmap || !screen)
         return;
     // Without a graphics driver SCREEN_W and SCREEN_H read 0; tools and benchmarks that point
-    // screen at a memory bitmap get it filled by its own size.
+    // screen at a memory bitmap get the picture fitted to that bitmap's own size.
     const int width = gfx_driver ? SCREEN_W : screen->w;
     const int height = gfx_driver ? SCREEN_H : screen->h;
     const ScreenLayout layout = ScreenLayout::centred(width, height, bitmap->w, bitmap->h);
