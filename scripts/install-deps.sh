@@ -4,8 +4,8 @@
 #   play: build and run; package: also make the .deb; test: also the test and lint tools
 set -euo pipefail
 
-build_packages=(cmake g++ make pkg-config liballegro4-dev zlib1g-dev libboost-dev libboost-program-options-dev
-                libpng-dev)
+build_packages=(cmake g++ make pkg-config liballegro4-dev libasound2-dev zlib1g-dev libboost-dev
+                libboost-program-options-dev libpng-dev)
 package_packages=(dpkg-dev file)
 test_packages=(libgtest-dev libbenchmark-dev xvfb xfonts-base xauth xdotool imagemagick python3-xlib python3-pil x11-utils
                clang libclang-rt-14-dev lintian desktop-file-utils appstream)

@@ -4,6 +4,7 @@
 #include "app/ContentLoader.h"
 #include "app/GameWindow.h"
 #include "assets/BitmapFont.h"
+#include "audio/AllegroSoundOutput.h"
 #include "assets/MzImage.h"
 #include "assets/SpriteSheet.h"
 #include "game/World.h"
@@ -56,6 +57,14 @@ void Application::setInput(std::unique_ptr<InputSource> source)
     inputSource = std::move(source);
 }
 
+void Application::openSound()
+{
+    if (std::unique_ptr<AllegroSoundOutput> device = AllegroSoundOutput::open())
+        sound.setOutput(std::move(device));
+    else
+        std::fprintf(stderr, "squibble-siege: no sound device could be opened; playing silently\n");
+}
+
 void Application::initialise(const LaunchOptions& options)
 {
     if (install_allegro(SYSTEM_AUTODETECT, &errno, std::atexit) != 0)
@@ -72,6 +81,7 @@ void Application::initialise(const LaunchOptions& options)
         std::fprintf(stderr, "squibble-siege: %s\n", notice.c_str());
     screenLayout = ScreenLayout::centred(SCREEN_W, SCREEN_H, BackBuffer::Width, BackBuffer::Height);
     clear_to_color(screen, makecol(0, 0, 0));
+    openSound();
     if (!config.load(ConfigPath))
         failStartup(std::string("cannot open ") + ConfigPath + " (working directory " + workingDirectory() + ")");
     set_window_title(config.get("WindowTitle").c_str());
