@@ -49,6 +49,8 @@ int main(int argc, char** argv)
     }
 
     Application& app = Application::instance();
+    if (options.mute)
+        app.sound.setMuted(true);
     app.initialise(options);
     app.world = new World();
     app.world->run();

@@ -18,6 +18,7 @@ constexpr const char* Controls[] = {
     "Right click                       cancel placing or selection",
     "Esc                               open or close the \"Quit Game?\" dialog",
     "D                                 show or hide the debug overlay",
+    "M                                 sound off and on",
     "Tab (hold)                        run the game 8 times as fast",
 };
 
@@ -32,7 +33,8 @@ po::options_description describe(LaunchOptions& options)
         ("scale", po::value<int>(&options.scale)->value_name("N"),
          "a 320N x 240N window, N = 1..8 (default 2: 640 x 480)")
         ("fullscreen", "fill the screen, enlarged by the largest whole factor")
-        ("windowed", "play in a window (the default)");
+        ("windowed", "play in a window (the default)")
+        ("mute", po::bool_switch(&options.mute), "start with the sound off (M turns it on)");
     return described;
 }
 

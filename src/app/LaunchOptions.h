@@ -9,4 +9,5 @@ struct LaunchOptions {
     // The window shows every back-buffer pixel as a block of scale x scale screen pixels.
     int scale = 2;
     bool fullscreen = false;
+    bool mute = false;
 };

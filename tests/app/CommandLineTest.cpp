@@ -34,6 +34,7 @@ TEST(CommandLine, NoArgumentsPlayTheSpecifiedWindow)
     EXPECT_EQ(parsed.options.scale, 2);
     EXPECT_FALSE(parsed.options.fullscreen);
     EXPECT_TRUE(parsed.options.dataFolder.empty());
+    EXPECT_FALSE(parsed.options.mute);
 }
 
 TEST(CommandLine, ReadsEveryOptionInBothSpellings)
@@ -43,8 +44,10 @@ TEST(CommandLine, ReadsEveryOptionInBothSpellings)
     EXPECT_EQ(parsed.options.dataFolder, "/opt/game");
     EXPECT_EQ(parsed.options.scale, 3);
     EXPECT_TRUE(parsed.options.fullscreen);
-    parsed = parse({"--data=here", "--scale=8"});
+    EXPECT_FALSE(parsed.options.mute);
+    parsed = parse({"--data=here", "--scale=8", "--mute"});
     ASSERT_EQ(parsed.action, CommandLine::Action::Play);
+    EXPECT_TRUE(parsed.options.mute);
     EXPECT_EQ(parsed.options.dataFolder, "here");
     EXPECT_EQ(parsed.options.scale, 8);
 }
@@ -67,7 +70,7 @@ TEST(CommandLine, RejectsUnknownOptionsAndBadValues)
     for (auto arguments : std::vector<std::vector<const char*>>{
              {"--bogus"}, {"stray"}, {"--scale"}, {"--scale", "0"}, {"--scale", "9"}, {"--scale", "-2"},
              {"--scale", "2.5"}, {"--scale", "two"}, {"--scale", "99999999999999999999"}, {"--data"},
-             {"--data", ""}, {"--fullscreen=yes"}}) {
+             {"--data", ""}, {"--fullscreen=yes"}, {"--mute=no"}}) {
         std::vector<const char*> argv{"squibble-siege"};
         argv.insert(argv.end(), arguments.begin(), arguments.end());
         CommandLine commandLine("1");
