@@ -8,7 +8,9 @@
 #include "game/World.h"
 
 #include <allegro.h>
+#include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -22,6 +24,12 @@ constexpr int WindowHeight = 480;
 constexpr int BackBufferWidth = 320;
 constexpr int BackBufferHeight = 240;
 constexpr const char* ConfigPath = "data/strings.txt";
+// The longest minimum frame time the clock keeps to: a longer one (or one that is not a number)
+// would leave the player looking at a still picture.
+constexpr double LongestFrameThreshold = 1.0;
+// The longest single sleep of the frame wait, so that the close button and the mouse buttons are
+// answered promptly however long the frame.
+constexpr double LongestSleep = 0.05;
 
 [[noreturn]] void failStartup(const std::string& message)
 {
@@ -100,15 +108,25 @@ double Application::now() const
 
 double Application::waitForNextFrame()
 {
+    const double threshold = std::isnan(minFrameTime) ? 0.0 : std::clamp(minFrameTime, 0.0, LongestFrameThreshold);
     double elapsed = now() - lastFrameTime;
-    while (minFrameTime > elapsed) {
-        // Whole milliseconds only; under one millisecond this yields and the loop spins.
-        sleepMilliseconds(static_cast<int>((minFrameTime - elapsed) * 1000.0));
+    while (threshold > elapsed && !frameWaitInterrupted()) {
+        // Whole milliseconds only; under one millisecond this yields and the loop spins. The
+        // slice is worked out in seconds and capped first, so the cast cannot overflow.
+        const double slice = std::min(threshold - elapsed, LongestSleep);
+        sleepMilliseconds(static_cast<int>(slice * 1000.0));
         elapsed = now() - lastFrameTime;
     }
     lastFrameTime = lastFrameTime + elapsed;
     sampleMouse();
     return elapsed;
+}
+
+bool Application::frameWaitInterrupted()
+{
+    // A pressed or released button starts the frame at once, so a long frame loses no click;
+    // a closed window ends the wait so the loop can stop.
+    return (world && !world->running) || inputSource->mouseButtons() != mouseButtons;
 }
 
 void Application::sampleMouse()

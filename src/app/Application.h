@@ -34,8 +34,9 @@ public:
 
     // Seconds on a monotonic clock.
     double now() const;
-    // Waits until at least minFrameTime has passed since the last frame began, samples the mouse
-    // and returns the elapsed seconds.
+    // Waits until at least minFrameTime (taken as 0 to 1 second) has passed since the last frame
+    // began, samples the mouse and returns the elapsed seconds. The wait ends early when a mouse
+    // button changes or the World stops running.
     double waitForNextFrame();
     // Both bounds inclusive: x <= mouseX <= x + width, y <= mouseY <= y + height.
     bool mouseInRect(int x, int y, int width, int height) const;
@@ -89,6 +90,8 @@ private:
     Application();
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
+
+    bool frameWaitInterrupted();
 
     // The sheets of the tower and invader kinds, owned here; the catalogue points into them.
     std::vector<std::unique_ptr<SpriteSheet>> catalogueSheets;

@@ -84,7 +84,12 @@ void Building::countLevel(int p)
 
 int Building::takeShots(float& timer, float period, double dt)
 {
-    const float step = std::max(period, MinimumPeriod);
+    // Only a period that cannot pace at all (0, negative, not a number) takes the floor; every
+    // positive period fires at its own rate, and MaxShotsPerUpdate bounds the work of tiny ones.
+    const float step = period > 0.0f ? period : MinimumPeriod;
+    // A timer that is not a number (half of a period that is not one) starts again from 0.
+    if (!std::isfinite(timer))
+        timer = 0.0f;
     timer += dt;
     if (!std::isfinite(timer) || !std::isfinite(step))
         timer = 0.0f;

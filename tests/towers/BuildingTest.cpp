@@ -54,12 +54,21 @@ TEST_F(BuildingTest, LongFrameFiresSeveralShotsAndKeepsTheRemainder)
     EXPECT_FLOAT_EQ(laser.timer, 1.0f);
 }
 
-TEST_F(BuildingTest, PeriodsBelowTheFloorFireTwentyTimesASecond)
+TEST_F(BuildingTest, PeriodsThatCannotPaceFireTwentyTimesASecond)
 {
-    LaserTurret& laser = laserWithPeriod("0");
-    laser.update(1.01);
-    EXPECT_EQ(bolts(), 20u);
-    EXPECT_EQ(laser.period, 0.0f) << "the floor paces; the period itself is kept";
+    for (const char* period : {"0", "nan"}) {
+        LaserTurret& laser = laserWithPeriod(period);
+        const std::size_t before = bolts();
+        laser.update(1.01);
+        EXPECT_EQ(bolts() - before, 20u) << period;
+    }
+}
+
+TEST_F(BuildingTest, ShortPositivePeriodsFireAtTheirOwnRate)
+{
+    LaserTurret& laser = laserWithPeriod("0.02");
+    laser.update(1.005);
+    EXPECT_EQ(bolts(), 50u);
 }
 
 TEST_F(BuildingTest, AbsurdFramesNeitherHangNorFloodTheField)
