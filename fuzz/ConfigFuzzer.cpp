@@ -27,6 +27,9 @@ constexpr double TabSpeedUp = 8.0;
 // enough for the first wave to come, towers to be built and to fire.
 constexpr long NormalFrames = 120;
 constexpr long FastFrames = 60;
+// Frames drawn once the game is over: the grey field, its caption and the quit dialog.
+constexpr long GameOverFrames = 3;
+constexpr int AnyWave = 1000;
 
 } // namespace
 
@@ -56,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     options.dt = FrameTime;
     options.seed = size > 0 ? data[0] : 1;
     autoplay::Player player(strategy, options);
-    player.playFrames(NormalFrames);
+    player.playUntilLost(AnyWave, NormalFrames);
     // Fast forward: each frame hands the World eight times the elapsed time, as the main loop
     // does while Tab is held.
     for (long frame = 0; frame < FastFrames && !player.world().gameOver; ++frame) {
@@ -64,5 +67,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         player.world().update(FrameTime * TabSpeedUp);
         player.world().draw();
     }
+    player.playFrames(GameOverFrames);
     return 0;
 }
