@@ -14,8 +14,9 @@ constexpr int Margin = 4;        // free pixels around the end points
 constexpr int Segments = 9;
 constexpr int KinkSpread = 7;    // offsets rand() % 7 - 3, so -3..3
 constexpr int KinkReach = 3;
-// A strike spans part of the 320 x 240 field; anything longer comes from broken coordinates.
-constexpr long long MaxImageSide = 2048;
+// A strike spans part of the 320 x 240 field; anything longer comes from a baseline or a range
+// far off the field, and gets no picture (drawing the glow costs the whole image area).
+constexpr long long MaxImageSide = 512;
 
 // One random kink of a bolt point, kept inside 0..limit.
 int kinked(int base, int limit)

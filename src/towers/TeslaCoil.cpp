@@ -51,9 +51,14 @@ void TeslaCoil::update(double dt)
     if (!sprite)
         return;
     sprite->update(static_cast<float>(dt));
-    // Each strike looks for the nearest invader anew; a strike with none in range is lost.
-    for (int shots = takeShots(timer, period, dt); shots > 0; --shots)
-        strike();
+    // Each strike looks for the nearest invader anew; a strike with none in range is lost. Only the
+    // first few strikes of one update draw a spark: sparks are pictures, and a very short period
+    // must not make hundreds of bolt images a frame.
+    int sparks = 0;
+    for (int shots = takeShots(timer, period, dt); shots > 0; --shots) {
+        if (strike(sparks < MaxSparksPerUpdate))
+            ++sparks;
+    }
 }
 
 void TeslaCoil::upgrade(int p)
@@ -86,14 +91,17 @@ Invader* TeslaCoil::findNearestInvader() const
     return result;
 }
 
-void TeslaCoil::strike()
+bool TeslaCoil::strike(bool withSpark)
 {
     Invader* target = findNearestInvader();
     if (!target)
-        return;
+        return false;
     target->takeDamage(damage);
+    if (!withSpark)
+        return true;
     // The spark ends at the target's centre as its frame is after the hit.
     Application::instance().world->effects.push_back(
         std::make_unique<SparkEffect>(toPixel(centreX()), toPixel(centreY()) - StrikePointRise,
                                       toPixel(target->centreX()), toPixel(target->centreY())));
+    return true;
 }
