@@ -36,6 +36,7 @@ constexpr CloudGroup CloudGroups[] = {
 };
 
 constexpr int FieldWidth = 320;
+constexpr std::size_t MaxEffects = 2000;
 constexpr int TabSpeedUp = 8;
 constexpr int BannerX = 160;
 constexpr int BannerY = 80;
@@ -165,6 +166,9 @@ void World::removeFinished()
 {
     projectiles.remove_if([](const std::unique_ptr<Projectile>& p) { return !p->alive; });
     effects.remove_if([](const std::unique_ptr<Effect>& e) { return e->finished(); });
+    // Effects are only pictures: past the limit the oldest go, so no data can bury the frames in them.
+    while (effects.size() > MaxEffects)
+        effects.pop_front();
 }
 
 void World::handleKeyboard()

@@ -20,9 +20,9 @@ namespace {
 // A frame far longer than any real one (a stalled process, a broken clock) must not flood the
 // field with shots or spin on a timer too large for the period to make a dent in it.
 constexpr int MaxShotsPerUpdate = 1000;
-// Projectiles, and effects, the field holds at most. A shot due while either list is this full is
-// spent unfired, so that no period, however short, can bury the frames in bolts and sparks.
-constexpr std::size_t MaxLiveShots = 500;
+// Projectiles the field holds at most. A shot due while it is this full is spent unfired, so
+// that no period, however short, can bury the frames in bolts and missiles.
+constexpr std::size_t MaxLiveProjectiles = 300;
 
 // How many more shots the World has room for.
 int roomForShots()
@@ -30,8 +30,8 @@ int roomForShots()
     const World* world = Application::instance().world;
     if (!world)
         return MaxShotsPerUpdate;
-    const std::size_t used = std::max(world->projectiles.size(), world->effects.size());
-    return used >= MaxLiveShots ? 0 : static_cast<int>(MaxLiveShots - used);
+    const std::size_t used = world->projectiles.size();
+    return used >= MaxLiveProjectiles ? 0 : static_cast<int>(MaxLiveProjectiles - used);
 }
 
 } // namespace

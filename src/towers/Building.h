@@ -40,7 +40,7 @@ protected:
     static constexpr float MinimumPeriod = 0.05f;
     // Adds dt to timer and returns how many shots are due, taking period off for each one while
     // timer is strictly above it. A period of 0 or less, or not a number, paces as MinimumPeriod.
-    // Shots due while the World's projectiles or effects are at their limit are spent unfired.
+    // Shots due while the World holds 300 projectiles are spent unfired.
     static int takeShots(float& timer, float period, double dt);
 
     // Levels bought of path p; 0 for a path the kind does not have.

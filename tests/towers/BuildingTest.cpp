@@ -76,7 +76,7 @@ TEST_F(BuildingTest, TinyPeriodsFillTheFieldOnlyToItsLimit)
     LaserTurret& laser = laserWithPeriod("1e-6");
     laser.update(0.1);
     laser.update(0.1);
-    EXPECT_EQ(bolts(), 500u) << "shots due beyond 500 live projectiles are spent unfired";
+    EXPECT_EQ(bolts(), 300u) << "shots due beyond 300 live projectiles are spent unfired";
 }
 
 TEST_F(BuildingTest, AbsurdFramesNeitherHangNorFloodTheField)
