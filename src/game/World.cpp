@@ -36,7 +36,6 @@ constexpr CloudGroup CloudGroups[] = {
 };
 
 constexpr int FieldWidth = 320;
-constexpr std::size_t MaxEffects = 2000;
 constexpr int TabSpeedUp = 8;
 constexpr int BannerX = 160;
 constexpr int BannerY = 80;
@@ -166,7 +165,7 @@ void World::removeFinished()
 {
     projectiles.remove_if([](const std::unique_ptr<Projectile>& p) { return !p->alive; });
     effects.remove_if([](const std::unique_ptr<Effect>& e) { return e->finished(); });
-    // Effects are only pictures: past the limit the oldest go, so no data can bury the frames in them.
+    // No data can bury the frames in effects.
     while (effects.size() > MaxEffects)
         effects.pop_front();
 }
