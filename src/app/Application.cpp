@@ -70,7 +70,7 @@ void Application::setInput(std::unique_ptr<InputSource> source)
 void Application::initialise()
 {
     if (install_allegro(SYSTEM_AUTODETECT, &errno, std::atexit) != 0)
-        failStartup("cannot initialise the graphics library");
+        failStartup(std::string("cannot initialise the graphics library: ") + allegro_error);
     install_keyboard();
     install_mouse();
     registerMzLoader();

@@ -30,7 +30,9 @@ display_number_written() { [ -s "$1" ]; }
 start_x() {
   local fdfile
   fdfile=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$fdfile" 2>/dev/null &
+  # -noreset: by default the server resets whenever its last client leaves, and a game that
+  # connects during that reset (right after a helper's query) cannot start.
+  Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp -noreset 3>"$fdfile" 2>/dev/null &
   XVFB_PID=$!
   wait_for 30 "the X server did not start" display_number_written "$fdfile"
   export DISPLAY=":$(head -n 1 "$fdfile")"
