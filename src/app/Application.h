@@ -6,6 +6,7 @@
 #include "app/InputSource.h"
 #include "app/InvaderType.h"
 #include "app/TowerType.h"
+#include "audio/SoundBoard.h"
 
 #include <array>
 #include <atomic>
@@ -52,6 +53,9 @@ public:
     std::unique_ptr<BackBuffer> backBuffer;
     std::int64_t counterFrequency = 0;
     Config config;
+    // Every sound the game makes goes through here; silent until a sound device is opened. Muting
+    // it before start-up (sound.setMuted) starts the game muted.
+    SoundBoard sound;
     int towerBaseline = 0;
     int buttonSpacing = 0;
     std::unique_ptr<BitmapFont> fontMain;
@@ -91,7 +95,10 @@ private:
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
 
+    // Whether the frame wait should end early: a mouse button changed or the World stopped running.
     bool frameWaitInterrupted();
+    // Opens the sound device for the sound board; without one the game plays silently and says so.
+    void openSound();
 
     // The sheets of the tower and invader kinds, owned here; the catalogue points into them.
     std::vector<std::unique_ptr<SpriteSheet>> catalogueSheets;

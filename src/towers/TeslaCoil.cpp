@@ -3,6 +3,7 @@
 #include "app/Application.h"
 #include "assets/AnimatedSprite.h"
 #include "assets/PixelCoordinate.h"
+#include "audio/SoundBoard.h"
 #include "effects/SparkEffect.h"
 #include "game/World.h"
 #include "invaders/Invader.h"
@@ -52,8 +53,8 @@ void TeslaCoil::update(double dt)
         return;
     sprite->update(static_cast<float>(dt));
     // Each strike looks for the nearest invader anew; a strike with none in range is lost. Only the
-    // first few strikes of one update draw a spark: sparks are pictures, and a very short period
-    // must not make hundreds of bolt images a frame.
+    // first few strikes of one update draw a spark and crackle: a very short period must not make
+    // hundreds of bolt images and sounds a frame.
     int sparks = 0;
     for (int shots = takeShots(timer, period, dt); shots > 0; --shots) {
         if (strike(sparks < MaxSparksPerUpdate))
@@ -103,5 +104,6 @@ bool TeslaCoil::strike(bool withSpark)
     Application::instance().world->effects.push_back(
         std::make_unique<SparkEffect>(toPixel(centreX()), toPixel(centreY()) - StrikePointRise,
                                       toPixel(target->centreX()), toPixel(target->centreY())));
+    Application::instance().sound.play(SoundEvent::TeslaStrike, centreX());
     return true;
 }

@@ -5,10 +5,14 @@
 #include "app/ContentLoader.h"
 #include "assets/BitmapFont.h"
 #include "assets/SpriteSheet.h"
+#include "audio/SoundClip.h"
+#include "audio/SoundEvent.h"
+#include "audio/WavFile.h"
 #include "mztool/GameFile.h"
 
 #include <allegro.h>
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <ostream>
@@ -75,6 +79,7 @@ std::vector<std::string> DataChecker::run()
     checkImages();
     checkSheets(config);
     checkFonts(config);
+    checkSounds(config);
     return findings.problems;
 }
 
@@ -192,6 +197,32 @@ void DataChecker::checkKerning(const std::string& key, const BitmapFont& font)
                     " pixels wide) left of it; texts run backwards and their images come out empty");
             return;
         }
+    }
+}
+
+void DataChecker::checkSounds(Config& config)
+{
+    constexpr int MaxVolume = 255;
+    constexpr std::uint32_t SoundRate = 22050;
+    const int volume = config.getInt("SoundVolume");
+    if (volume < 0 || volume > MaxVolume)
+        problem("strings.txt: SoundVolume=" + config.get("SoundVolume") + " is outside 0..255");
+    for (int i = 0; i < SoundEventCount; ++i) {
+        const char* key = soundKey(static_cast<SoundEvent>(i));
+        const std::string& path = config.get(key);
+        if (path.empty())
+            continue;
+        WavFile wav;
+        std::string error;
+        const std::string file = asTheGameFinds(path);
+        if (!wav.inspect(file, error) || !SoundClip::load(file, error)) {
+            problem(std::string(key) + ": " + path + ": " + error);
+            continue;
+        }
+        if (wav.channels != 1 || wav.bitsPerSample != 16 || wav.sampleRate != SoundRate)
+            problem(std::string(key) + ": " + path + " is " + std::to_string(wav.channels) + " channel(s), " +
+                    std::to_string(wav.bitsPerSample) + " bits, " + std::to_string(wav.sampleRate) +
+                    " Hz; the game's sounds are mono, 16 bits, 22050 Hz");
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/CatalogueReader.h"
 #include "app/Config.h"
+#include "audio/SoundEvent.h"
 
 #include <algorithm>
 #include <cctype>
@@ -165,6 +166,10 @@ std::vector<KeyChecker::KnownKey> KeyChecker::knownKeys(Config& config) const
                             "Tower2.FreqBase", "Tower2.SplashRadius", "Tower3.FreqBase", "Tower3.RangeBase"})
         keys.push_back({key, KeyKind::Double});
     keys.push_back({"Invader1.Sprite", KeyKind::File});
+    keys.push_back({"SoundVolume", KeyKind::Int});
+    // A sound key may be left out or empty: that event is silent.
+    for (int i = 0; i < SoundEventCount; ++i)
+        keys.push_back({soundKey(static_cast<SoundEvent>(i)), KeyKind::Text});
     // Upgrade modifiers are read only when their path exists.
     const std::multimap<std::pair<int, int>, KnownKey> modifiers{
         {{1, 1}, {"Tower1.Upgrade1.Level1.FreqMod", KeyKind::Double}},
