@@ -2,7 +2,8 @@
 # Builds the libFuzzer targets with clang and runs each one for N seconds (first argument, default
 # 60) on a fresh copy of its seed corpus: the asset loaders, and the configuration, which plays a
 # short game on every strings.txt that loads. Fails on any crash, leak, timeout or out-of-memory.
-# Needs clang, libclang-rt-14-dev, liballegro4-dev, libasound2-dev, zlib1g-dev and libboost-dev.
+# Needs clang, libclang-rt-14-dev, liballegro4-dev, libasound2-dev, zlib1g-dev, libboost-dev and
+# libboost-program-options-dev.
 set -euo pipefail
 
 seconds=${1:-60}
@@ -23,7 +24,7 @@ if ! command -v "$cxx" >/dev/null; then
     echo "fuzz: $cxx not found (install the clang and libclang-rt-14-dev packages)" >&2
     exit 1
 fi
-libs="$(pkg-config --libs allegro 2>/dev/null || echo -lalleg) $(pkg-config --libs alsa 2>/dev/null || echo -lasound) -lz -pthread"
+libs="$(pkg-config --libs allegro 2>/dev/null || echo -lalleg) $(pkg-config --libs alsa 2>/dev/null || echo -lasound) -lboost_program_options -lz -pthread"
 flags=(-std=c++17 -g -O1 -fno-omit-frame-pointer -I"$root/src" -I"$root/tools" -I"$root/fuzz"
        -fsanitize=address,undefined -fno-sanitize-recover=undefined)
 
