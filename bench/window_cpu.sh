@@ -11,7 +11,7 @@ if [ ! -f "$build_dir/CMakeCache.txt" ]; then
   cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=Release -DSQUIBBLE_TESTS=OFF >/dev/null
 fi
 cmake --build "$build_dir" -j2 --target squibble-siege >/dev/null
-game="$root/$build_dir/squibble-siege"
+game="$(cd "$build_dir" && pwd)/squibble-siege"
 
 # The first wave starts this many seconds after the window opens ("TimeBetweenWaves").
 pause=$(sed -n 's/^TimeBetweenWaves=//p' data/strings.txt)
@@ -20,7 +20,7 @@ max_percent=15
 
 source tests/window/support/lib.sh
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+trap 'stop_x; rm -rf "$work" "$SHOTS_DIR"' EXIT
 cat >"$work/timed-game" <<WRAPPER
 #!/usr/bin/env bash
 exec /usr/bin/time -v -o "$work/time.txt" "$game"

@@ -10,7 +10,9 @@
 #include "game/World.h"
 
 #include <allegro.h>
+#include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -20,6 +22,12 @@
 namespace {
 
 constexpr const char* ConfigPath = "data/strings.txt";
+// The longest minimum frame time the clock keeps to: a longer one (or one that is not a number)
+// would leave the player looking at a still picture.
+constexpr double LongestFrameThreshold = 1.0;
+// The longest single sleep of the frame wait, so that the close button and the mouse buttons are
+// answered promptly however long the frame.
+constexpr double LongestSleep = 0.05;
 
 [[noreturn]] void failStartup(const std::string& message)
 {
@@ -68,7 +76,7 @@ void Application::openSound()
 void Application::initialise(const LaunchOptions& options)
 {
     if (install_allegro(SYSTEM_AUTODETECT, &errno, std::atexit) != 0)
-        failStartup("cannot initialise the graphics library");
+        failStartup(std::string("cannot initialise the graphics library: ") + allegro_error);
     install_keyboard();
     install_mouse();
     registerMzLoader();
@@ -113,15 +121,25 @@ double Application::now() const
 
 double Application::waitForNextFrame()
 {
+    const double threshold = std::isnan(minFrameTime) ? 0.0 : std::clamp(minFrameTime, 0.0, LongestFrameThreshold);
     double elapsed = now() - lastFrameTime;
-    while (minFrameTime > elapsed) {
-        // Whole milliseconds only; under one millisecond this yields and the loop spins.
-        sleepMilliseconds(static_cast<int>((minFrameTime - elapsed) * 1000.0));
+    while (threshold > elapsed && !frameWaitInterrupted()) {
+        // Whole milliseconds only; under one millisecond this yields and the loop spins. The
+        // slice is worked out in seconds and capped first, so the cast cannot overflow.
+        const double slice = std::min(threshold - elapsed, LongestSleep);
+        sleepMilliseconds(static_cast<int>(slice * 1000.0));
         elapsed = now() - lastFrameTime;
     }
     lastFrameTime = lastFrameTime + elapsed;
     sampleMouse();
     return elapsed;
+}
+
+bool Application::frameWaitInterrupted()
+{
+    // A pressed or released button starts the frame at once, so a long frame loses no click;
+    // a closed window ends the wait so the loop can stop.
+    return (world && !world->running) || inputSource->mouseButtons() != mouseButtons;
 }
 
 void Application::sampleMouse()

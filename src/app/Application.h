@@ -38,8 +38,9 @@ public:
 
     // Seconds on a monotonic clock.
     double now() const;
-    // Waits until at least minFrameTime has passed since the last frame began, samples the mouse
-    // and returns the elapsed seconds.
+    // Waits until at least minFrameTime (taken as 0 to 1 second) has passed since the last frame
+    // began, samples the mouse and returns the elapsed seconds. The wait ends early when a mouse
+    // button changes or the World stops running.
     double waitForNextFrame();
     // Both bounds inclusive: x <= mouseX <= x + width, y <= mouseY <= y + height.
     bool mouseInRect(int x, int y, int width, int height) const;
@@ -99,6 +100,8 @@ private:
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
 
+    // Whether the frame wait should end early: a mouse button changed or the World stopped running.
+    bool frameWaitInterrupted();
     // Opens the sound device for the sound board; without one the game plays silently and says so.
     void openSound();
 

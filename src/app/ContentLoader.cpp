@@ -4,12 +4,12 @@
 #include "app/CatalogueReader.h"
 #include "assets/BitmapFont.h"
 #include "assets/SpriteSheet.h"
+#include "effects/TextImage.h"
 
 #include <allegro.h>
 
 namespace {
 
-constexpr int CaptionHeight = 10;
 constexpr const char* GameOverText = "Game Over";
 
 } // namespace
@@ -111,7 +111,27 @@ void ContentLoader::makeGameOverCaption()
     const BitmapFont* font = app.fontMainRed.get();
     if (app.gameOverImage)
         destroy_bitmap(app.gameOverImage);
-    app.gameOverImage = create_bitmap(textWidth(font, GameOverText) + 2, CaptionHeight);
-    clear_to_color(app.gameOverImage, makecol(255, 0, 255));
-    drawText(font, app.gameOverImage, 0, 0, GameOverText);
+    app.gameOverImage = nullptr;
+    // A font that did not load is reported already.
+    if (!font || !font->hasGlyphs())
+        return;
+    const std::string problem = gameOverCaptionProblem(*font);
+    if (!problem.empty()) {
+        problems.push_back(problem);
+        return;
+    }
+    // The caption is a text image of its own: textWidth + 2 wide, 10 high, on the mask colour.
+    app.gameOverImage = makeTextImage(font, GameOverText).release();
+    if (!app.gameOverImage)
+        problems.push_back("cannot create the \"Game Over\" caption");
+}
+
+std::string ContentLoader::gameOverCaptionProblem(const BitmapFont& font)
+{
+    const long long width = textImageWidth(&font, GameOverText);
+    if (width >= 1 && width <= MaxDataSizedSide)
+        return "";
+    return "FontMainRedKerning=" + std::to_string(font.kerning) + " makes the \"" + GameOverText +
+           "\" caption " + std::to_string(width) + " pixels wide; it must be 1 to " +
+           std::to_string(MaxDataSizedSide);
 }

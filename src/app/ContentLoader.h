@@ -19,6 +19,11 @@ public:
     // Fills the Application; returns one line per file that did not load.
     std::vector<std::string> loadAll(std::vector<std::unique_ptr<SpriteSheet>>& catalogueSheets);
 
+    // Why the "Game Over" caption cannot be made in this red main font (its kerning makes it
+    // empty or far too wide), naming the key; empty when it can. Start-up and the data checker
+    // report it in these words.
+    static std::string gameOverCaptionProblem(const BitmapFont& font);
+
 private:
     void loadFonts();
     void loadImages();

@@ -2,6 +2,7 @@
 
 #include <allegro.h>
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdint>
 #include <cstdio>
@@ -157,26 +158,33 @@ void drawText(const BitmapFont* font, BITMAP* destination, int x, int y, const c
 {
     if (!font || !destination || !text)
         return;
+    long long left = x;
     for (const char* c = text; *c; ++c) {
         BITMAP* glyphBitmap = font->glyph(static_cast<unsigned char>(*c));
         if (!glyphBitmap)
             continue;
-        draw_sprite(destination, glyphBitmap, x, y);
-        x += glyphBitmap->w + font->kerning;
+        if (left >= -TextReach && left <= TextReach)
+            draw_sprite(destination, glyphBitmap, static_cast<int>(left), y);
+        left += static_cast<long long>(glyphBitmap->w) + font->kerning;
     }
+}
+
+long long textWidthLong(const BitmapFont* font, const char* text)
+{
+    if (!font || !text)
+        return 0;
+    long long width = 0;
+    for (const char* c = text; *c; ++c) {
+        const BITMAP* glyphBitmap = font->glyph(static_cast<unsigned char>(*c));
+        if (glyphBitmap)
+            width += static_cast<long long>(glyphBitmap->w) + font->kerning;
+    }
+    return width;
 }
 
 int textWidth(const BitmapFont* font, const char* text)
 {
-    if (!font || !text)
-        return 0;
-    int width = 0;
-    for (const char* c = text; *c; ++c) {
-        const BITMAP* glyphBitmap = font->glyph(static_cast<unsigned char>(*c));
-        if (glyphBitmap)
-            width += glyphBitmap->w + font->kerning;
-    }
-    return width;
+    return static_cast<int>(std::clamp<long long>(textWidthLong(font, text), -TextReach, TextReach));
 }
 
 void drawTextCentered(const BitmapFont* font, BITMAP* destination, int x, int y, const char* text)

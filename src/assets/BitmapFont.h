@@ -28,8 +28,14 @@ private:
     void cutGlyphs();
 };
 
+// Glyphs that would start beyond +-TextReach pixels (only a kerning far out of range gets there)
+// are not drawn.
 void drawText(const BitmapFont* font, BITMAP* destination, int x, int y, const char* text);
+// The sum of glyph width + kerning over the text, in 64 bits.
+long long textWidthLong(const BitmapFont* font, const char* text);
+// textWidthLong held to +-TextReach, so that callers can offset positions by it without overflow.
 int textWidth(const BitmapFont* font, const char* text);
+constexpr int TextReach = 1 << 28;
 void drawTextCentered(const BitmapFont* font, BITMAP* destination, int x, int y, const char* text);
 void drawTextRight(const BitmapFont* font, BITMAP* destination, int x, int y, const char* text);
 

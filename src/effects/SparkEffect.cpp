@@ -5,7 +5,10 @@
 #include <allegro.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -14,21 +17,15 @@ constexpr int Margin = 4;        // free pixels around the end points
 constexpr int Segments = 9;
 constexpr int KinkSpread = 7;    // offsets rand() % 7 - 3, so -3..3
 constexpr int KinkReach = 3;
-// A strike spans part of the 320 x 240 field; anything longer comes from broken coordinates.
-constexpr long long MaxImageSide = 2048;
+// A strike spans part of the 320 x 240 field; anything longer comes from a baseline or a range
+// far off the field, and gets no picture (drawing the glow costs the whole image area).
+constexpr long long MaxImageSide = 512;
 
 // One random kink of a bolt point, kept inside 0..limit.
 int kinked(int base, int limit)
 {
     const int offset = std::rand() % KinkSpread - KinkReach;
     return std::clamp(base + offset, 0, limit);
-}
-
-bool isWhite(BITMAP* image, int px, int py, int white)
-{
-    if (px < 0 || py < 0 || px >= image->w || py >= image->h)
-        return false;
-    return getpixel(image, px, py) == white;
 }
 
 } // namespace
@@ -69,18 +66,30 @@ void SparkEffect::drawBolt(int startX, int startY, int endX, int endY, int white
     line(image.get(), previousX, previousY, endX, endY, white);
 }
 
-// Paints every mask pixel touching the white line, so the glow is one pixel wide all round.
+// Paints every mask pixel touching the white line, so the glow is one pixel wide all round. The
+// white pixels are found in one pass and only their neighbours are looked at: the cost is one
+// read per pixel of the image, not five.
 void SparkEffect::drawGlow(int white, int glow)
 {
     const int maskColour = makecol(255, 0, 255);
     BITMAP* bitmap = image.get();
+    const bool direct = is_memory_bitmap(bitmap) && bitmap_color_depth(bitmap) == 32;
+    std::vector<std::pair<int, int>> whites;
     for (int py = 0; py < bitmap->h; ++py) {
+        const auto* row = reinterpret_cast<const std::uint32_t*>(bitmap->line[py]);
         for (int px = 0; px < bitmap->w; ++px) {
-            if (getpixel(bitmap, px, py) != maskColour)
-                continue;
-            if (isWhite(bitmap, px + 1, py, white) || isWhite(bitmap, px - 1, py, white) ||
-                isWhite(bitmap, px, py + 1, white) || isWhite(bitmap, px, py - 1, white))
-                putpixel(bitmap, px, py, glow);
+            const int colour = direct ? static_cast<int>(row[px]) : getpixel(bitmap, px, py);
+            if (colour == white)
+                whites.emplace_back(px, py);
+        }
+    }
+    constexpr int Neighbours[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
+    for (const auto& [px, py] : whites) {
+        for (const auto& step : Neighbours) {
+            const int nx = px + step[0];
+            const int ny = py + step[1];
+            if (nx >= 0 && ny >= 0 && nx < bitmap->w && ny < bitmap->h && getpixel(bitmap, nx, ny) == maskColour)
+                putpixel(bitmap, nx, ny, glow);
         }
     }
 }

@@ -11,9 +11,14 @@ constexpr int TextImagePadding = 2;
 
 } // namespace
 
+long long textImageWidth(const BitmapFont* font, const char* text)
+{
+    return textWidthLong(font, text) + TextImagePadding;
+}
+
 BitmapPtr makeTextImage(const BitmapFont* font, const char* text)
 {
-    BitmapPtr image(create_bitmap(textWidth(font, text) + TextImagePadding, TextImageHeight));
+    BitmapPtr image = makeDataSizedBitmap(textImageWidth(font, text), TextImageHeight);
     if (!image)
         return image;
     clear_to_color(image.get(), makecol(255, 0, 255));

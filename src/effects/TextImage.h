@@ -8,7 +8,10 @@ class BitmapFont;
 
 constexpr int TextImageHeight = 10;
 
-// textWidth + 2 pixels wide and TextImageHeight high, cleared to the mask colour, with the text
-// drawn at its top-left corner; taller glyphs are cut at the bottom. Null if the bitmap cannot be
-// created.
+// The width of the text image of a text: textWidth + 2, in 64 bits.
+long long textImageWidth(const BitmapFont* font, const char* text);
+
+// textImageWidth pixels wide and TextImageHeight high, cleared to the mask colour, with the text
+// drawn at its top-left corner; taller glyphs are cut at the bottom. Null when that width is
+// below 1 or above MaxDataSizedSide (a kerning far out of range), or the bitmap cannot be created.
 BitmapPtr makeTextImage(const BitmapFont* font, const char* text);

@@ -185,6 +185,9 @@ void World::removeFinished()
 {
     projectiles.remove_if([](const std::unique_ptr<Projectile>& p) { return !p->alive; });
     effects.remove_if([](const std::unique_ptr<Effect>& e) { return e->finished(); });
+    // No data can bury the frames in effects.
+    while (effects.size() > MaxEffects)
+        effects.pop_front();
 }
 
 void World::handleKeyboard()

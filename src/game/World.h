@@ -3,6 +3,7 @@
 #pragma once
 
 #include <atomic>
+#include <cstddef>
 #include <list>
 #include <memory>
 
@@ -60,6 +61,8 @@ public:
     std::list<std::unique_ptr<Building>> towers;
     std::list<std::unique_ptr<Projectile>> projectiles;
     std::list<std::unique_ptr<Effect>> effects;
+    // Effects are only pictures: past this many the oldest go at the end of the frame.
+    static constexpr std::size_t MaxEffects = 2000;
     std::unique_ptr<Wave> currentWave;
     int health = 0;
     int maxHealth = 0;

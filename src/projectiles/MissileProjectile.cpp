@@ -35,9 +35,11 @@ World& world()
     return *Application::instance().world;
 }
 
+// Smoke and debris beyond what the field keeps would only be removed again at the end of the frame.
 void addEffect(int x, int y, const SpriteSheet* sheet, double delay)
 {
-    world().effects.push_back(std::make_unique<SimpleEffect>(x, y, sheet, delay));
+    if (world().effects.size() < World::MaxEffects)
+        world().effects.push_back(std::make_unique<SimpleEffect>(x, y, sheet, delay));
 }
 
 } // namespace

@@ -20,6 +20,19 @@ namespace {
 // A frame far longer than any real one (a stalled process, a broken clock) must not flood the
 // field with shots or spin on a timer too large for the period to make a dent in it.
 constexpr int MaxShotsPerUpdate = 1000;
+// Projectiles the field holds at most. A shot due while it is this full is spent unfired, so
+// that no period, however short, can bury the frames in bolts and missiles.
+constexpr std::size_t MaxLiveProjectiles = 300;
+
+// How many more shots the World has room for.
+int roomForShots()
+{
+    const World* world = Application::instance().world;
+    if (!world)
+        return MaxShotsPerUpdate;
+    const std::size_t used = world->projectiles.size();
+    return used >= MaxLiveProjectiles ? 0 : static_cast<int>(MaxLiveProjectiles - used);
+}
 
 } // namespace
 
@@ -84,7 +97,12 @@ void Building::countLevel(int p)
 
 int Building::takeShots(float& timer, float period, double dt)
 {
-    const float step = std::max(period, MinimumPeriod);
+    // Only a period that cannot pace at all (0, negative, not a number) takes the floor; every
+    // positive period fires at its own rate, bounded by MaxShotsPerUpdate and the room left.
+    const float step = period > 0.0f ? period : MinimumPeriod;
+    // A timer that is not a number (half of a period that is not one) starts again from 0.
+    if (!std::isfinite(timer))
+        timer = 0.0f;
     timer += dt;
     if (!std::isfinite(timer) || !std::isfinite(step))
         timer = 0.0f;
@@ -95,7 +113,7 @@ int Building::takeShots(float& timer, float period, double dt)
     }
     if (timer > step)
         timer = std::fmod(timer, step);
-    return shots;
+    return std::min(shots, roomForShots());
 }
 
 void Building::puffLaunchSmoke(int offset, int height) const

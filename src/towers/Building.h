@@ -36,10 +36,11 @@ public:
 protected:
     explicit Building(int kind);
 
-    // Shortest period any tower fires at, so a broken period cannot make the pacing loop endless.
+    // The period a tower fires at when its own cannot pace (0, negative or not a number).
     static constexpr float MinimumPeriod = 0.05f;
     // Adds dt to timer and returns how many shots are due, taking period off for each one while
-    // timer is strictly above it. Periods below MinimumPeriod pace as MinimumPeriod.
+    // timer is strictly above it. A period of 0 or less, or not a number, paces as MinimumPeriod.
+    // Shots due while the World holds 300 projectiles are spent unfired.
     static int takeShots(float& timer, float period, double dt);
 
     // Levels bought of path p; 0 for a path the kind does not have.

@@ -52,9 +52,14 @@ void TeslaCoil::update(double dt)
     if (!sprite)
         return;
     sprite->update(static_cast<float>(dt));
-    // Each strike looks for the nearest invader anew; a strike with none in range is lost.
-    for (int shots = takeShots(timer, period, dt); shots > 0; --shots)
-        strike();
+    // Each strike looks for the nearest invader anew; a strike with none in range is lost. Only the
+    // first few strikes of one update draw a spark and crackle: a very short period must not make
+    // hundreds of bolt images and sounds a frame.
+    int sparks = 0;
+    for (int shots = takeShots(timer, period, dt); shots > 0; --shots) {
+        if (strike(sparks < MaxSparksPerUpdate))
+            ++sparks;
+    }
 }
 
 void TeslaCoil::upgrade(int p)
@@ -87,15 +92,18 @@ Invader* TeslaCoil::findNearestInvader() const
     return result;
 }
 
-void TeslaCoil::strike()
+bool TeslaCoil::strike(bool withSpark)
 {
     Invader* target = findNearestInvader();
     if (!target)
-        return;
+        return false;
     target->takeDamage(damage);
+    if (!withSpark)
+        return true;
     // The spark ends at the target's centre as its frame is after the hit.
     Application::instance().world->effects.push_back(
         std::make_unique<SparkEffect>(toPixel(centreX()), toPixel(centreY()) - StrikePointRise,
                                       toPixel(target->centreX()), toPixel(target->centreY())));
     Application::instance().sound.play(SoundEvent::TeslaStrike, centreX());
+    return true;
 }

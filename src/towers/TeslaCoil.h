@@ -30,5 +30,8 @@ public:
     double range = 0.0;
 
 private:
-    void strike();
+    // Strikes the nearest invader in range, with a spark when asked; false when none is in range.
+    bool strike(bool withSpark);
+
+    static constexpr int MaxSparksPerUpdate = 4;
 };

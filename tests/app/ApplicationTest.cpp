@@ -1,10 +1,12 @@
 #include "app/Application.h"
 
+#include "game/World.h"
 #include "support/ScriptedInput.h"
 #include "support/TestContent.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -20,6 +22,7 @@ protected:
     {
         app.minFrameTime = 0.0;
         app.sleepMilliseconds = realSleep;
+        app.world = nullptr;
         app.screenLayout = ScreenLayout();
     }
 
@@ -144,4 +147,51 @@ TEST_F(ApplicationFrames, FrameWaitTakesTheMouseSample)
     app.waitForNextFrame();
     EXPECT_EQ(app.mouseX, 100);
     EXPECT_EQ(app.mouseY, 50);
+}
+
+TEST_F(ApplicationFrames, HugeThresholdsWaitAtMostASecondInShortSleeps)
+{
+    std::vector<int> sleeps;
+    app.sleepMilliseconds = [&sleeps, this](int ms) {
+        sleeps.push_back(ms);
+        realSleep(std::clamp(ms, 0, 10));
+        if (sleeps.size() > 500)
+            app.minFrameTime = 0.0; // lets a clock that would wait for ever fail instead of hanging
+    };
+    app.sampleMouse();
+    for (double threshold : {1.0e30, 3.0e6}) {
+        app.minFrameTime = threshold;
+        app.lastFrameTime = app.now() - 0.97;
+        const double dt = app.waitForNextFrame();
+        EXPECT_GE(dt, 1.0) << threshold;
+        EXPECT_LT(dt, 1.5) << threshold;
+    }
+    ASSERT_FALSE(sleeps.empty());
+    for (int ms : sleeps) {
+        EXPECT_GE(ms, 0);
+        EXPECT_LE(ms, 50);
+    }
+}
+
+TEST_F(ApplicationFrames, CloseButtonAndMouseButtonsEndALongWait)
+{
+    World world;
+    world.running = true;
+    app.world = &world;
+    app.minFrameTime = 0.6;
+    app.sampleMouse();
+    app.lastFrameTime = app.now();
+    app.sleepMilliseconds = [this](int ms) {
+        input->buttons = 1; // pressed while the frame waits
+        realSleep(ms);
+    };
+    EXPECT_LT(app.waitForNextFrame(), 0.3);
+    EXPECT_EQ(app.mouseButtons, 1);
+
+    app.sleepMilliseconds = [this](int ms) {
+        onCloseButton();
+        realSleep(ms);
+    };
+    EXPECT_LT(app.waitForNextFrame(), 0.3);
+    EXPECT_FALSE(world.running);
 }

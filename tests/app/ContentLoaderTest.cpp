@@ -60,6 +60,16 @@ TEST_F(ContentLoading, GameOverCaptionIsItsTextWidthPlusTwoByTen)
     EXPECT_EQ(app().gameOverImage->h, 10);
 }
 
+TEST_F(ContentLoading, CaptionKerningsOutOfRangeAreAStartUpProblemNamingTheKey)
+{
+    for (const char* kerning : {"-6", "-2147483648", "2147483647", "500"}) {
+        app().config.set("FontMainRedKerning", kerning);
+        const std::vector<std::string> problems = app().loadContent();
+        EXPECT_TRUE(mentions(problems, std::string("FontMainRedKerning=") + kerning)) << kerning;
+        EXPECT_EQ(app().gameOverImage, nullptr);
+    }
+}
+
 TEST_F(ContentLoading, EveryMissingFileIsNamed)
 {
     char original[4096];

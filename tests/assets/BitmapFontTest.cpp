@@ -6,6 +6,8 @@
 #include <allegro.h>
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include <memory>
 #include <string>
 #include <utility>
@@ -284,6 +286,20 @@ TEST(BitmapFont, NegativeKerningCanMakeTheWidthNegative)
     EXPECT_EQ(canvas.at(103), inkColour(CellA));
     EXPECT_EQ(canvas.at(104), inkColour(CellA));
     EXPECT_EQ(canvas.at(105), Canvas::ground());
+}
+
+TEST(BitmapFont, KerningsAtTheEndsOfTheIntRangeNeitherOverflowNorDrawFarAway)
+{
+    for (int kerning : {std::numeric_limits<int>::max(), std::numeric_limits<int>::min()}) {
+        auto font = makeAbFont(kerning);
+        EXPECT_EQ(textWidthLong(font.get(), "AB"), 7 + 2LL * kerning);
+        EXPECT_EQ(textWidth(font.get(), "AB"), kerning > 0 ? TextReach : -TextReach);
+        Canvas canvas(40);
+        drawTextCentered(font.get(), canvas.bitmap, 20, 1, "AB");
+        drawText(font.get(), canvas.bitmap, 10, 1, "AB");
+        EXPECT_EQ(canvas.at(10), inkColour(CellA)) << "only the first glyph is near enough to draw";
+        EXPECT_EQ(canvas.at(15), Canvas::ground());
+    }
 }
 
 TEST(BitmapFont, CharactersWithoutGlyphsAreSkipped)

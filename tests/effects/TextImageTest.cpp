@@ -7,6 +7,8 @@
 #include <allegro.h>
 #include <gtest/gtest.h>
 
+#include <limits>
+
 TEST(TextImage, IsTextWidthPlusTwoByTenOnMagenta)
 {
     auto font = testcontent::makeFont();
@@ -34,4 +36,17 @@ TEST(TextImage, FontWithoutGlyphsGivesBlankTwoByTen)
     EXPECT_EQ(2, image->w);
     EXPECT_EQ(10, image->h);
     EXPECT_EQ(20, pixelprobe::countColour(image.get(), makecol(255, 0, 255)));
+}
+
+TEST(TextImage, KerningsOutOfRangeGiveNoImageInsteadOfAnEmptyOrHugeBitmap)
+{
+    auto font = testcontent::makeFont();
+    for (int kerning : {-5, -6, 100000, std::numeric_limits<int>::max(), std::numeric_limits<int>::min()}) {
+        font->kerning = kerning;
+        EXPECT_FALSE(makeTextImage(font.get(), "+25")) << kerning;
+    }
+    font->kerning = 2000;
+    BitmapPtr wide = makeTextImage(font.get(), "+2");
+    ASSERT_TRUE(wide) << "a generous kerning within the limit still has its image";
+    EXPECT_EQ(wide->w, 2 * (testcontent::GlyphWidth + 2000) + 2);
 }

@@ -32,6 +32,14 @@ public:
     std::vector<Invader*>& hits;
 };
 
+// An effect that lasts until the test ends.
+class LastingEffect : public Effect {
+public:
+    explicit LastingEffect(int serial) : serial(serial) { lifetime = 1.0e9; }
+    void draw(BITMAP*) override {}
+    int serial;
+};
+
 } // namespace
 
 TEST_F(WorldNewGame, StartsWithConfiguredHealthAndMoney)
@@ -234,4 +242,14 @@ TEST_F(WorldDrawing, FieldTurnsGreyAfterGameOver)
             EXPECT_EQ(getg(pixel), getb(pixel)) << x << "," << y;
         }
     }
+}
+
+TEST_F(WorldWaves, PastTwoThousandEffectsTheOldestGo)
+{
+    for (int serial = 0; serial < 2100; ++serial)
+        world->effects.push_back(std::make_unique<LastingEffect>(serial));
+    world->update(0.0);
+    ASSERT_EQ(world->effects.size(), 2000u);
+    EXPECT_EQ(static_cast<LastingEffect&>(*world->effects.front()).serial, 100);
+    EXPECT_EQ(static_cast<LastingEffect&>(*world->effects.back()).serial, 2099);
 }

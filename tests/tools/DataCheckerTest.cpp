@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <string>
 
 namespace fs = std::filesystem;
@@ -31,6 +32,19 @@ protected:
     }
 
     std::vector<std::string> check() { return mztool::DataChecker((root / "data").string()).run(); }
+
+    // Rewrites strings.txt without the lines that start with any of the prefixes.
+    void dropLines(std::initializer_list<std::string> prefixes)
+    {
+        std::ifstream in(root / "data" / "strings.txt");
+        std::string kept;
+        for (std::string line; std::getline(in, line);) {
+            if (std::none_of(prefixes.begin(), prefixes.end(), [&](const std::string& p) { return line.rfind(p, 0) == 0; }))
+                kept += line + "\n";
+        }
+        in.close();
+        std::ofstream(root / "data" / "strings.txt") << kept;
+    }
 
     static bool mentions(const std::vector<std::string>& problems, const std::string& a, const std::string& b = "")
     {
@@ -134,6 +148,62 @@ TEST_F(BrokenData, PeriodsThatAreNotPositive)
     const std::vector<std::string> problems = check();
     EXPECT_TRUE(mentions(problems, "Tower3.FreqBase", "above 0"));
     EXPECT_TRUE(mentions(problems, "Tower1.Upgrade1", "stay above 0"));
+}
+
+TEST_F(BrokenData, KerningsThatBreakTheGamesTexts)
+{
+    appendLine("FontMainRedKerning=-6"); // "Game Over" would be no pixels wide
+    appendLine("FontSmallKerning=100000");
+    appendLine("FontMainKerning=-9");
+    const std::vector<std::string> problems = check();
+    EXPECT_TRUE(mentions(problems, "FontMainRedKerning=-6", "caption"));
+    EXPECT_TRUE(mentions(problems, "FontSmallKerning=100000", "wider than the field"));
+    EXPECT_TRUE(mentions(problems, "FontMainKerning=-9", "left of it"));
+}
+
+TEST_F(BrokenData, FrameTimesOutsideASecondAndCountsTheGameCuts)
+{
+    appendLine("TimestepThreshold=1e30");
+    appendLine("Tower2.Upgrades=65");
+    appendLine("Tower1.Upgrade1.Levels=100");
+    const std::vector<std::string> problems = check();
+    EXPECT_TRUE(mentions(problems, "TimestepThreshold=1e30", "outside 0 to 1 second"));
+    EXPECT_TRUE(mentions(problems, "Tower2.Upgrades=65", "cut to 64"));
+    EXPECT_TRUE(mentions(problems, "Tower1.Upgrade1.Levels=100", "cut to 64"));
+    appendLine("TimestepThreshold=-0.5");
+    EXPECT_TRUE(mentions(check(), "TimestepThreshold=-0.5", "outside 0 to 1 second"));
+}
+
+TEST_F(BrokenData, KeysTheGameReadsAsZeroWhenMissingAreNotesOnly)
+{
+    dropLines({"FontSmallKerning", "Tower3.Upgrade"});
+    mztool::DataChecker checker((root / "data").string());
+    const std::vector<std::string> problems = checker.run();
+    EXPECT_TRUE(problems.empty()) << problems.front();
+    EXPECT_TRUE(mentions(checker.notes(), "FontSmallKerning", "reads it as 0"));
+    EXPECT_TRUE(mentions(checker.notes(), "Tower3.Upgrades", "reads it as 0"));
+}
+
+TEST_F(BrokenData, SuggestsOnlyCloseSpellingsWithTheSameNumbers)
+{
+    appendLine("Tower3.Upgrades=0");
+    appendLine("Tower1.Upgrade1.Level1.Icn=1");
+    const std::vector<std::string> problems = check();
+    EXPECT_TRUE(mentions(problems, "Tower1.Upgrade1.Level1.Icn", "did you mean Tower1.Upgrade1.Level1.Icon?"));
+    EXPECT_TRUE(mentions(problems, "\"Tower3.Upgrade1.Level2.Icon\" is not read", "beyond"));
+    EXPECT_FALSE(mentions(problems, "Tower3.Upgrade1.Level2.Icon", "did you mean"));
+}
+
+TEST_F(BrokenData, ReadsEveryFileFromTheFolderNamedDataAsTheGameDoes)
+{
+    fs::rename(root / "data", root / "mydata");
+    fs::create_directories(root / "data");
+    fs::copy_file(root / "mydata" / "strings.txt", root / "data" / "strings.txt");
+    const std::vector<std::string> problems = mztool::DataChecker((root / "mydata").string()).run();
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_TRUE(mentions(problems, "not a folder named data"));
+    // From the parent, with a trailing slash, the game's own paths find only what data/ holds.
+    EXPECT_TRUE(mentions(mztool::DataChecker((root / "data/").string()).run(), "bg.mz"));
 }
 
 TEST_F(BrokenData, SoundFilesMissingBrokenOrInAnotherFormat)

@@ -71,6 +71,17 @@ TEST_F(TeslaCoilTest, LongUpdateStrikesTwiceWithSparksToTheTarget)
     EXPECT_EQ(sparks[0]->image->h, 34);
 }
 
+TEST_F(TeslaCoilTest, SixStrikesInOneUpdateDrawOnlyFourSparks)
+{
+    SquibbleWave& wave = waveAt({{130, 150}});
+    testwave::at(wave, 0).health = 1000;
+    coil->period = 0.25f;
+    coil->timer = 0.0f;
+    coil->update(1.6);
+    EXPECT_EQ(testwave::at(wave, 0).health, 1000 - 6 * coil->damage);
+    EXPECT_EQ(allOf<SparkEffect>(world->effects).size(), 4u);
+}
+
 TEST_F(TeslaCoilTest, NothingInRangeLosesTheStrike)
 {
     SquibbleWave& wave = waveAt({{300, 20}});

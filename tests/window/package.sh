@@ -100,5 +100,4 @@ fi
 close_window
 wait_exit 10
 [ "$GAME_STATUS" -eq 0 ] || fail "closing the full-screen game gave status $GAME_STATUS"
-stop_x
-echo "package: passed"
+pass package

@@ -31,20 +31,21 @@ build 0 185
 build 2 230
 build 1 280
 move_to 160 150
+# Look at 25 frames once the block is in range, and on until a spark shows, for up to 40 seconds.
 sleep 4
-best=""; best_glow=0
-for shot in $(seq 1 25); do
-  screenshot "field$shot"
-  glow=$(colour_count "field$shot" 64 128 255)
-  if [ "$glow" -gt "$best_glow" ]; then best="field$shot"; best_glow=$glow; fi
+best=""; best_glow=0; shots=0; deadline=$(( SECONDS + 40 ))
+while [ "$shots" -lt 25 ] || { [ "$best_glow" -eq 0 ] && [ "$SECONDS" -lt "$deadline" ]; }; do
+  shots=$(( shots + 1 ))
+  screenshot "field$shots"
+  glow=$(colour_count "field$shots" 64 128 255)
+  if [ "$glow" -gt "$best_glow" ]; then best="field$shots"; best_glow=$glow; fi
   sleep 0.07
 done
-[ "$best_glow" -gt 0 ] || fail "no tesla spark in 25 frames"
+[ "$best_glow" -gt 0 ] || fail "no tesla spark in $shots frames over 40 seconds"
 if [ "${SQUIBBLE_UPDATE_SCREENSHOT:-0}" = 1 ]; then
   mkdir -p "$ROOT/docs"
   convert "$SHOTS_DIR/$best.png" -crop 640x480+0+0 +repage "$ROOT/docs/screenshot.png"
 fi
 close_window
 wait_exit 10
-stop_x
-echo "screenshot: passed ($best, $best_glow glow pixels)"
+pass screenshot "$best, $best_glow glow pixels"

@@ -37,7 +37,8 @@ const std::vector<Command>& commandTable()
          packSheetCommand},
         {"unpack", "FILE.mz|FILE.sz OUTDIR", "writes OUTDIR/NAME.png (and NAME.txt for a sheet)", 2, unpackCommand},
         {"info", "FILE", "shows the size, frames, animations and cycle durations of a file", 1, infoCommand},
-        {"check", "DATA_DIR", "loads a data set as the game does and reports every problem", 1, checkCommand},
+        {"check", "PATH/data", "loads the folder named data as the game started in PATH does; reports every problem",
+         1, checkCommand},
     };
     return table;
 }

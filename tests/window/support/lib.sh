@@ -1,28 +1,72 @@
 # Shared helpers of the real-window tests: a private X server, the game window, input and pictures.
 # Usage in a test: source this file, then start_x; start_game BINARY DIR; ... ; stop_x.
+# Every wait has a time limit instead of a count of frames or sleeps, so a loaded machine makes a
+# test slower, not flaky.
 
 set -u
 HERE_LIB="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
-SHOTS_DIR="${SHOTS_DIR:-${TMPDIR:-/tmp}/squibble-shots}"
+# Each run has its own folder of screenshots, so tests running at the same time on one machine
+# never read each other's pictures. It is kept when a test fails.
+SHOTS_DIR="${SHOTS_DIR:-$(mktemp -d "${TMPDIR:-/tmp}/squibble-shots.XXXXXX")}"
 mkdir -p "$SHOTS_DIR"
+GAME_PID=""; XVFB_PID=""; TUNED_DIR=""
 
-fail() { echo "FAIL: $*" >&2; stop_x; exit 1; }
+fail() { echo "FAIL: $* (screenshots in $SHOTS_DIR)" >&2; stop_x; exit 1; }
+
+# wait_for SECONDS WHAT COMMAND...: runs COMMAND until it succeeds; fails with WHAT after SECONDS.
+wait_for() {
+  local limit=$1 what=$2
+  shift 2
+  local deadline=$(( SECONDS + limit ))
+  until "$@"; do
+    [ "$SECONDS" -lt "$deadline" ] || fail "$what (waited $limit s)"
+    sleep 0.1
+  done
+}
+
+display_answers() { xdotool getdisplaygeometry >/dev/null 2>&1; }
+display_number_written() { [ -s "$1" ]; }
 
 start_x() {
   local fdfile
   fdfile=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 "${XVFB_SCREEN:-800x600x24}" -nolisten tcp 3>"$fdfile" 2>/dev/null &
+  # -noreset: by default the server resets whenever its last client leaves, and a game that
+  # connects during that reset (right after a helper's query) cannot start.
+  Xvfb -displayfd 3 -screen 0 "${XVFB_SCREEN:-800x600x24}" -nolisten tcp -noreset 3>"$fdfile" 2>/dev/null &
   XVFB_PID=$!
-  for _ in $(seq 50); do [ -s "$fdfile" ] && break; sleep 0.1; done
+  wait_for 30 "the X server did not start" display_number_written "$fdfile"
   export DISPLAY=":$(head -n 1 "$fdfile")"
   rm -f "$fdfile"
+  wait_for 30 "the X server on $DISPLAY does not answer" display_answers
 }
 
+# stop_pid PID: ends a process this shell started and waits until it has gone, so the next test
+# never meets a dying X server or game.
+stop_pid() {
+  local pid=$1
+  kill "$pid" 2>/dev/null || true
+  for _ in $(seq 100); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -9 "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+}
+
+# Safe under set -e and when the game or the server has already died.
 stop_x() {
-  [ -n "${GAME_PID:-}" ] && kill "$GAME_PID" 2>/dev/null
-  [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null
-  [ -n "${TUNED_DIR:-}" ] && rm -rf "$TUNED_DIR"
+  if [ -n "$GAME_PID" ]; then stop_pid "$GAME_PID"; fi
+  if [ -n "$XVFB_PID" ]; then stop_pid "$XVFB_PID"; fi
+  if [ -n "$TUNED_DIR" ]; then rm -rf "$TUNED_DIR"; fi
   GAME_PID=""; XVFB_PID=""; TUNED_DIR=""
+  return 0
+}
+
+# pass NAME: stops the server, removes the screenshots and reports the test passed.
+pass() {
+  stop_x
+  rm -rf "$SHOTS_DIR"
+  echo "$1: passed${2:+ ($2)}"
 }
 
 # start_game BINARY WORKDIR [OPTIONS...]: starts the game there, waits for its window, sets GAME_PID and WINDOW.
@@ -31,25 +75,31 @@ start_game() {
   GAME_PID=$!
   WINDOW=""
   # A loaded machine can take a while to start the game; give it up to 30 seconds.
-  for _ in $(seq 300); do
-    WINDOW=$(xdotool search --pid "$GAME_PID" 2>/dev/null | tail -n 1 || true)
-    [ -z "$WINDOW" ] && WINDOW=$(xdotool search --name "Squibble Siege" 2>/dev/null | tail -n 1 || true)
-    [ -n "$WINDOW" ] && break
-    kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended before its window appeared: $(cat "$SHOTS_DIR/game.err")"
-    sleep 0.1
-  done
-  [ -n "$WINDOW" ] || fail "the game window did not appear"
-  sleep 0.5
+  wait_for 30 "the game window did not appear" game_window_found
+  wait_for 15 "the game window shows no picture" window_drawn
 }
+
+# Whether the window shows a drawn frame rather than the black of a fresh window.
+window_drawn() {
+  xdotool getwindowgeometry "$WINDOW" >/dev/null 2>&1 || return 1
+  screenshot .first
+  [ "$(pixel_at .first 320 100)" != "0,0,0" ]
+}
+
+game_window_found() {
+  game_gone && fail "the game ended before its window appeared: $(cat "$SHOTS_DIR/game.err")"
+  WINDOW=$(xdotool search --pid "$GAME_PID" 2>/dev/null | tail -n 1 || true)
+  [ -z "$WINDOW" ] && WINDOW=$(xdotool search --name "Squibble Siege" 2>/dev/null | tail -n 1 || true)
+  [ -n "$WINDOW" ]
+}
+
+game_gone() { ! kill -0 "$GAME_PID" 2>/dev/null; }
 
 # wait_exit SECONDS: waits for the game to end and sets GAME_STATUS.
 wait_exit() {
-  for _ in $(seq $(( $1 * 10 ))); do
-    kill -0 "$GAME_PID" 2>/dev/null || break
-    sleep 0.1
-  done
-  kill -0 "$GAME_PID" 2>/dev/null && fail "the game did not end within $1 seconds"
-  wait "$GAME_PID"; GAME_STATUS=$?
+  wait_for "$1" "the game did not end within $1 seconds" game_gone
+  GAME_STATUS=0
+  wait "$GAME_PID" || GAME_STATUS=$?
   GAME_PID=""
 }
 
@@ -71,11 +121,18 @@ changed_pixels() {
   compare -metric AE "$SHOTS_DIR/.a.png" "$SHOTS_DIR/.b.png" null: 2>&1 | cut -d' ' -f1
 }
 
-# expect_change SHOT_A SHOT_B GEOMETRY MINIMUM WHAT: fails unless at least MINIMUM pixels changed.
+# expect_change SHOT_A SHOT_B GEOMETRY MINIMUM WHAT: fails unless at least MINIMUM pixels differ
+# between SHOT_A and SHOT_B; SHOT_B is taken again until they do, for up to 15 seconds.
 expect_change() {
+  wait_for 15 "$5 (too few pixels changed in $3)" changed_enough "$@"
+}
+
+changed_enough() {
   local changed
   changed=$(changed_pixels "$1" "$2" "$3")
-  [ "${changed%.*}" -ge "$4" ] || fail "$5 (only $changed pixels changed in $3)"
+  [ "${changed%.*}" -ge "$4" ] && return 0
+  screenshot "$2"
+  return 1
 }
 
 # colour_count SHOT R G B: how many pixels of exactly this colour a screenshot holds.

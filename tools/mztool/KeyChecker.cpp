@@ -1,0 +1,301 @@
+#include "mztool/KeyChecker.h"
+
+#include "app/CatalogueReader.h"
+#include "app/Config.h"
+#include "audio/SoundEvent.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+#include <map>
+#include <set>
+
+namespace mztool {
+
+namespace {
+
+// The longest frame the game's clock waits for, in seconds.
+constexpr double LongestFrameTime = 1.0;
+// Spelling edits (insertions, deletions, substitutions) within which a key is a near miss.
+constexpr std::size_t NearMissEdits = 2;
+
+std::string format(const char* pattern, int a, int b = 0, int c = 0)
+{
+    char buffer[128];
+    std::snprintf(buffer, sizeof buffer, pattern, a, b, c);
+    return buffer;
+}
+
+bool isWholeNumber(const std::string& text)
+{
+    char* end = nullptr;
+    errno = 0;
+    const long value = std::strtol(text.c_str(), &end, 10);
+    return !text.empty() && *end == '\0' && errno == 0 && value >= std::numeric_limits<int>::min() &&
+           value <= std::numeric_limits<int>::max();
+}
+
+bool isNumber(const std::string& text)
+{
+    char* end = nullptr;
+    const double value = std::strtod(text.c_str(), &end);
+    return !text.empty() && *end == '\0' && std::isfinite(value);
+}
+
+std::string trimmed(const std::string& text)
+{
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string::npos)
+        return "";
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+std::string lowered(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
+    return text;
+}
+
+// The key with every run of digits replaced by "#": "Tower#.Upgrade#.Level#.Icon".
+std::string familyOf(const std::string& key)
+{
+    std::string family;
+    for (std::size_t i = 0; i < key.size(); ++i) {
+        if (!std::isdigit(static_cast<unsigned char>(key[i]))) {
+            family += key[i];
+        } else if (i == 0 || !std::isdigit(static_cast<unsigned char>(key[i - 1]))) {
+            family += '#';
+        }
+    }
+    return family;
+}
+
+// The runs of digits of a key, in order: "Tower3.Upgrade1.Level2.Icon" gives 3, 1, 2.
+std::vector<std::string> numbersOf(const std::string& key)
+{
+    std::vector<std::string> numbers;
+    std::string run;
+    for (char c : key + ".") {
+        if (std::isdigit(static_cast<unsigned char>(c))) {
+            run += c;
+        } else if (!run.empty()) {
+            numbers.push_back(run);
+            run.clear();
+        }
+    }
+    return numbers;
+}
+
+// Edits (insertions, deletions, substitutions) between two keys.
+std::size_t editDistance(const std::string& a, const std::string& b)
+{
+    std::vector<std::size_t> row(b.size() + 1);
+    for (std::size_t j = 0; j <= b.size(); ++j)
+        row[j] = j;
+    for (std::size_t i = 1; i <= a.size(); ++i) {
+        std::size_t diagonal = row[0];
+        row[0] = i;
+        for (std::size_t j = 1; j <= b.size(); ++j) {
+            const std::size_t above = row[j];
+            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+            diagonal = above;
+        }
+    }
+    return row[b.size()];
+}
+
+// A misspelling of known: the same numbers in the same order, and the words within a couple of
+// edits of each other or equal but for case.
+bool isNearMiss(const std::string& name, const std::string& known)
+{
+    if (numbersOf(name) != numbersOf(known))
+        return false;
+    return lowered(known) == lowered(trimmed(name)) || editDistance(familyOf(known), familyOf(name)) <= NearMissEdits;
+}
+
+// Numbered families the game reads for some counts of towers, paths and levels.
+const std::set<std::string>& numberedFamilies()
+{
+    static const std::set<std::string> families{
+        "Tower#.Name", "Tower#.Value", "Tower#.Sprite", "Tower#.Width", "Tower#.Available", "Tower#.Upgrades",
+        "Tower#.FreqBase", "Tower#.DamageBase", "Tower#.DamageSplashBase", "Tower#.SplashRadius", "Tower#.RangeBase",
+        "Tower#.Upgrade#.Name", "Tower#.Upgrade#.Levels", "Tower#.Upgrade#.Level#.Value",
+        "Tower#.Upgrade#.Level#.Icon", "Tower#.Upgrade#.Level#.FreqMod", "Tower#.Upgrade#.Level#.MissileFreq",
+        "Tower#.Upgrade#.Level#.MissileDamage", "Tower#.Upgrade#.Level#.SplashMod", "Tower#.Upgrade#.Level#.DamageMod",
+        "Invader#.Value", "Invader#.Sprite", "Invader#.Health", "Invader#.HealthIncrease", "Invader#.Size",
+    };
+    return families;
+}
+
+} // namespace
+
+KeyChecker::KeyChecker(Findings& findings)
+    : findings(findings)
+{
+}
+
+void KeyChecker::run(const Config& asWritten)
+{
+    Config config = asWritten; // lookups below add empty entries for missing keys
+    const std::vector<KnownKey> keys = knownKeys(config);
+    checkValues(config, keys);
+    checkNearMisses(asWritten, keys);
+    checkPeriods(config);
+    checkFrameTime(config);
+    checkCounts(config);
+}
+
+std::vector<KeyChecker::KnownKey> KeyChecker::knownKeys(Config& config) const
+{
+    std::vector<KnownKey> keys{{"WindowTitle", KeyKind::Text}, {"TimestepThreshold", KeyKind::Double}};
+    for (const char* font : {"FontMain", "FontMainRed", "FontSmall", "FontSmallRed"}) {
+        keys.push_back({font, KeyKind::File});
+        keys.push_back({std::string(font) + "Kerning", KeyKind::Int, true});
+    }
+    for (const char* key : {"StartingHealth", "StartingMoney", "TowerBaseline", "ButtonSpacing", "Invader1.Value",
+                            "Invader1.Health", "Tower1.DamageBase", "Tower2.DamageBase", "Tower2.DamageSplashBase",
+                            "Tower3.DamageBase"})
+        keys.push_back({key, KeyKind::Int});
+    for (const char* key : {"TimeBetweenWaves", "Wave1SpeedBase", "Wave1SpeedIncrease", "Wave1SpeedMax",
+                            "Invader1.HealthIncrease", "Invader1.Size", "LaserSpeedBase", "MissileSpeedBase",
+                            "MissileSteeringMax", "MissileSteeringResponse", "MissileLife", "Tower1.FreqBase",
+                            "Tower2.FreqBase", "Tower2.SplashRadius", "Tower3.FreqBase", "Tower3.RangeBase"})
+        keys.push_back({key, KeyKind::Double});
+    keys.push_back({"Invader1.Sprite", KeyKind::File});
+    keys.push_back({"SoundVolume", KeyKind::Int});
+    // A sound key may be left out or empty: that event is silent.
+    for (int i = 0; i < SoundEventCount; ++i)
+        keys.push_back({soundKey(static_cast<SoundEvent>(i)), KeyKind::Text});
+    // Upgrade modifiers are read only when their path exists.
+    const std::multimap<std::pair<int, int>, KnownKey> modifiers{
+        {{1, 1}, {"Tower1.Upgrade1.Level1.FreqMod", KeyKind::Double}},
+        {{1, 2}, {"Tower1.Upgrade2.Level1.MissileFreq", KeyKind::Double}},
+        {{1, 2}, {"Tower1.Upgrade2.Level1.MissileDamage", KeyKind::Int}},
+        {{2, 1}, {"Tower2.Upgrade1.Level1.FreqMod", KeyKind::Double}},
+        {{2, 2}, {"Tower2.Upgrade2.Level2.SplashMod", KeyKind::Double}},
+        {{3, 1}, {"Tower3.Upgrade1.Level1.DamageMod", KeyKind::Int}},
+    };
+    const int maxEntries = CatalogueReader::MaxEntries;
+    for (int n = 1; n <= 3; ++n) {
+        keys.push_back({format("Tower%d.Name", n), KeyKind::Text});
+        keys.push_back({format("Tower%d.Sprite", n), KeyKind::File});
+        for (const char* field : {"Tower%d.Value", "Tower%d.Width", "Tower%d.Available"})
+            keys.push_back({format(field, n), KeyKind::Int});
+        keys.push_back({format("Tower%d.Upgrades", n), KeyKind::Int, true});
+        const int paths = std::clamp(config.getIntf("Tower%d.Upgrades", n), 0, maxEntries);
+        for (int j = 1; j <= paths; ++j) {
+            keys.push_back({format("Tower%d.Upgrade%d.Name", n, j), KeyKind::Text});
+            keys.push_back({format("Tower%d.Upgrade%d.Levels", n, j), KeyKind::Int});
+            const int levels = std::clamp(config.getIntf("Tower%d.Upgrade%d.Levels", n, j), 0, maxEntries);
+            for (int k = 1; k <= levels; ++k) {
+                keys.push_back({format("Tower%d.Upgrade%d.Level%d.Value", n, j, k), KeyKind::Int});
+                keys.push_back({format("Tower%d.Upgrade%d.Level%d.Icon", n, j, k), KeyKind::Int});
+            }
+            const auto range = modifiers.equal_range({n, j});
+            for (auto it = range.first; it != range.second; ++it)
+                keys.push_back(it->second);
+        }
+    }
+    return keys;
+}
+
+void KeyChecker::checkValues(Config& config, const std::vector<KnownKey>& keys)
+{
+    for (const KnownKey& key : keys) {
+        const std::string& value = config.get(key.name);
+        if (value.empty()) {
+            if (key.zeroWhenMissing)
+                note(key.name + " is missing; the game reads it as 0");
+            else if (key.kind != KeyKind::Text)
+                problem(key.name + " is missing");
+            continue;
+        }
+        if (key.kind == KeyKind::Int && !isWholeNumber(value))
+            problem(key.name + "=" + value + " is not a whole number (the game reads it as " +
+                    std::to_string(std::atoi(value.c_str())) + ")");
+        if (key.kind == KeyKind::Double && !isNumber(value))
+            problem(key.name + "=" + value + " is not a number (the game reads it as " +
+                    std::to_string(std::atof(value.c_str())) + ")");
+    }
+}
+
+void KeyChecker::checkNearMisses(const Config& config, const std::vector<KnownKey>& keys)
+{
+    std::set<std::string> known;
+    for (const KnownKey& key : keys)
+        known.insert(key.name);
+    for (const auto& entry : config.entries()) {
+        const std::string& name = entry.first;
+        if (known.count(name))
+            continue;
+        if (known.count(trimmed(name))) {
+            problem("\"" + name + "\" has spaces around \"=\", so it defines another key than " + trimmed(name));
+            continue;
+        }
+        const auto closest =
+            std::find_if(known.begin(), known.end(), [&](const std::string& key) { return isNearMiss(name, key); });
+        if (closest != known.end())
+            problem("\"" + name + "\" is not a key the game reads; did you mean " + *closest + "?");
+        else if (numberedFamilies().count(familyOf(name)))
+            problem("\"" + name + "\" is not read: its numbers are beyond the towers, upgrade paths and levels "
+                    "that the other keys give");
+        else
+            problem("\"" + name + "\" is not a key the game reads");
+    }
+}
+
+void KeyChecker::checkPeriods(Config& config)
+{
+    const char* rateModifiers[3] = {"Tower1.Upgrade1.Level1.FreqMod", "Tower2.Upgrade1.Level1.FreqMod", nullptr};
+    for (int n = 1; n <= 3; ++n) {
+        const std::string key = format("Tower%d.FreqBase", n);
+        const double base = config.getDouble(key);
+        if (base <= 0) {
+            problem(key + " is " + config.get(key) + "; a period must be above 0");
+            continue;
+        }
+        if (!rateModifiers[n - 1] || config.getIntf("Tower%d.Upgrades", n) < 1)
+            continue;
+        // Every level of the rate path adds the level-1 modifier again.
+        const int levels = config.getIntf("Tower%d.Upgrade1.Levels", n);
+        const double fastest = base + levels * config.getDouble(rateModifiers[n - 1]);
+        if (fastest <= 0)
+            problem("after all " + std::to_string(levels) + " levels of " + format("Tower%d.Upgrade1", n) +
+                    " the period of tower " + std::to_string(n) + " is " + std::to_string(fastest) +
+                    "; it must stay above 0");
+    }
+    if (config.getInt("Tower1.Upgrades") >= 2 && config.getDouble("Tower1.Upgrade2.Level1.MissileFreq") <= 0)
+        problem("Tower1.Upgrade2.Level1.MissileFreq must be above 0");
+}
+
+void KeyChecker::checkFrameTime(Config& config)
+{
+    const std::string& value = config.get("TimestepThreshold");
+    const double threshold = std::atof(value.c_str());
+    if (!value.empty() && !(threshold >= 0.0 && threshold <= LongestFrameTime))
+        problem("TimestepThreshold=" + value + " is outside 0 to 1 second; the game waits 0 to 1 second a frame");
+}
+
+void KeyChecker::checkCounts(Config& config)
+{
+    const int maxEntries = CatalogueReader::MaxEntries;
+    const std::string limit = std::to_string(maxEntries);
+    for (int n = 1; n <= 3; ++n) {
+        const int paths = config.getIntf("Tower%d.Upgrades", n);
+        if (paths > maxEntries)
+            problem(format("Tower%d.Upgrades", n) + "=" + std::to_string(paths) + " is cut to " + limit +
+                    ": the game reads at most " + limit + " upgrade paths");
+        for (int j = 1; j <= std::min(paths, maxEntries); ++j) {
+            const int levels = config.getIntf("Tower%d.Upgrade%d.Levels", n, j);
+            if (levels > maxEntries)
+                problem(format("Tower%d.Upgrade%d.Levels", n, j) + "=" + std::to_string(levels) + " is cut to " +
+                        limit + ": the game reads at most " + limit + " levels of a path");
+        }
+    }
+}
+
+} // namespace mztool
