@@ -1,5 +1,6 @@
-// Entry point: start the application, play one game, and leave.
+// Entry point: start the application, play until the player quits, and leave.
 #include "app/Application.h"
+#include "game/RecordFile.h"
 #include "game/World.h"
 
 #include <allegro.h>
@@ -9,6 +10,8 @@ int main()
     Application& app = Application::instance();
     app.initialise();
     app.world = new World();
+    app.world->bestRecord =
+        BestRecord(std::make_unique<RecordFile>(RecordFile::defaultFolder(), "data/strings.txt"));
     app.world->run();
     World* finished = app.world;
     app.world = nullptr;

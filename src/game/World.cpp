@@ -66,7 +66,28 @@ void World::run()
 void World::newGame()
 {
     running = true;
+    setUpGame();
+}
+
+void World::playAgain()
+{
+    // Projectiles and effects first: they may still point at towers and invaders.
+    projectiles.clear();
+    effects.clear();
+    towers.clear();
+    currentWave.reset();
+    selectedTower = nullptr;
+    placingKind = 0;
+    gameOver = false;
+    setUpGame();
+}
+
+void World::setUpGame()
+{
     mode = Idle;
+    paused = false;
+    pauseRequested = false;
+    bestRecord.newGame();
     health = maxHealth = app->config.getInt("StartingHealth");
     money = app->config.getInt("StartingMoney");
     clouds.clear();
@@ -88,6 +109,12 @@ void World::newGame()
 
 void World::update(double dt)
 {
+    if (pauseRequested.exchange(false) && !gameOver)
+        paused = true;
+    if (paused) {
+        handleControls();
+        return;
+    }
     if (!gameOver)
         updateWaveSchedule(dt);
     updateClouds(dt);
@@ -106,10 +133,7 @@ void World::update(double dt)
     for (auto& projectile : projectiles)
         projectile->update(0.0);
     removeFinished();
-    handleKeyboard();
-    if (!gameOver)
-        buildBar->handleMouse();
-    handleQuitDialog();
+    handleControls();
     if (health < 1 && !gameOver) {
         health = 0;
         endGame();
@@ -167,6 +191,14 @@ void World::removeFinished()
     effects.remove_if([](const std::unique_ptr<Effect>& e) { return e->finished(); });
 }
 
+void World::handleControls()
+{
+    handleKeyboard();
+    if (!gameOver && !paused)
+        buildBar->handleMouse();
+    handleQuitDialog();
+}
+
 void World::handleKeyboard()
 {
     const int scancode = app->input().nextKey();
@@ -174,6 +206,10 @@ void World::handleKeyboard()
         mode = (mode == QuitDialog) ? Idle : QuitDialog;
     else if (scancode == KEY_D)
         showDebug = !showDebug;
+    else if (scancode == KEY_P && !gameOver)
+        paused = !paused;
+    else if ((scancode == KEY_ENTER || scancode == KEY_ENTER_PAD) && gameOver)
+        playAgain();
 }
 
 void World::handleQuitDialog()
@@ -190,6 +226,8 @@ void World::endGame()
 {
     gameOver = true;
     mode = QuitDialog;
+    paused = false;
+    bestRecord.gameEnded(waveNumber - 1);
 }
 
 std::unique_ptr<Building> World::createTower(int kind)

@@ -4,11 +4,14 @@
 #include "effects/Effect.h"
 #include "invaders/Invader.h"
 #include "invaders/Wave.h"
+#include "projectiles/LaserProjectile.h"
 #include "projectiles/Projectile.h"
 #include "support/WorldFixture.h"
+#include "towers/Building.h"
 
 #include <allegro.h>
 
+#include <optional>
 #include <vector>
 
 namespace {
@@ -17,6 +20,8 @@ using WorldNewGame = WorldFixture;
 using WorldWaves = WorldFixture;
 using WorldInput = WorldFixture;
 using WorldDrawing = WorldFixture;
+using WorldPlayAgain = WorldFixture;
+using WorldPause = WorldFixture;
 
 // A projectile that stays where it is put and records its hits (it is deleted once spent).
 class StillProjectile : public Projectile {
@@ -31,6 +36,69 @@ public:
     }
     std::vector<Invader*>& hits;
 };
+
+// A record kept in memory that counts what it is asked to keep.
+class MemoryRecord : public RecordStore {
+public:
+    explicit MemoryRecord(std::optional<int> stored, int& saves) : stored(stored), saves(saves) {}
+    std::optional<int> load() override { return stored; }
+    bool save(int best) override
+    {
+        stored = best;
+        ++saves;
+        return true;
+    }
+    std::optional<int> stored;
+    int& saves;
+};
+
+// Everything of the world that game time moves, to compare across frames.
+std::vector<double> movingState(const World& world)
+{
+    std::vector<double> state{world.waveTimer, static_cast<double>(world.money), static_cast<double>(world.health)};
+    for (const Cloud& cloud : world.clouds)
+        state.push_back(cloud.x);
+    for (const auto& projectile : world.projectiles) {
+        state.push_back(projectile->x);
+        state.push_back(projectile->y);
+    }
+    for (const auto& effect : world.effects)
+        state.push_back(effect->elapsed);
+    if (world.currentWave) {
+        for (const auto& invader : world.currentWave->invaders) {
+            state.push_back(invader->x);
+            state.push_back(invader->y);
+        }
+    }
+    state.push_back(static_cast<double>(world.projectiles.size()));
+    return state;
+}
+
+// Count of pixels of one colour in a band of rows of the back buffer.
+int inkInRows(int top, int height, int colour)
+{
+    BITMAP* target = Application::instance().backBuffer->bitmap;
+    int count = 0;
+    for (int y = top; y < top + height; ++y)
+        for (int x = 0; x < target->w; ++x)
+            count += getpixel(target, x, y) == colour;
+    return count;
+}
+
+// A mid-wave field: a laser turret at x = 150 firing at a wave, with shots and effects about.
+void startFight(World& world)
+{
+    auto tower = world.createTower(0);
+    tower->place(150);
+    world.towers.push_back(std::move(tower));
+    world.update(4.99);
+    world.update(0.01); // the wave starts with its banner
+    for (auto& invader : world.currentWave->invaders)
+        invader->y = 150;
+    for (int i = 0; i < 20; ++i)
+        world.update(0.05);
+    world.projectiles.push_back(std::make_unique<LaserProjectile>(10, 230, 1)); // one on its way up
+}
 
 } // namespace
 
@@ -234,4 +302,171 @@ TEST_F(WorldDrawing, FieldTurnsGreyAfterGameOver)
             EXPECT_EQ(getg(pixel), getb(pixel)) << x << "," << y;
         }
     }
+}
+
+TEST_F(WorldPlayAgain, EnterAfterGameOverStartsAFreshGameLikeTheFirst)
+{
+    const int firstHealth = world->health;
+    const int firstMoney = world->money;
+    const double firstTimer = world->waveTimer;
+    startFight(*world);
+    ASSERT_FALSE(world->projectiles.empty());
+    ASSERT_FALSE(world->effects.empty());
+    world->selectedTower = world->towers.front().get();
+    world->health = 0;
+    world->update(0.0);
+    ASSERT_TRUE(world->gameOver);
+
+    input->pressKey(KEY_ENTER);
+    world->update(0.0);
+    EXPECT_FALSE(world->gameOver);
+    EXPECT_TRUE(world->running);
+    EXPECT_EQ(world->mode, Idle);
+    EXPECT_TRUE(world->towers.empty());
+    EXPECT_TRUE(world->projectiles.empty());
+    EXPECT_TRUE(world->effects.empty());
+    EXPECT_EQ(world->currentWave, nullptr);
+    EXPECT_EQ(world->selectedTower, nullptr);
+    EXPECT_EQ(world->health, firstHealth);
+    EXPECT_EQ(world->maxHealth, firstHealth);
+    EXPECT_EQ(world->money, firstMoney);
+    EXPECT_EQ(world->waveNumber, 1);
+    EXPECT_DOUBLE_EQ(world->waveTimer, firstTimer);
+    EXPECT_EQ(world->clouds.size(), 17u);
+
+    world->update(firstTimer - 0.01);
+    world->update(0.01); // the pause before wave 1 runs out: its wave and its banner
+    ASSERT_NE(world->currentWave, nullptr);
+    EXPECT_EQ(world->currentWave->invaders.size(), 16u);
+    EXPECT_EQ(world->effects.size(), 1u);
+}
+
+TEST_F(WorldPlayAgain, EnterDoesNothingWhileTheGameGoesOn)
+{
+    startFight(*world);
+    const std::size_t towers = world->towers.size();
+    input->pressKey(KEY_ENTER);
+    world->update(0.0);
+    EXPECT_EQ(world->towers.size(), towers);
+    EXPECT_NE(world->currentWave, nullptr);
+}
+
+TEST_F(WorldPlayAgain, GameOverComparesWithTheBestAndKeepsOnlyABeatenOne)
+{
+    int saves = 0;
+    auto store = std::make_unique<MemoryRecord>(3, saves);
+    MemoryRecord& kept = *store;
+    world->bestRecord = BestRecord(std::move(store));
+    world->waveNumber = 3; // two waves defeated: not a record
+    world->endGame();
+    EXPECT_EQ(world->bestRecord.best(), 3);
+    EXPECT_FALSE(world->bestRecord.newBest());
+    EXPECT_EQ(saves, 0);
+
+    world->playAgain();
+    world->waveNumber = 6;
+    world->endGame();
+    EXPECT_EQ(world->bestRecord.best(), 5);
+    EXPECT_TRUE(world->bestRecord.newBest());
+    EXPECT_EQ(kept.stored, 5);
+    EXPECT_EQ(saves, 1);
+    world->playAgain();
+    EXPECT_FALSE(world->bestRecord.newBest());
+}
+
+TEST_F(WorldDrawing, GameOverShowsTheBestAndTheOfferToPlayAgain)
+{
+    const int white = makecol(255, 255, 255);
+    const int red = makecol(255, 0, 0);
+    world->draw();
+    EXPECT_EQ(inkInRows(140, 7, white), 0);
+    world->waveNumber = 4;
+    world->endGame();
+    world->mode = Idle; // the dialog dismissed, so only the picture's own texts show
+    world->draw();
+    EXPECT_GT(inkInRows(140, 7, white), 0);  // "Press Enter to play again"
+    EXPECT_GT(inkInRows(82, 7, red), 0);     // "Best: 3"
+    EXPECT_GT(inkInRows(82, 7, white), 0);   // "New best!"
+    world->playAgain();
+    world->endGame(); // no waves defeated: the best stands and nothing is new
+    world->mode = Idle;
+    world->draw();
+    EXPECT_GT(inkInRows(82, 7, red), 0);
+    EXPECT_EQ(inkInRows(82, 7, white), 0);
+}
+
+TEST_F(WorldPause, PFreezesTheWholeFieldAcrossFramesAndResumes)
+{
+    startFight(*world);
+    input->pressKey(KEY_P);
+    world->update(0.05);
+    ASSERT_TRUE(world->paused);
+    const std::vector<double> frozen = movingState(*world);
+    for (int i = 0; i < 30; ++i)
+        world->update(0.05);
+    EXPECT_EQ(movingState(*world), frozen);
+
+    input->pressKey(KEY_P);
+    world->update(0.05);
+    EXPECT_FALSE(world->paused);
+    world->update(0.05);
+    EXPECT_NE(movingState(*world), frozen);
+}
+
+TEST_F(WorldPause, PauseBeforeTheFirstWaveHoldsItsCountdown)
+{
+    input->pressKey(KEY_P);
+    world->update(1.0); // the key is read after this frame's time has passed
+    world->update(100.0);
+    EXPECT_EQ(world->currentWave, nullptr);
+    EXPECT_DOUBLE_EQ(world->waveTimer, 4.0);
+}
+
+TEST_F(WorldPause, EscStillOpensTheQuitDialogButTheBuildBarIsDeaf)
+{
+    input->pressKey(KEY_P);
+    world->update(0.0);
+    clickAt(309, 229); // the laser's build button
+    EXPECT_EQ(world->mode, Idle);
+    input->pressKey(KEY_ESC);
+    world->update(0.0);
+    EXPECT_EQ(world->mode, QuitDialog);
+    clickAt(160, 112); // "Yes"
+    EXPECT_FALSE(world->running);
+    EXPECT_TRUE(world->paused);
+}
+
+TEST_F(WorldPause, LosingTheFocusPausesUntilP)
+{
+    onSwitchOut();
+    world->update(0.0);
+    EXPECT_TRUE(world->paused);
+    world->update(0.0);
+    EXPECT_TRUE(world->paused); // a second frame does not resume it
+    input->pressKey(KEY_P);
+    world->update(0.0);
+    EXPECT_FALSE(world->paused);
+}
+
+TEST_F(WorldPause, NoPauseOnceTheGameIsOver)
+{
+    world->endGame();
+    onSwitchOut();
+    input->pressKey(KEY_P);
+    world->update(0.0);
+    EXPECT_FALSE(world->paused);
+    input->pressKey(KEY_ENTER);
+    world->update(0.0); // the next game starts running, not paused
+    EXPECT_FALSE(world->gameOver);
+    EXPECT_FALSE(world->paused);
+}
+
+TEST_F(WorldDrawing, PausedShowsOverTheField)
+{
+    const int white = makecol(255, 255, 255);
+    world->draw();
+    const int before = inkInRows(60, 7, white);
+    world->paused = true;
+    world->draw();
+    EXPECT_GT(inkInRows(60, 7, white), before);
 }

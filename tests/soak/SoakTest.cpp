@@ -6,11 +6,25 @@
 #include "projectiles/Projectile.h"
 #include "support/TestContent.h"
 
+#include <allegro.h>
 #include <gtest/gtest.h>
+#include <malloc.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <memory>
+#include <optional>
+
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define SQUIBBLE_HAS_ASAN 1
+#endif
+#endif
+#if defined(__SANITIZE_ADDRESS__) || defined(SQUIBBLE_HAS_ASAN)
+#include <sanitizer/allocator_interface.h>
+#endif
 
 namespace {
 
@@ -92,6 +106,78 @@ TEST(Soak, MixedPlayerPlaysToGameOverAndBeyondWithEveryFrameSound)
     EXPECT_GT(checker.mostProjectiles, 0u);
     std::printf("soak: lost in wave %d after %ld frames; at most %zu projectiles and %zu effects\n",
                 player->report().lostInWave, frame, checker.mostProjectiles, checker.mostEffects);
+    player.reset();
+    EXPECT_EQ(Application::instance().world, nullptr);
+}
+
+namespace {
+
+// Bytes handed out by the allocator and not yet given back. AddressSanitizer's allocator counts
+// them exactly. glibc counts the few freed blocks it caches per size for reuse as in use too, so
+// its figure is exact only with that cache off: the test runner sets GLIBC_TUNABLES for that.
+std::optional<std::size_t> heapInUse()
+{
+#if defined(__SANITIZE_ADDRESS__) || defined(SQUIBBLE_HAS_ASAN)
+    return __sanitizer_get_current_allocated_bytes();
+#else
+    const char* tunables = std::getenv("GLIBC_TUNABLES");
+    if (!tunables || !std::strstr(tunables, "glibc.malloc.tcache_count=0"))
+        return std::nullopt;
+    return mallinfo2().uordblks;
+#endif
+}
+
+constexpr int GamesInARow = 20;
+constexpr long MaxFramesPerGame = 20000;
+constexpr long FramesBehindGameOver = 30;
+
+} // namespace
+
+// Twenty games in one window: each is played to game over, and Enter starts the next. Every game
+// begins as empty as the first, and the heap at the start of game 20 is no larger than at the
+// start of game 2: nothing of a finished game stays behind.
+TEST(Soak, TwentyGamesInARowLeaveNothingBehind)
+{
+    testcontent::install();
+    // Quick games that still fill the field with towers of every kind and their shots.
+    Config& config = Application::instance().config;
+    config.set("StartingMoney", "700");
+    config.set("StartingHealth", "1");
+    config.set("TimeBetweenWaves", "0.2");
+    config.set("Wave1SpeedBase", "150");
+    config.set("Wave1SpeedIncrease", "20");
+    config.set("Wave1SpeedMax", "200");
+    autoplay::MixedStrategy strategy;
+    auto player = std::make_unique<autoplay::Player>(strategy, autoplay::PlayOptions{5, FrameTime});
+    World& world = player->world();
+
+    std::optional<std::size_t> heapAtGame2;
+    int towersBuilt = 0;
+    for (int game = 1; game <= GamesInARow; ++game) {
+        ASSERT_FALSE(world.gameOver);
+        ASSERT_TRUE(world.towers.empty() && world.projectiles.empty() && world.effects.empty());
+        ASSERT_EQ(world.currentWave, nullptr);
+        ASSERT_EQ(world.money, 700);
+        player->hand().clear();
+        if (game == 2)
+            heapAtGame2 = heapInUse();
+        if (game == GamesInARow && heapAtGame2) {
+            EXPECT_LE(*heapInUse(), *heapAtGame2) << "the heap grew between game 2 and game " << game;
+        }
+        for (long frame = 0; frame < MaxFramesPerGame && !world.gameOver; ++frame)
+            player->playFrame();
+        ASSERT_TRUE(world.gameOver) << "game " << game << " did not end";
+        towersBuilt = std::max(towersBuilt, static_cast<int>(world.towers.size()));
+        player->playFrames(FramesBehindGameOver); // shots still in flight behind the grey picture
+        player->hand().clear();
+        player->hand().pressKey(KEY_ENTER);
+        player->playFrame();
+    }
+    EXPECT_GT(towersBuilt, 3);
+    if (heapAtGame2)
+        std::printf("soak: %d games in a row; heap at the start of game 2: %zu bytes\n", GamesInARow, *heapAtGame2);
+    else
+        std::printf("soak: %d games in a row; heap not measured (glibc's cache is on)\n", GamesInARow);
     player.reset();
     EXPECT_EQ(Application::instance().world, nullptr);
 }
