@@ -90,19 +90,22 @@ std::string RecordFile::checksumOf(const std::string& path)
 
 std::optional<int> RecordFile::load()
 {
-    FILE* in = std::fopen(file.c_str(), "rb");
-    if (!in) {
+    // Non-blocking, so a pipe put where the record should be cannot hold the game up.
+    const int fd = open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
         if (errno != ENOENT)
             warn("cannot read " + file + " (" + std::strerror(errno) + "); starting without one");
         return std::nullopt;
     }
+    struct stat status;
     char text[MaxRecordBytes + 1];
-    const std::size_t length = std::fread(text, 1, sizeof text, in);
-    const bool readError = std::ferror(in) != 0;
-    std::fclose(in);
+    ssize_t length = -1;
+    if (fstat(fd, &status) == 0 && S_ISREG(status.st_mode))
+        length = read(fd, text, sizeof text);
+    close(fd);
     std::optional<int> best;
-    if (!readError && length <= MaxRecordBytes)
-        best = parseRecord(text, length);
+    if (length >= 0 && static_cast<std::size_t>(length) <= MaxRecordBytes)
+        best = parseRecord(text, static_cast<std::size_t>(length));
     if (!best)
         warn(file + " is not a record; starting without one");
     return best;

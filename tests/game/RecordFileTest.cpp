@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <sys/stat.h>
 
 namespace fs = std::filesystem;
 
@@ -59,6 +60,9 @@ TEST_F(RecordFileTest, AnUnparsableRecordIsNoneAndStaysUntilANewOneIsWritten)
         EXPECT_EQ(record().load(), std::nullopt) << '"' << text << '"';
         EXPECT_EQ(read(record().path()), text);
     }
+    fs::remove(record().path());
+    ASSERT_EQ(mkfifo(record().path().c_str(), 0600), 0); // a pipe neither blocks nor counts
+    EXPECT_EQ(record().load(), std::nullopt);
     ASSERT_TRUE(record().save(3));
     EXPECT_EQ(record().load(), 3);
 }
