@@ -23,7 +23,8 @@
 #endif
 #endif
 #if defined(__SANITIZE_ADDRESS__) || defined(SQUIBBLE_HAS_ASAN)
-#include <sanitizer/allocator_interface.h>
+// AddressSanitizer's own count of the bytes in use (its header does not come with every compiler).
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 #endif
 
 namespace {
@@ -153,6 +154,7 @@ TEST(Soak, TwentyGamesInARowLeaveNothingBehind)
     World& world = player->world();
 
     std::optional<std::size_t> heapAtGame2;
+    std::optional<std::size_t> heapAtGame20;
     int towersBuilt = 0;
     for (int game = 1; game <= GamesInARow; ++game) {
         ASSERT_TRUE(!world.gameOver && world.towers.empty() && world.projectiles.empty() && world.effects.empty());
@@ -160,9 +162,8 @@ TEST(Soak, TwentyGamesInARowLeaveNothingBehind)
         player->hand().clear();
         if (game == 2)
             heapAtGame2 = heapInUse();
-        if (game == GamesInARow && heapAtGame2) {
-            EXPECT_LE(*heapInUse(), *heapAtGame2) << "the heap grew between game 2 and game " << game;
-        }
+        if (game == GamesInARow)
+            heapAtGame20 = heapInUse();
         player->playUntilLost(MaxWave, MaxFramesPerGame);
         ASSERT_TRUE(world.gameOver) << "game " << game << " did not end";
         towersBuilt = std::max(towersBuilt, static_cast<int>(world.towers.size()));
@@ -172,6 +173,8 @@ TEST(Soak, TwentyGamesInARowLeaveNothingBehind)
         player->playFrame();
     }
     EXPECT_GT(towersBuilt, 3);
-    if (heapAtGame2)
-        std::printf("soak: heap at the start of game 2: %zu bytes, no more at game 20\n", *heapAtGame2);
+    if (heapAtGame2 && heapAtGame20) {
+        EXPECT_LE(*heapAtGame20, *heapAtGame2) << "the heap grew between game 2 and game 20";
+        std::printf("soak: heap at the start of game 2: %zu bytes, of game 20: %zu\n", *heapAtGame2, *heapAtGame20);
+    }
 }
