@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 
@@ -37,6 +38,13 @@ constexpr long FramesAfterGameOver = 1000;
 // well under these; a list that is never emptied runs past them within seconds.
 constexpr std::size_t MaxProjectiles = 250;
 constexpr std::size_t MaxEffects = 1000;
+
+// Sets configuration keys over the synthetic defaults.
+void setKeys(std::initializer_list<std::pair<const char*, const char*>> keys)
+{
+    for (const auto& [key, value] : keys)
+        Application::instance().config.set(key, value);
+}
 
 // Checks, after every frame, what must hold in every frame of every game.
 class FrameChecker {
@@ -74,12 +82,8 @@ TEST(Soak, MixedPlayerPlaysToGameOverAndBeyondWithEveryFrameSound)
     testcontent::install();
     // A richer start and tougher waves than the synthetic defaults: the field fills with towers of
     // every kind and their shots, and the game still ends within a few thousand frames.
-    Config& config = Application::instance().config;
-    config.set("StartingMoney", "3000");
-    config.set("Wave1SpeedBase", "30");
-    config.set("TimeBetweenWaves", "2");
-    config.set("Wave1SpeedIncrease", "3");
-    config.set("Wave1SpeedMax", "40");
+    setKeys({{"StartingMoney", "3000"}, {"Wave1SpeedBase", "30"}, {"TimeBetweenWaves", "2"},
+             {"Wave1SpeedIncrease", "3"}, {"Wave1SpeedMax", "40"}});
     Application::instance().invaderTypes[0].healthIncrease = 30;
     autoplay::MixedStrategy strategy;
     auto player = std::make_unique<autoplay::Player>(strategy, autoplay::PlayOptions{11, FrameTime});
@@ -142,13 +146,8 @@ TEST(Soak, TwentyGamesInARowLeaveNothingBehind)
 {
     testcontent::install();
     // Quick games that still fill the field with towers of every kind and their shots.
-    Config& config = Application::instance().config;
-    config.set("StartingMoney", "700");
-    config.set("StartingHealth", "1");
-    config.set("TimeBetweenWaves", "0.2");
-    config.set("Wave1SpeedBase", "150");
-    config.set("Wave1SpeedIncrease", "20");
-    config.set("Wave1SpeedMax", "200");
+    setKeys({{"StartingMoney", "700"}, {"StartingHealth", "1"}, {"TimeBetweenWaves", "0.2"},
+             {"Wave1SpeedBase", "150"}, {"Wave1SpeedIncrease", "20"}, {"Wave1SpeedMax", "200"}});
     autoplay::MixedStrategy strategy;
     auto player = std::make_unique<autoplay::Player>(strategy, autoplay::PlayOptions{5, FrameTime});
     World& world = player->world();

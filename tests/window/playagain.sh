@@ -5,13 +5,7 @@
 source "$(dirname "$0")/support/lib.sh"
 GAME="$(realpath "$1")"; ROOT="$(realpath "$2")"
 
-# A copy of the shipped data in which the first escaped invader ends the game.
-tuned_data "$ROOT" <<'KEYS'
-StartingHealth=1
-TimeBetweenWaves=0
-Wave1SpeedBase=400
-Wave1SpeedMax=400
-KEYS
+quick_loss_data "$ROOT"
 # A private record folder holding a best of 5 for the tuned data set.
 export XDG_DATA_HOME="$TUNED_DIR/share"
 record="$XDG_DATA_HOME/squibble-siege/best-$(/usr/bin/python3 -c 'import sys, zlib; print("%08x" % zlib.crc32(open(sys.argv[1], "rb").read()))' "$TUNED_DIR/data/strings.txt").txt"
