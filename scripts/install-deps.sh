@@ -3,7 +3,7 @@
 # Usage: scripts/install-deps.sh [play|test]   (play: build and run; test: also the test tools)
 set -euo pipefail
 
-build_packages=(cmake g++ make pkg-config liballegro4-dev zlib1g-dev libboost-dev libpng-dev)
+build_packages=(cmake g++ make pkg-config liballegro4-dev libasound2-dev zlib1g-dev libboost-dev libpng-dev)
 test_packages=(libgtest-dev libbenchmark-dev xvfb xfonts-base xauth xdotool imagemagick python3-xlib python3-pil x11-utils
                clang libclang-rt-14-dev)
 

@@ -3,6 +3,7 @@
 #include "app/BackBuffer.h"
 #include "app/ContentLoader.h"
 #include "assets/BitmapFont.h"
+#include "audio/AllegroSoundOutput.h"
 #include "assets/MzImage.h"
 #include "assets/SpriteSheet.h"
 #include "game/World.h"
@@ -59,6 +60,14 @@ void Application::setInput(std::unique_ptr<InputSource> source)
     inputSource = std::move(source);
 }
 
+void Application::openSound()
+{
+    if (std::unique_ptr<AllegroSoundOutput> device = AllegroSoundOutput::open())
+        sound.setOutput(std::move(device));
+    else
+        std::fprintf(stderr, "squibble-siege: no sound device could be opened; playing silently\n");
+}
+
 void Application::initialise()
 {
     if (install_allegro(SYSTEM_AUTODETECT, &errno, std::atexit) != 0)
@@ -69,6 +78,7 @@ void Application::initialise()
     set_color_depth(32);
     if (set_gfx_mode(GFX_AUTODETECT_WINDOWED, WindowWidth, WindowHeight, 0, 0) != 0)
         failStartup(std::string("cannot open a 640 x 480 window: ") + allegro_error);
+    openSound();
     if (!config.load(ConfigPath))
         failStartup(std::string("cannot open ") + ConfigPath + " (working directory " + workingDirectory() + ")");
     set_window_title(config.get("WindowTitle").c_str());

@@ -6,6 +6,7 @@
 #include "app/InputSource.h"
 #include "app/InvaderType.h"
 #include "app/TowerType.h"
+#include "audio/SoundBoard.h"
 
 #include <array>
 #include <atomic>
@@ -51,6 +52,9 @@ public:
     std::unique_ptr<BackBuffer> backBuffer;
     std::int64_t counterFrequency = 0;
     Config config;
+    // Every sound the game makes goes through here; silent until a sound device is opened. Muting
+    // it before start-up (sound.setMuted) starts the game muted.
+    SoundBoard sound;
     int towerBaseline = 0;
     int buttonSpacing = 0;
     std::unique_ptr<BitmapFont> fontMain;
@@ -89,6 +93,9 @@ private:
     Application();
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
+
+    // Opens the sound device for the sound board; without one the game plays silently and says so.
+    void openSound();
 
     // The sheets of the tower and invader kinds, owned here; the catalogue points into them.
     std::vector<std::unique_ptr<SpriteSheet>> catalogueSheets;

@@ -33,6 +33,8 @@ std::vector<std::string> ContentLoader::loadAll(std::vector<std::unique_ptr<Spri
     app.towerBaseline = app.config.getInt("TowerBaseline");
     app.buttonSpacing = app.config.getInt("ButtonSpacing");
     makeGameOverCaption();
+    for (std::string& problem : app.sound.load(app.config))
+        problems.push_back(std::move(problem));
     return problems;
 }
 

@@ -1,6 +1,6 @@
 // Loads every content file of the game into the Application in start-up order — fonts, images,
-// the catalogue with its sprite sheets, the shared sheets, layout values and the "Game Over"
-// caption — and notes each file that is missing or unusable.
+// the catalogue with its sprite sheets, the shared sheets, layout values, the "Game Over"
+// caption and the sounds — and notes each file that is missing or unusable.
 #pragma once
 
 #include <memory>

@@ -4,6 +4,7 @@
 #include "assets/AnimatedSprite.h"
 #include "assets/BitmapFont.h"
 #include "assets/SpriteSheet.h"
+#include "audio/SoundBoard.h"
 #include "game/World.h"
 #include "towers/Building.h"
 
@@ -97,14 +98,20 @@ void BuildBar::handleIdle()
 {
     if (!app.mouseClicked(LeftButton))
         return;
+    bool refused = false;
     for (int kind = 0; kind < 3; ++kind) {
         const TowerType& type = typeOf(kind);
-        if (mouseInButton(kind) && type.price <= world.money && type.available) {
+        if (!mouseInButton(kind))
+            continue;
+        if (type.price <= world.money && type.available) {
             world.mode = Placing;
             world.placingKind = kind;
             return;
         }
+        refused = true;
     }
+    if (refused)
+        app.sound.play(SoundEvent::Refused, app.mouseX);
 }
 
 void BuildBar::handlePlacing()
@@ -114,12 +121,17 @@ void BuildBar::handlePlacing()
         world.mode = Idle;
         return;
     }
-    if (!app.mouseClicked(LeftButton) || !canPlace())
+    if (!app.mouseClicked(LeftButton))
         return;
+    if (!canPlace()) {
+        app.sound.play(SoundEvent::Refused, app.mouseX);
+        return;
+    }
     std::unique_ptr<Building> tower = world.createTower(world.placingKind);
     tower->place(app.mouseX - frameWidth(firstFrame(type)) / 2);
     world.towers.push_back(std::move(tower));
     world.money -= type.price;
+    app.sound.play(SoundEvent::TowerBuilt, app.mouseX);
     if (world.money < type.price)
         world.mode = Idle;
 }
@@ -147,6 +159,7 @@ void BuildBar::handleTowerSelected()
 void BuildBar::demolishSelected()
 {
     world.selectedTower->sell();
+    app.sound.play(SoundEvent::TowerSold, world.selectedTower->x + world.selectedTower->firstFrameWidth() / 2);
     world.towers.remove_if([this](const std::unique_ptr<Building>& t) { return t.get() == world.selectedTower; });
     world.selectedTower = nullptr;
     world.mode = Idle;
@@ -157,9 +170,13 @@ void BuildBar::buyUpgrade(int button)
     Building& tower = *world.selectedTower;
     const UpgradeType& path = typeOf(tower.kind).upgrades[button];
     const int level = tower.upgradeLevels[button - 1];
+    const double towerCentre = tower.x + tower.firstFrameWidth() / 2;
     if (level < path.levelCount && world.money >= path.levels[level].price) {
         world.money -= path.levels[level].price;
         tower.upgrade(button - 1);
+        app.sound.play(SoundEvent::UpgradeBought, towerCentre);
+    } else {
+        app.sound.play(SoundEvent::Refused, towerCentre);
     }
 }
 

@@ -3,6 +3,7 @@
 #include "app/Application.h"
 #include "app/BackBuffer.h"
 #include "assets/BitmapFont.h"
+#include "audio/SoundBoard.h"
 #include "effects/BounceTextEffect.h"
 #include "effects/Effect.h"
 #include "game/BuildBar.h"
@@ -137,6 +138,7 @@ void World::update(double dt)
     if (health < 1 && !gameOver) {
         health = 0;
         endGame();
+        app->sound.play(SoundEvent::GameOver);
     }
 }
 
@@ -148,6 +150,7 @@ void World::updateWaveSchedule(double dt)
         char banner[32];
         std::snprintf(banner, sizeof banner, "Wave %d", waveNumber);
         effects.push_back(std::make_unique<BounceTextEffect>(BannerX, BannerY, app->fontMain.get(), banner));
+        app->sound.play(SoundEvent::WaveStarted);
     } else {
         waveTimer -= dt;
     }
@@ -202,14 +205,19 @@ void World::handleControls()
 void World::handleKeyboard()
 {
     const int scancode = app->input().nextKey();
-    if (scancode == KEY_ESC)
+    if (scancode == KEY_ESC) {
         mode = (mode == QuitDialog) ? Idle : QuitDialog;
-    else if (scancode == KEY_D)
+        if (mode == QuitDialog)
+            app->sound.play(SoundEvent::QuitDialog);
+    } else if (scancode == KEY_D) {
         showDebug = !showDebug;
-    else if (scancode == KEY_P && !gameOver)
+    } else if (scancode == KEY_M) {
+        app->sound.toggleMute();
+    } else if (scancode == KEY_P && !gameOver) {
         paused = !paused;
-    else if ((scancode == KEY_ENTER || scancode == KEY_ENTER_PAD) && gameOver)
+    } else if ((scancode == KEY_ENTER || scancode == KEY_ENTER_PAD) && gameOver) {
         playAgain();
+    }
 }
 
 void World::handleQuitDialog()

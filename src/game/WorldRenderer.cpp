@@ -2,6 +2,7 @@
 
 #include "app/Application.h"
 #include "assets/BitmapFont.h"
+#include "audio/MuteMark.h"
 #include "effects/Effect.h"
 #include "game/World.h"
 #include "invaders/Wave.h"
@@ -106,6 +107,8 @@ void WorldRenderer::drawStatus(BITMAP* target) const
     }
     drawTextCenteredf(app.fontSmall.get(), target, HealthTextX, BarFillY, "%d", world.health);
     drawTextf(app.fontMain.get(), target, 2, MoneyTop, "$ %d", world.money);
+    if (app.sound.muted())
+        MuteMark::draw(target);
 }
 
 void WorldRenderer::drawGameOver(BITMAP* target) const

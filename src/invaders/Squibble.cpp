@@ -4,6 +4,7 @@
 #include "assets/AnimatedSprite.h"
 #include "assets/BitmapFont.h"
 #include "assets/PixelCoordinate.h"
+#include "audio/SoundBoard.h"
 #include "effects/SimpleEffect.h"
 #include "effects/TextEffect.h"
 #include "game/World.h"
@@ -97,4 +98,5 @@ void Squibble::destroyed()
     world->effects.push_back(std::make_unique<SimpleEffect>(cx, cy, app.poofSheet.get(), 0.0));
     const std::string text = "+" + std::to_string(reward);
     world->effects.push_back(std::make_unique<TextEffect>(cx, cy, app.fontSmall.get(), text.c_str()));
+    app.sound.play(SoundEvent::InvaderDestroyed, cx);
 }

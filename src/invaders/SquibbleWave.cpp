@@ -2,6 +2,7 @@
 
 #include "app/Application.h"
 #include "assets/PixelCoordinate.h"
+#include "audio/SoundBoard.h"
 #include "effects/SimpleEffect.h"
 #include "effects/TextEffect.h"
 #include "game/World.h"
@@ -101,6 +102,7 @@ void SquibbleWave::escape(Invader& invader)
     const int cy = invader.effectY();
     world->effects.push_back(std::make_unique<SimpleEffect>(cx, cy, app.poofSheet.get(), 0.0));
     world->effects.push_back(std::make_unique<TextEffect>(cx, cy, app.fontSmallRed.get(), "-1"));
+    app.sound.play(SoundEvent::InvaderEscaped, cx);
 }
 
 // At most one change per update; a finished downward step restarts its count from 0.

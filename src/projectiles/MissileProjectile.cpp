@@ -3,6 +3,7 @@
 #include "app/Application.h"
 #include "assets/AnimatedSprite.h"
 #include "assets/PixelCoordinate.h"
+#include "audio/SoundBoard.h"
 #include "effects/SimpleEffect.h"
 #include "game/World.h"
 #include "invaders/Invader.h"
@@ -182,6 +183,7 @@ void MissileProjectile::explode()
     addEffect(toPixel(x), toPixel(y), Application::instance().explosionSmallSheet.get(), 0.0);
     if (splashRadius > 0.0)
         scatterDebris();
+    Application::instance().sound.play(SoundEvent::MissileExploded, x);
 }
 
 void MissileProjectile::splash()

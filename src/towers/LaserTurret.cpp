@@ -2,6 +2,7 @@
 
 #include "app/Application.h"
 #include "assets/AnimatedSprite.h"
+#include "audio/SoundBoard.h"
 #include "game/World.h"
 #include "projectiles/LaserProjectile.h"
 #include "projectiles/MissileProjectile.h"
@@ -73,8 +74,9 @@ void LaserTurret::fireLaser()
 {
     Application& app = Application::instance();
     sprite->playThen(ShootAnimation, RestAnimation);
-    app.world->projectiles.push_back(
-        std::make_unique<LaserProjectile>(x + firstFrameWidth() / 2, app.towerBaseline - BoltHeight, damage));
+    const int centreLine = x + firstFrameWidth() / 2;
+    app.world->projectiles.push_back(std::make_unique<LaserProjectile>(centreLine, app.towerBaseline - BoltHeight, damage));
+    app.sound.play(SoundEvent::LaserFired, centreLine);
 }
 
 void LaserTurret::fireMissile()
@@ -89,4 +91,5 @@ void LaserTurret::fireMissile()
     missile->heading = (fraction * LaunchSpreadWidth + LaunchSpreadLow) * boost::math::double_constants::pi;
     app.world->projectiles.push_back(std::move(missile));
     puffLaunchSmoke(PuffLeft, PuffTop);
+    app.sound.play(SoundEvent::MissileLaunched, centreLine);
 }

@@ -2,6 +2,7 @@
 
 #include "app/Application.h"
 #include "assets/AnimatedSprite.h"
+#include "audio/SoundBoard.h"
 #include "game/World.h"
 #include "invaders/Invader.h"
 #include "projectiles/MissileProjectile.h"
@@ -89,6 +90,7 @@ void MissileTurret::fire()
     if (levelOf(DoubleLaunchPath) >= 1)
         launchSecondMissile(startX, startY, heading);
     puffLaunchSmoke(firedRight ? PuffRightOffset : PuffLeftOffset, PuffTop);
+    app.sound.play(SoundEvent::MissileLaunched, startX);
 }
 
 void MissileTurret::launchSecondMissile(int startX, int startY, double heading)

@@ -3,6 +3,7 @@
 #include "app/Application.h"
 #include "assets/AnimatedSprite.h"
 #include "assets/PixelCoordinate.h"
+#include "audio/SoundBoard.h"
 #include "effects/SparkEffect.h"
 #include "game/World.h"
 #include "invaders/Invader.h"
@@ -96,4 +97,5 @@ void TeslaCoil::strike()
     Application::instance().world->effects.push_back(
         std::make_unique<SparkEffect>(toPixel(centreX()), toPixel(centreY()) - StrikePointRise,
                                       toPixel(target->centreX()), toPixel(target->centreY())));
+    Application::instance().sound.play(SoundEvent::TeslaStrike, centreX());
 }

@@ -261,6 +261,9 @@ ScriptedInput& install()
     auto input = std::make_unique<ScriptedInput>();
     ScriptedInput& result = *input;
     app.setInput(std::move(input));
+    // Sound stays silent unless a test listens (support/TestSound.h).
+    app.sound.setOutput(nullptr);
+    app.sound.setMuted(false);
     return result;
 }
 

@@ -135,3 +135,26 @@ TEST_F(BrokenData, PeriodsThatAreNotPositive)
     EXPECT_TRUE(mentions(problems, "Tower3.FreqBase", "above 0"));
     EXPECT_TRUE(mentions(problems, "Tower1.Upgrade1", "stay above 0"));
 }
+
+TEST_F(BrokenData, SoundFilesMissingBrokenOrInAnotherFormat)
+{
+    fs::remove(root / "data" / "refused.wav");
+    std::ofstream(root / "data" / "game_over.wav", std::ios::binary) << "RIFF\x10\0\0\0WAVEjunk";
+    // The laser's sound as 8-bit 11,025 Hz: a playable file, but not the game's format.
+    const unsigned char header[44] = {'R', 'I', 'F', 'F', 136, 0, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' ',
+                                      16, 0, 0, 0, 1, 0, 1, 0, 0x11, 0x2b, 0, 0, 0x11, 0x2b, 0, 0,
+                                      1, 0, 8, 0, 'd', 'a', 't', 'a', 100, 0, 0, 0};
+    std::ofstream(root / "data" / "laser_fired.wav", std::ios::binary)
+        << std::string(header, header + sizeof header) << std::string(100, '\x80');
+    appendLine("Sound.TowerSold=");
+    appendLine("SoundVolume=300");
+    appendLine("Sound.Missile=data/laser_fired.wav");
+    const std::vector<std::string> problems = check();
+    EXPECT_TRUE(mentions(problems, "Sound.Refused", "refused.wav: cannot open it"));
+    EXPECT_TRUE(mentions(problems, "Sound.GameOver", "game_over.wav"));
+    EXPECT_TRUE(mentions(problems, "SoundVolume=300", "outside 0..255"));
+    EXPECT_TRUE(mentions(problems, "Sound.Missile", "not a key the game reads"));
+    EXPECT_TRUE(mentions(problems, "Sound.LaserFired", "8 bits, 11025 Hz; the game's sounds are mono, 16 bits"));
+    EXPECT_FALSE(mentions(problems, "Sound.TowerSold")); // an empty sound key is allowed
+    EXPECT_EQ(problems.size(), 5u);
+}

@@ -3,6 +3,9 @@
 #include "app/Config.h"
 #include "assets/BitmapFont.h"
 #include "assets/SpriteSheet.h"
+#include "audio/SoundClip.h"
+#include "audio/SoundEvent.h"
+#include "audio/WavFile.h"
 #include "mztool/GameFile.h"
 
 #include <allegro.h>
@@ -118,6 +121,7 @@ std::vector<std::string> DataChecker::run()
     checkImages();
     checkSheets(config);
     checkFonts(config);
+    checkSounds(config);
     return problems;
 }
 
@@ -138,6 +142,10 @@ std::vector<DataChecker::KnownKey> DataChecker::knownKeys(Config& config) const
                             "Tower2.FreqBase", "Tower2.SplashRadius", "Tower3.FreqBase", "Tower3.RangeBase"})
         keys.push_back({key, KeyKind::Double});
     keys.push_back({"Invader1.Sprite", KeyKind::File});
+    keys.push_back({"SoundVolume", KeyKind::Int});
+    // A sound key may be left out or empty: that event is silent.
+    for (int i = 0; i < SoundEventCount; ++i)
+        keys.push_back({soundKey(static_cast<SoundEvent>(i)), KeyKind::Text});
     // Upgrade modifiers are read only when their path exists.
     const std::multimap<std::pair<int, int>, KnownKey> modifiers{
         {{1, 1}, {"Tower1.Upgrade1.Level1.FreqMod", KeyKind::Double}},
@@ -327,6 +335,31 @@ void DataChecker::checkFonts(Config& config)
         if (tallest > MaxGlyphHeight)
             problem(std::string(key) + ": " + config.get(key) + " has glyphs " + std::to_string(tallest) +
                     " pixels high; text images are only " + std::to_string(MaxGlyphHeight) + " high");
+    }
+}
+
+void DataChecker::checkSounds(Config& config)
+{
+    constexpr int MaxVolume = 255;
+    constexpr std::uint32_t SoundRate = 22050;
+    const int volume = config.getInt("SoundVolume");
+    if (volume < 0 || volume > MaxVolume)
+        problem("strings.txt: SoundVolume=" + config.get("SoundVolume") + " is outside 0..255");
+    for (int i = 0; i < SoundEventCount; ++i) {
+        const char* key = soundKey(static_cast<SoundEvent>(i));
+        const std::string& path = config.get(key);
+        if (path.empty())
+            continue;
+        WavFile wav;
+        std::string error;
+        if (!wav.inspect(inRoot(path), error) || !SoundClip::load(inRoot(path), error)) {
+            problem(std::string(key) + ": " + path + ": " + error);
+            continue;
+        }
+        if (wav.channels != 1 || wav.bitsPerSample != 16 || wav.sampleRate != SoundRate)
+            problem(std::string(key) + ": " + path + " is " + std::to_string(wav.channels) + " channel(s), " +
+                    std::to_string(wav.bitsPerSample) + " bits, " + std::to_string(wav.sampleRate) +
+                    " Hz; the game's sounds are mono, 16 bits, 22050 Hz");
     }
 }
 

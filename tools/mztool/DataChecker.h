@@ -1,7 +1,7 @@
 // Checks a data set the way the game loads it and reports every problem in one run: missing or
 // unreadable files, sheets without the animations the game plays, incomplete or oversized fonts,
 // missing or non-numeric configuration values, near-miss keys that silently define another key,
-// and shot periods that are not positive.
+// shot periods that are not positive, and sound files that are broken or not in the game's format.
 #pragma once
 
 #include "mztool/CommandTable.h"
@@ -38,6 +38,7 @@ private:
     void checkImages();
     void checkSheets(Config& config);
     void checkFonts(Config& config);
+    void checkSounds(Config& config);
     void checkSheet(const std::string& path, unsigned animationsNeeded, const std::string& what);
     void checkImageSize(const std::string& path, int minimumWidth, int minimumHeight);
 

@@ -1,0 +1,62 @@
+// The game's one way to make a sound. It holds each event's clip, the master volume and the mute
+// switch, pans a sound by where on the field it happened and keeps bursts in check with a voice
+// cap. Where the sound then goes is a SoundOutput: the sound device, nowhere, or a test's recorder.
+#pragma once
+
+#include "audio/SoundClip.h"
+#include "audio/SoundEvent.h"
+#include "audio/SoundOutput.h"
+#include "audio/VoiceLimiter.h"
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class Config;
+
+class SoundBoard {
+public:
+    SoundBoard();
+    ~SoundBoard();
+    SoundBoard(const SoundBoard&) = delete;
+    SoundBoard& operator=(const SoundBoard&) = delete;
+
+    // Reads "SoundVolume" and loads the file named by every event's key; an absent or empty key
+    // leaves that event silent. Returns one line for each file that did not load.
+    std::vector<std::string> load(Config& config);
+    // Gives an event its clip (null: the event is silent).
+    void setClip(SoundEvent event, std::unique_ptr<SoundClip> clip);
+    const SoundClip* clip(SoundEvent event) const;
+
+    // Plays the event's sound panned to where it happened: x in back-buffer pixels, 0 left, 320 right.
+    void play(SoundEvent event, double x);
+    // Plays the event's sound in the middle.
+    void play(SoundEvent event);
+
+    // Muting stops what is playing; nothing starts until sound is turned back on.
+    void setMuted(bool muted);
+    void toggleMute() { setMuted(!isMuted); }
+    bool muted() const { return isMuted; }
+    // Master volume 0..255, applied to every sound; values outside are clamped.
+    int volume() const { return masterVolume; }
+    void setVolume(int volume);
+
+    void setOutput(std::unique_ptr<SoundOutput> output);
+    SoundOutput& output() { return *out; }
+
+    // Pan 0..255 for an event at field x: the field's edges lean well to a side without leaving
+    // the other ear silent.
+    static int panFor(double x);
+
+    // Seconds of real time, for the voice cap; tests replace it with a clock of their own.
+    std::function<double()> clock;
+
+private:
+    std::array<std::unique_ptr<SoundClip>, SoundEventCount> clips;
+    std::unique_ptr<SoundOutput> out;
+    VoiceLimiter limiter;
+    int masterVolume = 0;
+    bool isMuted = false;
+};
