@@ -12,9 +12,10 @@ import sys
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
 
-from gen import check, effects, fonts, hud, icons, invader, scenery, towers  # noqa: E402
+from gen import app_icon, check, effects, fonts, hud, icons, invader, scenery, towers  # noqa: E402
 
 OUT = os.path.join(HERE, 'images')
+ICONS = os.path.join(HERE, 'icons')
 
 
 def images():
@@ -64,6 +65,10 @@ def main():
         sheet.save(OUT, name)
         problems += check.check_palette(name, sheet.image())
         problems += check.check_sheet(name, sheet)
+    os.makedirs(ICONS, exist_ok=True)
+    for size, icon in app_icon.app_icons().items():
+        icon.save(os.path.join(ICONS, 'squibble-siege-%d.png' % size))
+    problems += check.check_palette('app_icon', app_icon.base_icon())
     for problem in problems:
         print(problem, file=sys.stderr)
     return 1 if problems else 0

@@ -183,6 +183,27 @@ class Sheets(unittest.TestCase):
             self.assertIn((255, 255, 255), colours)
 
 
+class AppIcon(unittest.TestCase):
+    """The desktop icons: one 16 x 16 drawing in palette colours, enlarged by whole factors."""
+
+    def test_every_size_is_the_small_icon_enlarged(self):
+        small = Image.open(os.path.join(HERE, 'icons', 'squibble-siege-16.png'))
+        self.assertEqual((small.mode, small.size), ('RGBA', (16, 16)))
+        for size in (32, 48, 64, 128, 256):
+            icon = Image.open(os.path.join(HERE, 'icons', 'squibble-siege-%d.png' % size))
+            self.assertEqual((icon.mode, icon.size), ('RGBA', (size, size)))
+            self.assertEqual(list(icon.getdata()), list(small.resize((size, size), Image.NEAREST).getdata()))
+
+    def test_small_icon_is_palette_ink_on_clear_ground(self):
+        pixels = list(Image.open(os.path.join(HERE, 'icons', 'squibble-siege-16.png')).getdata())
+        for pixel in pixels:
+            self.assertIn(pixel[3], (0, 255))
+            if pixel[3]:
+                self.assertIn(pixel[:3], ALLOWED - {MASK})
+        self.assertEqual(pixels[0][3], 0)
+        self.assertGreater(sum(1 for pixel in pixels if pixel[3]), 150)
+
+
 def ink_extent(image, frame):
     """Width and height of the opaque part of a frame."""
     x, y, w, h = frame

@@ -1,16 +1,20 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the game, its tools and its tests need, if any are missing.
-# Usage: scripts/install-deps.sh [play|test]   (play: build and run; test: also the test tools)
+# Usage: scripts/install-deps.sh [play|package|test]
+#   play: build and run; package: also make the .deb; test: also the test and lint tools
 set -euo pipefail
 
-build_packages=(cmake g++ make pkg-config liballegro4-dev libasound2-dev zlib1g-dev libboost-dev libpng-dev)
+build_packages=(cmake g++ make pkg-config liballegro4-dev libasound2-dev zlib1g-dev libboost-dev
+                libboost-program-options-dev libpng-dev)
+package_packages=(dpkg-dev file)
 test_packages=(libgtest-dev libbenchmark-dev xvfb xfonts-base xauth xdotool imagemagick python3-xlib python3-pil x11-utils
-               clang libclang-rt-14-dev)
+               clang libclang-rt-14-dev lintian desktop-file-utils appstream)
 
 wanted=("${build_packages[@]}")
-if [ "${1:-test}" = test ]; then
-  wanted+=("${test_packages[@]}")
-fi
+case "${1:-test}" in
+  package) wanted+=("${package_packages[@]}") ;;
+  test) wanted+=("${package_packages[@]}" "${test_packages[@]}") ;;
+esac
 
 missing=()
 for package in "${wanted[@]}"; do

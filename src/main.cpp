@@ -1,14 +1,58 @@
-// Entry point: start the application, play until the player quits, and leave.
+// Entry point: read the command line, find the game folder, start the application, play until
+// the player quits, and leave.
 #include "app/Application.h"
+#include "app/CommandLine.h"
+#include "app/DataFolder.h"
 #include "game/RecordFile.h"
 #include "game/World.h"
 
 #include <allegro.h>
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
 
-int main()
+#ifndef SQUIBBLE_VERSION
+#define SQUIBBLE_VERSION "unknown"
+#endif
+#ifndef SQUIBBLE_INSTALLED_DATA
+#define SQUIBBLE_INSTALLED_DATA ""
+#endif
+
+int main(int argc, char** argv)
 {
+    CommandLine commandLine(SQUIBBLE_VERSION);
+    LaunchOptions options;
+    const CommandLine::Action action = commandLine.parse(argc, argv, options);
+    if (action == CommandLine::Action::Fail) {
+        std::fprintf(stderr, "%s\n", commandLine.usageLine().c_str());
+        return 2;
+    }
+    const DataFolder dataFolder = DataFolder::forThisProcess(options.dataFolder, SQUIBBLE_INSTALLED_DATA);
+    if (action == CommandLine::Action::ShowHelp) {
+        std::fputs(commandLine.helpText(dataFolder.describePlaces()).c_str(), stdout);
+        return 0;
+    }
+    if (action == CommandLine::Action::ShowVersion) {
+        std::fputs(commandLine.versionText().c_str(), stdout);
+        return 0;
+    }
+    // Every path in data/strings.txt is relative to the game folder.
+    const auto folder = dataFolder.find();
+    if (!folder) {
+        std::fprintf(stderr, "squibble-siege: %s\n", dataFolder.notFoundMessage().c_str());
+        return 1;
+    }
+    std::error_code entered;
+    std::filesystem::current_path(*folder, entered);
+    if (entered) {
+        std::fprintf(stderr, "squibble-siege: cannot enter %s: %s\n", folder->c_str(), entered.message().c_str());
+        return 1;
+    }
+
     Application& app = Application::instance();
-    app.initialise();
+    if (options.mute)
+        app.sound.setMuted(true);
+    app.initialise(options);
     app.world = new World();
     app.world->bestRecord =
         BestRecord(std::make_unique<RecordFile>(RecordFile::defaultFolder(), "data/strings.txt"));

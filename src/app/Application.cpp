@@ -2,6 +2,7 @@
 
 #include "app/BackBuffer.h"
 #include "app/ContentLoader.h"
+#include "app/GameWindow.h"
 #include "assets/BitmapFont.h"
 #include "audio/AllegroSoundOutput.h"
 #include "assets/MzImage.h"
@@ -18,10 +19,6 @@
 
 namespace {
 
-constexpr int WindowWidth = 640;
-constexpr int WindowHeight = 480;
-constexpr int BackBufferWidth = 320;
-constexpr int BackBufferHeight = 240;
 constexpr const char* ConfigPath = "data/strings.txt";
 
 [[noreturn]] void failStartup(const std::string& message)
@@ -68,7 +65,7 @@ void Application::openSound()
         std::fprintf(stderr, "squibble-siege: no sound device could be opened; playing silently\n");
 }
 
-void Application::initialise()
+void Application::initialise(const LaunchOptions& options)
 {
     if (install_allegro(SYSTEM_AUTODETECT, &errno, std::atexit) != 0)
         failStartup("cannot initialise the graphics library");
@@ -76,15 +73,21 @@ void Application::initialise()
     install_mouse();
     registerMzLoader();
     set_color_depth(32);
-    if (set_gfx_mode(GFX_AUTODETECT_WINDOWED, WindowWidth, WindowHeight, 0, 0) != 0)
-        failStartup(std::string("cannot open a 640 x 480 window: ") + allegro_error);
+    std::string notice;
+    const std::string failure = GameWindow::open(options, notice);
+    if (!failure.empty())
+        failStartup(failure);
+    if (!notice.empty())
+        std::fprintf(stderr, "squibble-siege: %s\n", notice.c_str());
+    screenLayout = ScreenLayout::centred(SCREEN_W, SCREEN_H, BackBuffer::Width, BackBuffer::Height);
+    clear_to_color(screen, makecol(0, 0, 0));
     openSound();
     if (!config.load(ConfigPath))
         failStartup(std::string("cannot open ") + ConfigPath + " (working directory " + workingDirectory() + ")");
     set_window_title(config.get("WindowTitle").c_str());
     show_mouse(screen);
     enable_hardware_cursor();
-    backBuffer = std::make_unique<BackBuffer>(BackBufferWidth, BackBufferHeight);
+    backBuffer = std::make_unique<BackBuffer>(BackBuffer::Width, BackBuffer::Height);
     if (!backBuffer->bitmap)
         failStartup("cannot create the back buffer");
     std::vector<std::string> problems = loadContent();
@@ -124,8 +127,8 @@ double Application::waitForNextFrame()
 
 void Application::sampleMouse()
 {
-    mouseX = inputSource->mouseX() / 2;
-    mouseY = inputSource->mouseY() / 2;
+    mouseX = screenLayout.pictureX(inputSource->mouseX());
+    mouseY = screenLayout.pictureY(inputSource->mouseY());
     previousMouseButtons = mouseButtons;
     mouseButtons = inputSource->mouseButtons();
 }

@@ -5,6 +5,8 @@
 #include "app/Config.h"
 #include "app/InputSource.h"
 #include "app/InvaderType.h"
+#include "app/LaunchOptions.h"
+#include "app/ScreenLayout.h"
 #include "app/TowerType.h"
 #include "audio/SoundBoard.h"
 
@@ -26,9 +28,10 @@ class Application {
 public:
     static Application& instance();
 
-    // Start-up: library, input, window, configuration, content, clock, callbacks, random seed.
-    // Exits the process with status 1 (after a line on standard error) when it cannot go on.
-    void initialise();
+    // Start-up: library, input, screen, configuration, content, clock, callbacks, random seed.
+    // Reads data/ from the working directory; the screen follows the options' scale and full
+    // screen. Exits the process with status 1 (after a line on standard error) when it cannot go on.
+    void initialise(const LaunchOptions& options = LaunchOptions());
     // Loads every font, image, sprite sheet and catalogue record. Returns one line per content
     // file that is missing or unusable; empty when everything loaded.
     std::vector<std::string> loadContent();
@@ -76,6 +79,8 @@ public:
     std::unique_ptr<SpriteSheet> missileSheet;
     BITMAP* selectorImage = nullptr;
     World* world = nullptr;
+    // How the back buffer is shown on the screen; the mouse is read back through it.
+    ScreenLayout screenLayout;
     int mouseX = 0;
     int mouseY = 0;
     int previousMouseButtons = 0;

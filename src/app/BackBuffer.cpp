@@ -1,5 +1,7 @@
 #include "app/BackBuffer.h"
 
+#include "app/ScreenLayout.h"
+
 #include <allegro.h>
 
 BackBuffer::BackBuffer(int width, int height)
@@ -18,8 +20,10 @@ void BackBuffer::present()
     if (!bitmap || !screen)
         return;
     // Without a graphics driver SCREEN_W and SCREEN_H read 0; tools and benchmarks that point
-    // screen at a memory bitmap get it filled by its own size.
+    // screen at a memory bitmap get the picture fitted to that bitmap's own size.
     const int width = gfx_driver ? SCREEN_W : screen->w;
     const int height = gfx_driver ? SCREEN_H : screen->h;
-    stretch_blit(bitmap, screen, 0, 0, bitmap->w, bitmap->h, 0, 0, width, height);
+    const ScreenLayout layout = ScreenLayout::centred(width, height, bitmap->w, bitmap->h);
+    stretch_blit(bitmap, screen, 0, 0, bitmap->w, bitmap->h, layout.left(), layout.top(), layout.shownWidth(),
+                 layout.shownHeight());
 }

@@ -1,16 +1,21 @@
-// The 320 x 240 surface every frame is drawn into, stretched onto the 640 x 480 screen.
+// The 320 x 240 surface every frame is drawn into, shown enlarged by a whole factor and centred
+// on the screen (twice its size filling the 640 x 480 window unless the player chose otherwise).
 #pragma once
 
 struct BITMAP;
 
 class BackBuffer {
 public:
+    static constexpr int Width = 320;
+    static constexpr int Height = 240;
+
     BackBuffer(int width, int height);
     ~BackBuffer();
     BackBuffer(const BackBuffer&) = delete;
     BackBuffer& operator=(const BackBuffer&) = delete;
 
-    // Stretches the whole bitmap onto the screen; does nothing without a screen.
+    // Stretches the whole bitmap by the largest whole factor that fits the screen, centred;
+    // does nothing without a screen.
     void present();
 
     BITMAP* bitmap = nullptr;

@@ -6,7 +6,8 @@ class InputSource {
 public:
     virtual ~InputSource() = default;
 
-    // Pointer position in window pixels (640 x 480) and Allegro's button bits (1 left, 2 right).
+    // Pointer position in screen pixels (640 x 480 in the default window) and Allegro's button
+    // bits (1 left, 2 right).
     virtual int mouseX() = 0;
     virtual int mouseY() = 0;
     virtual int mouseButtons() = 0;

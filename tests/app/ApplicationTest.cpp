@@ -20,6 +20,7 @@ protected:
     {
         app.minFrameTime = 0.0;
         app.sleepMilliseconds = realSleep;
+        app.screenLayout = ScreenLayout();
     }
 
     Application& app = Application::instance();
@@ -45,6 +46,22 @@ TEST_F(ApplicationFrames, HalvesTheWindowPosition)
     input->windowY = 1;
     app.sampleMouse();
     EXPECT_EQ(app.mouseX, 0);
+    EXPECT_EQ(app.mouseY, 0);
+}
+
+TEST_F(ApplicationFrames, MapsThePointerThroughTheScreenLayout)
+{
+    app.screenLayout = ScreenLayout::centred(960, 720, 320, 240);
+    input->windowX = 959;
+    input->windowY = 3 * 230 + 2;
+    app.sampleMouse();
+    EXPECT_EQ(app.mouseX, 319);
+    EXPECT_EQ(app.mouseY, 230);
+    app.screenLayout = ScreenLayout::centred(1920, 1080, 320, 240); // 4 x, borders 320 and 60
+    input->windowX = 320 + 4 * 150 + 3;
+    input->windowY = 59;
+    app.sampleMouse();
+    EXPECT_EQ(app.mouseX, 150);
     EXPECT_EQ(app.mouseY, 0);
 }
 

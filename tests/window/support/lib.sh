@@ -11,7 +11,7 @@ fail() { echo "FAIL: $*" >&2; stop_x; exit 1; }
 start_x() {
   local fdfile
   fdfile=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$fdfile" 2>/dev/null &
+  Xvfb -displayfd 3 -screen 0 "${XVFB_SCREEN:-800x600x24}" -nolisten tcp 3>"$fdfile" 2>/dev/null &
   XVFB_PID=$!
   for _ in $(seq 50); do [ -s "$fdfile" ] && break; sleep 0.1; done
   export DISPLAY=":$(head -n 1 "$fdfile")"
@@ -25,9 +25,9 @@ stop_x() {
   GAME_PID=""; XVFB_PID=""; TUNED_DIR=""
 }
 
-# start_game BINARY WORKDIR: starts the game there, waits for its window, sets GAME_PID and WINDOW.
+# start_game BINARY WORKDIR [OPTIONS...]: starts the game there, waits for its window, sets GAME_PID and WINDOW.
 start_game() {
-  (cd "$2" && exec "$1") >"$SHOTS_DIR/game.out" 2>"$SHOTS_DIR/game.err" &
+  (cd "$2" && exec "$1" "${@:3}") >"$SHOTS_DIR/game.out" 2>"$SHOTS_DIR/game.err" &
   GAME_PID=$!
   WINDOW=""
   # A loaded machine can take a while to start the game; give it up to 30 seconds.
@@ -53,8 +53,8 @@ wait_exit() {
   GAME_PID=""
 }
 
-# Mouse and keys in back-buffer pixels (the window shows them at twice the size).
-move_to() { xdotool mousemove --window "$WINDOW" $(( $1 * 2 + 1 )) $(( $2 * 2 + 1 )); sleep 0.1; }
+# Mouse and keys in back-buffer pixels (the window shows them at SCALE times the size, default 2).
+move_to() { xdotool mousemove --window "$WINDOW" $(( $1 * ${SCALE:-2} + 1 )) $(( $2 * ${SCALE:-2} + 1 )); sleep 0.1; }
 click_at() { move_to "$1" "$2"; xdotool mousedown "${3:-1}"; sleep 0.15; xdotool mouseup "${3:-1}"; sleep 0.15; }
 press_key() { xdotool keydown "$1"; sleep 0.15; xdotool keyup "$1"; sleep 0.15; }
 screenshot() { import -window root "$SHOTS_DIR/$1.png"; }

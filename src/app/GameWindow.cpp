@@ -1,0 +1,45 @@
+#include "app/GameWindow.h"
+
+#include "app/BackBuffer.h"
+#include "app/CommandLine.h"
+#include "app/ScreenLayout.h"
+
+#include <allegro.h>
+#include <algorithm>
+
+namespace {
+
+std::string size(int width, int height)
+{
+    return std::to_string(width) + " x " + std::to_string(height);
+}
+
+std::string openWindow(int scale)
+{
+    const int width = BackBuffer::Width * scale;
+    const int height = BackBuffer::Height * scale;
+    if (set_gfx_mode(GFX_AUTODETECT_WINDOWED, width, height, 0, 0) != 0)
+        return "cannot open a " + size(width, height) + " window: " + allegro_error;
+    return {};
+}
+
+} // namespace
+
+std::string GameWindow::open(const LaunchOptions& options, std::string& notice)
+{
+    if (!options.fullscreen)
+        return openWindow(options.scale);
+    int desktopWidth = 0;
+    int desktopHeight = 0;
+    if (get_desktop_resolution(&desktopWidth, &desktopHeight) != 0) {
+        desktopWidth = BackBuffer::Width * options.scale;
+        desktopHeight = BackBuffer::Height * options.scale;
+    }
+    const int fitting = ScreenLayout::largestScale(desktopWidth, desktopHeight, BackBuffer::Width, BackBuffer::Height);
+    if (fitting >= 1 && set_gfx_mode(GFX_AUTODETECT_FULLSCREEN, desktopWidth, desktopHeight, 0, 0) == 0)
+        return {};
+    const int scale = std::clamp(fitting, CommandLine::MinimumScale, CommandLine::MaximumScale);
+    notice = "no full-screen mode of " + size(desktopWidth, desktopHeight) + " could be set (" + allegro_error +
+             "); playing in a " + size(BackBuffer::Width * scale, BackBuffer::Height * scale) + " window";
+    return openWindow(scale);
+}

@@ -1,0 +1,13 @@
+// What the player chose on the command line: where the game folder is and how the screen looks.
+#pragma once
+
+#include <string>
+
+struct LaunchOptions {
+    // The folder holding data/strings.txt; empty when the game should look for it.
+    std::string dataFolder;
+    // The window shows every back-buffer pixel as a block of scale x scale screen pixels.
+    int scale = 2;
+    bool fullscreen = false;
+    bool mute = false;
+};

@@ -1,0 +1,33 @@
+#include "app/ScreenLayout.h"
+
+#include <algorithm>
+
+ScreenLayout::ScreenLayout(int scale, int left, int top, int pictureWidth, int pictureHeight)
+    : factor(std::max(scale, 1))
+    , pictureLeft(left)
+    , pictureTop(top)
+    , width(std::max(pictureWidth, 1))
+    , height(std::max(pictureHeight, 1))
+{
+}
+
+ScreenLayout ScreenLayout::centred(int screenWidth, int screenHeight, int pictureWidth, int pictureHeight)
+{
+    const int scale = std::max(largestScale(screenWidth, screenHeight, pictureWidth, pictureHeight), 1);
+    return ScreenLayout(scale, (screenWidth - pictureWidth * scale) / 2, (screenHeight - pictureHeight * scale) / 2,
+                        pictureWidth, pictureHeight);
+}
+
+int ScreenLayout::largestScale(int areaWidth, int areaHeight, int pictureWidth, int pictureHeight)
+{
+    if (pictureWidth <= 0 || pictureHeight <= 0 || areaWidth <= 0 || areaHeight <= 0)
+        return 0;
+    return std::min(areaWidth / pictureWidth, areaHeight / pictureHeight);
+}
+
+int ScreenLayout::toPicture(int offset, int size) const
+{
+    if (offset < 0)
+        return 0;
+    return std::min(offset / factor, size - 1);
+}

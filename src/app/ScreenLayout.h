@@ -1,0 +1,34 @@
+// Where the back buffer's picture sits on the screen: enlarged by a whole factor and centred, so
+// the picture that is shown and the pointer that is read back agree to the pixel.
+#pragma once
+
+class ScreenLayout {
+public:
+    // The 320 x 240 picture at twice its size filling a 640 x 480 window.
+    ScreenLayout() = default;
+    ScreenLayout(int scale, int left, int top, int pictureWidth, int pictureHeight);
+
+    // The largest whole factor (at least 1) by which the picture fits the screen, centred.
+    static ScreenLayout centred(int screenWidth, int screenHeight, int pictureWidth, int pictureHeight);
+    // The largest whole factor by which the picture fits an area; 0 when it does not fit at all.
+    static int largestScale(int areaWidth, int areaHeight, int pictureWidth, int pictureHeight);
+
+    // The picture pixel under a screen pixel; a pointer on the border reads as the nearest edge.
+    int pictureX(int screenX) const { return toPicture(screenX - pictureLeft, width); }
+    int pictureY(int screenY) const { return toPicture(screenY - pictureTop, height); }
+
+    int scale() const { return factor; }
+    int left() const { return pictureLeft; }
+    int top() const { return pictureTop; }
+    int shownWidth() const { return width * factor; }
+    int shownHeight() const { return height * factor; }
+
+private:
+    int toPicture(int offset, int size) const;
+
+    int factor = 2;
+    int pictureLeft = 0;
+    int pictureTop = 0;
+    int width = 320;
+    int height = 240;
+};

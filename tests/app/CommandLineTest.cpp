@@ -1,0 +1,96 @@
+#include "app/CommandLine.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Parsed {
+    CommandLine::Action action;
+    LaunchOptions options;
+    std::string error;
+};
+
+Parsed parse(std::initializer_list<const char*> arguments)
+{
+    std::vector<const char*> argv{"squibble-siege"};
+    argv.insert(argv.end(), arguments);
+    CommandLine commandLine("9.8.7");
+    Parsed parsed{CommandLine::Action::Fail, LaunchOptions(), ""};
+    parsed.action = commandLine.parse(static_cast<int>(argv.size()), argv.data(), parsed.options);
+    parsed.error = commandLine.usageLine();
+    return parsed;
+}
+
+} // namespace
+
+TEST(CommandLine, NoArgumentsPlayTheSpecifiedWindow)
+{
+    const Parsed parsed = parse({});
+    EXPECT_EQ(parsed.action, CommandLine::Action::Play);
+    EXPECT_EQ(parsed.options.scale, 2);
+    EXPECT_FALSE(parsed.options.fullscreen);
+    EXPECT_TRUE(parsed.options.dataFolder.empty());
+    EXPECT_FALSE(parsed.options.mute);
+}
+
+TEST(CommandLine, ReadsEveryOptionInBothSpellings)
+{
+    Parsed parsed = parse({"--data", "/opt/game", "--scale", "3", "--fullscreen"});
+    ASSERT_EQ(parsed.action, CommandLine::Action::Play);
+    EXPECT_EQ(parsed.options.dataFolder, "/opt/game");
+    EXPECT_EQ(parsed.options.scale, 3);
+    EXPECT_TRUE(parsed.options.fullscreen);
+    EXPECT_FALSE(parsed.options.mute);
+    parsed = parse({"--data=here", "--scale=8", "--mute"});
+    ASSERT_EQ(parsed.action, CommandLine::Action::Play);
+    EXPECT_TRUE(parsed.options.mute);
+    EXPECT_EQ(parsed.options.dataFolder, "here");
+    EXPECT_EQ(parsed.options.scale, 8);
+}
+
+TEST(CommandLine, TheLaterOfFullscreenAndWindowedWins)
+{
+    EXPECT_FALSE(parse({"--fullscreen", "--windowed"}).options.fullscreen);
+    EXPECT_TRUE(parse({"--windowed", "--fullscreen"}).options.fullscreen);
+}
+
+TEST(CommandLine, HelpAndVersionWinOverEverythingValid)
+{
+    EXPECT_EQ(parse({"--scale", "4", "--help"}).action, CommandLine::Action::ShowHelp);
+    EXPECT_EQ(parse({"--version"}).action, CommandLine::Action::ShowVersion);
+    EXPECT_EQ(parse({"--help", "--bogus"}).action, CommandLine::Action::Fail);
+}
+
+TEST(CommandLine, RejectsUnknownOptionsAndBadValues)
+{
+    for (auto arguments : std::vector<std::vector<const char*>>{
+             {"--bogus"}, {"stray"}, {"--scale"}, {"--scale", "0"}, {"--scale", "9"}, {"--scale", "-2"},
+             {"--scale", "2.5"}, {"--scale", "two"}, {"--scale", "99999999999999999999"}, {"--data"},
+             {"--data", ""}, {"--fullscreen=yes"}, {"--mute=no"}}) {
+        std::vector<const char*> argv{"squibble-siege"};
+        argv.insert(argv.end(), arguments.begin(), arguments.end());
+        CommandLine commandLine("1");
+        LaunchOptions options;
+        EXPECT_EQ(commandLine.parse(static_cast<int>(argv.size()), argv.data(), options), CommandLine::Action::Fail)
+            << arguments.front();
+        const std::string line = commandLine.usageLine();
+        EXPECT_EQ(line.find('\n'), std::string::npos) << line;
+        EXPECT_NE(line.find("usage: squibble-siege"), std::string::npos) << line;
+        EXPECT_FALSE(commandLine.error().empty());
+    }
+}
+
+TEST(CommandLine, HelpNamesOptionsControlsAndDataPlaces)
+{
+    CommandLine commandLine("9.8.7");
+    const std::string help = commandLine.helpText({"working directory: /tmp/here", "installed: /usr/share/x"});
+    for (const char* expected : {"9.8.7", "--data", "--scale", "--fullscreen", "--windowed", "--version",
+                                 "Right click", "Tab", "Enter", "Quit Game?", "/tmp/here", "/usr/share/x",
+                                 "SQUIBBLE_SIEGE_DATA"})
+        EXPECT_NE(help.find(expected), std::string::npos) << expected;
+    EXPECT_EQ(commandLine.versionText(), "squibble-siege 9.8.7\n");
+}
