@@ -1,8 +1,9 @@
-// Entry point: read the command line, find the game folder, start the application, play one
-// game, and leave.
+// Entry point: read the command line, find the game folder, start the application, play until
+// the player quits, and leave.
 #include "app/Application.h"
 #include "app/CommandLine.h"
 #include "app/DataFolder.h"
+#include "game/RecordFile.h"
 #include "game/World.h"
 
 #include <allegro.h>
@@ -53,6 +54,8 @@ int main(int argc, char** argv)
         app.sound.setMuted(true);
     app.initialise(options);
     app.world = new World();
+    app.world->bestRecord =
+        BestRecord(std::make_unique<RecordFile>(RecordFile::defaultFolder(), "data/strings.txt"));
     app.world->run();
     World* finished = app.world;
     app.world = nullptr;

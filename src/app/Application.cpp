@@ -107,6 +107,7 @@ void Application::initialise(const LaunchOptions& options)
     minFrameTime = config.getDouble("TimestepThreshold");
     lastFrameTime = now();
     set_display_switch_callback(SWITCH_IN, onSwitchIn);
+    set_display_switch_callback(SWITCH_OUT, onSwitchOut);
     set_close_button_callback(onCloseButton);
     std::srand(static_cast<unsigned>(std::time(nullptr)));
 }
@@ -171,4 +172,11 @@ void onSwitchIn()
 {
     Application& app = Application::instance();
     app.lastFrameTime = app.now();
+}
+
+void onSwitchOut()
+{
+    Application& app = Application::instance();
+    if (app.world)
+        app.world->requestPause();
 }

@@ -114,3 +114,5 @@ private:
 // Window callbacks, called by the library from its own thread.
 void onCloseButton();
 void onSwitchIn();
+// The window lost the focus: the game pauses until the player presses P.
+void onSwitchOut();

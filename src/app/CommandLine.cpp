@@ -20,6 +20,8 @@ constexpr const char* Controls[] = {
     "D                                 show or hide the debug overlay",
     "M                                 sound off and on",
     "Tab (hold)                        run the game 8 times as fast",
+    "P                                 pause or resume (losing the window's focus pauses too)",
+    "Enter                             after \"Game Over\", start a new game",
 };
 
 po::options_description describe(LaunchOptions& options)

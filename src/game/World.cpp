@@ -67,7 +67,28 @@ void World::run()
 void World::newGame()
 {
     running = true;
+    setUpGame();
+}
+
+void World::playAgain()
+{
+    // Projectiles and effects first: they may still point at towers and invaders.
+    projectiles.clear();
+    effects.clear();
+    towers.clear();
+    currentWave.reset();
+    selectedTower = nullptr;
+    placingKind = 0;
+    gameOver = false;
+    setUpGame();
+}
+
+void World::setUpGame()
+{
     mode = Idle;
+    paused = false;
+    pauseRequested = false;
+    bestRecord.newGame();
     health = maxHealth = app->config.getInt("StartingHealth");
     money = app->config.getInt("StartingMoney");
     clouds.clear();
@@ -89,6 +110,12 @@ void World::newGame()
 
 void World::update(double dt)
 {
+    if (pauseRequested.exchange(false) && !gameOver)
+        paused = true;
+    if (paused) {
+        handleControls();
+        return;
+    }
     if (!gameOver)
         updateWaveSchedule(dt);
     updateClouds(dt);
@@ -107,10 +134,7 @@ void World::update(double dt)
     for (auto& projectile : projectiles)
         projectile->update(0.0);
     removeFinished();
-    handleKeyboard();
-    if (!gameOver)
-        buildBar->handleMouse();
-    handleQuitDialog();
+    handleControls();
     if (health < 1 && !gameOver) {
         health = 0;
         endGame();
@@ -190,6 +214,14 @@ void World::removeFinished()
         effects.pop_front();
 }
 
+void World::handleControls()
+{
+    handleKeyboard();
+    if (!gameOver && !paused)
+        buildBar->handleMouse();
+    handleQuitDialog();
+}
+
 void World::handleKeyboard()
 {
     const int scancode = app->input().nextKey();
@@ -201,6 +233,10 @@ void World::handleKeyboard()
         showDebug = !showDebug;
     } else if (scancode == KEY_M) {
         app->sound.toggleMute();
+    } else if (scancode == KEY_P && !gameOver) {
+        paused = !paused;
+    } else if ((scancode == KEY_ENTER || scancode == KEY_ENTER_PAD) && gameOver) {
+        playAgain();
     }
 }
 
@@ -218,6 +254,8 @@ void World::endGame()
 {
     gameOver = true;
     mode = QuitDialog;
+    paused = false;
+    bestRecord.gameEnded(waveNumber - 1);
 }
 
 std::unique_ptr<Building> World::createTower(int kind)

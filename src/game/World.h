@@ -1,6 +1,9 @@
-// One game from the first wave to the player's quitting: the towers, projectiles, effects,
-// current wave and clouds it owns, the player's money and health, and the main loop.
+// The game from its first wave to the player's quitting, one game after another: the towers,
+// projectiles, effects, current wave and clouds it owns, the player's money and health, the
+// pause, the best record and the main loop.
 #pragma once
+
+#include "game/BestRecord.h"
 
 #include <atomic>
 #include <cstddef>
@@ -41,13 +44,17 @@ public:
     // New-game set-up, then the main loop until running is cleared: each frame waits for the
     // frame clock, runs its updates through a FrameStepper and draws once.
     void run();
-    // Health, money, clouds and the pause before the first wave.
+    // Health, money, clouds and the pause before the first wave; starts the loop running.
     void newGame();
+    // Enter after game over: everything of the last game goes and a new one is set up.
+    void playAgain();
     // One frame of game logic.
     void update(double dt);
     // Draws the frame into the back buffer and presents it.
     void draw();
     void endGame();
+    // Asks for a pause from any thread (the window losing the focus); taken at the next update.
+    void requestPause() { pauseRequested = true; }
 
     // A new tower of kind 0, 1 or 2 (not yet placed); null for any other kind.
     std::unique_ptr<Building> createTower(int kind);
@@ -74,16 +81,23 @@ public:
     bool showDebug = false;
     double waveTimer = 0.0;
     int waveNumber = 1;
+    // While set, game time stands still; P toggles it.
+    bool paused = false;
+    BestRecord bestRecord;
 
 private:
+    void setUpGame();
     void updateWaveSchedule(double dt);
     void updateClouds(double dt);
     void resolveHits();
     void removeFinished();
     void handleKeyboard();
     void handleQuitDialog();
+    // The keys, the build bar's mouse and the quit dialog: what still answers while paused.
+    void handleControls();
 
     // The build bar: the player's mouse handling and the buttons in the bottom-right corner.
     std::unique_ptr<BuildBar> buildBar;
     std::unique_ptr<WorldRenderer> renderer;
+    std::atomic<bool> pauseRequested{false};
 };

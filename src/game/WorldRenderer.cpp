@@ -26,6 +26,12 @@ constexpr int BarFillHeight = 7;
 constexpr int HealthTextX = 36;
 constexpr int GameOverTop = 50;
 constexpr int WavesDefeatedTop = 74;
+constexpr int BestTop = 82;
+// Half the gap between "Best: %d" and "New best!" when both show on the record's line.
+constexpr int BestGap = 4;
+// Below the quit dialog's "No", so the dialog and the offer to play again never overlap.
+constexpr int PlayAgainTop = 140;
+constexpr int PausedTop = 60;
 constexpr int DialogCentreX = 160;
 constexpr int DialogTitleTop = 90;
 
@@ -63,6 +69,8 @@ void WorldRenderer::draw(BITMAP* target) const
 
 void WorldRenderer::drawOverlays(BITMAP* target) const
 {
+    if (world.paused)
+        drawTextCentered(world.app->fontMain.get(), target, DialogCentreX, PausedTop, "Paused");
     if (world.mode == QuitDialog)
         drawQuitDialog(target);
     if (world.showDebug)
@@ -113,6 +121,14 @@ void WorldRenderer::drawGameOver(BITMAP* target) const
     }
     drawTextCenteredf(app.fontSmallRed.get(), target, DialogCentreX, WavesDefeatedTop, "Waves Defeated: %d",
                       world.waveNumber - 1);
+    const BestRecord& record = world.bestRecord;
+    if (record.newBest()) {
+        drawTextRightf(app.fontSmallRed.get(), target, DialogCentreX - BestGap, BestTop, "Best: %d", record.best());
+        drawText(app.fontSmall.get(), target, DialogCentreX + BestGap, BestTop, "New best!");
+    } else {
+        drawTextCenteredf(app.fontSmallRed.get(), target, DialogCentreX, BestTop, "Best: %d", record.best());
+    }
+    drawTextCentered(app.fontSmall.get(), target, DialogCentreX, PlayAgainTop, "Press Enter to play again");
 }
 
 void WorldRenderer::drawQuitDialog(BITMAP* target) const

@@ -89,7 +89,7 @@ TEST(CommandLine, HelpNamesOptionsControlsAndDataPlaces)
     CommandLine commandLine("9.8.7");
     const std::string help = commandLine.helpText({"working directory: /tmp/here", "installed: /usr/share/x"});
     for (const char* expected : {"9.8.7", "--data", "--scale", "--fullscreen", "--windowed", "--version",
-                                 "Right click", "Tab", "Quit Game?", "/tmp/here", "/usr/share/x",
+                                 "Right click", "Tab", "Enter", "Quit Game?", "/tmp/here", "/usr/share/x",
                                  "SQUIBBLE_SIEGE_DATA"})
         EXPECT_NE(help.find(expected), std::string::npos) << expected;
     EXPECT_EQ(commandLine.versionText(), "squibble-siege 9.8.7\n");

@@ -4,11 +4,14 @@
 #include "effects/Effect.h"
 #include "invaders/Invader.h"
 #include "invaders/Wave.h"
+#include "projectiles/LaserProjectile.h"
 #include "projectiles/Projectile.h"
 #include "support/WorldFixture.h"
+#include "towers/Building.h"
 
 #include <allegro.h>
 
+#include <optional>
 #include <vector>
 
 namespace {
@@ -17,6 +20,8 @@ using WorldNewGame = WorldFixture;
 using WorldWaves = WorldFixture;
 using WorldInput = WorldFixture;
 using WorldDrawing = WorldFixture;
+using WorldPlayAgain = WorldFixture;
+using WorldPause = WorldFixture;
 
 // A projectile that stays where it is put and records its hits (it is deleted once spent).
 class StillProjectile : public Projectile {
@@ -39,6 +44,56 @@ public:
     void draw(BITMAP*) override {}
     int serial;
 };
+
+// A record kept in memory.
+class MemoryRecord : public RecordStore {
+public:
+    explicit MemoryRecord(std::optional<int> stored) : stored(stored) {}
+    std::optional<int> load() override { return stored; }
+    bool save(int best) override { return (stored = best), true; }
+    std::optional<int> stored;
+};
+
+// Everything of the world that game time moves, to compare across frames.
+std::vector<double> movingState(const World& world)
+{
+    std::vector<double> state{world.waveTimer};
+    for (const Cloud& cloud : world.clouds)
+        state.push_back(cloud.x);
+    for (const auto& projectile : world.projectiles)
+        state.insert(state.end(), {projectile->x, projectile->y});
+    for (const auto& effect : world.effects)
+        state.push_back(effect->elapsed);
+    for (const auto& invader : world.currentWave->invaders)
+        state.insert(state.end(), {invader->x, invader->y});
+    return state;
+}
+
+// Pixels of one colour in a band of rows of the back buffer.
+int inkInRows(int top, int colour)
+{
+    BITMAP* target = Application::instance().backBuffer->bitmap;
+    int count = 0;
+    for (int y = top; y < top + testcontent::GlyphHeight; ++y)
+        for (int x = 0; x < target->w; ++x)
+            count += getpixel(target, x, y) == colour;
+    return count;
+}
+
+// Mid-wave: a laser turret firing at the wave's invaders, with its shots, the banner and a bolt about.
+void startFight(World& world)
+{
+    auto tower = world.createTower(0);
+    tower->place(150);
+    world.towers.push_back(std::move(tower));
+    world.update(4.99);
+    world.update(0.01);
+    for (auto& invader : world.currentWave->invaders)
+        invader->y = 150;
+    for (int i = 0; i < 20; ++i)
+        world.update(0.05);
+    world.projectiles.push_back(std::make_unique<LaserProjectile>(10, 230, 1));
+}
 
 } // namespace
 
@@ -252,4 +307,97 @@ TEST_F(WorldWaves, PastTwoThousandEffectsTheOldestGo)
     ASSERT_EQ(world->effects.size(), 2000u);
     EXPECT_EQ(static_cast<LastingEffect&>(*world->effects.front()).serial, 100);
     EXPECT_EQ(static_cast<LastingEffect&>(*world->effects.back()).serial, 2099);
+}
+
+TEST_F(WorldPlayAgain, EnterAfterGameOverStartsAFreshGameLikeTheFirst)
+{
+    const int firstMoney = world->money;
+    startFight(*world);
+    ASSERT_FALSE(world->projectiles.empty() || world->effects.empty());
+    input->pressKey(KEY_ENTER); // nothing while the game goes on
+    world->update(0.0);
+    ASSERT_EQ(world->towers.size(), 1u);
+    world->selectedTower = world->towers.front().get();
+    world->health = 0;
+    world->update(0.0);
+    input->pressKey(KEY_ENTER);
+    world->update(0.0);
+    EXPECT_FALSE(world->gameOver);
+    EXPECT_EQ(world->mode, Idle);
+    EXPECT_TRUE(world->towers.empty() && world->projectiles.empty() && world->effects.empty());
+    EXPECT_EQ(world->currentWave, nullptr);
+    EXPECT_EQ(world->selectedTower, nullptr);
+    EXPECT_EQ(world->health, 20);
+    EXPECT_EQ(world->money, firstMoney);
+    EXPECT_EQ(world->waveNumber, 1);
+    EXPECT_DOUBLE_EQ(world->waveTimer, 5.0);
+    EXPECT_EQ(world->clouds.size(), 17u);
+}
+
+TEST_F(WorldPlayAgain, OnlyABeatenBestIsStoredAndShownAsNew)
+{
+    auto store = std::make_unique<MemoryRecord>(3);
+    MemoryRecord& kept = *store;
+    world->bestRecord = BestRecord(std::move(store));
+    const int red = makecol(255, 0, 0);
+    const int white = makecol(255, 255, 255);
+    world->draw();
+    EXPECT_EQ(inkInRows(140, white), 0);
+    world->waveNumber = 4; // three defeated: a tie
+    world->endGame();
+    world->mode = Idle;
+    world->draw();
+    EXPECT_FALSE(world->bestRecord.newBest());
+    EXPECT_GT(inkInRows(82, red), 0);     // "Best: 3"
+    EXPECT_EQ(inkInRows(82, white), 0);   // no "New best!"
+    EXPECT_GT(inkInRows(140, white), 0);  // "Press Enter to play again"
+    world->playAgain();
+    world->waveNumber = 6;
+    world->endGame();
+    world->mode = Idle;
+    world->draw();
+    EXPECT_EQ(kept.stored, 5);
+    EXPECT_GT(inkInRows(82, white), 0);
+    world->playAgain();
+    EXPECT_FALSE(world->bestRecord.newBest());
+}
+
+TEST_F(WorldPause, PFreezesTheWholeFieldAcrossFramesButNotTheQuitDialog)
+{
+    startFight(*world);
+    world->draw();
+    const int inkWithoutPause = inkInRows(60, makecol(255, 255, 255));
+    input->pressKey(KEY_P);
+    world->update(0.05); // the key is read after this frame's time has passed
+    const std::vector<double> frozen = movingState(*world);
+    for (int i = 0; i < 30; ++i)
+        world->update(0.05);
+    EXPECT_EQ(movingState(*world), frozen);
+    clickAt(309, 229); // the build bar does not answer
+    EXPECT_EQ(world->mode, Idle);
+    world->draw();
+    EXPECT_GT(inkInRows(60, makecol(255, 255, 255)), inkWithoutPause); // "Paused"
+    input->pressKey(KEY_ESC);
+    world->update(0.05);
+    EXPECT_EQ(world->mode, QuitDialog);
+    input->pressKey(KEY_P);
+    world->update(0.05);
+    world->update(0.05);
+    EXPECT_NE(movingState(*world), frozen);
+}
+
+TEST_F(WorldPause, LosingTheFocusPausesUntilPButNotOnceTheGameIsOver)
+{
+    onSwitchOut();
+    world->update(0.0);
+    world->update(0.0);
+    EXPECT_TRUE(world->paused);
+    input->pressKey(KEY_P);
+    world->update(0.0);
+    EXPECT_FALSE(world->paused);
+    world->endGame();
+    onSwitchOut();
+    input->pressKey(KEY_P);
+    world->update(0.0);
+    EXPECT_FALSE(world->paused);
 }

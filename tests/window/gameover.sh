@@ -5,13 +5,7 @@
 source "$(dirname "$0")/support/lib.sh"
 GAME="$(realpath "$1")"; ROOT="$(realpath "$2")"
 
-# A copy of the shipped data in which the first escaped invader ends the game.
-tuned_data "$ROOT" <<'KEYS'
-StartingHealth=1
-TimeBetweenWaves=0
-Wave1SpeedBase=400
-Wave1SpeedMax=400
-KEYS
+quick_loss_data "$ROOT"
 
 start_x
 start_game "$GAME" "$TUNED_DIR"

@@ -82,6 +82,16 @@ void Player::playFrame()
         lostInWave = game->waveNumber;
 }
 
+void Player::playAgain()
+{
+    gestures.clear();
+    gestures.pressKey(KEY_ENTER);
+    playFrame();
+    ledger = Ledger(*game);
+    waveLog = WaveLog(*game);
+    lostInWave = 0;
+}
+
 void Player::holdTab(bool held)
 {
     if (held)

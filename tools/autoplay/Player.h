@@ -56,6 +56,10 @@ public:
     // Plays until the game is lost, wave lastWave has been defeated, or maxFrames have passed.
     void playUntilLost(int lastWave, long maxFrames);
 
+    // After game over: presses Enter for a new game in the same World and starts the books,
+    // the wave log and the report over with it.
+    void playAgain();
+
     // Holds Tab down from the next frame on, or lets it go.
     void holdTab(bool held);
 

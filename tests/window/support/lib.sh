@@ -148,3 +148,14 @@ tuned_data() {
   cp -r "$1/data" "$TUNED_DIR/"
   cat >>"$TUNED_DIR/data/strings.txt"
 }
+
+# quick_loss_data ROOT: tuned_data with a health of 1 and a fast first wave that starts at once, so
+# the first escaped invader ends the game within seconds.
+quick_loss_data() {
+  tuned_data "$1" <<'KEYS'
+StartingHealth=1
+TimeBetweenWaves=0
+Wave1SpeedBase=400
+Wave1SpeedMax=400
+KEYS
+}

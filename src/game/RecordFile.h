@@ -1,0 +1,33 @@
+// The best record of one data set kept in a small text file, "best-<checksum>.txt" in the
+// player's data folder, the checksum being that of the data set's configuration file. A new
+// record replaces the old one atomically, so a crash never leaves a torn or empty file.
+#pragma once
+
+#include "game/RecordStore.h"
+
+#include <string>
+
+class RecordFile : public RecordStore {
+public:
+    // The record of the data set whose configuration file is configPath, kept in folder.
+    RecordFile(const std::string& folder, const std::string& configPath);
+
+    // $XDG_DATA_HOME/squibble-siege, or ~/.local/share/squibble-siege when XDG_DATA_HOME is unset
+    // or not absolute; empty when neither is known.
+    static std::string defaultFolder();
+    // Eight hex digits: the CRC-32 of the file's bytes, or of nothing when it cannot be read.
+    static std::string checksumOf(const std::string& path);
+
+    // A missing file is no record; one that cannot be read or parsed is no record too, with a
+    // line on standard error.
+    std::optional<int> load() override;
+    // Creates the folder if needed, writes a temporary file beside the record, flushes and syncs
+    // it and renames it over the record. On failure: a line on standard error and false.
+    bool save(int best) override;
+
+    const std::string& path() const { return file; }
+
+private:
+    std::string folder;
+    std::string file;
+};
