@@ -35,9 +35,14 @@ std::string wav(int channels, int bits, int rate, std::uint32_t frames, long dat
     return out + std::string(bytes, '\0');
 }
 
+// Each test writes files of its own: CTest runs the tests of this file side by side.
 std::string written(const std::string& bytes)
 {
-    const std::string path = (std::filesystem::temp_directory_path() / "squibble-wav-test.wav").string();
+    static int count = 0;
+    const std::string name = std::string("squibble-wav-") +
+                             ::testing::UnitTest::GetInstance()->current_test_info()->name() + "-" +
+                             std::to_string(++count) + ".wav";
+    const std::string path = (std::filesystem::temp_directory_path() / name).string();
     std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
     return path;
 }
