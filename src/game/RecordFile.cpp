@@ -1,22 +1,18 @@
 #include "game/RecordFile.h"
 
+#include "files/AtomicFile.h"
+#include "files/PlayerFolder.h"
+
 #include <zlib.h>
 
 #include <cctype>
-#include <cerrno>
 #include <charconv>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
-#include <fcntl.h>
 #include <filesystem>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <vector>
 
 namespace {
 
-constexpr const char* FolderName = "squibble-siege";
 // A record is one number on a line; anything longer is not a record file of ours.
 constexpr std::size_t MaxRecordBytes = 32;
 constexpr std::size_t ChecksumChunk = 64 * 1024;
@@ -44,16 +40,6 @@ std::optional<int> parseRecord(const char* text, std::size_t length)
     return value;
 }
 
-// Makes the rename itself survive a power cut; a folder that cannot be synced loses nothing now.
-void syncFolder(const std::string& folder)
-{
-    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY);
-    if (fd < 0)
-        return;
-    fsync(fd);
-    close(fd);
-}
-
 } // namespace
 
 RecordFile::RecordFile(const std::string& folder, const std::string& configPath)
@@ -64,13 +50,7 @@ RecordFile::RecordFile(const std::string& folder, const std::string& configPath)
 
 std::string RecordFile::defaultFolder()
 {
-    const char* dataHome = std::getenv("XDG_DATA_HOME");
-    if (dataHome && dataHome[0] == '/')
-        return (std::filesystem::path(dataHome) / FolderName).string();
-    const char* home = std::getenv("HOME");
-    if (home && home[0] != '\0')
-        return (std::filesystem::path(home) / ".local" / "share" / FolderName).string();
-    return "";
+    return PlayerFolder::of(PlayerFolder::Kind::Data);
 }
 
 std::string RecordFile::checksumOf(const std::string& path)
@@ -90,22 +70,14 @@ std::string RecordFile::checksumOf(const std::string& path)
 
 std::optional<int> RecordFile::load()
 {
-    // Non-blocking, so a pipe put where the record should be cannot hold the game up.
-    const int fd = open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        if (errno != ENOENT)
-            warn("cannot read " + file + " (" + std::strerror(errno) + "); starting without one");
+    const AtomicFile::ReadResult read = AtomicFile::read(file, MaxRecordBytes);
+    if (read.missing)
+        return std::nullopt;
+    if (!read.error.empty()) {
+        warn("cannot read " + file + " (" + read.error + "); starting without one");
         return std::nullopt;
     }
-    struct stat status;
-    char text[MaxRecordBytes + 1];
-    ssize_t length = -1;
-    if (fstat(fd, &status) == 0 && S_ISREG(status.st_mode))
-        length = read(fd, text, sizeof text);
-    close(fd);
-    std::optional<int> best;
-    if (length >= 0 && static_cast<std::size_t>(length) <= MaxRecordBytes)
-        best = parseRecord(text, static_cast<std::size_t>(length));
+    std::optional<int> best = parseRecord(read.text->data(), read.text->size());
     if (!best)
         warn(file + " is not a record; starting without one");
     return best;
@@ -117,30 +89,9 @@ bool RecordFile::save(int best)
         warn("no folder for it (neither XDG_DATA_HOME nor HOME is set); not kept");
         return false;
     }
-    std::error_code error;
-    std::filesystem::create_directories(folder, error);
-    if (error) {
-        warn("cannot create " + folder + " (" + error.message() + "); not kept");
-        return false;
-    }
-    std::string temporary = file + ".XXXXXX";
-    const int fd = mkstemp(temporary.data());
-    if (fd < 0) {
-        warn("cannot write in " + folder + " (" + std::strerror(errno) + "); not kept");
-        return false;
-    }
-    fchmod(fd, 0644);
-    FILE* out = fdopen(fd, "w");
-    bool written = out && std::fprintf(out, "%d\n", best) > 0 && std::fflush(out) == 0 && fsync(fd) == 0;
-    if (out)
-        written = std::fclose(out) == 0 && written;
-    else
-        close(fd);
-    if (written && std::rename(temporary.c_str(), file.c_str()) == 0) {
-        syncFolder(folder);
+    const std::string failure = AtomicFile::write(file, std::to_string(best) + "\n");
+    if (failure.empty())
         return true;
-    }
-    warn("cannot write " + file + " (" + std::strerror(errno) + "); not kept");
-    unlink(temporary.c_str());
+    warn(failure + "; not kept");
     return false;
 }

@@ -1,0 +1,138 @@
+#include "files/AtomicFile.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <random>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int TemporaryNameTries = 100;
+
+std::string errnoText()
+{
+    return std::strerror(errno);
+}
+
+// Writes every byte, retrying short writes and interruptions.
+bool writeAll(int fd, const std::string& text)
+{
+    std::size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t wrote = ::write(fd, text.data() + done, text.size() - done);
+        if (wrote < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        done += static_cast<std::size_t>(wrote);
+    }
+    return true;
+}
+
+// A new file beside path, named path.tmp-XXXXXX, created exclusively with 0666 less the umask.
+int createTemporary(const std::string& path, std::string& temporary)
+{
+    std::random_device device;
+    std::minstd_rand random(device());
+    for (int attempt = 0; attempt < TemporaryNameTries; ++attempt) {
+        char suffix[16];
+        std::snprintf(suffix, sizeof suffix, ".tmp-%06x", static_cast<unsigned>(random() & 0xffffff));
+        temporary = path + suffix;
+        const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+} // namespace
+
+AtomicFile::ReadResult AtomicFile::read(const std::string& path, std::size_t maxBytes)
+{
+    ReadResult result;
+    // Non-blocking, so a pipe put where the file should be cannot hold the game up.
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENOENT)
+            result.missing = true;
+        else
+            result.error = errnoText();
+        return result;
+    }
+    struct stat status;
+    if (fstat(fd, &status) != 0) {
+        result.error = errnoText();
+    } else if (!S_ISREG(status.st_mode)) {
+        result.error = S_ISDIR(status.st_mode) ? "it is a folder" : "it is not a regular file";
+    } else if (static_cast<unsigned long long>(status.st_size) > maxBytes) {
+        result.error = "it is larger than " + std::to_string(maxBytes) + " bytes";
+    } else {
+        std::string text(maxBytes + 1, '\0');
+        std::size_t got = 0;
+        // One byte past the limit tells a file that grew since fstat from one that did not.
+        while (got < text.size()) {
+            const ssize_t n = ::read(fd, text.data() + got, text.size() - got);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0) {
+                if (n < 0)
+                    result.error = errnoText();
+                break;
+            }
+            got += static_cast<std::size_t>(n);
+        }
+        if (result.error.empty() && got > maxBytes)
+            result.error = "it is larger than " + std::to_string(maxBytes) + " bytes";
+        if (result.error.empty()) {
+            text.resize(got);
+            result.text = std::move(text);
+        }
+    }
+    close(fd);
+    return result;
+}
+
+std::string AtomicFile::write(const std::string& path, const std::string& text)
+{
+    const std::filesystem::path target(path);
+    const std::string folder = target.has_parent_path() ? target.parent_path().string() : ".";
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    if (error)
+        return "cannot create " + folder + " (" + error.message() + ")";
+    std::string temporary;
+    const int fd = createTemporary(path, temporary);
+    if (fd < 0)
+        return "cannot write in " + folder + " (" + errnoText() + ")";
+    bool written = writeAll(fd, text) && fsync(fd) == 0;
+    std::string reason = written ? "" : errnoText();
+    if (close(fd) != 0 && written) {
+        written = false;
+        reason = errnoText();
+    }
+    if (written && std::rename(temporary.c_str(), path.c_str()) != 0) {
+        written = false;
+        reason = errnoText();
+    }
+    if (!written) {
+        unlink(temporary.c_str());
+        return "cannot write " + path + " (" + reason + ")";
+    }
+    syncFolder(folder);
+    return "";
+}
+
+void AtomicFile::syncFolder(const std::string& folder)
+{
+    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    fsync(fd);
+    close(fd);
+}

@@ -1,0 +1,29 @@
+// Small files the player owns (records, settings, checkpoints), read with a size limit and written
+// so that a crash or power cut at any moment leaves either the old file or the new one, whole.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+
+class AtomicFile {
+public:
+    // The outcome of a read: the text, or why there is none. A missing file is not an error.
+    struct ReadResult {
+        std::optional<std::string> text;
+        bool missing = false;
+        std::string error; // empty unless the file exists and could not be read
+    };
+
+    // Reads a regular file of at most maxBytes. A pipe, device or folder at the path is refused
+    // without blocking, and so is a longer file (its bytes are never all held).
+    static ReadResult read(const std::string& path, std::size_t maxBytes);
+
+    // Creates the file's folder if needed, writes text into a new temporary file beside it (created
+    // 0666 less the umask), flushes and syncs it, renames it over path and syncs the folder.
+    // Returns an empty string, or what went wrong (the old file is then untouched).
+    static std::string write(const std::string& path, const std::string& text);
+
+    // Syncs a folder, so a rename or unlink in it survives a power cut; quiet when it cannot.
+    static void syncFolder(const std::string& folder);
+};

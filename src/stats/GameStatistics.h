@@ -1,0 +1,53 @@
+// The books of one game: what the player defeated, let through, earned, spent and built, the damage
+// each tower kind dealt and the game time played. Fed by the game's own events as they happen, read
+// by the game-over screen, the checkpoints and the tools alike.
+#pragma once
+
+#include <array>
+
+// The figures themselves, a plain record (a checkpoint stores and restores it whole).
+struct StatisticsTotals {
+    static constexpr int TowerKinds = 3;
+
+    int wavesDefeated = 0;
+    int invadersDestroyed = 0;
+    int invadersEscaped = 0;
+    long long moneyFromKills = 0;
+    long long moneyFromEarlyCalls = 0;
+    long long moneySpentOnTowers = 0;
+    long long moneySpentOnUpgrades = 0;
+    long long moneyRefunded = 0;
+    int towersBuilt = 0;
+    int upgradesBought = 0;
+    int towersDemolished = 0;
+    // Health taken off invaders by each tower kind (a last hit counts only down to 0).
+    std::array<long long, TowerKinds> damageByKind{};
+    double timePlayed = 0.0; // seconds of game time, pauses excluded
+
+    long long moneyEarned() const { return moneyFromKills + moneyFromEarlyCalls; }
+    long long moneySpent() const { return moneySpentOnTowers + moneySpentOnUpgrades; }
+    bool operator==(const StatisticsTotals& other) const;
+};
+
+class GameStatistics {
+public:
+    void waveDefeated() { ++figures.wavesDefeated; }
+    void invaderDestroyed(int reward);
+    void invaderEscaped() { ++figures.invadersEscaped; }
+    void earlyCall(int bonus) { figures.moneyFromEarlyCalls += bonus; }
+    void towerBuilt(int price);
+    void upgradeBought(int price);
+    void towerDemolished(int refund);
+    // Damage by a tower of kind 0, 1 or 2; other kinds are not counted.
+    void damageDealt(int kind, long long amount);
+    void timePassed(double seconds) { figures.timePlayed += seconds; }
+
+    // A new game: every figure back to 0.
+    void reset() { figures = StatisticsTotals(); }
+    // A resumed game carries on from its checkpoint's figures.
+    void restore(const StatisticsTotals& totals) { figures = totals; }
+    const StatisticsTotals& totals() const { return figures; }
+
+private:
+    StatisticsTotals figures;
+};
