@@ -10,6 +10,10 @@ HERE_LIB="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 SHOTS_DIR="${SHOTS_DIR:-$(mktemp -d "${TMPDIR:-/tmp}/squibble-shots.XXXXXX")}"
 mkdir -p "$SHOTS_DIR"
 GAME_PID=""; XVFB_PID=""; TUNED_DIR=""
+# The player's own folders (records, settings, checkpoints) are the run's, never the tester's: a
+# test sees only what the games it started left there.
+PLAYER_DIR="$(mktemp -d "${TMPDIR:-/tmp}/squibble-player.XXXXXX")"
+export XDG_DATA_HOME="$PLAYER_DIR/data" XDG_CONFIG_HOME="$PLAYER_DIR/config" XDG_STATE_HOME="$PLAYER_DIR/state"
 
 fail() { echo "FAIL: $* (screenshots in $SHOTS_DIR)" >&2; stop_x; exit 1; }
 
@@ -65,7 +69,7 @@ stop_x() {
 # pass NAME: stops the server, removes the screenshots and reports the test passed.
 pass() {
   stop_x
-  rm -rf "$SHOTS_DIR"
+  rm -rf "$SHOTS_DIR" "$PLAYER_DIR"
   echo "$1: passed${2:+ ($2)}"
 }
 
