@@ -386,6 +386,19 @@ TEST_F(WorldPause, PFreezesTheWholeFieldAcrossFramesButNotTheQuitDialog)
     EXPECT_NE(movingState(*world), frozen);
 }
 
+TEST_F(WorldPause, FocusLostAndRegainedBeforeAnUpdateDoesNotPauseButATakenPauseStays)
+{
+    onSwitchOut();
+    onSwitchIn();
+    world->update(0.0);
+    EXPECT_FALSE(world->paused);
+    onSwitchOut();
+    world->update(0.0);
+    onSwitchIn();
+    world->update(0.0);
+    EXPECT_TRUE(world->paused);
+}
+
 TEST_F(WorldPause, LosingTheFocusPausesUntilPButNotOnceTheGameIsOver)
 {
     onSwitchOut();
