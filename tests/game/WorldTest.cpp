@@ -50,7 +50,13 @@ class MemoryRecord : public RecordStore {
 public:
     explicit MemoryRecord(std::optional<int> stored) : stored(stored) {}
     std::optional<int> load() override { return stored; }
-    bool save(int best) override { return (stored = best), true; }
+    std::optional<int> keepIfHigher(int waves) override
+    {
+        const std::optional<int> before = stored;
+        if (waves > before.value_or(0))
+            stored = waves;
+        return before;
+    }
     std::optional<int> stored;
 };
 
