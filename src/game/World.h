@@ -16,6 +16,8 @@ class Effect;
 class Projectile;
 class Wave;
 class BuildBar;
+class ControlsOverlay;
+class KeyboardControls;
 class TowerActions;
 class WorldRenderer;
 
@@ -65,6 +67,7 @@ public:
     bool canPlaceTower();
     // The rules of building, selecting, upgrading, demolishing and cancelling, for the mouse and the keys.
     TowerActions& actions() { return *towerActions; }
+    const KeyboardControls& keys() const { return *keyboard; }
 
     int mode = Idle;
     int placingKind = 0;
@@ -96,14 +99,16 @@ private:
     void updateClouds(double dt);
     void resolveHits();
     void removeFinished();
-    void handleKeyboard();
     void handleQuitDialog();
     // The keys, the build bar's mouse and the quit dialog: what still answers while paused.
     void handleControls();
 
     std::unique_ptr<TowerActions> towerActions;
+    // Every key: the one table of the game's controls.
+    std::unique_ptr<KeyboardControls> keyboard;
     // The build bar: the player's mouse handling and the buttons in the bottom-right corner.
     std::unique_ptr<BuildBar> buildBar;
     std::unique_ptr<WorldRenderer> renderer;
+    std::unique_ptr<ControlsOverlay> controlsOverlay;
     std::atomic<bool> pauseRequested{false};
 };
