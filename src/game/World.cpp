@@ -91,6 +91,8 @@ void World::playAgain()
 
 void World::setUpGame()
 {
+    // Nothing of the last game is heard in the new one.
+    app->sound.stopAll();
     mode = Idle;
     paused = false;
     pauseRequested = false;
