@@ -2,7 +2,7 @@
 #include "audio/SoundBoard.h"
 
 #include "app/BackBuffer.h"
-#include "audio/MuteMark.h"
+#include "hud/MuteMark.h"
 #include "invaders/Squibble.h"
 #include "projectiles/MissileProjectile.h"
 #include "support/TestSound.h"
