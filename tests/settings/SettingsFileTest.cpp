@@ -11,13 +11,10 @@
 
 namespace {
 
+// A new folder of the test's own, gone at the end of the test.
 struct TempFolder {
-    std::filesystem::path path;
-    TempFolder()
-    {
-        char name[] = "/tmp/settingsfile-XXXXXX";
-        path = mkdtemp(name);
-    }
+    char name[32] = "/tmp/settingsfile-XXXXXX";
+    std::filesystem::path path = mkdtemp(name);
     ~TempFolder() { std::filesystem::remove_all(path); }
 };
 
