@@ -16,13 +16,11 @@ TEST_F(SpeedStepsTest, AStrategyLosesInTheSameWaveAtEverySpeed)
     for (int speed : {1, 2, 4, 8}) {
         autoplay::LasersOnlyStrategy strategy;
         Player player(strategy, {1, 1.0 / 30.0, false, speed});
-        // Little health, so that the game ends sooner.
-        player.world().health = 4;
+        player.world().health = 4; // so that the game ends sooner
         player.playUntilLost(60, 400000 / speed);
         const int lost = player.report().lostInWave;
         ASSERT_GT(lost, 1) << speed << "x never lost, or lost before the lasers stood";
-        if (speed == 1)
-            lostAtFirst = lost;
+        lostAtFirst = speed == 1 ? lost : lostAtFirst;
         EXPECT_LE(std::abs(lost - lostAtFirst), 1) << speed << "x lost in wave " << lost << ", 1x in " << lostAtFirst;
     }
 }
