@@ -3,6 +3,7 @@
 #include "app/Application.h"
 #include "app/CommandLine.h"
 #include "app/DataFolder.h"
+#include "checkpoint/CheckpointKeeper.h"
 #include "game/RecordFile.h"
 #include "game/World.h"
 
@@ -56,6 +57,8 @@ int main(int argc, char** argv)
     app.world = new World();
     app.world->bestRecord =
         BestRecord(std::make_unique<RecordFile>(RecordFile::defaultFolder(), "data/strings.txt"));
+    app.world->runKeeper =
+        std::make_unique<CheckpointKeeper>(CheckpointFile(CheckpointFile::defaultFolder(), "data/strings.txt"));
     app.world->run();
     World* finished = app.world;
     app.world = nullptr;

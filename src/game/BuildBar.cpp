@@ -182,11 +182,17 @@ void BuildBar::buyUpgrade(int button)
 
 bool BuildBar::canPlace() const
 {
-    const int width = typeOf(world.placingKind).width;
-    const int left = app.mouseX - width / 2;
+    return fits(app, world.towers, world.placingKind, app.mouseX);
+}
+
+bool BuildBar::fits(const Application& app, const std::list<std::unique_ptr<Building>>& towers, int kind,
+                    int centreX)
+{
+    const int width = app.towerTypes[kind].width;
+    const int left = centreX - width / 2;
     const int right = left + width;
-    for (const auto& tower : world.towers) {
-        const TowerType& type = typeOf(tower->kind);
+    for (const auto& tower : towers) {
+        const TowerType& type = app.towerTypes[tower->kind];
         const int l = tower->x + (frameWidth(firstFrame(type)) - type.width) / 2;
         const int r = l + type.width;
         // Touching ends count as overlap, so towers always stand at least a pixel apart.

@@ -3,6 +3,9 @@
 // buying its upgrades and demolishing it.
 #pragma once
 
+#include <list>
+#include <memory>
+
 struct BITMAP;
 struct TowerType;
 class Application;
@@ -19,6 +22,10 @@ public:
     void draw(BITMAP* target) const;
     // Whether a tower of the kind being placed, centred on the mouse, overlaps no standing tower.
     bool canPlace() const;
+    // The placement rule itself: whether a tower of this kind centred on centreX overlaps none of
+    // towers (touching ends count as overlap). A restored run places its towers by it too.
+    static bool fits(const Application& app, const std::list<std::unique_ptr<Building>>& towers, int kind,
+                     int centreX);
 
 private:
     void selectTowerUnderMouse();

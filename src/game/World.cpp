@@ -8,6 +8,7 @@
 #include "effects/Effect.h"
 #include "game/BuildBar.h"
 #include "game/FrameStepper.h"
+#include "game/RunKeeper.h"
 #include "game/WorldRenderer.h"
 #include "invaders/Invader.h"
 #include "invaders/SquibbleWave.h"
@@ -56,12 +57,17 @@ World::~World() = default;
 void World::run()
 {
     newGame();
+    if (runKeeper)
+        runKeeper->resume(*this);
     FrameStepper stepper(*this);
     while (running) {
         const double dt = app->waitForNextFrame();
         stepper.advance(dt, app->input().keyHeld(KEY_TAB));
         draw();
     }
+    // Mid-wave the checkpoint of the wave's start stands; after game over there is none.
+    if (runKeeper && !gameOver && !currentWave)
+        runKeeper->keep(*this);
 }
 
 void World::newGame()
@@ -83,12 +89,21 @@ void World::playAgain()
     setUpGame();
 }
 
+void World::startOver()
+{
+    if (runKeeper)
+        runKeeper->forget();
+    playAgain();
+}
+
 void World::setUpGame()
 {
     mode = Idle;
     paused = false;
+    resumed = false;
     pauseRequested = false;
     bestRecord.newGame();
+    statistics.reset();
     health = maxHealth = app->config.getInt("StartingHealth");
     money = app->config.getInt("StartingMoney");
     clouds.clear();
@@ -145,6 +160,8 @@ void World::update(double dt)
 void World::updateWaveSchedule(double dt)
 {
     if (waveTimer >= 0 && dt >= waveTimer) {
+        if (runKeeper)
+            runKeeper->keep(*this);
         currentWave = std::make_unique<SquibbleWave>(2 * waveNumber + 14);
         waveTimer = -1.0;
         char banner[32];
@@ -219,34 +236,42 @@ void World::handleControls()
     handleKeyboard();
     if (!gameOver && !paused)
         buildBar->handleMouse();
-    handleQuitDialog();
+    handleDialog();
 }
 
 void World::handleKeyboard()
 {
     const int scancode = app->input().nextKey();
     if (scancode == KEY_ESC) {
-        mode = (mode == QuitDialog) ? Idle : QuitDialog;
+        mode = (mode == QuitDialog || mode == NewGameDialog) ? Idle : QuitDialog;
         if (mode == QuitDialog)
             app->sound.play(SoundEvent::QuitDialog);
     } else if (scancode == KEY_D) {
         showDebug = !showDebug;
     } else if (scancode == KEY_M) {
         app->sound.toggleMute();
+    } else if (scancode == KEY_F2) {
+        mode = (mode == NewGameDialog) ? Idle : NewGameDialog;
+        if (mode == NewGameDialog)
+            app->sound.play(SoundEvent::QuitDialog);
     } else if (scancode == KEY_P && !gameOver) {
         paused = !paused;
+        resumed = resumed && paused;
     } else if ((scancode == KEY_ENTER || scancode == KEY_ENTER_PAD) && gameOver) {
         playAgain();
     }
 }
 
-void World::handleQuitDialog()
+void World::handleDialog()
 {
-    if (mode != QuitDialog || !app->mouseClicked(1))
+    if ((mode != QuitDialog && mode != NewGameDialog) || !app->mouseClicked(1))
         return;
-    if (app->mouseInRect(QuitButtonX, QuitYesY, QuitButtonWidth, QuitButtonHeight))
-        running = false;
-    else if (app->mouseInRect(QuitButtonX, QuitNoY, QuitButtonWidth, QuitButtonHeight))
+    if (app->mouseInRect(QuitButtonX, QuitYesY, QuitButtonWidth, QuitButtonHeight)) {
+        if (mode == QuitDialog)
+            running = false;
+        else
+            startOver();
+    } else if (app->mouseInRect(QuitButtonX, QuitNoY, QuitButtonWidth, QuitButtonHeight))
         mode = Idle;
 }
 
@@ -256,6 +281,8 @@ void World::endGame()
     mode = QuitDialog;
     paused = false;
     bestRecord.gameEnded(waveNumber - 1);
+    if (runKeeper)
+        runKeeper->forget();
 }
 
 std::unique_ptr<Building> World::createTower(int kind)
