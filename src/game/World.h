@@ -60,6 +60,8 @@ public:
     void endGame();
     // Asks for a pause from any thread (the window losing the focus); taken at the next update.
     void requestPause() { pauseRequested = true; }
+    // Withdraws a pause request not yet taken (the window got the focus back at once).
+    void cancelPauseRequest() { pauseRequested = false; }
 
     // A new tower of kind 0, 1 or 2 (not yet placed); null for any other kind.
     std::unique_ptr<Building> createTower(int kind);

@@ -1,6 +1,7 @@
 #include "mztool/SaveInfoCommand.h"
 
 #include "app/Application.h"
+#include "app/Config.h"
 #include "autoplay/HeadlessGame.h"
 #include "checkpoint/CheckpointText.h"
 #include "checkpoint/WorldCheckpoint.h"
@@ -13,8 +14,6 @@
 namespace mztool {
 
 namespace {
-
-constexpr const char* ConfigPath = "data/strings.txt";
 
 void describe(const Checkpoint& checkpoint, std::ostream& out)
 {
@@ -71,8 +70,8 @@ int saveInfoCommand(const Arguments& arguments, std::ostream& out, std::ostream&
         return ExitFailure;
     }
     describe(*parsed.checkpoint, out);
-    if (!std::filesystem::is_regular_file(ConfigPath)) {
-        out << "not checked against a data set (no " << ConfigPath << " here)\n";
+    if (!std::filesystem::is_regular_file(Config::GamePath)) {
+        out << "not checked against a data set (no " << Config::GamePath << " here)\n";
         return ExitSuccess;
     }
     const std::string problem = restoreProblem(*parsed.checkpoint, out);
