@@ -1,13 +1,10 @@
 #include "checkpoint/WorldCheckpoint.h"
 
 #include "app/Application.h"
-#include "assets/SpriteSheet.h"
 #include "checkpoint/CheckpointText.h"
-#include "game/BuildBar.h"
+#include "control/TowerActions.h"
 #include "game/World.h"
 #include "towers/Building.h"
-
-#include <allegro.h>
 
 #include <list>
 #include <memory>
@@ -16,36 +13,27 @@ namespace {
 
 constexpr int FieldWidth = 320;
 
-// The width of the kind's first frame: towers are placed and centred by it.
-int firstFrameWidth(const TowerType& type)
-{
-    const BITMAP* frame = type.spriteSheet ? type.spriteSheet->getFrame(0, 0.0f) : nullptr;
-    return frame ? frame->w : 0;
-}
-
 int pathsOf(const TowerType& type)
 {
     return type.upgradeCount > 0 ? type.upgradeCount - 1 : 0;
 }
 
-std::string towerProblem(const CheckpointTower& tower, int number, const Application& app)
+// Why the data set cannot have this tower: a kind it lacks, another number of upgrade paths, a
+// level beyond a path's last.
+std::string towerProblem(const CheckpointTower& tower, const Application& app)
 {
-    const std::string which = "tower " + std::to_string(number) + ": ";
     if (tower.kind < 0 || tower.kind >= static_cast<int>(app.towerTypes.size()) ||
         !app.towerTypes[tower.kind].available)
-        return which + "this data set has no tower kind " + CheckpointText::kindName(tower.kind);
+        return std::string("this data set has no tower kind ") + CheckpointText::kindName(tower.kind);
     const TowerType& type = app.towerTypes[tower.kind];
-    const int centre = tower.x + firstFrameWidth(type) / 2;
-    if (centre < 0 || centre >= FieldWidth)
-        return which + "stands off the field at " + std::to_string(tower.x);
     if (static_cast<int>(tower.levels.size()) != pathsOf(type))
-        return which + "has " + std::to_string(tower.levels.size()) + " upgrade paths, the data set's " +
+        return "has " + std::to_string(tower.levels.size()) + " upgrade paths, the data set's " +
                CheckpointText::kindName(tower.kind) + " has " + std::to_string(pathsOf(type));
     for (std::size_t path = 0; path < tower.levels.size(); ++path) {
         const int levels = type.upgrades[path + 1].levelCount;
         if (tower.levels[path] > levels)
-            return which + "upgrade path " + std::to_string(path + 1) + " is at level " +
-                   std::to_string(tower.levels[path]) + ", the data set's has " + std::to_string(levels);
+            return "upgrade path " + std::to_string(path + 1) + " is at level " + std::to_string(tower.levels[path]) +
+                   ", the data set's has " + std::to_string(levels);
     }
     return "";
 }
@@ -68,41 +56,31 @@ Checkpoint WorldCheckpoint::capture(const World& world)
     return checkpoint;
 }
 
-std::string WorldCheckpoint::problemWith(const Checkpoint& checkpoint, Application& app)
+std::string WorldCheckpoint::restore(World& world, const Checkpoint& checkpoint)
 {
+    Application& app = *world.app;
     const int startingHealth = app.config.getInt("StartingHealth");
     if (checkpoint.maxHealth != startingHealth)
         return "starting health " + std::to_string(checkpoint.maxHealth) + " is not this data set's " +
                std::to_string(startingHealth);
-    int number = 1;
-    for (const CheckpointTower& tower : checkpoint.towers) {
-        const std::string problem = towerProblem(tower, number++, app);
-        if (!problem.empty())
-            return problem;
-    }
-    return "";
-}
-
-std::string WorldCheckpoint::restore(World& world, const Checkpoint& checkpoint)
-{
-    Application& app = *world.app;
-    std::string problem = problemWith(checkpoint, app);
-    if (!problem.empty())
-        return problem;
     // Each tower is placed as the player placed it, against those standing before it.
     std::list<std::unique_ptr<Building>> towers;
-    int number = 1;
     for (const CheckpointTower& saved : checkpoint.towers) {
-        const int centre = saved.x + firstFrameWidth(app.towerTypes[saved.kind]) / 2;
-        if (!BuildBar::fits(app, towers, saved.kind, centre))
-            return "tower " + std::to_string(number) + " overlaps another";
+        const std::string which = "tower " + std::to_string(towers.size() + 1) + ": ";
+        const std::string problem = towerProblem(saved, app);
+        if (!problem.empty())
+            return which + problem;
         std::unique_ptr<Building> tower = world.createTower(saved.kind);
+        const int centre = saved.x + tower->firstFrameWidth() / 2;
+        if (centre < 0 || centre >= FieldWidth)
+            return which + "stands off the field at " + std::to_string(saved.x);
+        if (!TowerActions::fits(app, towers, saved.kind, centre))
+            return which + "overlaps another";
         tower->place(saved.x);
         for (std::size_t path = 0; path < saved.levels.size(); ++path)
             for (int level = 0; level < saved.levels[path]; ++level)
                 tower->upgrade(static_cast<int>(path));
         towers.push_back(std::move(tower));
-        ++number;
     }
     world.playAgain();
     world.towers = std::move(towers);

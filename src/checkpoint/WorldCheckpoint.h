@@ -6,7 +6,6 @@
 
 #include <string>
 
-class Application;
 class World;
 
 class WorldCheckpoint {
@@ -15,13 +14,10 @@ public:
     // that a checkpoint needs.
     static Checkpoint capture(const World& world);
 
-    // Why the checkpoint cannot be played with this data set: a tower kind it does not have, an
-    // upgrade level beyond a path's last, a tower off the field, another starting health. Empty
-    // when it can. Overlapping towers are found by restore.
-    static std::string problemWith(const Checkpoint& checkpoint, Application& app);
-
     // Sets the World up as the checkpoint's run at the start of its wave, paused, with the usual
     // pause before the wave; every tower placed by the game's own placement rule. Returns why it
-    // cannot (the World is then left as it was), or an empty string.
+    // cannot, or an empty string: a tower kind the data set does not have, an upgrade level beyond
+    // a path's last, a tower off the field or overlapping another, another starting health. The
+    // World is then left as it was.
     static std::string restore(World& world, const Checkpoint& checkpoint);
 };

@@ -3,37 +3,28 @@
 // buying its upgrades and demolishing it.
 #pragma once
 
-#include <list>
-#include <memory>
-
 struct BITMAP;
 struct TowerType;
 class Application;
 class Building;
+class TowerActions;
 class World;
 
 class BuildBar {
 public:
-    explicit BuildBar(World& world);
+    // The clicks act through the actions, as the keys do.
+    BuildBar(World& world, TowerActions& actions);
 
     // Once per frame while the game is not over: acts on this frame's clicks (releases).
     void handleMouse();
     // The bar for the current mode; nothing once the game is over or in the quit dialog.
     void draw(BITMAP* target) const;
-    // Whether a tower of the kind being placed, centred on the mouse, overlaps no standing tower.
-    bool canPlace() const;
-    // The placement rule itself: whether a tower of this kind centred on centreX overlaps none of
-    // towers (touching ends count as overlap). A restored run places its towers by it too.
-    static bool fits(const Application& app, const std::list<std::unique_ptr<Building>>& towers, int kind,
-                     int centreX);
 
 private:
     void selectTowerUnderMouse();
     void handleIdle();
     void handlePlacing();
     void handleTowerSelected();
-    void buyUpgrade(int button);
-    void demolishSelected();
 
     void drawBuildButtons(BITMAP* target) const;
     void drawPlacementPreview(BITMAP* target) const;
@@ -48,5 +39,6 @@ private:
     const TowerType& typeOf(int kind) const;
 
     World& world;
+    TowerActions& actions;
     Application& app;
 };

@@ -4,6 +4,7 @@
 #include "app/BackBuffer.h"
 #include "assets/BitmapFont.h"
 #include "audio/SoundBoard.h"
+#include "control/TowerActions.h"
 #include "effects/BounceTextEffect.h"
 #include "effects/Effect.h"
 #include "game/BuildBar.h"
@@ -47,7 +48,8 @@ constexpr int BannerY = 80;
 
 World::World()
     : app(&Application::instance())
-    , buildBar(std::make_unique<BuildBar>(*this))
+    , towerActions(std::make_unique<TowerActions>(*this))
+    , buildBar(std::make_unique<BuildBar>(*this, *towerActions))
     , renderer(std::make_unique<WorldRenderer>(*this))
 {
 }
@@ -233,6 +235,7 @@ void World::removeFinished()
 
 void World::handleControls()
 {
+    towerActions->followMouse();
     handleKeyboard();
     if (!gameOver && !paused)
         buildBar->handleMouse();
@@ -306,5 +309,5 @@ void World::draw()
 
 bool World::canPlaceTower()
 {
-    return buildBar->canPlace();
+    return towerActions->canPlaceAt(towerActions->previewX());
 }

@@ -18,6 +18,7 @@ class Projectile;
 class RunKeeper;
 class Wave;
 class BuildBar;
+class TowerActions;
 class WorldRenderer;
 
 enum WorldMode { Idle = 0, Placing = 1, TowerSelected = 2, QuitDialog = 3, NewGameDialog = 4 };
@@ -65,8 +66,10 @@ public:
 
     // A new tower of kind 0, 1 or 2 (not yet placed); null for any other kind.
     std::unique_ptr<Building> createTower(int kind);
-    // Whether a tower of placingKind centred on the mouse would overlap no standing tower.
+    // Whether a tower of placingKind centred where the preview stands would overlap no standing tower.
     bool canPlaceTower();
+    // The rules of building, selecting, upgrading, demolishing and cancelling, for the mouse and the keys.
+    TowerActions& actions() { return *towerActions; }
 
     int mode = Idle;
     int placingKind = 0;
@@ -109,6 +112,7 @@ private:
     // The keys, the build bar's mouse and the quit dialog: what still answers while paused.
     void handleControls();
 
+    std::unique_ptr<TowerActions> towerActions;
     // The build bar: the player's mouse handling and the buttons in the bottom-right corner.
     std::unique_ptr<BuildBar> buildBar;
     std::unique_ptr<WorldRenderer> renderer;
