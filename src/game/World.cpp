@@ -100,6 +100,8 @@ void World::startOver()
 
 void World::setUpGame()
 {
+    // Nothing of the last game is heard in the new one.
+    app->sound.stopAll();
     mode = Idle;
     paused = false;
     resumed = false;
