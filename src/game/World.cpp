@@ -11,6 +11,7 @@
 #include "effects/Effect.h"
 #include "game/BuildBar.h"
 #include "game/FrameStepper.h"
+#include "game/RunKeeper.h"
 #include "game/WorldRenderer.h"
 #include "invaders/Invader.h"
 #include "invaders/SquibbleWave.h"
@@ -62,12 +63,17 @@ World::~World() = default;
 void World::run()
 {
     newGame();
+    if (runKeeper)
+        runKeeper->resume(*this);
     FrameStepper stepper(*this);
     while (running) {
         const double dt = app->waitForNextFrame();
         stepper.advance(dt, FrameStepper::speedFor(app->input().keyHeld(KEY_TAB), app->settings.inEffect().speed));
         draw();
     }
+    // Mid-wave the checkpoint of the wave's start stands; after game over there is none.
+    if (runKeeper && !gameOver && !currentWave)
+        runKeeper->keep(*this);
 }
 
 void World::newGame()
@@ -89,14 +95,23 @@ void World::playAgain()
     setUpGame();
 }
 
+void World::startOver()
+{
+    if (runKeeper)
+        runKeeper->forget();
+    playAgain();
+}
+
 void World::setUpGame()
 {
     // Nothing of the last game is heard in the new one.
     app->sound.stopAll();
     mode = Idle;
     paused = false;
+    resumed = false;
     pauseRequested = false;
     bestRecord.newGame();
+    statistics.reset();
     health = maxHealth = app->config.getInt("StartingHealth");
     money = app->config.getInt("StartingMoney");
     clouds.clear();
@@ -153,6 +168,8 @@ void World::update(double dt)
 void World::updateWaveSchedule(double dt)
 {
     if (waveTimer >= 0 && dt >= waveTimer) {
+        if (runKeeper)
+            runKeeper->keep(*this);
         currentWave = std::make_unique<SquibbleWave>(2 * waveNumber + 14);
         waveTimer = -1.0;
         char banner[32];
@@ -228,16 +245,19 @@ void World::handleControls()
     keyboard->handleKey(app->input().nextKey());
     if (!gameOver && !paused && !keyboard->helpShown())
         buildBar->handleMouse();
-    handleQuitDialog();
+    handleDialog();
 }
 
-void World::handleQuitDialog()
+void World::handleDialog()
 {
-    if (mode != QuitDialog || !app->mouseClicked(1))
+    if ((mode != QuitDialog && mode != NewGameDialog) || !app->mouseClicked(1))
         return;
-    if (app->mouseInRect(QuitButtonX, QuitYesY, QuitButtonWidth, QuitButtonHeight))
-        running = false;
-    else if (app->mouseInRect(QuitButtonX, QuitNoY, QuitButtonWidth, QuitButtonHeight))
+    if (app->mouseInRect(QuitButtonX, QuitYesY, QuitButtonWidth, QuitButtonHeight)) {
+        if (mode == QuitDialog)
+            running = false;
+        else
+            startOver();
+    } else if (app->mouseInRect(QuitButtonX, QuitNoY, QuitButtonWidth, QuitButtonHeight))
         mode = Idle;
 }
 
@@ -247,6 +267,8 @@ void World::endGame()
     mode = QuitDialog;
     paused = false;
     bestRecord.gameEnded(waveNumber - 1);
+    if (runKeeper)
+        runKeeper->forget();
 }
 
 std::unique_ptr<Building> World::createTower(int kind)
