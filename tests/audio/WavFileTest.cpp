@@ -9,7 +9,6 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <sys/stat.h>
 #include <tuple>
 
 namespace {
@@ -100,16 +99,4 @@ TEST(WavFile, TheSampleIsBuiltFromTheCheckedChunksWhateverFollowsThem)
         EXPECT_EQ(std::tuple(sample.bits, sample.stereo, sample.len, values[0], values[1]),
                   std::tuple(16, 0, 11025UL, 0x9234, 0x8000));
     }
-}
-
-TEST(WavFile, APipeOrAFolderIsRefusedWithoutWaitingAndNamedForWhatItIs)
-{
-    const std::string fifo = written("") + ".fifo";
-    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-    for (const auto& [path, said] : {std::pair{fifo, "not a regular file"}, std::pair{std::filesystem::temp_directory_path().string(), "folder"}}) {
-        std::string error;
-        EXPECT_FALSE(WavFile().inspect(path, error));
-        EXPECT_NE(error.find(said), std::string::npos) << error;
-    }
-    std::filesystem::remove(fifo);
 }

@@ -4,6 +4,7 @@
 #include "app/Config.h"
 #include "assets/BitmapFont.h"
 #include "assets/SpriteSheet.h"
+#include "audio/WavFile.h"
 #include "game/RecordFile.h"
 #include "mztool/GameFile.h"
 #include "mztool/SheetDescription.h"
@@ -74,9 +75,10 @@ TEST(AtomicFile, EveryLoaderOfTheGameRefusesAPipeOrADeviceWithoutWaiting)
     EXPECT_TRUE(SpriteSheet(fifo).empty());
     EXPECT_FALSE(BitmapFont(fifo).hasGlyphs());
     EXPECT_EQ(RecordFile::checksumOf(fifo), RecordFile::checksumOf("/dev/zero"));
-    std::string error;
+    std::string error, sound;
     EXPECT_FALSE(mztool::SheetDescription().load(fifo, error) || mztool::GameFile().load(fifo, error));
-    EXPECT_NE(error.find("not a regular file"), std::string::npos) << error;
+    EXPECT_FALSE(WavFile().inspect(fifo, sound) || WavFile().inspect(folder.path.string(), error));
+    EXPECT_EQ(sound + "; " + error, "it is not a regular file; it is a folder");
 }
 
 TEST(AtomicFile, WriteIntoAnUnwritablePlaceSaysWhyAndKeepsTheOldFile)
