@@ -65,11 +65,12 @@ const SoundClip* SoundBoard::clip(SoundEvent event) const
 void SoundBoard::play(SoundEvent event, double x)
 {
     const SoundClip* sound = clip(event);
+    const int volume = masterVolume * playerLevel / 100;
     if (isMuted || !sound)
         return;
     if (!limiter.admit(static_cast<int>(event), clock(), sound->seconds()))
         return;
-    out->start(*sound, masterVolume, panFor(x));
+    out->start(*sound, volume, panFor(x));
 }
 
 void SoundBoard::play(SoundEvent event)
@@ -87,6 +88,11 @@ void SoundBoard::setMuted(bool muted)
 void SoundBoard::setVolume(int volume)
 {
     masterVolume = std::clamp(volume, 0, MaxVolume);
+}
+
+void SoundBoard::setLevel(int percent)
+{
+    playerLevel = std::clamp(percent, 0, 100);
 }
 
 void SoundBoard::setOutput(std::unique_ptr<SoundOutput> output)

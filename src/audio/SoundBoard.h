@@ -45,6 +45,9 @@ public:
     // Master volume 0..MaxVolume, applied to every sound; values outside are clamped.
     int volume() const { return masterVolume; }
     void setVolume(int volume);
+    // The player's share of that volume in percent (0..100, clamped); 100 plays it whole.
+    int level() const { return playerLevel; }
+    void setLevel(int percent);
 
     void setOutput(std::unique_ptr<SoundOutput> output);
     // Stops every sound that is playing (a new game starts in silence).
@@ -62,5 +65,6 @@ private:
     std::unique_ptr<SoundOutput> out;
     VoiceLimiter limiter;
     int masterVolume = 0;
+    int playerLevel = 100;
     bool isMuted = false;
 };

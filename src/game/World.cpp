@@ -4,11 +4,14 @@
 #include "app/BackBuffer.h"
 #include "assets/BitmapFont.h"
 #include "audio/SoundBoard.h"
+#include "control/KeyboardControls.h"
 #include "control/TowerActions.h"
+#include "hud/ControlsOverlay.h"
 #include "effects/BounceTextEffect.h"
 #include "effects/Effect.h"
 #include "game/BuildBar.h"
 #include "game/FrameStepper.h"
+#include "game/RunKeeper.h"
 #include "game/WorldRenderer.h"
 #include "invaders/Invader.h"
 #include "invaders/SquibbleWave.h"
@@ -48,8 +51,10 @@ constexpr int BannerY = 80;
 World::World()
     : app(&Application::instance())
     , towerActions(std::make_unique<TowerActions>(*this))
+    , keyboard(std::make_unique<KeyboardControls>(*this))
     , buildBar(std::make_unique<BuildBar>(*this, *towerActions))
     , renderer(std::make_unique<WorldRenderer>(*this))
+    , controlsOverlay(std::make_unique<ControlsOverlay>(*this))
 {
 }
 
@@ -58,12 +63,17 @@ World::~World() = default;
 void World::run()
 {
     newGame();
+    if (runKeeper)
+        runKeeper->resume(*this);
     FrameStepper stepper(*this);
     while (running) {
         const double dt = app->waitForNextFrame();
-        stepper.advance(dt, app->input().keyHeld(KEY_TAB));
+        stepper.advance(dt, FrameStepper::speedFor(app->input().keyHeld(KEY_TAB), app->settings.inEffect().speed));
         draw();
     }
+    // Mid-wave the checkpoint of the wave's start stands; after game over there is none.
+    if (runKeeper && !gameOver && !currentWave)
+        runKeeper->keep(*this);
 }
 
 void World::newGame()
@@ -85,14 +95,23 @@ void World::playAgain()
     setUpGame();
 }
 
+void World::startOver()
+{
+    if (runKeeper)
+        runKeeper->forget();
+    playAgain();
+}
+
 void World::setUpGame()
 {
     // Nothing of the last game is heard in the new one.
     app->sound.stopAll();
     mode = Idle;
     paused = false;
+    resumed = false;
     pauseRequested = false;
     bestRecord.newGame();
+    statistics.reset();
     health = maxHealth = app->config.getInt("StartingHealth");
     money = app->config.getInt("StartingMoney");
     clouds.clear();
@@ -116,7 +135,7 @@ void World::update(double dt)
 {
     if (pauseRequested.exchange(false) && !gameOver)
         paused = true;
-    if (paused) {
+    if (paused || keyboard->helpShown()) {
         handleControls();
         return;
     }
@@ -149,6 +168,8 @@ void World::update(double dt)
 void World::updateWaveSchedule(double dt)
 {
     if (waveTimer >= 0 && dt >= waveTimer) {
+        if (runKeeper)
+            runKeeper->keep(*this);
         currentWave = std::make_unique<SquibbleWave>(2 * waveNumber + 14);
         waveTimer = -1.0;
         char banner[32];
@@ -221,37 +242,22 @@ void World::removeFinished()
 void World::handleControls()
 {
     towerActions->followMouse();
-    handleKeyboard();
-    if (!gameOver && !paused)
+    keyboard->handleKey(app->input().nextKey());
+    if (!gameOver && !paused && !keyboard->helpShown())
         buildBar->handleMouse();
-    handleQuitDialog();
+    handleDialog();
 }
 
-void World::handleKeyboard()
+void World::handleDialog()
 {
-    const int scancode = app->input().nextKey();
-    if (scancode == KEY_ESC) {
-        mode = (mode == QuitDialog) ? Idle : QuitDialog;
-        if (mode == QuitDialog)
-            app->sound.play(SoundEvent::QuitDialog);
-    } else if (scancode == KEY_D) {
-        showDebug = !showDebug;
-    } else if (scancode == KEY_M) {
-        app->sound.toggleMute();
-    } else if (scancode == KEY_P && !gameOver) {
-        paused = !paused;
-    } else if ((scancode == KEY_ENTER || scancode == KEY_ENTER_PAD) && gameOver) {
-        playAgain();
-    }
-}
-
-void World::handleQuitDialog()
-{
-    if (mode != QuitDialog || !app->mouseClicked(1))
+    if ((mode != QuitDialog && mode != NewGameDialog) || !app->mouseClicked(1))
         return;
-    if (app->mouseInRect(QuitButtonX, QuitYesY, QuitButtonWidth, QuitButtonHeight))
-        running = false;
-    else if (app->mouseInRect(QuitButtonX, QuitNoY, QuitButtonWidth, QuitButtonHeight))
+    if (app->mouseInRect(QuitButtonX, QuitYesY, QuitButtonWidth, QuitButtonHeight)) {
+        if (mode == QuitDialog)
+            running = false;
+        else
+            startOver();
+    } else if (app->mouseInRect(QuitButtonX, QuitNoY, QuitButtonWidth, QuitButtonHeight))
         mode = Idle;
 }
 
@@ -261,6 +267,8 @@ void World::endGame()
     mode = QuitDialog;
     paused = false;
     bestRecord.gameEnded(waveNumber - 1);
+    if (runKeeper)
+        runKeeper->forget();
 }
 
 std::unique_ptr<Building> World::createTower(int kind)
@@ -279,6 +287,7 @@ void World::draw()
     renderer->draw(target);
     buildBar->draw(target);
     renderer->drawOverlays(target);
+    controlsOverlay->draw(target);
     app->backBuffer->present();
 }
 
