@@ -180,6 +180,19 @@ void BuildBar::buyUpgrade(int button)
     }
 }
 
+int BuildBar::hoveredButton() const
+{
+    int buttons = 0;
+    if (world.mode == Idle)
+        buttons = 3;
+    else if (world.mode == TowerSelected && world.selectedTower)
+        buttons = typeOf(world.selectedTower->kind).upgradeCount;
+    for (int i = 0; i < buttons; ++i)
+        if (mouseInButton(i))
+            return i;
+    return -1;
+}
+
 bool BuildBar::canPlace() const
 {
     const int width = typeOf(world.placingKind).width;

@@ -19,6 +19,9 @@ public:
     void draw(BITMAP* target) const;
     // Whether a tower of the kind being placed, centred on the mouse, overlaps no standing tower.
     bool canPlace() const;
+    // The button under the mouse among those the bar shows now: a tower kind's while choosing
+    // one, a path's (0 is "Demolish") while a tower is selected; -1 for none.
+    int hoveredButton() const;
 
 private:
     void selectTowerUnderMouse();

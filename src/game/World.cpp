@@ -6,6 +6,7 @@
 #include "audio/SoundBoard.h"
 #include "effects/BounceTextEffect.h"
 #include "effects/Effect.h"
+#include "effects/TextEffect.h"
 #include "game/BuildBar.h"
 #include "game/FrameStepper.h"
 #include "game/WorldRenderer.h"
@@ -18,6 +19,8 @@
 #include "towers/TeslaCoil.h"
 
 #include <allegro.h>
+#include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <vector>
 
@@ -41,6 +44,11 @@ constexpr CloudGroup CloudGroups[] = {
 constexpr int FieldWidth = 320;
 constexpr int BannerX = 160;
 constexpr int BannerY = 80;
+// The early call's "+$N" rises from beside the money.
+constexpr int BonusTextX = 48;
+constexpr int BonusTextY = 228;
+// What N pays per whole second left when the data set does not say.
+constexpr int DefaultEarlyCallBonus = 2;
 
 } // namespace
 
@@ -89,6 +97,7 @@ void World::setUpGame()
     paused = false;
     pauseRequested = false;
     bestRecord.newGame();
+    statistics.reset();
     health = maxHealth = app->config.getInt("StartingHealth");
     money = app->config.getInt("StartingMoney");
     clouds.clear();
@@ -116,8 +125,10 @@ void World::update(double dt)
         handleControls();
         return;
     }
-    if (!gameOver)
+    if (!gameOver) {
+        statistics.timePassed(dt);
         updateWaveSchedule(dt);
+    }
     updateClouds(dt);
     if (!gameOver)
         for (auto& tower : towers)
@@ -144,21 +155,53 @@ void World::update(double dt)
 
 void World::updateWaveSchedule(double dt)
 {
-    if (waveTimer >= 0 && dt >= waveTimer) {
-        currentWave = std::make_unique<SquibbleWave>(2 * waveNumber + 14);
-        waveTimer = -1.0;
-        char banner[32];
-        std::snprintf(banner, sizeof banner, "Wave %d", waveNumber);
-        effects.push_back(std::make_unique<BounceTextEffect>(BannerX, BannerY, app->fontMain.get(), banner));
-        app->sound.play(SoundEvent::WaveStarted);
-    } else {
+    if (waveTimer >= 0 && dt >= waveTimer)
+        startWave();
+    else
         waveTimer -= dt;
-    }
     if (currentWave && currentWave->invaders.empty()) {
         waveTimer = app->config.getDouble("TimeBetweenWaves");
         currentWave.reset();
+        statistics.waveDefeated();
         ++waveNumber;
     }
+}
+
+void World::startWave()
+{
+    currentWave = std::make_unique<SquibbleWave>(SquibbleWave::sizeFor(waveNumber));
+    waveTimer = -1.0;
+    char banner[32];
+    std::snprintf(banner, sizeof banner, "Wave %d", waveNumber);
+    effects.push_back(std::make_unique<BounceTextEffect>(BannerX, BannerY, app->fontMain.get(), banner));
+    app->sound.play(SoundEvent::WaveStarted);
+}
+
+int World::earlyCallBonus() const
+{
+    if (!waitingForWave())
+        return 0;
+    Config& config = app->config;
+    const int perSecond =
+        config.contains("EarlyCallBonus") ? config.getInt("EarlyCallBonus") : DefaultEarlyCallBonus;
+    const double total = std::floor(waveTimer) * perSecond;
+    // A broken bonus pays nothing rather than taking money or overflowing it.
+    return total > 0.0 && total < 1e9 ? static_cast<int>(total) : 0;
+}
+
+void World::callNextWave()
+{
+    if (!waitingForWave() || paused || mode == QuitDialog)
+        return;
+    const int bonus = earlyCallBonus();
+    if (bonus > 0) {
+        money += bonus;
+        statistics.earlyCall(bonus);
+        char text[32];
+        std::snprintf(text, sizeof text, "+$%d", bonus);
+        effects.push_back(std::make_unique<TextEffect>(BonusTextX, BonusTextY, app->fontSmall.get(), text));
+    }
+    startWave();
 }
 
 void World::updateClouds(double dt)
@@ -233,6 +276,8 @@ void World::handleKeyboard()
         showDebug = !showDebug;
     } else if (scancode == KEY_M) {
         app->sound.toggleMute();
+    } else if (scancode == KEY_N) {
+        callNextWave();
     } else if (scancode == KEY_P && !gameOver) {
         paused = !paused;
     } else if ((scancode == KEY_ENTER || scancode == KEY_ENTER_PAD) && gameOver) {

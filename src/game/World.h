@@ -4,6 +4,7 @@
 #pragma once
 
 #include "game/BestRecord.h"
+#include "stats/GameStatistics.h"
 
 #include <atomic>
 #include <cstddef>
@@ -56,6 +57,17 @@ public:
     // Asks for a pause from any thread (the window losing the focus); taken at the next update.
     void requestPause() { pauseRequested = true; }
 
+    // N in the pause between waves: the next wave starts at once and the player is paid
+    // EarlyCallBonus for every whole second that was left. Nothing at any other time.
+    void callNextWave();
+    // Seconds until the next wave while the field waits for it; none during a wave.
+    bool waitingForWave() const { return !currentWave && waveTimer >= 0.0 && !gameOver; }
+    // The bonus N would pay now.
+    int earlyCallBonus() const;
+
+    // The button bar, for the views that show what the hovered button would do.
+    const BuildBar& buttons() const { return *buildBar; }
+
     // A new tower of kind 0, 1 or 2 (not yet placed); null for any other kind.
     std::unique_ptr<Building> createTower(int kind);
     // Whether a tower of placingKind centred on the mouse would overlap no standing tower.
@@ -84,10 +96,13 @@ public:
     // While set, game time stands still; P toggles it.
     bool paused = false;
     BestRecord bestRecord;
+    // The books of the game being played, started over with every new game.
+    GameStatistics statistics;
 
 private:
     void setUpGame();
     void updateWaveSchedule(double dt);
+    void startWave();
     void updateClouds(double dt);
     void resolveHits();
     void removeFinished();
