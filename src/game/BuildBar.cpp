@@ -131,6 +131,7 @@ void BuildBar::handlePlacing()
     tower->place(app.mouseX - frameWidth(firstFrame(type)) / 2);
     world.towers.push_back(std::move(tower));
     world.money -= type.price;
+    world.statistics.towerBuilt(type.price);
     app.sound.play(SoundEvent::TowerBuilt, app.mouseX);
     if (world.money < type.price)
         world.mode = Idle;
@@ -173,6 +174,7 @@ void BuildBar::buyUpgrade(int button)
     const double towerCentre = tower.x + tower.firstFrameWidth() / 2;
     if (level < path.levelCount && world.money >= path.levels[level].price) {
         world.money -= path.levels[level].price;
+        world.statistics.upgradeBought(path.levels[level].price);
         tower.upgrade(button - 1);
         app.sound.play(SoundEvent::UpgradeBought, towerCentre);
     } else {

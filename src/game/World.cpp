@@ -44,9 +44,9 @@ constexpr CloudGroup CloudGroups[] = {
 constexpr int FieldWidth = 320;
 constexpr int BannerX = 160;
 constexpr int BannerY = 80;
-// The early call's "+$N" rises from beside the money.
-constexpr int BonusTextX = 48;
-constexpr int BonusTextY = 228;
+// The early call's "+$N" rises from the status row right of the health bar and the mute mark.
+constexpr int BonusTextX = 82;
+constexpr int BonusTextY = 229;
 // What N pays per whole second left when the data set does not say.
 constexpr int DefaultEarlyCallBonus = 2;
 
@@ -182,8 +182,8 @@ int World::earlyCallBonus() const
     if (!waitingForWave())
         return 0;
     Config& config = app->config;
-    const int perSecond =
-        config.contains("EarlyCallBonus") ? config.getInt("EarlyCallBonus") : DefaultEarlyCallBonus;
+    const bool given = config.contains("EarlyCallBonus") && !config.get("EarlyCallBonus").empty();
+    const int perSecond = given ? config.getInt("EarlyCallBonus") : DefaultEarlyCallBonus;
     const double total = std::floor(waveTimer) * perSecond;
     // A broken bonus pays nothing rather than taking money or overflowing it.
     return total > 0.0 && total < 1e9 ? static_cast<int>(total) : 0;

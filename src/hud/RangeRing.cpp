@@ -20,10 +20,12 @@ constexpr int NowRed = 0xcb, NowGreen = 0xdb, NowBlue = 0xfc;
 constexpr int AfterRed = 0xfb, AfterGreen = 0xf2, AfterBlue = 0x36;
 // A ring larger than this would only cost time: it lies outside the picture anyway.
 constexpr double LargestRadius = 1000.0;
+// The ring stays on the field, off the status row.
+constexpr int FieldBottom = 219;
 
 void dot(BITMAP* target, int x, int y, int colour)
 {
-    if (((x + y) & 1) == 0)
+    if (((x + y) & 1) == 0 && y <= FieldBottom)
         putpixel(target, x, y, colour);
 }
 
