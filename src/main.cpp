@@ -2,6 +2,7 @@
 // the player quits, and leave.
 #include "app/Application.h"
 #include "app/CommandLine.h"
+#include "app/Config.h"
 #include "app/DataFolder.h"
 #include "game/RecordFile.h"
 #include "game/World.h"
@@ -28,14 +29,10 @@ int main(int argc, char** argv)
         return 2;
     }
     const DataFolder dataFolder = DataFolder::forThisProcess(options.dataFolder, SQUIBBLE_INSTALLED_DATA);
-    if (action == CommandLine::Action::ShowHelp) {
-        std::fputs(commandLine.helpText(dataFolder.describePlaces()).c_str(), stdout);
-        return 0;
-    }
-    if (action == CommandLine::Action::ShowVersion) {
-        std::fputs(commandLine.versionText().c_str(), stdout);
-        return 0;
-    }
+    if (action == CommandLine::Action::ShowHelp)
+        return CommandLine::show(commandLine.helpText(dataFolder.describePlaces()), stdout);
+    if (action == CommandLine::Action::ShowVersion)
+        return CommandLine::show(commandLine.versionText(), stdout);
     // Every path in data/strings.txt is relative to the game folder.
     const auto folder = dataFolder.find();
     if (!folder) {
@@ -53,13 +50,11 @@ int main(int argc, char** argv)
     if (options.mute)
         app.sound.setMuted(true);
     app.initialise(options);
-    app.world = new World();
+    app.attachWorld(new World());
     app.world->bestRecord =
-        BestRecord(std::make_unique<RecordFile>(RecordFile::defaultFolder(), "data/strings.txt"));
+        BestRecord(std::make_unique<RecordFile>(RecordFile::defaultFolder(), Config::GamePath));
     app.world->run();
-    World* finished = app.world;
-    app.world = nullptr;
-    delete finished;
+    delete app.detachWorld();
     return 0;
 }
 END_OF_MAIN()

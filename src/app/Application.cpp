@@ -11,6 +11,7 @@
 
 #include <allegro.h>
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -21,10 +22,6 @@
 
 namespace {
 
-constexpr const char* ConfigPath = "data/strings.txt";
-// The longest minimum frame time the clock keeps to: a longer one (or one that is not a number)
-// would leave the player looking at a still picture.
-constexpr double LongestFrameThreshold = 1.0;
 // The longest single sleep of the frame wait, so that the close button and the mouse buttons are
 // answered promptly however long the frame.
 constexpr double LongestSleep = 0.05;
@@ -34,6 +31,21 @@ constexpr double LongestSleep = 0.05;
     std::fprintf(stderr, "squibble-siege: %s\n", message.c_str());
     std::exit(1);
 }
+
+// The window callbacks run on the library's thread: each counts itself in before it looks at the
+// World and does nothing once the World has been detached.
+std::atomic<int> callbacksInside{0};
+std::atomic<bool> callbacksClosed{false};
+
+class CallbackScope {
+public:
+    CallbackScope() { ++callbacksInside; }
+    ~CallbackScope() { --callbacksInside; }
+    CallbackScope(const CallbackScope&) = delete;
+    CallbackScope& operator=(const CallbackScope&) = delete;
+    // The World, or null when there is none or it is being detached.
+    World* world() const { return callbacksClosed ? nullptr : Application::instance().world; }
+};
 
 std::string workingDirectory()
 {
@@ -58,6 +70,26 @@ Application::Application()
 std::vector<std::string> Application::loadContent()
 {
     return ContentLoader(*this).loadAll(catalogueSheets);
+}
+
+void Application::attachWorld(World* running)
+{
+    world = running;
+    callbacksClosed = false;
+}
+
+World* Application::detachWorld()
+{
+    remove_display_switch_callback(onSwitchIn);
+    remove_display_switch_callback(onSwitchOut);
+    set_close_button_callback(nullptr);
+    // A callback that started before the removal may still be running: wait for it to leave.
+    callbacksClosed = true;
+    while (callbacksInside > 0)
+        std::this_thread::yield();
+    World* detached = world;
+    world = nullptr;
+    return detached;
 }
 
 void Application::setInput(std::unique_ptr<InputSource> source)
@@ -90,8 +122,8 @@ void Application::initialise(const LaunchOptions& options)
     screenLayout = ScreenLayout::centred(SCREEN_W, SCREEN_H, BackBuffer::Width, BackBuffer::Height);
     clear_to_color(screen, makecol(0, 0, 0));
     openSound();
-    if (!config.load(ConfigPath))
-        failStartup(std::string("cannot open ") + ConfigPath + " (working directory " + workingDirectory() + ")");
+    if (!config.load(Config::GamePath))
+        failStartup(std::string("cannot open ") + Config::GamePath + " (working directory " + workingDirectory() + ")");
     set_window_title(config.get("WindowTitle").c_str());
     show_mouse(screen);
     enable_hardware_cursor();
@@ -103,7 +135,6 @@ void Application::initialise(const LaunchOptions& options)
         std::fprintf(stderr, "squibble-siege: %s\n", problem.c_str());
     if (!problems.empty())
         std::exit(1);
-    counterFrequency = std::chrono::steady_clock::period::den / std::chrono::steady_clock::period::num;
     minFrameTime = config.getDouble("TimestepThreshold");
     lastFrameTime = now();
     set_display_switch_callback(SWITCH_IN, onSwitchIn);
@@ -123,17 +154,23 @@ double Application::now() const
 double Application::waitForNextFrame()
 {
     const double threshold = std::isnan(minFrameTime) ? 0.0 : std::clamp(minFrameTime, 0.0, LongestFrameThreshold);
-    double elapsed = now() - lastFrameTime;
+    // The switch-in callback may restart the clock at any moment: one load per measurement, and a
+    // clock restarted after this frame's start counts as no time rather than negative time.
+    const auto sinceLastFrame = [this](double at) { return std::max(0.0, at - lastFrameTime.load()); };
+    double frameStart = now();
+    double elapsed = sinceLastFrame(frameStart);
     while (threshold > elapsed && !frameWaitInterrupted()) {
         // Whole milliseconds only; under one millisecond this yields and the loop spins. The
         // slice is worked out in seconds and capped first, so the cast cannot overflow.
         const double slice = std::min(threshold - elapsed, LongestSleep);
         sleepMilliseconds(static_cast<int>(slice * 1000.0));
-        elapsed = now() - lastFrameTime;
+        frameStart = now();
+        elapsed = sinceLastFrame(frameStart);
     }
-    lastFrameTime = lastFrameTime + elapsed;
+    lastFrameTime = frameStart;
     sampleMouse();
-    return elapsed;
+    // After a stall (a suspended laptop, a debugger) the game goes on from where the player left it.
+    return std::min(elapsed, std::max(LongestFrameCounted, threshold));
 }
 
 bool Application::frameWaitInterrupted()
@@ -145,38 +182,49 @@ bool Application::frameWaitInterrupted()
 
 void Application::sampleMouse()
 {
-    mouseX = screenLayout.pictureX(inputSource->mouseX());
-    mouseY = screenLayout.pictureY(inputSource->mouseY());
+    const int screenX = inputSource->mouseX();
+    const int screenY = inputSource->mouseY();
+    // On the border the last position on the picture stays, for the placement preview.
+    mouseOnPicture = screenLayout.shows(screenX, screenY);
+    if (mouseOnPicture) {
+        mouseX = screenLayout.pictureX(screenX);
+        mouseY = screenLayout.pictureY(screenY);
+    }
     previousMouseButtons = mouseButtons;
     mouseButtons = inputSource->mouseButtons();
 }
 
 bool Application::mouseInRect(int x, int y, int width, int height) const
 {
-    return x <= mouseX && mouseX <= x + width && y <= mouseY && mouseY <= y + height;
+    return mouseOnPicture && x <= mouseX && mouseX <= x + width && y <= mouseY && mouseY <= y + height;
 }
 
 bool Application::mouseClicked(int button) const
 {
-    return (previousMouseButtons & button) != 0 && (mouseButtons & button) == 0;
+    return mouseOnPicture && (previousMouseButtons & button) != 0 && (mouseButtons & button) == 0;
 }
 
 void onCloseButton()
 {
-    Application& app = Application::instance();
-    if (app.world)
-        app.world->running = false;
+    const CallbackScope scope;
+    if (World* world = scope.world())
+        world->running = false;
 }
 
 void onSwitchIn()
 {
+    const CallbackScope scope;
     Application& app = Application::instance();
     app.lastFrameTime = app.now();
+    // The library may send a switch-out and a switch-in at once at start-up: that is no reason to
+    // pause. A pause already taken stays until P.
+    if (World* world = scope.world())
+        world->cancelPauseRequest();
 }
 
 void onSwitchOut()
 {
-    Application& app = Application::instance();
-    if (app.world)
-        app.world->requestPause();
+    const CallbackScope scope;
+    if (World* world = scope.world())
+        world->requestPause();
 }

@@ -12,7 +12,6 @@
 
 #include <array>
 #include <atomic>
-#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -36,25 +35,38 @@ public:
     // file that is missing or unusable; empty when everything loaded.
     std::vector<std::string> loadContent();
 
+    // The longest minimum frame time the clock keeps to: a longer one (or one that is not a number)
+    // would leave the player looking at a still picture.
+    static constexpr double LongestFrameThreshold = 1.0;
+    // The most real time one frame counts, unless the minimum frame time is longer.
+    static constexpr double LongestFrameCounted = 0.25;
+
     // Seconds on a monotonic clock.
     double now() const;
     // Waits until at least minFrameTime (taken as 0 to 1 second) has passed since the last frame
-    // began, samples the mouse and returns the elapsed seconds. The wait ends early when a mouse
+    // began, samples the mouse and returns the elapsed seconds, never negative and at most
+    // LongestFrameCounted or minFrameTime, whichever is longer. The wait ends early when a mouse
     // button changes or the World stops running.
     double waitForNextFrame();
-    // Both bounds inclusive: x <= mouseX <= x + width, y <= mouseY <= y + height.
+    // Both bounds inclusive: x <= mouseX <= x + width, y <= mouseY <= y + height. A pointer off
+    // the picture (on a full screen's border) is in no rectangle.
     bool mouseInRect(int x, int y, int width, int height) const;
-    // A click is the release: the button's bit was set last frame and is clear now.
+    // A click is the release: the button's bit was set last frame and is clear now, on the picture.
     bool mouseClicked(int button) const;
     // Takes this frame's mouse snapshot from the input source.
     void sampleMouse();
+
+    // Makes world the running World, the one the window callbacks act on.
+    void attachWorld(World* world);
+    // At exit: removes the window callbacks, which run on the library's own thread, and hands back
+    // the World so it can be deleted without a callback still reading it.
+    World* detachWorld();
 
     // Replaces where keys and the mouse come from (tests feed scripted input).
     void setInput(std::unique_ptr<InputSource> source);
     InputSource& input() { return *inputSource; }
 
     std::unique_ptr<BackBuffer> backBuffer;
-    std::int64_t counterFrequency = 0;
     Config config;
     // Every sound the game makes goes through here; silent until a sound device is opened. Muting
     // it before start-up (sound.setMuted) starts the game muted.
@@ -84,6 +96,8 @@ public:
     ScreenLayout screenLayout;
     int mouseX = 0;
     int mouseY = 0;
+    // Whether the pointer is on the shown picture; mouseX and mouseY keep their last place off it.
+    bool mouseOnPicture = true;
     int previousMouseButtons = 0;
     int mouseButtons = 0;
     std::array<TowerType, 3> towerTypes;

@@ -1,6 +1,12 @@
 #include "app/CommandLine.h"
 
+#include "app/ScreenLayout.h"
+
 #include <boost/program_options.hpp>
+
+#include <cerrno>
+#include <charconv>
+#include <cstring>
 
 #include <sstream>
 #include <utility>
@@ -24,27 +30,39 @@ constexpr const char* Controls[] = {
     "Enter                             after \"Game Over\", start a new game",
 };
 
-po::options_description describe(LaunchOptions& options)
+po::options_description describe()
 {
     po::options_description described("Options");
     described.add_options()
         ("help", "show this help and leave")
         ("version", "show the version and leave")
-        ("data", po::value<std::string>(&options.dataFolder)->value_name("DIR"),
-         "the game folder: the one holding data/strings.txt")
-        ("scale", po::value<int>(&options.scale)->value_name("N"),
-         "a 320N x 240N window, N = 1..8 (default 2: 640 x 480)")
+        ("data", po::value<std::string>()->value_name("DIR"), "the game folder: the one holding data/strings.txt")
+        ("scale", po::value<std::string>()->value_name("N"), "a 320N x 240N window, N = 1..8 (default 2: 640 x 480)")
         ("fullscreen", "fill the screen, enlarged by the largest whole factor")
         ("windowed", "play in a window (the default)")
-        ("mute", po::bool_switch(&options.mute), "start with the sound off (M turns it on)");
+        ("mute", "start with the sound off (M turns it on)");
     return described;
+}
+
+// Only whole option names: the parser's guessing would take "--s" for "--scale".
+constexpr int Style = po::command_line_style::default_style & ~po::command_line_style::allow_guessing;
+
+// The scale as written: digits only, in range.
+bool readScale(const std::string& text, int& scale)
+{
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() ||
+        value < ScreenLayout::MinimumScale || value > ScreenLayout::MaximumScale)
+        return false;
+    scale = value;
+    return true;
 }
 
 // "usage: squibble-siege [--help] ... [--scale N] ...", one bracket per option described.
 std::string usage()
 {
-    LaunchOptions unused;
-    const po::options_description described = describe(unused);
+    const po::options_description described = describe();
     std::string line = "usage: squibble-siege";
     for (const auto& option : described.options()) {
         const std::string parameter = option->format_parameter();
@@ -63,37 +81,45 @@ CommandLine::CommandLine(std::string version)
 CommandLine::Action CommandLine::parse(int argc, const char* const argv[], LaunchOptions& options)
 {
     problem.clear();
-    po::options_description described = describe(options);
+    po::parsed_options parsed(nullptr);
     try {
         const po::positional_options_description noPositionals;
-        const po::parsed_options parsed =
-            po::command_line_parser(argc, argv).options(described).positional(noPositionals).run();
-        po::variables_map values;
-        po::store(parsed, values);
-        po::notify(values);
-        if (values.count("help"))
-            return Action::ShowHelp;
-        if (values.count("version"))
-            return Action::ShowVersion;
-        if (values.count("data") && options.dataFolder.empty()) {
-            problem = "the folder given with --data is empty";
-            return Action::Fail;
-        }
-        // The later of --fullscreen and --windowed wins, so an alias can be overridden.
-        for (const po::option& option : parsed.options) {
-            if (option.string_key == "fullscreen")
-                options.fullscreen = true;
-            else if (option.string_key == "windowed")
-                options.fullscreen = false;
-        }
+        parsed = po::command_line_parser(argc, argv).options(describe()).positional(noPositionals).style(Style).run();
     } catch (const po::error& fault) {
         problem = fault.what();
         return Action::Fail;
     }
-    if (options.scale < MinimumScale || options.scale > MaximumScale) {
-        problem = "the scale must be a whole number from 1 to 8";
-        return Action::Fail;
+    // Every option may repeat and the last one wins, so a shell alias can be overridden.
+    bool help = false;
+    bool showVersion = false;
+    bool dataGiven = false;
+    for (const po::option& option : parsed.options) {
+        const std::string& key = option.string_key;
+        const std::string value = option.value.empty() ? "" : option.value.back();
+        if (key == "help")
+            help = true;
+        else if (key == "version")
+            showVersion = true;
+        else if (key == "fullscreen" || key == "windowed")
+            options.fullscreen = key == "fullscreen";
+        else if (key == "mute")
+            options.mute = true;
+        else if (key == "data") {
+            options.dataFolder = value;
+            dataGiven = true;
+        }
+        else if (key == "scale" && !readScale(value, options.scale))
+            problem = "the scale must be a whole number from " + std::to_string(ScreenLayout::MinimumScale) +
+                      " to " + std::to_string(ScreenLayout::MaximumScale);
     }
+    if (problem.empty() && dataGiven && options.dataFolder.empty())
+        problem = "the folder given with --data is empty";
+    if (!problem.empty())
+        return Action::Fail;
+    if (help)
+        return Action::ShowHelp;
+    if (showVersion)
+        return Action::ShowVersion;
     return Action::Play;
 }
 
@@ -104,11 +130,10 @@ std::string CommandLine::usageLine() const
 
 std::string CommandLine::helpText(const std::vector<std::string>& dataPlaces) const
 {
-    LaunchOptions defaults;
     std::ostringstream text;
     text << "Squibble Siege " << version << ": hold the baseline against waves of Squibbles.\n\n"
          << usage() << "\n\n"
-         << describe(defaults) << "\nControls (buttons act when released):\n";
+         << describe() << "\nControls (buttons act when released):\n";
     for (const char* control : Controls)
         text << "  " << control << "\n";
     text << "\nThe game folder is the first of these that holds data/strings.txt\n"
@@ -121,4 +146,13 @@ std::string CommandLine::helpText(const std::vector<std::string>& dataPlaces) co
 std::string CommandLine::versionText() const
 {
     return "squibble-siege " + version + "\n";
+}
+
+int CommandLine::show(const std::string& text, std::FILE* out)
+{
+    const bool written = std::fwrite(text.data(), 1, text.size(), out) == text.size();
+    if (written && std::fflush(out) == 0)
+        return 0;
+    std::fprintf(stderr, "squibble-siege: cannot write to standard output: %s\n", std::strerror(errno));
+    return 1;
 }

@@ -3,15 +3,13 @@
 
 #include "app/LaunchOptions.h"
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
 class CommandLine {
 public:
     enum class Action { Play, ShowHelp, ShowVersion, Fail };
-
-    static constexpr int MinimumScale = 1;
-    static constexpr int MaximumScale = 8;
 
     explicit CommandLine(std::string version);
 
@@ -25,6 +23,9 @@ public:
     // The options, the controls and the places tried for the game folder, one per line.
     std::string helpText(const std::vector<std::string>& dataPlaces) const;
     std::string versionText() const;
+    // Writes the help or version text: the exit status, 0 when all of it was written, else 1 after
+    // a line on standard error (a full disk, a closed pipe).
+    static int show(const std::string& text, std::FILE* out);
 
 private:
     std::string version;

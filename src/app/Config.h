@@ -7,6 +7,9 @@
 
 class Config {
 public:
+    // The game's configuration file, relative to the game folder.
+    static constexpr const char* GamePath = "data/strings.txt";
+
     // Reads the file line by line; returns false only when it cannot be opened.
     bool load(const std::string& path);
     // Reads the same format from text already in memory (tools and tests use it).

@@ -1,5 +1,7 @@
 #include "app/DataFolder.h"
 
+#include "app/Config.h"
+
 #include <cstdlib>
 #include <system_error>
 
@@ -7,7 +9,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* ConfigFile = "data/strings.txt";
 // Where the data sits relative to the program in an installed tree (prefix/games/squibble-siege).
 constexpr const char* BesideProgram = "../share/games/squibble-siege";
 
@@ -52,15 +53,17 @@ std::optional<fs::path> DataFolder::find() const
 {
     for (const Place& place : tried) {
         std::error_code ignored;
-        if (fs::is_regular_file(place.folder / ConfigFile, ignored))
-            return fs::absolute(place.folder, ignored).lexically_normal();
+        // The folder as the kernel resolves it, links and ".." alike, is the one checked and entered.
+        const fs::path folder = fs::canonical(place.folder, ignored);
+        if (!ignored && fs::is_regular_file(folder / Config::GamePath, ignored))
+            return folder;
     }
     return std::nullopt;
 }
 
 std::string DataFolder::notFoundMessage() const
 {
-    std::string message = std::string("no ") + ConfigFile + " in";
+    std::string message = std::string("no ") + Config::GamePath + " in";
     const char* separator = " ";
     for (const Place& place : tried) {
         message += separator + place.folder.string() + " (" + place.why + ")";

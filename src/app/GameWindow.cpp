@@ -1,7 +1,6 @@
 #include "app/GameWindow.h"
 
 #include "app/BackBuffer.h"
-#include "app/CommandLine.h"
 #include "app/ScreenLayout.h"
 
 #include <allegro.h>
@@ -38,7 +37,7 @@ std::string GameWindow::open(const LaunchOptions& options, std::string& notice)
     const int fitting = ScreenLayout::largestScale(desktopWidth, desktopHeight, BackBuffer::Width, BackBuffer::Height);
     if (fitting >= 1 && set_gfx_mode(GFX_AUTODETECT_FULLSCREEN, desktopWidth, desktopHeight, 0, 0) == 0)
         return {};
-    const int scale = std::clamp(fitting, CommandLine::MinimumScale, CommandLine::MaximumScale);
+    const int scale = std::clamp(fitting, ScreenLayout::MinimumScale, ScreenLayout::MaximumScale);
     notice = "no full-screen mode of " + size(desktopWidth, desktopHeight) + " could be set (" + allegro_error +
              "); playing in a " + size(BackBuffer::Width * scale, BackBuffer::Height * scale) + " window";
     return openWindow(scale);

@@ -25,6 +25,13 @@ int ScreenLayout::largestScale(int areaWidth, int areaHeight, int pictureWidth, 
     return std::min(areaWidth / pictureWidth, areaHeight / pictureHeight);
 }
 
+bool ScreenLayout::shows(int screenX, int screenY) const
+{
+    const long long x = static_cast<long long>(screenX) - pictureLeft;
+    const long long y = static_cast<long long>(screenY) - pictureTop;
+    return x >= 0 && y >= 0 && x < shownWidth() && y < shownHeight();
+}
+
 int ScreenLayout::toPicture(int offset, int size) const
 {
     if (offset < 0)

@@ -4,6 +4,10 @@
 
 class ScreenLayout {
 public:
+    // The whole factors a window may be enlarged by.
+    static constexpr int MinimumScale = 1;
+    static constexpr int MaximumScale = 8;
+
     // The 320 x 240 picture at twice its size filling a 640 x 480 window.
     ScreenLayout() = default;
     ScreenLayout(int scale, int left, int top, int pictureWidth, int pictureHeight);
@@ -13,7 +17,10 @@ public:
     // The largest whole factor by which the picture fits an area; 0 when it does not fit at all.
     static int largestScale(int areaWidth, int areaHeight, int pictureWidth, int pictureHeight);
 
-    // The picture pixel under a screen pixel; a pointer on the border reads as the nearest edge.
+    // Whether a screen pixel lies on the shown picture, not on the black border around it.
+    bool shows(int screenX, int screenY) const;
+    // The picture pixel under a screen pixel of the picture (ask shows() first: a pixel of the
+    // border is taken to the nearest edge, which is not where the pointer is).
     int pictureX(int screenX) const { return toPicture(screenX - pictureLeft, width); }
     int pictureY(int screenY) const { return toPicture(screenY - pictureTop, height); }
 

@@ -1,5 +1,7 @@
 #include "game/BestRecord.h"
 
+#include <algorithm>
+
 BestRecord::BestRecord(std::unique_ptr<RecordStore> recordStore)
     : store(std::move(recordStore))
 {
@@ -9,10 +11,7 @@ BestRecord::BestRecord(std::unique_ptr<RecordStore> recordStore)
 
 void BestRecord::gameEnded(int wavesDefeated)
 {
-    beaten = wavesDefeated > bestWaves;
-    if (!beaten)
-        return;
-    bestWaves = wavesDefeated;
-    if (store)
-        store->save(bestWaves);
+    const int stored = store ? store->keepIfHigher(wavesDefeated).value_or(0) : bestWaves;
+    beaten = wavesDefeated > stored;
+    bestWaves = std::max(stored, wavesDefeated);
 }

@@ -1,5 +1,6 @@
 // The most waves defeated with this data set: read from its store when the game starts, compared
-// with each game at its end, and stored again when beaten.
+// with each game at its end against the store as it is then (another game may share it), and
+// stored again when beaten.
 #pragma once
 
 #include "game/RecordStore.h"
@@ -11,7 +12,8 @@ public:
     // Reads the stored best; without a store the record lasts only as long as the process.
     explicit BestRecord(std::unique_ptr<RecordStore> store = nullptr);
 
-    // At game over: a count above the best becomes the best, is stored and counts as beaten.
+    // At game over: a count above the stored best becomes the best, is stored and counts as
+    // beaten; a higher best stored meanwhile by another game becomes this one's best.
     void gameEnded(int wavesDefeated);
     // A new game begins: the last game's "New best!" goes.
     void newGame() { beaten = false; }

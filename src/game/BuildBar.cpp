@@ -4,7 +4,7 @@
 #include "assets/AnimatedSprite.h"
 #include "assets/BitmapFont.h"
 #include "assets/SpriteSheet.h"
-#include "audio/SoundBoard.h"
+#include "control/TowerActions.h"
 #include "game/World.h"
 #include "towers/Building.h"
 
@@ -44,8 +44,9 @@ int frameHeight(const BITMAP* frame)
 
 } // namespace
 
-BuildBar::BuildBar(World& world)
+BuildBar::BuildBar(World& world, TowerActions& actions)
     : world(world)
+    , actions(actions)
     , app(*world.app)
 {
 }
@@ -87,8 +88,7 @@ void BuildBar::selectTowerUnderMouse()
 {
     for (const auto& tower : world.towers) {
         if (mouseOnTower(*tower)) {
-            world.selectedTower = tower.get();
-            world.mode = TowerSelected;
+            actions.select(*tower);
             return;
         }
     }
@@ -98,49 +98,36 @@ void BuildBar::handleIdle()
 {
     if (!app.mouseClicked(LeftButton))
         return;
-    bool refused = false;
+    // A hovered kind that cannot be chosen lets the search go on; the refusal sounds once, and
+    // only when no hovered kind could be chosen.
+    int refused = -1;
     for (int kind = 0; kind < 3; ++kind) {
-        const TowerType& type = typeOf(kind);
         if (!mouseInButton(kind))
             continue;
-        if (type.price <= world.money && type.available) {
-            world.mode = Placing;
-            world.placingKind = kind;
+        if (actions.mayChoose(kind)) {
+            actions.chooseKind(kind);
             return;
         }
-        refused = true;
+        refused = kind;
     }
-    if (refused)
-        app.sound.play(SoundEvent::Refused, app.mouseX);
+    if (refused >= 0)
+        actions.chooseKind(refused);
 }
 
 void BuildBar::handlePlacing()
 {
-    const TowerType& type = typeOf(world.placingKind);
-    if (app.mouseClicked(RightButton) || world.money < type.price) {
-        world.mode = Idle;
+    if (app.mouseClicked(RightButton) || !actions.placingAffordable()) {
+        actions.cancel();
         return;
     }
-    if (!app.mouseClicked(LeftButton))
-        return;
-    if (!canPlace()) {
-        app.sound.play(SoundEvent::Refused, app.mouseX);
-        return;
-    }
-    std::unique_ptr<Building> tower = world.createTower(world.placingKind);
-    tower->place(app.mouseX - frameWidth(firstFrame(type)) / 2);
-    world.towers.push_back(std::move(tower));
-    world.money -= type.price;
-    world.statistics.towerBuilt(type.price);
-    app.sound.play(SoundEvent::TowerBuilt, app.mouseX);
-    if (world.money < type.price)
-        world.mode = Idle;
+    if (app.mouseClicked(LeftButton))
+        actions.buildAt(actions.previewX());
 }
 
 void BuildBar::handleTowerSelected()
 {
     if (app.mouseClicked(RightButton)) {
-        world.mode = Idle;
+        actions.cancel();
         return;
     }
     if (!app.mouseClicked(LeftButton) || !world.selectedTower)
@@ -150,35 +137,10 @@ void BuildBar::handleTowerSelected()
         if (!mouseInButton(i))
             continue;
         if (i == 0) {
-            demolishSelected();
+            actions.demolish();
             return;
         }
-        buyUpgrade(i);
-    }
-}
-
-void BuildBar::demolishSelected()
-{
-    world.selectedTower->sell();
-    app.sound.play(SoundEvent::TowerSold, world.selectedTower->x + world.selectedTower->firstFrameWidth() / 2);
-    world.towers.remove_if([this](const std::unique_ptr<Building>& t) { return t.get() == world.selectedTower; });
-    world.selectedTower = nullptr;
-    world.mode = Idle;
-}
-
-void BuildBar::buyUpgrade(int button)
-{
-    Building& tower = *world.selectedTower;
-    const UpgradeType& path = typeOf(tower.kind).upgrades[button];
-    const int level = tower.upgradeLevels[button - 1];
-    const double towerCentre = tower.x + tower.firstFrameWidth() / 2;
-    if (level < path.levelCount && world.money >= path.levels[level].price) {
-        world.money -= path.levels[level].price;
-        world.statistics.upgradeBought(path.levels[level].price);
-        tower.upgrade(button - 1);
-        app.sound.play(SoundEvent::UpgradeBought, towerCentre);
-    } else {
-        app.sound.play(SoundEvent::Refused, towerCentre);
+        actions.buyUpgrade(i - 1);
     }
 }
 
@@ -193,22 +155,6 @@ int BuildBar::hoveredButton() const
         if (mouseInButton(i))
             return i;
     return -1;
-}
-
-bool BuildBar::canPlace() const
-{
-    const int width = typeOf(world.placingKind).width;
-    const int left = app.mouseX - width / 2;
-    const int right = left + width;
-    for (const auto& tower : world.towers) {
-        const TowerType& type = typeOf(tower->kind);
-        const int l = tower->x + (frameWidth(firstFrame(type)) - type.width) / 2;
-        const int r = l + type.width;
-        // Touching ends count as overlap, so towers always stand at least a pixel apart.
-        if ((l <= left && left <= r) || (l <= right && right <= r) || (left < l && right > r))
-            return false;
-    }
-    return true;
 }
 
 void BuildBar::draw(BITMAP* target) const
@@ -261,8 +207,9 @@ void BuildBar::drawPlacementPreview(BITMAP* target) const
     const TowerType& type = typeOf(world.placingKind);
     const BITMAP* first = firstFrame(type);
     if (type.spriteSheet) {
-        type.spriteSheet->draw(target, app.mouseX - frameWidth(first) / 2, app.towerBaseline - frameHeight(first),
-                               canPlace() ? 0 : 1, 0.0f);
+        const int centreX = actions.previewX();
+        type.spriteSheet->draw(target, centreX - frameWidth(first) / 2, app.towerBaseline - frameHeight(first),
+                               actions.canPlaceAt(centreX) ? 0 : 1, 0.0f);
     }
     if (app.slotsImage)
         masked_blit(app.slotsImage, target, ButtonSize * HoveredSlot, 0, ButtonRightX, ButtonTop, ButtonSize, ButtonSize);

@@ -7,18 +7,18 @@ struct BITMAP;
 struct TowerType;
 class Application;
 class Building;
+class TowerActions;
 class World;
 
 class BuildBar {
 public:
-    explicit BuildBar(World& world);
+    // The clicks act through the actions, as the keys do.
+    BuildBar(World& world, TowerActions& actions);
 
     // Once per frame while the game is not over: acts on this frame's clicks (releases).
     void handleMouse();
     // The bar for the current mode; nothing once the game is over or in the quit dialog.
     void draw(BITMAP* target) const;
-    // Whether a tower of the kind being placed, centred on the mouse, overlaps no standing tower.
-    bool canPlace() const;
     // The button under the mouse among those the bar shows now: a tower kind's while choosing
     // one, a path's (0 is "Demolish") while a tower is selected; -1 for none.
     int hoveredButton() const;
@@ -28,8 +28,6 @@ private:
     void handleIdle();
     void handlePlacing();
     void handleTowerSelected();
-    void buyUpgrade(int button);
-    void demolishSelected();
 
     void drawBuildButtons(BITMAP* target) const;
     void drawPlacementPreview(BITMAP* target) const;
@@ -44,5 +42,6 @@ private:
     const TowerType& typeOf(int kind) const;
 
     World& world;
+    TowerActions& actions;
     Application& app;
 };

@@ -1,6 +1,7 @@
 #include "game/RecordFile.h"
 
 #include "files/AtomicFile.h"
+#include "files/FileLock.h"
 #include "files/PlayerFolder.h"
 
 #include <zlib.h>
@@ -70,28 +71,45 @@ std::string RecordFile::checksumOf(const std::string& path)
 
 std::optional<int> RecordFile::load()
 {
-    const AtomicFile::ReadResult read = AtomicFile::read(file, MaxRecordBytes);
-    if (read.missing)
-        return std::nullopt;
-    if (!read.error.empty()) {
-        warn("cannot read " + file + " (" + read.error + "); starting without one");
+    return read(false);
+}
+
+std::optional<int> RecordFile::read(bool quiet)
+{
+    if (folder.empty()) {
+        if (!quiet)
+            warn("no folder for it (neither XDG_DATA_HOME nor HOME is set); no record is read or kept");
         return std::nullopt;
     }
-    std::optional<int> best = parseRecord(read.text->data(), read.text->size());
+    const AtomicFile::ReadResult text = AtomicFile::read(file, MaxRecordBytes);
+    if (text.missing)
+        return std::nullopt;
+    if (!text.error.empty()) {
+        warn("cannot read " + file + " (" + text.error + "); taken as no record");
+        return std::nullopt;
+    }
+    std::optional<int> best = parseRecord(text.text->data(), text.text->size());
     if (!best)
-        warn(file + " is not a record; starting without one");
+        warn(file + " is not a record; taken as no record");
     return best;
 }
 
-bool RecordFile::save(int best)
+std::optional<int> RecordFile::keepIfHigher(int waves)
 {
-    if (folder.empty()) {
-        warn("no folder for it (neither XDG_DATA_HOME nor HOME is set); not kept");
-        return false;
+    if (folder.empty())
+        return std::nullopt;
+    std::error_code created;
+    std::filesystem::create_directories(folder, created);
+    const FileLock lock(file + ".lock");
+    const std::optional<int> stored = read(true);
+    if (waves <= stored.value_or(0))
+        return stored;
+    if (!lock.held()) {
+        warn("cannot lock " + file + ".lock (" + lock.error() + "); the new record is not kept");
+        return stored;
     }
-    const std::string failure = AtomicFile::write(file, std::to_string(best) + "\n");
-    if (failure.empty())
-        return true;
-    warn(failure + "; not kept");
-    return false;
+    const std::string failure = AtomicFile::write(file, std::to_string(waves) + "\n");
+    if (!failure.empty())
+        warn(failure + "; the new record is not kept");
+    return stored;
 }

@@ -1,6 +1,7 @@
 // The best record of one data set kept in a small text file, "best-<checksum>.txt" in the
 // player's data folder, the checksum being that of the data set's configuration file. A new
-// record replaces the old one atomically, so a crash never leaves a torn or empty file.
+// record replaces the old one atomically, so a crash never leaves a torn or empty file, and
+// under a lock on "best-<checksum>.txt.lock", so two games ending together keep the higher count.
 #pragma once
 
 #include "game/RecordStore.h"
@@ -9,7 +10,8 @@
 
 class RecordFile : public RecordStore {
 public:
-    // The record of the data set whose configuration file is configPath, kept in folder.
+    // The record of the data set whose configuration file is configPath, kept in folder. Without a
+    // folder there is no record: nothing is read or written.
     RecordFile(const std::string& folder, const std::string& configPath);
 
     // $XDG_DATA_HOME/squibble-siege, or ~/.local/share/squibble-siege when XDG_DATA_HOME is unset
@@ -19,15 +21,19 @@ public:
     static std::string checksumOf(const std::string& path);
 
     // A missing file is no record; one that cannot be read or parsed is no record too, with a
-    // line on standard error.
+    // line on standard error (so is a missing folder).
     std::optional<int> load() override;
-    // Creates the folder if needed, writes a temporary file beside the record, flushes and syncs
-    // it and renames it over the record. On failure: a line on standard error and false.
-    bool save(int best) override;
+    // Creates the folder if needed and takes the lock; a higher count goes into a temporary file
+    // beside the record, flushed, synced and renamed over it. A failure costs a line on standard
+    // error and the new record.
+    std::optional<int> keepIfHigher(int waves) override;
 
     const std::string& path() const { return file; }
 
 private:
+    // The stored record; quiet reports a missing folder without a line, as load() has said so.
+    std::optional<int> read(bool quiet);
+
     std::string folder;
     std::string file;
 };

@@ -10,6 +10,9 @@ public:
 
     // The stored best, or nothing when there is none or it cannot be read.
     virtual std::optional<int> load() = 0;
-    // Keeps a new best; false when it could not be kept. Never stops the game.
-    virtual bool save(int best) = 0;
+    // At a game's end: reads the stored best again, as another game may have raised it meanwhile,
+    // and keeps waves when it is higher, with no other game reading or writing in between.
+    // Returns the best stored at that moment, before waves was offered (nothing when there was
+    // none). Never stops the game: a record that cannot be kept is only lost.
+    virtual std::optional<int> keepIfHigher(int waves) = 0;
 };

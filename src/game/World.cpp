@@ -4,6 +4,7 @@
 #include "app/BackBuffer.h"
 #include "assets/BitmapFont.h"
 #include "audio/SoundBoard.h"
+#include "control/TowerActions.h"
 #include "effects/BounceTextEffect.h"
 #include "effects/Effect.h"
 #include "effects/TextEffect.h"
@@ -54,7 +55,8 @@ constexpr int DefaultEarlyCallBonus = 2;
 
 World::World()
     : app(&Application::instance())
-    , buildBar(std::make_unique<BuildBar>(*this))
+    , towerActions(std::make_unique<TowerActions>(*this))
+    , buildBar(std::make_unique<BuildBar>(*this, *towerActions))
     , renderer(std::make_unique<WorldRenderer>(*this))
 {
 }
@@ -259,6 +261,7 @@ void World::removeFinished()
 
 void World::handleControls()
 {
+    towerActions->followMouse();
     handleKeyboard();
     if (!gameOver && !paused)
         buildBar->handleMouse();
@@ -324,5 +327,5 @@ void World::draw()
 
 bool World::canPlaceTower()
 {
-    return buildBar->canPlace();
+    return towerActions->canPlaceAt(towerActions->previewX());
 }

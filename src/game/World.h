@@ -17,6 +17,7 @@ class Effect;
 class Projectile;
 class Wave;
 class BuildBar;
+class TowerActions;
 class WorldRenderer;
 
 enum WorldMode { Idle = 0, Placing = 1, TowerSelected = 2, QuitDialog = 3 };
@@ -56,6 +57,8 @@ public:
     void endGame();
     // Asks for a pause from any thread (the window losing the focus); taken at the next update.
     void requestPause() { pauseRequested = true; }
+    // Withdraws a pause request not yet taken (the window got the focus back at once).
+    void cancelPauseRequest() { pauseRequested = false; }
 
     // N in the pause between waves: the next wave starts at once and the player is paid
     // EarlyCallBonus for every whole second that was left. Nothing at any other time.
@@ -70,8 +73,11 @@ public:
 
     // A new tower of kind 0, 1 or 2 (not yet placed); null for any other kind.
     std::unique_ptr<Building> createTower(int kind);
-    // Whether a tower of placingKind centred on the mouse would overlap no standing tower.
+    // Whether a tower of placingKind centred where the preview stands would overlap no standing tower.
     bool canPlaceTower();
+    // The rules of building, selecting, upgrading, demolishing and cancelling, for the mouse and the keys.
+    TowerActions& actions() { return *towerActions; }
+    const TowerActions& actions() const { return *towerActions; }
 
     int mode = Idle;
     int placingKind = 0;
@@ -111,6 +117,7 @@ private:
     // The keys, the build bar's mouse and the quit dialog: what still answers while paused.
     void handleControls();
 
+    std::unique_ptr<TowerActions> towerActions;
     // The build bar: the player's mouse handling and the buttons in the bottom-right corner.
     std::unique_ptr<BuildBar> buildBar;
     std::unique_ptr<WorldRenderer> renderer;

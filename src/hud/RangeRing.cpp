@@ -3,6 +3,7 @@
 #include "app/Application.h"
 #include "assets/AnimatedSprite.h"
 #include "assets/SpriteSheet.h"
+#include "control/TowerActions.h"
 #include "game/World.h"
 #include "hud/TowerFiguresPanel.h"
 #include "towers/Building.h"
@@ -74,8 +75,8 @@ void RangeRing::draw(BITMAP* target) const
     } else {
         const SpriteSheet* sheet = app.towerTypes[static_cast<std::size_t>(subject.kind)].spriteSheet;
         const BITMAP* first = sheet ? sheet->getFrame(0, 0.0f) : nullptr;
-        // Placed with its left edge half a first frame left of the mouse: centred on it.
-        cx = app.mouseX;
+        // The tower being placed is centred where the preview stands.
+        cx = world.actions().previewX();
         height = first ? first->h : 0;
     }
     const int cy = app.towerBaseline - height / 2 - TeslaCoil::StrikePointRise;

@@ -62,10 +62,30 @@ TEST_F(ApplicationFrames, MapsThePointerThroughTheScreenLayout)
     EXPECT_EQ(app.mouseY, 230);
     app.screenLayout = ScreenLayout::centred(1920, 1080, 320, 240); // 4 x, borders 320 and 60
     input->windowX = 320 + 4 * 150 + 3;
-    input->windowY = 59;
+    input->windowY = 60;
     app.sampleMouse();
     EXPECT_EQ(app.mouseX, 150);
     EXPECT_EQ(app.mouseY, 0);
+}
+
+TEST_F(ApplicationFrames, APointerOnTheFullScreenBorderIsInNoRectangleAndClicksNothing)
+{
+    app.screenLayout = ScreenLayout::centred(800, 600, 320, 240); // 2 x, borders 80 and 60
+    input->windowX = 80 + 2 * 300;
+    input->windowY = 60 + 2 * 230;
+    app.sampleMouse();
+    for (const auto& [x, y] : {std::pair{795, 595}, std::pair{10, 300}, std::pair{400, 5}}) {
+        input->windowX = x;
+        input->windowY = y;
+        input->buttons = 1;
+        app.sampleMouse();
+        input->buttons = 0;
+        app.sampleMouse();
+        EXPECT_FALSE(app.mouseClicked(1)) << x;
+        EXPECT_FALSE(app.mouseInRect(0, 0, 319, 239)) << x;
+        EXPECT_EQ(app.mouseX, 300) << x; // the preview stays where the pointer left the picture
+        EXPECT_EQ(app.mouseY, 230) << x;
+    }
 }
 
 TEST_F(ApplicationFrames, AClickIsTheRelease)
@@ -139,6 +159,35 @@ TEST_F(ApplicationFrames, SwitchingBackRestartsTheFrameClock)
     app.lastFrameTime = app.now() - 100.0; // as if the player had been away
     onSwitchIn();
     EXPECT_LT(app.waitForNextFrame(), 1.0);
+}
+
+TEST_F(ApplicationFrames, AStallCountsAsOneShortFrameAndTheClockNeverRunsBackwards)
+{
+    for (const auto& [threshold, counted] : {std::pair{0.0, 0.25}, std::pair{1.0 / 60, 0.25}, std::pair{0.5, 0.5}}) {
+        app.minFrameTime = threshold;
+        app.lastFrameTime = app.now() - 45.0; // the process was stopped
+        EXPECT_EQ(app.waitForNextFrame(), counted) << threshold;
+    }
+    // The switch-in callback restarted the clock after the frame began; a button ends the wait.
+    app.minFrameTime = 0.5;
+    app.sampleMouse();
+    input->buttons = 1;
+    app.lastFrameTime = app.now() + 10.0;
+    EXPECT_EQ(app.waitForNextFrame(), 0.0);
+}
+
+TEST_F(ApplicationFrames, ADetachedWorldIsOutOfTheCallbacksReach)
+{
+    World world;
+    world.running = true;
+    app.attachWorld(&world);
+    EXPECT_EQ(app.detachWorld(), &world);
+    onCloseButton();
+    onSwitchOut();
+    app.attachWorld(&world);
+    world.update(0.0);
+    EXPECT_TRUE(world.running);
+    EXPECT_FALSE(world.paused);
 }
 
 TEST_F(ApplicationFrames, FrameWaitTakesTheMouseSample)

@@ -52,10 +52,29 @@ TEST(CommandLine, ReadsEveryOptionInBothSpellings)
     EXPECT_EQ(parsed.options.scale, 8);
 }
 
-TEST(CommandLine, TheLaterOfFullscreenAndWindowedWins)
+TEST(CommandLine, EveryOptionMayRepeatAndTheLastWins)
 {
     EXPECT_FALSE(parse({"--fullscreen", "--windowed"}).options.fullscreen);
     EXPECT_TRUE(parse({"--windowed", "--fullscreen"}).options.fullscreen);
+    const Parsed parsed = parse({"--windowed", "--fullscreen", "--windowed", "--scale", "3", "--scale=5", "--data",
+                                 "a", "--data=b", "--mute", "--mute", "--help", "--help"});
+    EXPECT_EQ(parsed.action, CommandLine::Action::ShowHelp) << parsed.error;
+    EXPECT_FALSE(parsed.options.fullscreen);
+    EXPECT_EQ(parsed.options.scale, 5);
+    EXPECT_EQ(parsed.options.dataFolder, "b");
+    EXPECT_TRUE(parsed.options.mute);
+}
+
+TEST(CommandLine, HelpOrVersionThatCannotBeWrittenExitsOne)
+{
+    std::FILE* full = std::fopen("/dev/full", "w");
+    ASSERT_NE(full, nullptr);
+    EXPECT_EQ(CommandLine::show("squibble-siege 1\n", full), 1);
+    std::fclose(full);
+    std::FILE* null = std::fopen("/dev/null", "w");
+    ASSERT_NE(null, nullptr);
+    EXPECT_EQ(CommandLine::show("squibble-siege 1\n", null), 0);
+    std::fclose(null);
 }
 
 TEST(CommandLine, HelpAndVersionWinOverEverythingValid)
@@ -70,7 +89,8 @@ TEST(CommandLine, RejectsUnknownOptionsAndBadValues)
     for (auto arguments : std::vector<std::vector<const char*>>{
              {"--bogus"}, {"stray"}, {"--scale"}, {"--scale", "0"}, {"--scale", "9"}, {"--scale", "-2"},
              {"--scale", "2.5"}, {"--scale", "two"}, {"--scale", "99999999999999999999"}, {"--data"},
-             {"--data", ""}, {"--fullscreen=yes"}, {"--mute=no"}}) {
+             {"--data", ""}, {"--fullscreen=yes"}, {"--mute=no"}, {"--s", "3"}, {"--full"}, {"--scale", "3", "--data"},
+             {"--data", "a", "--data="}, {"--scale", "+3"}, {"--scale", " 3"}}) {
         std::vector<const char*> argv{"squibble-siege"};
         argv.insert(argv.end(), arguments.begin(), arguments.end());
         CommandLine commandLine("1");

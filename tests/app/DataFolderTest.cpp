@@ -67,6 +67,14 @@ TEST_F(DataFolderTree, ANamedFolderIsTheOnlyOneTried)
     EXPECT_EQ(search("", "").find(), root / "work");
 }
 
+TEST_F(DataFolderTree, AFolderReachedThroughALinkAndDotDotIsTheOneTheKernelFinds)
+{
+    gameFolder(root / "elsewhere");
+    fs::create_directories(root / "elsewhere/inner");
+    fs::create_symlink(root / "elsewhere/inner", root / "work/link");
+    EXPECT_EQ(search("link/..").find(), root / "elsewhere"); // not work/, which holds no game
+}
+
 TEST_F(DataFolderTree, AFolderWithoutTheConfigurationFileDoesNotCount)
 {
     fs::create_directories(root / "work/data/strings.txt"); // a directory, not the file

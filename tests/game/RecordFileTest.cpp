@@ -1,5 +1,8 @@
 #include "game/RecordFile.h"
 
+#include "files/FileLock.h"
+#include "game/BestRecord.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -7,6 +10,7 @@
 #include <fstream>
 #include <sstream>
 #include <sys/stat.h>
+#include <thread>
 
 namespace fs = std::filesystem;
 
@@ -44,11 +48,11 @@ protected:
 TEST_F(RecordFileTest, CreatesItsFolderAndReplacesTheRecordLeavingNoTemporaryFile)
 {
     EXPECT_EQ(record().load(), std::nullopt);
-    ASSERT_TRUE(record().save(7));
-    ASSERT_TRUE(record().save(12));
+    EXPECT_EQ(record().keepIfHigher(7), std::nullopt);
+    EXPECT_EQ(record().keepIfHigher(12), 7);
     EXPECT_EQ(record().load(), 12);
     EXPECT_EQ(read(record().path()), "12\n");
-    EXPECT_EQ(std::distance(fs::directory_iterator(root / "share"), {}), 1);
+    EXPECT_EQ(std::distance(fs::directory_iterator(root / "share"), {}), 2); // the record and its lock
 }
 
 TEST_F(RecordFileTest, AnUnparsableRecordIsNoneAndStaysUntilANewOneIsWritten)
@@ -63,20 +67,20 @@ TEST_F(RecordFileTest, AnUnparsableRecordIsNoneAndStaysUntilANewOneIsWritten)
     fs::remove(record().path());
     ASSERT_EQ(mkfifo(record().path().c_str(), 0600), 0); // a pipe neither blocks nor counts
     EXPECT_EQ(record().load(), std::nullopt);
-    ASSERT_TRUE(record().save(3));
+    EXPECT_EQ(record().keepIfHigher(3), std::nullopt);
     EXPECT_EQ(record().load(), 3);
 }
 
 TEST_F(RecordFileTest, AnUnwritableFolderOrAFailedRenameLosesOnlyTheNewRecord)
 {
     write("share", "not a folder"); // nothing can be created under it, even by root
-    EXPECT_FALSE(record().save(5));
+    EXPECT_EQ(record().keepIfHigher(5), std::nullopt);
     EXPECT_EQ(read((root / "share").string()), "not a folder");
     fs::remove(root / "share");
     fs::create_directories(fs::path(record().path()) / "full"); // a folder the rename cannot replace
-    EXPECT_FALSE(record().save(5));
-    EXPECT_EQ(std::distance(fs::directory_iterator(root / "share"), {}), 1);
-    EXPECT_FALSE(RecordFile("", (root / config).string()).save(5));
+    EXPECT_EQ(record().keepIfHigher(5), std::nullopt);
+    EXPECT_EQ(std::distance(fs::directory_iterator(root / "share"), {}), 2);
+    EXPECT_TRUE(fs::is_directory(record().path()));
 }
 
 TEST_F(RecordFileTest, EachDataSetHasItsOwnRecordInTheXdgDataFolder)
@@ -92,4 +96,52 @@ TEST_F(RecordFileTest, EachDataSetHasItsOwnRecordInTheXdgDataFolder)
         EXPECT_EQ(RecordFile::defaultFolder(), std::string(home) + "/.local/share/squibble-siege");
     }
     saved ? setenv("XDG_DATA_HOME", restore.c_str(), 1) : unsetenv("XDG_DATA_HOME");
+}
+
+TEST_F(RecordFileTest, TwoGamesSharingTheRecordKeepTheHigherAndOnlyTheBeaterSaysNewBest)
+{
+    ASSERT_EQ(record().keepIfHigher(5), std::nullopt);
+    BestRecord first(std::make_unique<RecordFile>(record()));
+    BestRecord second(std::make_unique<RecordFile>(record()));
+    second.gameEnded(10);
+    first.gameEnded(7);
+    EXPECT_TRUE(second.newBest());
+    EXPECT_FALSE(first.newBest());
+    EXPECT_EQ(first.best(), 10);
+    EXPECT_EQ(read(record().path()), "10\n");
+}
+
+TEST_F(RecordFileTest, ANewRecordWaitsForTheLockOfAGameEndingAtTheSameTime)
+{
+    ASSERT_EQ(record().keepIfHigher(1), std::nullopt);
+    std::optional<FileLock> other(std::in_place, record().path() + ".lock");
+    ASSERT_TRUE(other->held());
+    std::thread ending([this] { record().keepIfHigher(9); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_EQ(read(record().path()), "1\n");
+    other.reset();
+    ending.join();
+    EXPECT_EQ(read(record().path()), "9\n");
+}
+
+TEST_F(RecordFileTest, HonoursTheUmaskAndWithoutAFolderReadsAndWritesNothing)
+{
+    for (const auto& [mask, mode] : {std::pair{0077, 0600}, std::pair{0022, 0644}, std::pair{0, 0666}}) {
+        fs::remove_all(root / "share");
+        const mode_t old = umask(mask);
+        record().keepIfHigher(4);
+        umask(old);
+        struct stat status;
+        ASSERT_EQ(stat(record().path().c_str(), &status), 0);
+        EXPECT_EQ(status.st_mode & 0777, static_cast<mode_t>(mode)) << mask;
+    }
+    // A stray record in the working directory is not the player's.
+    const RecordFile nowhere("", (root / config).string());
+    const fs::path previous = fs::current_path();
+    fs::current_path(root / "share");
+    EXPECT_EQ(nowhere.path(), fs::path(record().path()).filename());
+    EXPECT_EQ(RecordFile(nowhere).load(), std::nullopt);
+    EXPECT_EQ(RecordFile(nowhere).keepIfHigher(9), std::nullopt);
+    EXPECT_EQ(read(record().path()), "4\n");
+    fs::current_path(previous);
 }

@@ -50,7 +50,13 @@ class MemoryRecord : public RecordStore {
 public:
     explicit MemoryRecord(std::optional<int> stored) : stored(stored) {}
     std::optional<int> load() override { return stored; }
-    bool save(int best) override { return (stored = best), true; }
+    std::optional<int> keepIfHigher(int waves) override
+    {
+        const std::optional<int> before = stored;
+        if (waves > before.value_or(0))
+            stored = waves;
+        return before;
+    }
     std::optional<int> stored;
 };
 
@@ -384,6 +390,19 @@ TEST_F(WorldPause, PFreezesTheWholeFieldAcrossFramesButNotTheQuitDialog)
     world->update(0.05);
     world->update(0.05);
     EXPECT_NE(movingState(*world), frozen);
+}
+
+TEST_F(WorldPause, FocusLostAndRegainedBeforeAnUpdateDoesNotPauseButATakenPauseStays)
+{
+    onSwitchOut();
+    onSwitchIn();
+    world->update(0.0);
+    EXPECT_FALSE(world->paused);
+    onSwitchOut();
+    world->update(0.0);
+    onSwitchIn();
+    world->update(0.0);
+    EXPECT_TRUE(world->paused);
 }
 
 TEST_F(WorldPause, LosingTheFocusPausesUntilPButNotOnceTheGameIsOver)

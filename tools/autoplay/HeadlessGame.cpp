@@ -17,7 +17,6 @@ namespace {
 
 constexpr int BackBufferWidth = 320;
 constexpr int BackBufferHeight = 240;
-constexpr const char* ConfigPath = "data/strings.txt";
 
 void startLibrary()
 {
@@ -37,8 +36,8 @@ std::vector<std::string> startHeadless(const std::string& dataRoot)
     startLibrary();
     Application& app = Application::instance();
     app.config.clear();
-    if (!app.config.load(ConfigPath))
-        return {std::string("cannot open ") + ConfigPath + " in \"" + dataRoot + "\""};
+    if (!app.config.load(Config::GamePath))
+        return {std::string("cannot open ") + Config::GamePath + " in \"" + dataRoot + "\""};
     if (!app.backBuffer)
         app.backBuffer = std::make_unique<BackBuffer>(BackBufferWidth, BackBufferHeight);
     app.minFrameTime = app.config.getDouble("TimestepThreshold");

@@ -70,7 +70,7 @@ std::vector<std::string> DataChecker::run()
         return findings.problems;
     }
     Config config;
-    const std::string configPath = asTheGameFinds("data/strings.txt");
+    const std::string configPath = asTheGameFinds(Config::GamePath);
     if (!config.load(configPath)) {
         problem("cannot open " + configPath);
         return findings.problems;

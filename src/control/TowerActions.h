@@ -1,0 +1,59 @@
+// The rules of the player's tower actions, whatever the input: choosing a kind to place, building
+// it, selecting a standing tower, buying its upgrades, demolishing it and cancelling. The build
+// bar's clicks and the keyboard both act through here, so they charge, refund and refuse alike.
+#pragma once
+
+struct TowerType;
+class Application;
+class Building;
+class World;
+
+class TowerActions {
+public:
+    explicit TowerActions(World& world);
+
+    // Whether the kind (0, 1 or 2) is affordable and available, so that choosing it would start placing.
+    bool mayChoose(int kind) const;
+    // Starts placing the kind, with the preview at the mouse; plays the refused sound (at the mouse)
+    // and changes nothing when the kind is out of range, unaffordable or not available.
+    bool chooseKind(int kind);
+    // Whether a tower of the kind being placed, centred on centreX, overlaps no standing tower.
+    // Touching footprints overlap, so towers always stand at least a pixel apart.
+    bool canPlaceAt(int centreX) const;
+    // While placing: builds the tower centred on centreX and charges its price, staying in placing
+    // while the rest of the money buys another. An overlapping place is refused with the sound; a
+    // placement the money no longer covers ends without a sound.
+    bool buildAt(int centreX);
+    // Whether the money still covers the kind being placed.
+    bool placingAffordable() const;
+
+    void select(Building& tower);
+    // Selects the next standing tower left (direction < 0) or right of the selected one; with none
+    // selected, the leftmost or the rightmost. Returns false (and changes nothing) when there is none.
+    bool selectNeighbour(int direction);
+    // Buys the next level of the selected tower's upgrade path (0 is its first path). A path that is
+    // full, too dear or missing is refused with the sound.
+    bool buyUpgrade(int path);
+    // Sells the selected tower for half its kind's price and leaves the selection.
+    void demolish();
+    // Drops the placement or the selection.
+    void cancel();
+
+    // Where the placement preview stands: at the mouse, unless keys moved it since the mouse last moved.
+    int previewX() const;
+    // Moves the preview by dx pixels from where it stands.
+    void steerPreview(int dx);
+    // Once per frame: the mouse takes the preview back as soon as it moves.
+    void followMouse();
+
+private:
+    const TowerType& typeOf(int kind) const;
+    static int centreOf(const Building& tower);
+
+    World& world;
+    Application& app;
+    bool steered = false;
+    int steeredX = 0;
+    int lastMouseX = 0;
+    int lastMouseY = 0;
+};
