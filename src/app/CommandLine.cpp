@@ -25,6 +25,7 @@ constexpr const char* Controls[] = {
     "Esc                               open or close the \"Quit Game?\" dialog",
     "D                                 show or hide the debug overlay",
     "M                                 sound off and on",
+    "N                                 between waves, call the next wave now for a bonus",
     "Tab (hold)                        run the game 8 times as fast",
     "P                                 pause or resume (losing the window's focus pauses too)",
     "Enter                             after \"Game Over\", start a new game",
