@@ -6,6 +6,7 @@
 #include "app/DataFolder.h"
 #include "game/RecordFile.h"
 #include "game/World.h"
+#include "settings/SettingsFile.h"
 
 #include <allegro.h>
 #include <cstdio>
@@ -46,10 +47,24 @@ int main(int argc, char** argv)
         return 1;
     }
 
+    // The settings kept from the last game, with the command line over them for this one only.
+    auto settingsFile = std::make_unique<SettingsFile>(SettingsFile::defaultFolder());
+    const Settings stored = settingsFile->load();
+    LaunchOptions run = options;
+    run.scale = stored.scale;
+    run.fullscreen = stored.fullscreen;
+    run.mute = stored.mute;
+    commandLine.parse(argc, argv, run);
+    Settings inEffect = stored;
+    inEffect.scale = run.scale;
+    inEffect.fullscreen = run.fullscreen;
+    inEffect.mute = run.mute;
+
     Application& app = Application::instance();
-    if (options.mute)
-        app.sound.setMuted(true);
-    app.initialise(options);
+    app.settings.attach(std::move(settingsFile), stored, inEffect);
+    app.sound.setMuted(inEffect.mute);
+    app.sound.setLevel(inEffect.volume);
+    app.initialise(run);
     app.attachWorld(new World());
     app.world->bestRecord =
         BestRecord(std::make_unique<RecordFile>(RecordFile::defaultFolder(), Config::GamePath));

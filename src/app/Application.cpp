@@ -113,20 +113,15 @@ void Application::initialise(const LaunchOptions& options)
     install_mouse();
     registerMzLoader();
     set_color_depth(32);
-    std::string notice;
-    const std::string failure = GameWindow::open(options, notice);
+    const std::string failure = openScreen(options);
     if (!failure.empty())
         failStartup(failure);
-    if (!notice.empty())
-        std::fprintf(stderr, "squibble-siege: %s\n", notice.c_str());
-    screenLayout = ScreenLayout::centred(SCREEN_W, SCREEN_H, BackBuffer::Width, BackBuffer::Height);
-    clear_to_color(screen, makecol(0, 0, 0));
+    screenOptions = options;
+    screenOpen = true;
     openSound();
     if (!config.load(Config::GamePath))
         failStartup(std::string("cannot open ") + Config::GamePath + " (working directory " + workingDirectory() + ")");
     set_window_title(config.get("WindowTitle").c_str());
-    show_mouse(screen);
-    enable_hardware_cursor();
     backBuffer = std::make_unique<BackBuffer>(BackBuffer::Width, BackBuffer::Height);
     if (!backBuffer->bitmap)
         failStartup("cannot create the back buffer");
@@ -141,6 +136,49 @@ void Application::initialise(const LaunchOptions& options)
     set_display_switch_callback(SWITCH_OUT, onSwitchOut);
     set_close_button_callback(onCloseButton);
     std::srand(static_cast<unsigned>(std::time(nullptr)));
+}
+
+std::string Application::openScreen(const LaunchOptions& options)
+{
+    std::string notice;
+    const std::string failure = GameWindow::open(options, notice);
+    if (!failure.empty())
+        return failure;
+    if (!notice.empty())
+        std::fprintf(stderr, "squibble-siege: %s\n", notice.c_str());
+    screenLayout = ScreenLayout::centred(SCREEN_W, SCREEN_H, BackBuffer::Width, BackBuffer::Height);
+    clear_to_color(screen, makecol(0, 0, 0));
+    show_mouse(screen);
+    enable_hardware_cursor();
+    return {};
+}
+
+std::string Application::switchScreen(bool fullscreen)
+{
+    if (!screenOpen)
+        return "no screen of the game's own is open";
+    LaunchOptions wanted = screenOptions;
+    wanted.fullscreen = fullscreen;
+    show_mouse(nullptr);
+    std::string failure = openScreen(wanted);
+    if (!failure.empty()) {
+        const std::string back = openScreen(screenOptions);
+        if (!back.empty()) {
+            std::fprintf(stderr, "squibble-siege: %s; %s\n", failure.c_str(), back.c_str());
+            std::exit(1);
+        }
+        return failure;
+    }
+    screenOptions = wanted;
+    set_window_title(config.get("WindowTitle").c_str());
+    // A new screen mode may forget the window's callbacks: they are set again, once each.
+    remove_display_switch_callback(onSwitchIn);
+    remove_display_switch_callback(onSwitchOut);
+    set_display_switch_callback(SWITCH_IN, onSwitchIn);
+    set_display_switch_callback(SWITCH_OUT, onSwitchOut);
+    set_close_button_callback(onCloseButton);
+    lastFrameTime = now();
+    return {};
 }
 
 double Application::now() const

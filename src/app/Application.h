@@ -9,6 +9,7 @@
 #include "app/ScreenLayout.h"
 #include "app/TowerType.h"
 #include "audio/SoundBoard.h"
+#include "settings/PlayerSettings.h"
 
 #include <array>
 #include <atomic>
@@ -56,6 +57,11 @@ public:
     // Takes this frame's mouse snapshot from the input source.
     void sampleMouse();
 
+    // F11: reopens the screen in full screen or as a window of the start-up scale, keeping the
+    // game and its pictures. Returns the empty text, or why the screen could not be switched (the
+    // old one is then reopened). Only the real game's screen can switch.
+    std::string switchScreen(bool fullscreen);
+
     // Makes world the running World, the one the window callbacks act on.
     void attachWorld(World* world);
     // At exit: removes the window callbacks, which run on the library's own thread, and hands back
@@ -71,6 +77,8 @@ public:
     // Every sound the game makes goes through here; silent until a sound device is opened. Muting
     // it before start-up (sound.setMuted) starts the game muted.
     SoundBoard sound;
+    // The player's settings: in effect for this run, and kept for the next.
+    PlayerSettings settings;
     int towerBaseline = 0;
     int buttonSpacing = 0;
     std::unique_ptr<BitmapFont> fontMain;
@@ -116,12 +124,17 @@ private:
 
     // Whether the frame wait should end early: a mouse button changed or the World stopped running.
     bool frameWaitInterrupted();
+    // Opens the screen the options ask for, lays the picture out on it and shows the pointer.
+    std::string openScreen(const LaunchOptions& options);
     // Opens the sound device for the sound board; without one the game plays silently and says so.
     void openSound();
 
     // The sheets of the tower and invader kinds, owned here; the catalogue points into them.
     std::vector<std::unique_ptr<SpriteSheet>> catalogueSheets;
     std::unique_ptr<InputSource> inputSource;
+    // How the screen was opened at start-up; F11 switches its full-screen half.
+    LaunchOptions screenOptions;
+    bool screenOpen = false;
 
 };
 

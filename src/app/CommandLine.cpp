@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "app/ScreenLayout.h"
+#include "control/KeyboardControls.h"
 
 #include <boost/program_options.hpp>
 
@@ -14,22 +15,6 @@
 namespace po = boost::program_options;
 
 namespace {
-
-// One line per control; the help shows them in this order.
-constexpr const char* Controls[] = {
-    "Left click on a build button      choose a tower to place (if you can afford it)",
-    "Left click on the field           build the tower being placed, centred on the pointer",
-    "Left click on a tower             select it: demolish it or buy an upgrade",
-    "Left click on an upgrade button   buy the next level (\"Demolish\" sells for half price)",
-    "Right click                       cancel placing or selection",
-    "Esc                               open or close the \"Quit Game?\" dialog",
-    "D                                 show or hide the debug overlay",
-    "M                                 sound off and on",
-    "N                                 between waves, call the next wave now for a bonus",
-    "Tab (hold)                        run the game 8 times as fast",
-    "P                                 pause or resume (losing the window's focus pauses too)",
-    "Enter                             after \"Game Over\", start a new game",
-};
 
 po::options_description describe()
 {
@@ -135,7 +120,7 @@ std::string CommandLine::helpText(const std::vector<std::string>& dataPlaces) co
     text << "Squibble Siege " << version << ": hold the baseline against waves of Squibbles.\n\n"
          << usage() << "\n\n"
          << describe() << "\nControls (buttons act when released):\n";
-    for (const char* control : Controls)
+    for (const std::string& control : KeyboardControls::describe())
         text << "  " << control << "\n";
     text << "\nThe game folder is the first of these that holds data/strings.txt\n"
          << "(a folder given with --data or SQUIBBLE_SIEGE_DATA is the only one tried):\n";

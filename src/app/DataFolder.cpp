@@ -61,6 +61,11 @@ std::optional<fs::path> DataFolder::find() const
     return std::nullopt;
 }
 
+std::string DataFolder::resolve(const std::string& gameFolder, const std::string& path)
+{
+    return gameFolder.empty() ? path : (fs::path(gameFolder) / path).string();
+}
+
 std::string DataFolder::notFoundMessage() const
 {
     std::string message = std::string("no ") + Config::GamePath + " in";

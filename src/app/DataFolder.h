@@ -29,6 +29,11 @@ public:
     std::vector<std::string> describePlaces() const;
     // The first place holding data/strings.txt, as an absolute path.
     std::optional<std::filesystem::path> find() const;
+    // Where the game, started in gameFolder ("" for the working directory), finds a path named
+    // in its data: an absolute path as written, a relative one under the game folder. The game
+    // and the data checker both find every file through this.
+    static std::string resolve(const std::string& gameFolder, const std::string& path);
+
     // One line naming every place tried.
     std::string notFoundMessage() const;
 

@@ -1,6 +1,7 @@
 #include "audio/SoundBoard.h"
 
 #include "app/Config.h"
+#include "app/DataFolder.h"
 #include "audio/SilentSoundOutput.h"
 
 #include <algorithm>
@@ -13,7 +14,6 @@ constexpr double FieldCentre = 160.0;
 constexpr int CentrePan = 128;
 // How far from the centre a sound at the field's edge is panned (of 128).
 constexpr double PanReach = 96.0;
-constexpr int MaxVolume = 255;
 
 } // namespace
 
@@ -28,7 +28,7 @@ SoundBoard::SoundBoard()
 
 SoundBoard::~SoundBoard() = default;
 
-std::vector<std::string> SoundBoard::load(Config& config)
+std::vector<std::string> SoundBoard::load(Config& config, const std::string& gameFolder)
 {
     std::vector<std::string> problems;
     setVolume(config.getInt("SoundVolume"));
@@ -40,7 +40,7 @@ std::vector<std::string> SoundBoard::load(Config& config)
             continue;
         }
         std::string error;
-        std::unique_ptr<SoundClip> loaded = SoundClip::load(path, error);
+        std::unique_ptr<SoundClip> loaded = SoundClip::load(DataFolder::resolve(gameFolder, path), error);
         if (!loaded)
             problems.push_back("cannot load sound \"" + path + "\" (configuration key " + soundKey(event) + "): " + error);
         setClip(event, std::move(loaded));
@@ -65,11 +65,12 @@ const SoundClip* SoundBoard::clip(SoundEvent event) const
 void SoundBoard::play(SoundEvent event, double x)
 {
     const SoundClip* sound = clip(event);
+    const int volume = masterVolume * playerLevel / 100;
     if (isMuted || !sound)
         return;
     if (!limiter.admit(static_cast<int>(event), clock(), sound->seconds()))
         return;
-    out->start(*sound, masterVolume, panFor(x));
+    out->start(*sound, volume, panFor(x));
 }
 
 void SoundBoard::play(SoundEvent event)
@@ -79,12 +80,8 @@ void SoundBoard::play(SoundEvent event)
 
 void SoundBoard::setMuted(bool muted)
 {
-    if (muted && !isMuted) {
-        for (const auto& sound : clips)
-            if (sound)
-                out->stop(*sound);
-        limiter.clear();
-    }
+    if (muted && !isMuted)
+        stopAll();
     isMuted = muted;
 }
 
@@ -93,12 +90,22 @@ void SoundBoard::setVolume(int volume)
     masterVolume = std::clamp(volume, 0, MaxVolume);
 }
 
+void SoundBoard::setLevel(int percent)
+{
+    playerLevel = std::clamp(percent, 0, 100);
+}
+
 void SoundBoard::setOutput(std::unique_ptr<SoundOutput> output)
+{
+    stopAll();
+    out = output ? std::move(output) : std::make_unique<SilentSoundOutput>();
+}
+
+void SoundBoard::stopAll()
 {
     for (const auto& sound : clips)
         if (sound)
             out->stop(*sound);
-    out = output ? std::move(output) : std::make_unique<SilentSoundOutput>();
     limiter.clear();
 }
 

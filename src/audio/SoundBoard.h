@@ -23,9 +23,10 @@ public:
     SoundBoard(const SoundBoard&) = delete;
     SoundBoard& operator=(const SoundBoard&) = delete;
 
-    // Reads "SoundVolume" and loads the file named by every event's key; an absent or empty key
-    // leaves that event silent. Returns one line for each file that did not load.
-    std::vector<std::string> load(Config& config);
+    // Reads "SoundVolume" and loads the file named by every event's key, found as the game started
+    // in gameFolder finds it; an absent or empty key leaves that event silent. Returns one line
+    // for each file that did not load.
+    std::vector<std::string> load(Config& config, const std::string& gameFolder = "");
     // Gives an event its clip (null: the event is silent).
     void setClip(SoundEvent event, std::unique_ptr<SoundClip> clip);
     const SoundClip* clip(SoundEvent event) const;
@@ -39,12 +40,18 @@ public:
     void setMuted(bool muted);
     void toggleMute() { setMuted(!isMuted); }
     bool muted() const { return isMuted; }
-    // Master volume 0..255, applied to every sound; values outside are clamped.
+    // The loudest master volume.
+    static constexpr int MaxVolume = 255;
+    // Master volume 0..MaxVolume, applied to every sound; values outside are clamped.
     int volume() const { return masterVolume; }
     void setVolume(int volume);
+    // The player's share of that volume in percent (0..100, clamped); 100 plays it whole.
+    int level() const { return playerLevel; }
+    void setLevel(int percent);
 
     void setOutput(std::unique_ptr<SoundOutput> output);
-    SoundOutput& output() { return *out; }
+    // Stops every sound that is playing (a new game starts in silence).
+    void stopAll();
 
     // Pan 0..255 for an event at field x: the field's edges lean well to a side without leaving
     // the other ear silent.
@@ -58,5 +65,6 @@ private:
     std::unique_ptr<SoundOutput> out;
     VoiceLimiter limiter;
     int masterVolume = 0;
+    int playerLevel = 100;
     bool isMuted = false;
 };

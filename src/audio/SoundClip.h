@@ -15,8 +15,8 @@ public:
     SoundClip(const SoundClip&) = delete;
     SoundClip& operator=(const SoundClip&) = delete;
 
-    // Checks the file's header, then loads it with Allegro. Null, with `error` set, when the file
-    // is missing, broken or not a WAV file Allegro can play.
+    // Reads and checks the WAV file and builds the sample from the checked bytes. Null, with
+    // `error` set, when the file is missing, broken or not a WAV file the game can play.
     static std::unique_ptr<SoundClip> load(const std::string& path, std::string& error);
 
     const std::string& name() const { return source; }

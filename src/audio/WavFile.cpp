@@ -1,8 +1,8 @@
 #include "audio/WavFile.h"
 
+#include "files/AtomicFile.h"
+
 #include <cstring>
-#include <fstream>
-#include <vector>
 
 namespace {
 
@@ -26,30 +26,32 @@ int little16(const unsigned char* bytes)
 
 bool WavFile::inspect(const std::string& path, std::string& error)
 {
-    std::ifstream file(path, std::ios::binary | std::ios::ate);
-    if (!file) {
+    const AtomicFile::ReadResult file = AtomicFile::read(path, MaxFileBytes);
+    if (file.missing) {
         error = "cannot open it";
         return false;
     }
-    const std::streamoff size = file.tellg();
-    if (size < 0 || size > static_cast<std::streamoff>(MaxFileBytes)) {
-        error = "larger than " + std::to_string(MaxFileBytes >> 20) + " MiB";
+    if (!file.text) {
+        error = file.error;
         return false;
     }
-    std::vector<unsigned char> bytes(static_cast<std::size_t>(size));
-    file.seekg(0);
-    file.read(reinterpret_cast<char*>(bytes.data()), size);
-    if (bytes.size() < RiffHeaderBytes || std::memcmp(bytes.data(), "RIFF", 4) != 0 ||
-        std::memcmp(bytes.data() + 8, "WAVE", 4) != 0) {
+    return parse(*file.text, error);
+}
+
+bool WavFile::parse(const std::string& text, std::string& error)
+{
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+    const std::size_t size = text.size();
+    if (size < RiffHeaderBytes || std::memcmp(bytes, "RIFF", 4) != 0 || std::memcmp(bytes + 8, "WAVE", 4) != 0) {
         error = "not a WAV file";
         return false;
     }
     bool haveFormat = false;
     std::size_t at = RiffHeaderBytes;
-    while (at + ChunkHeaderBytes <= bytes.size()) {
+    while (at + ChunkHeaderBytes <= size) {
         const std::uint32_t length = little32(&bytes[at + 4]);
         const std::size_t body = at + ChunkHeaderBytes;
-        if (length > bytes.size() - body) {
+        if (length > size - body) {
             error = "a chunk runs past the end of the file";
             return false;
         }
@@ -73,11 +75,13 @@ bool WavFile::inspect(const std::string& path, std::string& error)
                         std::to_string(bitsPerSample) + " bits, " + std::to_string(sampleRate) + " Hz)";
                 return false;
             }
-            dataBytes = length;
+            const std::uint32_t frameBytes = static_cast<std::uint32_t>(channels * bitsPerSample / 8);
+            dataBytes = length - length % frameBytes; // a partial frame at the end is not sound
             if (dataBytes == 0) {
                 error = "holds no sound";
                 return false;
             }
+            samples.assign(text, body, dataBytes);
             return true;
         }
         // Chunks are padded to an even length.

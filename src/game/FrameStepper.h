@@ -25,12 +25,21 @@ public:
 
     explicit FrameStepper(World& world);
 
+    // The speeds the player steps through with F, slowest first; Tab held is FastForward whatever the step.
+    static constexpr int SpeedSteps[] = {1, 2, 4, 8};
+    // The speed of a frame: FastForward while Tab is held, else the chosen step (1 when it is no step).
+    static int speedFor(bool tabHeld, int step);
+    // The step after this one, back to 1 after the last.
+    static int nextSpeedStep(int step);
+
     // Runs one frame of game time: dt real seconds, times FastForward when fastForward is set.
     // The caller has sampled the mouse for the frame (Application::waitForNextFrame does); before
     // every further step the mouse is sampled again, so a click seen by one step is not seen by
     // the next and acts once. Keys are taken one per update as always. Stops after the step that
     // clears the World's running flag. Returns the number of updates run.
-    int advance(double dt, bool fastForward);
+    int advance(double dt, bool fastForward) { return advance(dt, fastForward ? FastForward : 1); }
+    // The same for dt real seconds times speed (taken as 1 when below 1).
+    int advance(double dt, int speed);
 
     // The number of equal steps that cover this much game time: 1 for anything up to
     // LongestStep (0, negative and not-a-number included), at most MostStepsPerFrame.

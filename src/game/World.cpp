@@ -4,7 +4,9 @@
 #include "app/BackBuffer.h"
 #include "assets/BitmapFont.h"
 #include "audio/SoundBoard.h"
+#include "control/KeyboardControls.h"
 #include "control/TowerActions.h"
+#include "hud/ControlsOverlay.h"
 #include "effects/BounceTextEffect.h"
 #include "effects/Effect.h"
 #include "effects/TextEffect.h"
@@ -56,8 +58,10 @@ constexpr int DefaultEarlyCallBonus = 2;
 World::World()
     : app(&Application::instance())
     , towerActions(std::make_unique<TowerActions>(*this))
+    , keyboard(std::make_unique<KeyboardControls>(*this))
     , buildBar(std::make_unique<BuildBar>(*this, *towerActions))
     , renderer(std::make_unique<WorldRenderer>(*this))
+    , controlsOverlay(std::make_unique<ControlsOverlay>(*this))
 {
 }
 
@@ -69,7 +73,7 @@ void World::run()
     FrameStepper stepper(*this);
     while (running) {
         const double dt = app->waitForNextFrame();
-        stepper.advance(dt, app->input().keyHeld(KEY_TAB));
+        stepper.advance(dt, FrameStepper::speedFor(app->input().keyHeld(KEY_TAB), app->settings.inEffect().speed));
         draw();
     }
 }
@@ -95,6 +99,8 @@ void World::playAgain()
 
 void World::setUpGame()
 {
+    // Nothing of the last game is heard in the new one.
+    app->sound.stopAll();
     mode = Idle;
     paused = false;
     pauseRequested = false;
@@ -123,7 +129,7 @@ void World::update(double dt)
 {
     if (pauseRequested.exchange(false) && !gameOver)
         paused = true;
-    if (paused) {
+    if (paused || keyboard->helpShown()) {
         handleControls();
         return;
     }
@@ -262,30 +268,10 @@ void World::removeFinished()
 void World::handleControls()
 {
     towerActions->followMouse();
-    handleKeyboard();
-    if (!gameOver && !paused)
+    keyboard->handleKey(app->input().nextKey());
+    if (!gameOver && !paused && !keyboard->helpShown())
         buildBar->handleMouse();
     handleQuitDialog();
-}
-
-void World::handleKeyboard()
-{
-    const int scancode = app->input().nextKey();
-    if (scancode == KEY_ESC) {
-        mode = (mode == QuitDialog) ? Idle : QuitDialog;
-        if (mode == QuitDialog)
-            app->sound.play(SoundEvent::QuitDialog);
-    } else if (scancode == KEY_D) {
-        showDebug = !showDebug;
-    } else if (scancode == KEY_M) {
-        app->sound.toggleMute();
-    } else if (scancode == KEY_N) {
-        callNextWave();
-    } else if (scancode == KEY_P && !gameOver) {
-        paused = !paused;
-    } else if ((scancode == KEY_ENTER || scancode == KEY_ENTER_PAD) && gameOver) {
-        playAgain();
-    }
 }
 
 void World::handleQuitDialog()
@@ -322,6 +308,7 @@ void World::draw()
     renderer->draw(target);
     buildBar->draw(target);
     renderer->drawOverlays(target);
+    controlsOverlay->draw(target);
     app->backBuffer->present();
 }
 

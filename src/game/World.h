@@ -17,6 +17,8 @@ class Effect;
 class Projectile;
 class Wave;
 class BuildBar;
+class ControlsOverlay;
+class KeyboardControls;
 class TowerActions;
 class WorldRenderer;
 
@@ -78,6 +80,7 @@ public:
     // The rules of building, selecting, upgrading, demolishing and cancelling, for the mouse and the keys.
     TowerActions& actions() { return *towerActions; }
     const TowerActions& actions() const { return *towerActions; }
+    const KeyboardControls& keys() const { return *keyboard; }
 
     int mode = Idle;
     int placingKind = 0;
@@ -112,14 +115,16 @@ private:
     void updateClouds(double dt);
     void resolveHits();
     void removeFinished();
-    void handleKeyboard();
     void handleQuitDialog();
     // The keys, the build bar's mouse and the quit dialog: what still answers while paused.
     void handleControls();
 
     std::unique_ptr<TowerActions> towerActions;
+    // Every key: the one table of the game's controls.
+    std::unique_ptr<KeyboardControls> keyboard;
     // The build bar: the player's mouse handling and the buttons in the bottom-right corner.
     std::unique_ptr<BuildBar> buildBar;
     std::unique_ptr<WorldRenderer> renderer;
+    std::unique_ptr<ControlsOverlay> controlsOverlay;
     std::atomic<bool> pauseRequested{false};
 };

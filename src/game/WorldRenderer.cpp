@@ -2,7 +2,7 @@
 
 #include "app/Application.h"
 #include "assets/BitmapFont.h"
-#include "audio/MuteMark.h"
+#include "hud/MuteMark.h"
 #include "effects/Effect.h"
 #include "game/World.h"
 #include "invaders/Wave.h"

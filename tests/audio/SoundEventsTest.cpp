@@ -2,7 +2,7 @@
 #include "audio/SoundBoard.h"
 
 #include "app/BackBuffer.h"
-#include "audio/MuteMark.h"
+#include "hud/MuteMark.h"
 #include "invaders/Squibble.h"
 #include "projectiles/MissileProjectile.h"
 #include "support/TestSound.h"
@@ -101,6 +101,11 @@ TEST_F(SoundEventsTest, WaveStartQuitDialogAndGameOverAreHeardOnceInTheMiddle)
     tick(0.0);
     EXPECT_EQ(heard(SoundEvent::GameOver), 1u);
     EXPECT_EQ(heard(SoundEvent::QuitDialog), 1u); // the game-over dialog has its own sound
+    sounds->stops.clear();
+    input->pressKey(KEY_ENTER);
+    tick(0.0);
+    EXPECT_EQ(world->gameOver, false);
+    EXPECT_NE(std::find(sounds->stops.begin(), sounds->stops.end(), "Sound.GameOver"), sounds->stops.end());
 }
 
 TEST_F(SoundEventsTest, BuildingUpgradingAndSellingAreHeardAndRefusalsToo)

@@ -2,12 +2,14 @@
 
 #include "audio/SoundClip.h"
 
+#include <allegro.h>
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <sys/stat.h>
 
 namespace {
 
@@ -79,4 +81,37 @@ TEST(WavFile, BrokenFilesAreTurnedAwayBeforeAllegroAllocates)
         EXPECT_FALSE(SoundClip::load(written(bytes), error));
     }
     std::filesystem::remove(written(""));
+}
+
+TEST(WavFile, TheSampleIsBuiltFromTheCheckedChunksWhateverFollowsThem)
+{
+    std::string checked = wav(1, 16, 22050, 11025);
+    checked[44] = 0x34;
+    checked[45] = 0x12;
+    const std::string eightBitStereo = wav(2, 8, 11025, 100).substr(12); // a second fmt and data pair
+    const std::string hugeData = std::string("data") + std::string("\0\0\0\x60", 4);
+    for (const std::string& bytes : {checked + eightBitStereo, checked + hugeData, checked + "dat"}) {
+        std::string error;
+        const auto clip = SoundClip::load(written(bytes), error);
+        ASSERT_TRUE(clip) << error;
+        EXPECT_EQ(clip->sample()->bits, 16);
+        EXPECT_EQ(clip->sample()->stereo, 0);
+        EXPECT_EQ(clip->sample()->len, 11025UL);
+        EXPECT_EQ(static_cast<const std::uint16_t*>(clip->sample()->data)[0], 0x9234); // signed to unsigned
+        EXPECT_EQ(static_cast<const std::uint16_t*>(clip->sample()->data)[1], 0x8000);
+    }
+}
+
+TEST(WavFile, APipeOrAFolderIsRefusedWithoutWaitingAndNamedForWhatItIs)
+{
+    const std::string fifo = written("") + ".fifo";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const std::string folder = std::filesystem::temp_directory_path().string();
+    for (const auto& [path, said] : {std::pair{fifo, "not a regular file"}, std::pair{folder, "folder"}}) {
+        WavFile file;
+        std::string error;
+        EXPECT_FALSE(file.inspect(path, error));
+        EXPECT_NE(error.find(said), std::string::npos) << error;
+    }
+    std::filesystem::remove(fifo);
 }

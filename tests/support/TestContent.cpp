@@ -264,6 +264,9 @@ ScriptedInput& install()
     // Sound stays silent unless a test listens (support/TestSound.h).
     app.sound.setOutput(nullptr);
     app.sound.setMuted(false);
+    app.sound.setLevel(100);
+    // The player's settings at their defaults, and no file to keep them in.
+    app.settings.attach(nullptr, Settings(), Settings());
     return result;
 }
 

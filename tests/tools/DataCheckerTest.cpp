@@ -230,11 +230,18 @@ TEST_F(BrokenData, SoundFilesMissingBrokenOrInAnotherFormat)
     appendLine("SoundVolume=300");
     appendLine("Sound.Missile=data/laser_fired.wav");
     const std::vector<std::string> problems = check();
-    EXPECT_TRUE(mentions(problems, "Sound.Refused", "refused.wav: cannot open it"));
+    EXPECT_TRUE(mentions(problems, "refused.wav\" (configuration key Sound.Refused): cannot open it"));
     EXPECT_TRUE(mentions(problems, "Sound.GameOver", "game_over.wav"));
     EXPECT_TRUE(mentions(problems, "SoundVolume=300", "outside 0..255"));
     EXPECT_TRUE(mentions(problems, "Sound.Missile", "not a key the game reads"));
     EXPECT_TRUE(mentions(problems, "Sound.LaserFired", "8 bits, 11025 Hz; the game's sounds are mono, 16 bits"));
     EXPECT_FALSE(mentions(problems, "Sound.TowerSold")); // an empty sound key is allowed
     EXPECT_EQ(problems.size(), 5u);
+}
+
+TEST_F(BrokenData, AnAbsoluteSoundPathIsFoundAsTheGameFindsIt)
+{
+    fs::rename(root / "data" / "refused.wav", root / "refused.wav");
+    appendLine("Sound.Refused=" + (root / "refused.wav").string());
+    EXPECT_EQ(check(), std::vector<std::string>());
 }

@@ -1,13 +1,14 @@
 #include "mztool/DataChecker.h"
 
 #include "app/CatalogueReader.h"
+#include "app/DataFolder.h"
 #include "app/Config.h"
 #include "app/ContentLoader.h"
 #include "assets/BitmapFont.h"
 #include "assets/SpriteSheet.h"
 #include "audio/SoundClip.h"
 #include "audio/SoundEvent.h"
-#include "audio/WavFile.h"
+#include "audio/SoundBoard.h"
 #include "mztool/GameFile.h"
 
 #include <allegro.h>
@@ -58,7 +59,7 @@ DataChecker::DataChecker(const std::string& directory)
 
 std::string DataChecker::asTheGameFinds(const std::string& gamePath) const
 {
-    return root + "/" + gamePath;
+    return DataFolder::resolve(root, gamePath);
 }
 
 std::vector<std::string> DataChecker::run()
@@ -202,27 +203,26 @@ void DataChecker::checkKerning(const std::string& key, const BitmapFont& font)
 
 void DataChecker::checkSounds(Config& config)
 {
-    constexpr int MaxVolume = 255;
-    constexpr std::uint32_t SoundRate = 22050;
+    constexpr int SoundRate = 22050;
     const int volume = config.getInt("SoundVolume");
-    if (volume < 0 || volume > MaxVolume)
-        problem("strings.txt: SoundVolume=" + config.get("SoundVolume") + " is outside 0..255");
+    if (volume < 0 || volume > SoundBoard::MaxVolume)
+        problem("strings.txt: SoundVolume=" + config.get("SoundVolume") + " is outside 0.." +
+                std::to_string(SoundBoard::MaxVolume));
+    // The game's own loading, so that what is checked is what the game plays.
+    SoundBoard board;
+    for (const std::string& line : board.load(config, root))
+        problem(line);
     for (int i = 0; i < SoundEventCount; ++i) {
-        const char* key = soundKey(static_cast<SoundEvent>(i));
-        const std::string& path = config.get(key);
-        if (path.empty())
+        const SoundEvent event = static_cast<SoundEvent>(i);
+        const SoundClip* clip = board.clip(event);
+        if (!clip)
             continue;
-        WavFile wav;
-        std::string error;
-        const std::string file = asTheGameFinds(path);
-        if (!wav.inspect(file, error) || !SoundClip::load(file, error)) {
-            problem(std::string(key) + ": " + path + ": " + error);
-            continue;
-        }
-        if (wav.channels != 1 || wav.bitsPerSample != 16 || wav.sampleRate != SoundRate)
-            problem(std::string(key) + ": " + path + " is " + std::to_string(wav.channels) + " channel(s), " +
-                    std::to_string(wav.bitsPerSample) + " bits, " + std::to_string(wav.sampleRate) +
-                    " Hz; the game's sounds are mono, 16 bits, 22050 Hz");
+        const SAMPLE* sample = clip->sample();
+        const int channels = sample->stereo ? 2 : 1;
+        if (channels != 1 || sample->bits != 16 || sample->freq != SoundRate)
+            problem(std::string(soundKey(event)) + ": " + config.get(soundKey(event)) + " is " +
+                    std::to_string(channels) + " channel(s), " + std::to_string(sample->bits) + " bits, " +
+                    std::to_string(sample->freq) + " Hz; the game's sounds are mono, 16 bits, 22050 Hz");
     }
 }
 

@@ -1,5 +1,6 @@
 #include "mztool/KeyChecker.h"
 
+#include "app/Application.h"
 #include "app/CatalogueReader.h"
 #include "app/Config.h"
 #include "audio/SoundEvent.h"
@@ -18,8 +19,6 @@ namespace mztool {
 
 namespace {
 
-// The longest frame the game's clock waits for, in seconds.
-constexpr double LongestFrameTime = 1.0;
 // Spelling edits (insertions, deletions, substitutions) within which a key is a near miss.
 constexpr std::size_t NearMissEdits = 2;
 
@@ -279,7 +278,7 @@ void KeyChecker::checkFrameTime(Config& config)
 {
     const std::string& value = config.get("TimestepThreshold");
     const double threshold = std::atof(value.c_str());
-    if (!value.empty() && !(threshold >= 0.0 && threshold <= LongestFrameTime))
+    if (!value.empty() && !(threshold >= 0.0 && threshold <= Application::LongestFrameThreshold))
         problem("TimestepThreshold=" + value + " is outside 0 to 1 second; the game waits 0 to 1 second a frame");
 }
 

@@ -1,4 +1,4 @@
-#include "audio/MuteMark.h"
+#include "hud/MuteMark.h"
 
 #include <allegro.h>
 

@@ -1,0 +1,28 @@
+#include "settings/PlayerSettings.h"
+
+void PlayerSettings::attach(std::unique_ptr<SettingsFile> settingsFile, const Settings& storedSettings,
+                            const Settings& run)
+{
+    file = std::move(settingsFile);
+    kept = storedSettings;
+    current = run;
+}
+
+void PlayerSettings::assign(Settings& settings, Field field, int value)
+{
+    switch (field) {
+    case Field::Scale: settings.scale = value; break;
+    case Field::Fullscreen: settings.fullscreen = value != 0; break;
+    case Field::Volume: settings.volume = value; break;
+    case Field::Mute: settings.mute = value != 0; break;
+    case Field::Speed: settings.speed = value; break;
+    }
+}
+
+void PlayerSettings::set(Field field, int value)
+{
+    assign(current, field, value);
+    assign(kept, field, value);
+    if (file)
+        file->save(kept);
+}

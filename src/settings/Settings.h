@@ -1,0 +1,19 @@
+// What the player sets in the game and the game keeps between launches: a plain record.
+#pragma once
+
+struct Settings {
+    // Every back-buffer pixel as a block of scale x scale screen pixels (1..8).
+    int scale = 2;
+    bool fullscreen = false;
+    // Master volume in percent of the data set's mix (0..100); the keys step it by tenths.
+    int volume = 100;
+    bool mute = false;
+    // The game-speed step: 1, 2, 4 or 8.
+    int speed = 1;
+
+    bool operator==(const Settings& other) const
+    {
+        return scale == other.scale && fullscreen == other.fullscreen && volume == other.volume &&
+               mute == other.mute && speed == other.speed;
+    }
+};

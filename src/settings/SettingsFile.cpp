@@ -1,0 +1,152 @@
+#include "settings/SettingsFile.h"
+
+#include "app/ScreenLayout.h"
+#include "files/AtomicFile.h"
+#include "files/PlayerFolder.h"
+#include "game/FrameStepper.h"
+
+#include <charconv>
+#include <cstdio>
+#include <filesystem>
+#include <sstream>
+
+namespace {
+
+// A settings file is a handful of short lines; anything much longer is not ours.
+constexpr std::size_t MaxSettingsBytes = 64 * 1024;
+constexpr int MaxVolume = 100;
+
+void warn(const std::string& message)
+{
+    std::fprintf(stderr, "squibble-siege: settings: %s\n", message.c_str());
+}
+
+std::string trimmed(const std::string& text)
+{
+    const auto first = text.find_first_not_of(" \t\r");
+    if (first == std::string::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
+}
+
+bool readInt(const std::string& text, int low, int high, int& value)
+{
+    int read = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), read);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() || read < low || read > high)
+        return false;
+    value = read;
+    return true;
+}
+
+bool readFlag(const std::string& text, bool& value)
+{
+    if (text != "0" && text != "1")
+        return false;
+    value = text == "1";
+    return true;
+}
+
+bool isSpeedStep(int speed)
+{
+    return FrameStepper::speedFor(false, speed) == speed;
+}
+
+} // namespace
+
+SettingsFile::SettingsFile(std::string folder)
+    : folder(std::move(folder))
+    , file(this->folder.empty() ? "" : (std::filesystem::path(this->folder) / FileName).string())
+{
+}
+
+std::string SettingsFile::defaultFolder()
+{
+    return PlayerFolder::of(PlayerFolder::Kind::Config);
+}
+
+Settings SettingsFile::parse(const std::string& text, std::vector<std::string>& problems,
+                             std::vector<std::string>& unknown)
+{
+    Settings settings;
+    std::istringstream lines(text);
+    std::string line;
+    int number = 0;
+    while (std::getline(lines, line)) {
+        ++number;
+        const std::string at = "line " + std::to_string(number) + ": ";
+        const auto equals = line.find('=');
+        const std::string key = trimmed(line.substr(0, equals));
+        const std::string value = equals == std::string::npos ? "" : trimmed(line.substr(equals + 1));
+        bool good = true;
+        if (key == "Scale")
+            good = readInt(value, ScreenLayout::MinimumScale, ScreenLayout::MaximumScale, settings.scale);
+        else if (key == "Fullscreen")
+            good = readFlag(value, settings.fullscreen);
+        else if (key == "Volume")
+            good = readInt(value, 0, MaxVolume, settings.volume);
+        else if (key == "Mute")
+            good = readFlag(value, settings.mute);
+        else if (key == "Speed")
+            good = readInt(value, 1, FrameStepper::FastForward, settings.speed) && isSpeedStep(settings.speed);
+        else {
+            unknown.push_back(line);
+            continue;
+        }
+        if (!good) {
+            settings.speed = isSpeedStep(settings.speed) ? settings.speed : Settings().speed;
+            problems.push_back(at + "\"" + value + "\" is no value for " + key + "; the default is used");
+        }
+    }
+    return settings;
+}
+
+std::string SettingsFile::format(const Settings& settings, const std::vector<std::string>& unknown)
+{
+    std::ostringstream text;
+    text << "Scale=" << settings.scale << "\n"
+         << "Fullscreen=" << (settings.fullscreen ? 1 : 0) << "\n"
+         << "Volume=" << settings.volume << "\n"
+         << "Mute=" << (settings.mute ? 1 : 0) << "\n"
+         << "Speed=" << settings.speed << "\n";
+    for (const std::string& line : unknown)
+        text << line << "\n";
+    return text.str();
+}
+
+Settings SettingsFile::load()
+{
+    unknownLines.clear();
+    if (file.empty())
+        return Settings();
+    const AtomicFile::ReadResult read = AtomicFile::read(file, MaxSettingsBytes);
+    if (read.missing)
+        return Settings();
+    if (!read.text) {
+        warn("cannot read " + file + " (" + read.error + "); the defaults are used");
+        return Settings();
+    }
+    std::vector<std::string> problems;
+    const Settings settings = parse(*read.text, problems, unknownLines);
+    for (const std::string& problem : problems)
+        warn(file + ", " + problem);
+    return settings;
+}
+
+void SettingsFile::save(const Settings& settings)
+{
+    if (file.empty()) {
+        warnOnce("no folder for them (neither XDG_CONFIG_HOME nor HOME is set); they are kept for this game only");
+        return;
+    }
+    const std::string failure = AtomicFile::write(file, format(settings, unknownLines));
+    if (!failure.empty())
+        warnOnce("cannot write " + file + " (" + failure + "); they are kept for this game only");
+}
+
+void SettingsFile::warnOnce(const std::string& message)
+{
+    if (!warned)
+        warn(message);
+    warned = true;
+}

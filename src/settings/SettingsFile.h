@@ -1,0 +1,42 @@
+// The settings file, "settings.txt" in the player's configuration folder: Key=Value lines read at
+// start-up and rewritten whole, atomically, when a setting changes in the game. Lines it does not
+// know (another version's keys, comments) are written back as they were.
+#pragma once
+
+#include "settings/Settings.h"
+
+#include <string>
+#include <vector>
+
+class SettingsFile {
+public:
+    static constexpr const char* FileName = "settings.txt";
+
+    // The file in folder; an empty folder means there is nowhere to keep settings.
+    explicit SettingsFile(std::string folder);
+    // The configuration folder of the player (from $XDG_CONFIG_HOME or $HOME).
+    static std::string defaultFolder();
+
+    // The stored settings: defaults where the file is missing, unreadable, or a value is bad or
+    // out of range (one line on standard error for each such fault).
+    Settings load();
+    // Writes the settings with the unknown lines of the last load. Never stops the game: the
+    // first failure is told on standard error, and later ones quietly.
+    void save(const Settings& settings);
+
+    // The text's settings over the defaults; one line in problems per bad line or value, and the
+    // lines of no known key in unknown.
+    static Settings parse(const std::string& text, std::vector<std::string>& problems,
+                          std::vector<std::string>& unknown);
+    static std::string format(const Settings& settings, const std::vector<std::string>& unknown);
+
+    const std::string& path() const { return file; }
+
+private:
+    void warnOnce(const std::string& message);
+
+    std::string folder;
+    std::string file;
+    std::vector<std::string> unknownLines;
+    bool warned = false;
+};
