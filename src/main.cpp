@@ -4,6 +4,7 @@
 #include "app/CommandLine.h"
 #include "app/Config.h"
 #include "app/DataFolder.h"
+#include "checkpoint/CheckpointKeeper.h"
 #include "game/RecordFile.h"
 #include "game/World.h"
 #include "settings/SettingsFile.h"
@@ -68,6 +69,8 @@ int main(int argc, char** argv)
     app.attachWorld(new World());
     app.world->bestRecord =
         BestRecord(std::make_unique<RecordFile>(RecordFile::defaultFolder(), Config::GamePath));
+    app.world->runKeeper =
+        std::make_unique<CheckpointKeeper>(CheckpointFile(CheckpointFile::defaultFolder(), Config::GamePath));
     app.world->run();
     delete app.detachWorld();
     return 0;

@@ -14,7 +14,7 @@ struct Control {
         InIdle = 1,
         InPlacing = 2,
         InSelected = 4,
-        InQuitDialog = 8,
+        InQuitDialog = 8, // the "Quit Game?" and "New Game?" dialogs
         AfterGameOver = 16,
         WhilePaused = 32,
         Playing = InIdle | InPlacing | InSelected,

@@ -44,6 +44,7 @@ const std::vector<Control>& KeyboardControls::table()
         {"Delete", "tower selected: demolish it", {KEY_DEL, KEY_DEL_PAD}, C::InSelected, &K::demolish},
         {"Backspace", "cancel placing or selection", {KEY_BACKSPACE}, C::InPlacing | C::InSelected, &K::cancel},
         {"Esc", "open or close the \"Quit Game?\" dialog", {KEY_ESC}, C::Always, &K::quitDialog},
+        {"F2", "ask \"New Game?\": Yes throws the run away", {KEY_F2}, C::Always, &K::newGameDialog},
         {"D", "show or hide the debug overlay", {KEY_D}, C::Always, &K::debugOverlay},
         {"M", "sound off and on", {KEY_M}, C::Always, &K::mute},
         {"N", "between waves: call the next wave now, for a bonus", {KEY_N}, C::Playing, &K::callNextWave},
@@ -155,8 +156,15 @@ void KeyboardControls::cancel(int)
 
 void KeyboardControls::quitDialog(int)
 {
-    world.mode = world.mode == QuitDialog ? Idle : QuitDialog;
+    world.mode = (world.mode == QuitDialog || world.mode == NewGameDialog) ? Idle : QuitDialog;
     if (world.mode == QuitDialog)
+        app.sound.play(SoundEvent::QuitDialog);
+}
+
+void KeyboardControls::newGameDialog(int)
+{
+    world.mode = world.mode == NewGameDialog ? Idle : NewGameDialog;
+    if (world.mode == NewGameDialog)
         app.sound.play(SoundEvent::QuitDialog);
 }
 
@@ -174,6 +182,7 @@ void KeyboardControls::mute(int)
 void KeyboardControls::pause(int)
 {
     world.paused = !world.paused;
+    world.resumed = world.resumed && world.paused;
 }
 
 void KeyboardControls::speedStep(int)

@@ -43,6 +43,7 @@ private:
     void demolish(int scancode);
     void cancel(int scancode);
     void quitDialog(int scancode);
+    void newGameDialog(int scancode);
     void debugOverlay(int scancode);
     void mute(int scancode);
     void callNextWave(int scancode);

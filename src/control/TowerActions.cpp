@@ -67,11 +67,17 @@ bool TowerActions::placingAffordable() const
 
 bool TowerActions::canPlaceAt(int centreX) const
 {
-    const int width = typeOf(world.placingKind).width;
+    return fits(app, world.towers, world.placingKind, centreX);
+}
+
+bool TowerActions::fits(const Application& app, const std::list<std::unique_ptr<Building>>& towers, int kind,
+                        int centreX)
+{
+    const int width = app.towerTypes[kind].width;
     const int left = centreX - width / 2;
     const int right = left + width;
-    for (const auto& tower : world.towers) {
-        const TowerType& type = typeOf(tower->kind);
+    for (const auto& tower : towers) {
+        const TowerType& type = app.towerTypes[tower->kind];
         const int l = tower->x + (firstFrameWidth(type) - type.width) / 2;
         const int r = l + type.width;
         if ((l <= left && left <= r) || (l <= right && right <= r) || (left < l && right > r))

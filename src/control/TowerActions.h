@@ -3,6 +3,9 @@
 // bar's clicks and the keyboard both act through here, so they charge, refund and refuse alike.
 #pragma once
 
+#include <list>
+#include <memory>
+
 struct TowerType;
 class Application;
 class Building;
@@ -20,6 +23,9 @@ public:
     // Whether a tower of the kind being placed, centred on centreX, overlaps no standing tower.
     // Touching footprints overlap, so towers always stand at least a pixel apart.
     bool canPlaceAt(int centreX) const;
+    // The same rule for any standing towers and kind: a restored run places its towers by it too.
+    static bool fits(const Application& app, const std::list<std::unique_ptr<Building>>& towers, int kind,
+                     int centreX);
     // While placing: builds the tower centred on centreX and charges its price, staying in placing
     // while the rest of the money buys another. An overlapping place is refused with the sound; a
     // placement the money no longer covers ends without a sound.

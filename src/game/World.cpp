@@ -12,6 +12,7 @@
 #include "effects/TextEffect.h"
 #include "game/BuildBar.h"
 #include "game/FrameStepper.h"
+#include "game/RunKeeper.h"
 #include "game/WorldRenderer.h"
 #include "invaders/Invader.h"
 #include "invaders/SquibbleWave.h"
@@ -70,12 +71,17 @@ World::~World() = default;
 void World::run()
 {
     newGame();
+    if (runKeeper)
+        runKeeper->resume(*this);
     FrameStepper stepper(*this);
     while (running) {
         const double dt = app->waitForNextFrame();
         stepper.advance(dt, FrameStepper::speedFor(app->input().keyHeld(KEY_TAB), app->settings.inEffect().speed));
         draw();
     }
+    // Mid-wave the checkpoint of the wave's start stands; after game over there is none.
+    if (runKeeper && !gameOver && !currentWave)
+        runKeeper->keep(*this);
 }
 
 void World::newGame()
@@ -97,12 +103,20 @@ void World::playAgain()
     setUpGame();
 }
 
+void World::startOver()
+{
+    if (runKeeper)
+        runKeeper->forget();
+    playAgain();
+}
+
 void World::setUpGame()
 {
     // Nothing of the last game is heard in the new one.
     app->sound.stopAll();
     mode = Idle;
     paused = false;
+    resumed = false;
     pauseRequested = false;
     bestRecord.newGame();
     statistics.reset();
@@ -177,6 +191,8 @@ void World::updateWaveSchedule(double dt)
 
 void World::startWave()
 {
+    if (runKeeper)
+        runKeeper->keep(*this);
     currentWave = std::make_unique<SquibbleWave>(SquibbleWave::sizeFor(waveNumber));
     waveTimer = -1.0;
     char banner[32];
@@ -271,16 +287,19 @@ void World::handleControls()
     keyboard->handleKey(app->input().nextKey());
     if (!gameOver && !paused && !keyboard->helpShown())
         buildBar->handleMouse();
-    handleQuitDialog();
+    handleDialog();
 }
 
-void World::handleQuitDialog()
+void World::handleDialog()
 {
-    if (mode != QuitDialog || !app->mouseClicked(1))
+    if ((mode != QuitDialog && mode != NewGameDialog) || !app->mouseClicked(1))
         return;
-    if (app->mouseInRect(QuitButtonX, QuitYesY, QuitButtonWidth, QuitButtonHeight))
-        running = false;
-    else if (app->mouseInRect(QuitButtonX, QuitNoY, QuitButtonWidth, QuitButtonHeight))
+    if (app->mouseInRect(QuitButtonX, QuitYesY, QuitButtonWidth, QuitButtonHeight)) {
+        if (mode == QuitDialog)
+            running = false;
+        else
+            startOver();
+    } else if (app->mouseInRect(QuitButtonX, QuitNoY, QuitButtonWidth, QuitButtonHeight))
         mode = Idle;
 }
 
@@ -290,6 +309,8 @@ void World::endGame()
     mode = QuitDialog;
     paused = false;
     bestRecord.gameEnded(waveNumber - 1);
+    if (runKeeper)
+        runKeeper->forget();
 }
 
 std::unique_ptr<Building> World::createTower(int kind)

@@ -15,6 +15,7 @@ class Application;
 class Building;
 class Effect;
 class Projectile;
+class RunKeeper;
 class Wave;
 class BuildBar;
 class ControlsOverlay;
@@ -22,7 +23,7 @@ class KeyboardControls;
 class TowerActions;
 class WorldRenderer;
 
-enum WorldMode { Idle = 0, Placing = 1, TowerSelected = 2, QuitDialog = 3 };
+enum WorldMode { Idle = 0, Placing = 1, TowerSelected = 2, QuitDialog = 3, NewGameDialog = 4 };
 
 struct Cloud {
     double x = 0.0;     // left edge
@@ -45,13 +46,16 @@ public:
     World(const World&) = delete;
     World& operator=(const World&) = delete;
 
-    // New-game set-up, then the main loop until running is cleared: each frame waits for the
-    // frame clock, runs its updates through a FrameStepper and draws once.
+    // New-game set-up (or the kept run in its place), then the main loop until running is
+    // cleared: each frame waits for the frame clock, runs its updates through a FrameStepper and
+    // draws once. A close between waves hands the run to the keeper.
     void run();
     // Health, money, clouds and the pause before the first wave; starts the loop running.
     void newGame();
     // Enter after game over: everything of the last game goes and a new one is set up.
     void playAgain();
+    // "Yes" to "New Game?": the run is thrown away, its checkpoint too, and wave 1 begins.
+    void startOver();
     // One frame of game logic.
     void update(double dt);
     // Draws the frame into the back buffer and presents it.
@@ -104,9 +108,13 @@ public:
     int waveNumber = 1;
     // While set, game time stands still; P toggles it.
     bool paused = false;
+    // Set while the pause a kept run resumes in lasts; P clears it.
+    bool resumed = false;
     BestRecord bestRecord;
     // The books of the game being played, started over with every new game.
     GameStatistics statistics;
+    // Keeps the run between launches; without one nothing is kept.
+    std::unique_ptr<RunKeeper> runKeeper;
 
 private:
     void setUpGame();
@@ -115,7 +123,8 @@ private:
     void updateClouds(double dt);
     void resolveHits();
     void removeFinished();
-    void handleQuitDialog();
+    // The quit dialog and the new-game dialog: "Yes" and "No" at the same places.
+    void handleDialog();
     // The keys, the build bar's mouse and the quit dialog: what still answers while paused.
     void handleControls();
 

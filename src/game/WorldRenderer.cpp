@@ -32,6 +32,7 @@ constexpr int BestGap = 4;
 // Below the quit dialog's "No", so the dialog and the offer to play again never overlap.
 constexpr int PlayAgainTop = 140;
 constexpr int PausedTop = 60;
+constexpr int ResumedHintTop = 70;
 constexpr int DialogCentreX = 160;
 constexpr int DialogTitleTop = 90;
 
@@ -79,9 +80,11 @@ void WorldRenderer::draw(BITMAP* target) const
 void WorldRenderer::drawOverlays(BITMAP* target) const
 {
     if (world.paused)
-        drawTextCentered(world.app->fontMain.get(), target, DialogCentreX, PausedTop, "Paused");
+        drawPaused(target);
     if (world.mode == QuitDialog)
-        drawQuitDialog(target);
+        drawDialog(target, "Quit Game?");
+    else if (world.mode == NewGameDialog)
+        drawDialog(target, "New Game?");
     if (world.showDebug)
         drawDebugOverlay(target);
 }
@@ -140,10 +143,21 @@ void WorldRenderer::drawGameOver(BITMAP* target) const
     drawTextCentered(app.fontSmall.get(), target, DialogCentreX, PlayAgainTop, "Press Enter to play again");
 }
 
-void WorldRenderer::drawQuitDialog(BITMAP* target) const
+void WorldRenderer::drawPaused(BITMAP* target) const
 {
     const Application& app = *world.app;
-    drawTextCentered(app.fontSmall.get(), target, DialogCentreX, DialogTitleTop, "Quit Game?");
+    if (!world.resumed) {
+        drawTextCentered(app.fontMain.get(), target, DialogCentreX, PausedTop, "Paused");
+        return;
+    }
+    drawTextCenteredf(app.fontMain.get(), target, DialogCentreX, PausedTop, "Resumed at wave %d", world.waveNumber);
+    drawTextCentered(app.fontSmall.get(), target, DialogCentreX, ResumedHintTop, "P to play, F2 for a new game");
+}
+
+void WorldRenderer::drawDialog(BITMAP* target, const char* title) const
+{
+    const Application& app = *world.app;
+    drawTextCentered(app.fontSmall.get(), target, DialogCentreX, DialogTitleTop, title);
     const bool overYes = app.mouseInRect(World::QuitButtonX, World::QuitYesY, World::QuitButtonWidth,
                                          World::QuitButtonHeight);
     const bool overNo = app.mouseInRect(World::QuitButtonX, World::QuitNoY, World::QuitButtonWidth,

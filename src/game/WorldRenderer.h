@@ -1,5 +1,5 @@
 // Draws the field and the HUD of a World into the back buffer: background, clouds, projectiles,
-// towers, invaders, effects, the status row, the "Game Over" picture, the quit dialog and the
+// towers, invaders, effects, the status row, the "Game Over" picture, the quit and new-game dialogs and the
 // debug overlay, with the views of the hud: range rings, tower figures, the wave and the game's
 // statistics at its end. It only reads the World.
 #pragma once
@@ -25,7 +25,10 @@ private:
     void drawField(BITMAP* target) const;
     void drawStatus(BITMAP* target) const;
     void drawGameOver(BITMAP* target) const;
-    void drawQuitDialog(BITMAP* target) const;
+    // "Paused", or what a resumed run says until P is pressed.
+    void drawPaused(BITMAP* target) const;
+    // The quit dialog's look: its title over "Yes" and "No".
+    void drawDialog(BITMAP* target, const char* title) const;
     void drawDebugOverlay(BITMAP* target) const;
 
     const World& world;

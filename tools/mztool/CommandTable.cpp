@@ -3,6 +3,7 @@
 #include "mztool/DataChecker.h"
 #include "mztool/InfoCommand.h"
 #include "mztool/PackCommands.h"
+#include "mztool/SaveInfoCommand.h"
 #include "mztool/UnpackCommand.h"
 
 #include <ostream>
@@ -39,6 +40,9 @@ const std::vector<Command>& commandTable()
         {"info", "FILE", "shows the size, frames, animations and cycle durations of a file", 1, infoCommand},
         {"check", "PATH/data", "loads the folder named data as the game started in PATH does; reports every problem",
          1, checkCommand},
+        {"save-info", "FILE",
+         "shows what a checkpoint holds, or why it is refused (by the data set in this folder, when there is one)", 1,
+         saveInfoCommand},
     };
     return table;
 }

@@ -1,0 +1,29 @@
+// What a run needs to carry on from the start of a wave: a plain record of the game's state,
+// written at each wave's start and at a close between waves, and kept apart from its file.
+#pragma once
+
+#include "stats/GameStatistics.h"
+
+#include <vector>
+
+// One standing tower: its kind (0 LaserTurret, 1 MissileTurret, 2 TeslaCoil), its left edge on the
+// baseline and the levels bought of each of its upgrade paths, in the catalogue's order.
+struct CheckpointTower {
+    int kind = 0;
+    int x = 0;
+    std::vector<int> levels;
+
+    bool operator==(const CheckpointTower& other) const
+    {
+        return kind == other.kind && x == other.x && levels == other.levels;
+    }
+};
+
+struct Checkpoint {
+    int waveNumber = 1; // the wave the run resumes before
+    int health = 0;
+    int maxHealth = 0;  // the starting health
+    int money = 0;
+    std::vector<CheckpointTower> towers; // in the World's list order
+    StatisticsTotals statistics;         // time played included
+};

@@ -1,0 +1,42 @@
+// The checkpoint of one data set kept in a small text file, "checkpoint-<checksum>.txt" in the
+// player's state folder, the checksum being that of the data set's configuration file, as for the
+// best record. Each save replaces the last one atomically; a refused file is moved aside, never
+// deleted.
+#pragma once
+
+#include "checkpoint/Checkpoint.h"
+
+#include <optional>
+#include <string>
+
+class CheckpointFile {
+public:
+    // What a load found: a checkpoint, no file at all, or why the file is refused.
+    struct Loaded {
+        std::optional<Checkpoint> checkpoint;
+        bool missing = false;
+        std::string problem;
+    };
+
+    // The checkpoint of the data set whose configuration file is configPath, kept in folder.
+    CheckpointFile(const std::string& folder, const std::string& configPath);
+
+    // $XDG_STATE_HOME/squibble-siege, or ~/.local/state/squibble-siege; empty when neither is known.
+    static std::string defaultFolder();
+
+    // Reads and parses the file, refusing one that is too long before reading it whole.
+    Loaded load() const;
+    // Writes the checkpoint over the last one; on failure a line on standard error and false.
+    bool save(const Checkpoint& checkpoint) const;
+    // Deletes the checkpoint; a missing one is no error.
+    void remove() const;
+    // Renames the file to the first free name of "<file>.bad", "<file>.2.bad"... and returns it;
+    // empty when it could not be moved.
+    std::string setAside() const;
+
+    const std::string& path() const { return file; }
+
+private:
+    std::string folder;
+    std::string file;
+};

@@ -1,0 +1,252 @@
+#include "checkpoint/CheckpointText.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <map>
+#include <sstream>
+
+namespace {
+
+constexpr const char* VersionPrefix = "squibble-siege checkpoint ";
+constexpr const char* KindNames[] = {"LaserTurret", "MissileTurret", "TeslaCoil"};
+constexpr int KindCount = 3;
+// Counts kept as long long (money, damage) may grow past what an int holds, never this far.
+constexpr long long MaxTotal = 1000000000000000000LL;
+constexpr double MaxSeconds = 1e12;
+// Left edges beyond this are off any field; the data set's own check is narrower.
+constexpr long long MaxEdge = 100000;
+
+// Every figure of the statistics with its key, in the file's order: the one place that lists
+// them, for writing and reading alike. A new figure is one line here.
+template <typename Totals, typename Visit>
+void eachStatistic(Totals& totals, Visit&& visit)
+{
+    visit("WavesDefeated", totals.wavesDefeated);
+    visit("InvadersDestroyed", totals.invadersDestroyed);
+    visit("InvadersEscaped", totals.invadersEscaped);
+    visit("MoneyFromKills", totals.moneyFromKills);
+    visit("MoneyFromEarlyCalls", totals.moneyFromEarlyCalls);
+    visit("MoneySpentOnTowers", totals.moneySpentOnTowers);
+    visit("MoneySpentOnUpgrades", totals.moneySpentOnUpgrades);
+    visit("MoneyRefunded", totals.moneyRefunded);
+    visit("TowersBuilt", totals.towersBuilt);
+    visit("UpgradesBought", totals.upgradesBought);
+    visit("TowersDemolished", totals.towersDemolished);
+    visit("DamageByLaserTurret", totals.damageByKind[0]);
+    visit("DamageByMissileTurret", totals.damageByKind[1]);
+    visit("DamageByTeslaCoil", totals.damageByKind[2]);
+    visit("TimePlayed", totals.timePlayed);
+}
+
+std::string trim(const std::string& text)
+{
+    const std::size_t begin = text.find_first_not_of(" \t\r");
+    if (begin == std::string::npos)
+        return "";
+    return text.substr(begin, text.find_last_not_of(" \t\r") - begin + 1);
+}
+
+// A whole decimal number within low..high, or nothing.
+std::optional<long long> number(const std::string& text, long long low, long long high)
+{
+    long long value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || error != std::errc() || stop != end || value < low || value > high)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<double> seconds(const std::string& text)
+{
+    double value = 0.0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || error != std::errc() || stop != end || !std::isfinite(value) || value < 0.0 ||
+        value > MaxSeconds)
+        return std::nullopt;
+    return value;
+}
+
+std::string format(double value)
+{
+    // Seventeen digits read back to the very same double, so a checkpoint loaded and saved again
+    // is the same file.
+    char text[40];
+    std::snprintf(text, sizeof text, "%.17g", value);
+    return text;
+}
+
+// Reads the lines after the version line into a checkpoint, stopping at the first fault.
+class Reader {
+public:
+    std::string problem;
+    Checkpoint checkpoint;
+
+    void line(int number, const std::string& key, const std::string& value)
+    {
+        where = "line " + std::to_string(number) + ": ";
+        if (key == "Tower") {
+            tower(value);
+            return;
+        }
+        if (!seen.emplace(key, number).second) {
+            fail(key + " is given twice");
+            return;
+        }
+        if (key == "Wave")
+            whole(value, checkpoint.waveNumber, 1, CheckpointText::MaxWave, "wave");
+        else if (key == "Health")
+            whole(value, checkpoint.health, 0, CheckpointText::MaxAmount, "health");
+        else if (key == "StartingHealth")
+            whole(value, checkpoint.maxHealth, 1, CheckpointText::MaxAmount, "starting health");
+        else if (key == "Money")
+            whole(value, checkpoint.money, 0, CheckpointText::MaxAmount, "money");
+        else if (!statistic(key, value))
+            fail("unknown key " + key);
+    }
+
+    // After the last line: what must be there is there, and health is within its range.
+    void finish()
+    {
+        for (const char* key : {"Wave", "Health", "StartingHealth", "Money"})
+            if (problem.empty() && seen.count(key) == 0)
+                problem = std::string("no ") + key + " line";
+        if (problem.empty() && (checkpoint.health < 1 || checkpoint.health > checkpoint.maxHealth))
+            problem = "health " + std::to_string(checkpoint.health) + " is out of range (1 to the starting health " +
+                      std::to_string(checkpoint.maxHealth) + ")";
+    }
+
+private:
+    void fail(const std::string& what)
+    {
+        if (problem.empty())
+            problem = where + what;
+    }
+
+    template <typename Field>
+    void whole(const std::string& value, Field& field, long long low, long long high, const char* what)
+    {
+        if (const auto parsed = number(value, low, high))
+            field = static_cast<Field>(*parsed);
+        else
+            fail(std::string(what) + " '" + value + "' is not a whole number from " + std::to_string(low) + " to " +
+                 std::to_string(high));
+    }
+
+    bool statistic(const std::string& key, const std::string& value)
+    {
+        bool known = false;
+        eachStatistic(checkpoint.statistics, [&](const char* name, auto& field) {
+            if (key != name)
+                return;
+            known = true;
+            if constexpr (std::is_same_v<std::decay_t<decltype(field)>, double>) {
+                if (const auto parsed = seconds(value))
+                    field = *parsed;
+                else
+                    fail(key + " '" + value + "' is not a number of seconds from 0 to 1e12");
+            } else {
+                const long long high = sizeof(field) == sizeof(int) ? CheckpointText::MaxAmount : MaxTotal;
+                whole(value, field, 0, high, name);
+            }
+        });
+        return known;
+    }
+
+    // "KIND X LEVEL...": the kind by name, the left edge, then the level of each upgrade path.
+    void tower(const std::string& value)
+    {
+        if (static_cast<int>(checkpoint.towers.size()) >= CheckpointText::MaxTowers) {
+            fail("more than " + std::to_string(CheckpointText::MaxTowers) + " towers");
+            return;
+        }
+        std::istringstream words(value);
+        std::string kindName, edge, level;
+        words >> kindName >> edge;
+        CheckpointTower tower;
+        tower.kind = -1;
+        for (int kind = 0; kind < KindCount; ++kind)
+            if (kindName == KindNames[kind])
+                tower.kind = kind;
+        if (tower.kind < 0) {
+            fail("unknown tower kind '" + kindName + "'");
+            return;
+        }
+        whole(edge, tower.x, -MaxEdge, MaxEdge, "tower position");
+        while (problem.empty() && words >> level) {
+            if (tower.levels.size() >= static_cast<std::size_t>(CheckpointText::MaxPathsPerTower)) {
+                fail("more than " + std::to_string(CheckpointText::MaxPathsPerTower) + " upgrade paths");
+                return;
+            }
+            tower.levels.push_back(0);
+            whole(level, tower.levels.back(), 0, CheckpointText::MaxAmount, "upgrade level");
+        }
+        checkpoint.towers.push_back(std::move(tower));
+    }
+
+    std::string where;
+    std::map<std::string, int> seen;
+};
+
+} // namespace
+
+std::string CheckpointText::write(const Checkpoint& checkpoint)
+{
+    std::string text = std::string(VersionLine) + "\n";
+    text += "Wave=" + std::to_string(checkpoint.waveNumber) + "\n";
+    text += "Health=" + std::to_string(checkpoint.health) + "\n";
+    text += "StartingHealth=" + std::to_string(checkpoint.maxHealth) + "\n";
+    text += "Money=" + std::to_string(checkpoint.money) + "\n";
+    for (const CheckpointTower& tower : checkpoint.towers) {
+        text += std::string("Tower=") + kindName(tower.kind) + " " + std::to_string(tower.x);
+        for (int level : tower.levels)
+            text += " " + std::to_string(level);
+        text += "\n";
+    }
+    eachStatistic(checkpoint.statistics, [&text](const char* name, const auto& field) {
+        if constexpr (std::is_same_v<std::decay_t<decltype(field)>, double>)
+            text += std::string(name) + "=" + format(field) + "\n";
+        else
+            text += std::string(name) + "=" + std::to_string(field) + "\n";
+    });
+    return text;
+}
+
+const char* CheckpointText::kindName(int kind)
+{
+    return kind >= 0 && kind < KindCount ? KindNames[kind] : "?";
+}
+
+CheckpointText::Parsed CheckpointText::parse(const std::string& text)
+{
+    if (text.size() > MaxBytes)
+        return {std::nullopt, "longer than " + std::to_string(MaxBytes) + " bytes"};
+    std::istringstream lines(text);
+    std::string line;
+    std::getline(lines, line);
+    line = trim(line);
+    if (line != VersionLine) {
+        if (line.rfind(VersionPrefix, 0) == 0)
+            return {std::nullopt, "unknown version '" + line.substr(std::string(VersionPrefix).size()) + "'"};
+        return {std::nullopt, "not a checkpoint: the first line is not '" + std::string(VersionLine) + "'"};
+    }
+    Reader reader;
+    for (int number = 2; reader.problem.empty() && std::getline(lines, line); ++number) {
+        line = trim(line);
+        if (line.empty())
+            continue;
+        const std::size_t equals = line.find('=');
+        if (equals == std::string::npos) {
+            reader.problem = "line " + std::to_string(number) + ": no '=' in it";
+            break;
+        }
+        reader.line(number, trim(line.substr(0, equals)), trim(line.substr(equals + 1)));
+    }
+    if (reader.problem.empty())
+        reader.finish();
+    if (!reader.problem.empty())
+        return {std::nullopt, reader.problem};
+    return {reader.checkpoint, ""};
+}

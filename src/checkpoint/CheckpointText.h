@@ -1,0 +1,34 @@
+// The checkpoint file's text: a version line, then one Key=Value line per figure and one "Tower"
+// line per tower. Writing and reading are kept in one class so the two cannot drift apart; reading
+// checks everything that does not depend on the data set, and refuses with a reason.
+#pragma once
+
+#include "checkpoint/Checkpoint.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+
+class CheckpointText {
+public:
+    // The first line of every checkpoint this game writes.
+    static constexpr const char* VersionLine = "squibble-siege checkpoint 1";
+    // No checkpoint is longer: a longer file is refused before it is read whole.
+    static constexpr std::size_t MaxBytes = 64 * 1024;
+    // Towers stand at least a pixel apart on a 320-pixel field, so no run holds more.
+    static constexpr int MaxTowers = 320;
+    static constexpr int MaxPathsPerTower = 16;
+    // Money, health and every count stay below this, far from overflowing as the game adds to them.
+    static constexpr long long MaxAmount = 1000000000;
+    static constexpr int MaxWave = 1000000;
+
+    struct Parsed {
+        std::optional<Checkpoint> checkpoint;
+        std::string problem; // why there is no checkpoint: one line, naming the line at fault
+    };
+
+    static std::string write(const Checkpoint& checkpoint);
+    // The name a tower kind goes by in the file ("LaserTurret"...), or "?" for no kind of the game.
+    static const char* kindName(int kind);
+    static Parsed parse(const std::string& text);
+};

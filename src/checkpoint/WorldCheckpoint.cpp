@@ -1,0 +1,95 @@
+#include "checkpoint/WorldCheckpoint.h"
+
+#include "app/Application.h"
+#include "checkpoint/CheckpointText.h"
+#include "control/TowerActions.h"
+#include "game/World.h"
+#include "towers/Building.h"
+
+#include <list>
+#include <memory>
+
+namespace {
+
+constexpr int FieldWidth = 320;
+
+int pathsOf(const TowerType& type)
+{
+    return type.upgradeCount > 0 ? type.upgradeCount - 1 : 0;
+}
+
+// Why the data set cannot have this tower: a kind it lacks, another number of upgrade paths, a
+// level beyond a path's last.
+std::string towerProblem(const CheckpointTower& tower, const Application& app)
+{
+    if (tower.kind < 0 || tower.kind >= static_cast<int>(app.towerTypes.size()) ||
+        !app.towerTypes[tower.kind].available)
+        return std::string("this data set has no tower kind ") + CheckpointText::kindName(tower.kind);
+    const TowerType& type = app.towerTypes[tower.kind];
+    if (static_cast<int>(tower.levels.size()) != pathsOf(type))
+        return "has " + std::to_string(tower.levels.size()) + " upgrade paths, the data set's " +
+               CheckpointText::kindName(tower.kind) + " has " + std::to_string(pathsOf(type));
+    for (std::size_t path = 0; path < tower.levels.size(); ++path) {
+        const int levels = type.upgrades[path + 1].levelCount;
+        if (tower.levels[path] > levels)
+            return "upgrade path " + std::to_string(path + 1) + " is at level " + std::to_string(tower.levels[path]) +
+                   ", the data set's has " + std::to_string(levels);
+    }
+    return "";
+}
+
+} // namespace
+
+Checkpoint WorldCheckpoint::capture(const World& world)
+{
+    Checkpoint checkpoint;
+    checkpoint.waveNumber = world.waveNumber;
+    checkpoint.health = world.health;
+    checkpoint.maxHealth = world.maxHealth;
+    checkpoint.money = world.money;
+    for (const auto& tower : world.towers) {
+        const int paths = pathsOf(world.app->towerTypes[tower->kind]);
+        std::vector<int> levels(tower->upgradeLevels.begin(), tower->upgradeLevels.begin() + paths);
+        checkpoint.towers.push_back({tower->kind, tower->x, std::move(levels)});
+    }
+    checkpoint.statistics = world.statistics.totals();
+    return checkpoint;
+}
+
+std::string WorldCheckpoint::restore(World& world, const Checkpoint& checkpoint)
+{
+    Application& app = *world.app;
+    const int startingHealth = app.config.getInt("StartingHealth");
+    if (checkpoint.maxHealth != startingHealth)
+        return "starting health " + std::to_string(checkpoint.maxHealth) + " is not this data set's " +
+               std::to_string(startingHealth);
+    // Each tower is placed as the player placed it, against those standing before it.
+    std::list<std::unique_ptr<Building>> towers;
+    for (const CheckpointTower& saved : checkpoint.towers) {
+        const std::string which = "tower " + std::to_string(towers.size() + 1) + ": ";
+        const std::string problem = towerProblem(saved, app);
+        if (!problem.empty())
+            return which + problem;
+        std::unique_ptr<Building> tower = world.createTower(saved.kind);
+        const int centre = saved.x + tower->firstFrameWidth() / 2;
+        if (centre < 0 || centre >= FieldWidth)
+            return which + "stands off the field at " + std::to_string(saved.x);
+        if (!TowerActions::fits(app, towers, saved.kind, centre))
+            return which + "overlaps another";
+        tower->place(saved.x);
+        for (std::size_t path = 0; path < saved.levels.size(); ++path)
+            for (int level = 0; level < saved.levels[path]; ++level)
+                tower->upgrade(static_cast<int>(path));
+        towers.push_back(std::move(tower));
+    }
+    world.playAgain();
+    world.towers = std::move(towers);
+    world.waveNumber = checkpoint.waveNumber;
+    world.health = checkpoint.health;
+    world.maxHealth = checkpoint.maxHealth;
+    world.money = checkpoint.money;
+    world.statistics.restore(checkpoint.statistics);
+    world.paused = true;
+    world.resumed = true;
+    return "";
+}

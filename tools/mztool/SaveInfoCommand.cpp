@@ -1,0 +1,84 @@
+#include "mztool/SaveInfoCommand.h"
+
+#include "app/Application.h"
+#include "app/Config.h"
+#include "autoplay/HeadlessGame.h"
+#include "checkpoint/CheckpointText.h"
+#include "checkpoint/WorldCheckpoint.h"
+#include "files/AtomicFile.h"
+#include "game/World.h"
+
+#include <filesystem>
+#include <ostream>
+
+namespace mztool {
+
+namespace {
+
+void describe(const Checkpoint& checkpoint, std::ostream& out)
+{
+    out << "wave " << checkpoint.waveNumber << ", health " << checkpoint.health << " of " << checkpoint.maxHealth
+        << ", money " << checkpoint.money << "\n";
+    out << checkpoint.towers.size() << " tower" << (checkpoint.towers.size() == 1 ? "" : "s") << "\n";
+    for (const CheckpointTower& tower : checkpoint.towers) {
+        out << "  " << CheckpointText::kindName(tower.kind) << " at " << tower.x << ", upgrade levels";
+        for (int level : tower.levels)
+            out << " " << level;
+        out << "\n";
+    }
+    const StatisticsTotals& totals = checkpoint.statistics;
+    out << "waves defeated " << totals.wavesDefeated << ", invaders destroyed " << totals.invadersDestroyed
+        << ", escaped " << totals.invadersEscaped << "\n";
+    out << "money earned " << totals.moneyEarned() << ", spent " << totals.moneySpent() << "\n";
+    out << "time played " << totals.timePlayed << " s\n";
+}
+
+// Why the data set in the current folder would refuse the checkpoint; empty when it resumes it.
+std::string restoreProblem(const Checkpoint& checkpoint, std::ostream& out)
+{
+    const std::vector<std::string> problems = autoplay::startHeadless(".");
+    if (!problems.empty())
+        return "the data set here does not load: " + problems.front();
+    Application& app = Application::instance();
+    World world;
+    app.world = &world;
+    world.newGame();
+    const std::string problem = WorldCheckpoint::restore(world, checkpoint);
+    app.world = nullptr;
+    if (problem.empty())
+        out << "resumes with the data set here\n";
+    return problem;
+}
+
+} // namespace
+
+int saveInfoCommand(const Arguments& arguments, std::ostream& out, std::ostream& err)
+{
+    const std::string& path = arguments[0];
+    const AtomicFile::ReadResult read = AtomicFile::read(path, CheckpointText::MaxBytes);
+    if (read.missing) {
+        err << "mztool: " << path << ": no such file\n";
+        return ExitFailure;
+    }
+    if (!read.error.empty()) {
+        out << path << ": refused: cannot be read: " << read.error << "\n";
+        return ExitFailure;
+    }
+    const CheckpointText::Parsed parsed = CheckpointText::parse(*read.text);
+    if (!parsed.checkpoint) {
+        out << path << ": refused: " << parsed.problem << "\n";
+        return ExitFailure;
+    }
+    describe(*parsed.checkpoint, out);
+    if (!std::filesystem::is_regular_file(Config::GamePath)) {
+        out << "not checked against a data set (no " << Config::GamePath << " here)\n";
+        return ExitSuccess;
+    }
+    const std::string problem = restoreProblem(*parsed.checkpoint, out);
+    if (problem.empty())
+        return ExitSuccess;
+    out << path << ": refused by the data set here: " << problem << "\n";
+    return ExitFailure;
+}
+
+} // namespace mztool
