@@ -3,11 +3,13 @@
 // the towers built; with --csv also writes the game of every strategy wave by wave. The figures
 // are the game's own statistics.
 //
-// Usage: balance [--data DIR] [--dt SECONDS] [--tab] [--early] [--waves N] [--seed N] [--csv FILE]
+// Usage: balance [--data DIR] [--dt SECONDS] [--tab] [--speed N] [--early] [--waves N] [--seed N]
+//                [--csv FILE]
 //   DIR      the directory holding data/ (default: the working directory)
 //   SECONDS  frame time of the simulation (default: the shipped "TimestepThreshold"; a whole
 //            report then takes about ten seconds, and 1/30 s halves that with the same outcome)
 //   --tab    Tab held for the whole game, as a player fast-forwarding
+//   --speed  the game-speed step the player chose with F: 1, 2, 4 or 8 (default 1)
 //   --early  every strategy also plays a second game in which it calls each wave early (N) as
 //            soon as it has nothing left to do in the pause; both games are reported, the second
 //            as "NAME+early"
@@ -18,6 +20,7 @@
 #include "autoplay/Strategy.h"
 #include "autoplay/StrategyFactory.h"
 #include "autoplay/WaveCsv.h"
+#include "game/FrameStepper.h"
 
 #include <chrono>
 #include <cstdio>
@@ -37,12 +40,13 @@ struct Options {
     int lastWave = DefaultLastWave;
     unsigned seed = 1;
     bool fastForward = false;
+    int speed = 1;
     bool alsoEarly = false;
     std::string csvPath;
 };
 
 constexpr const char* Usage =
-    "usage: balance [--data DIR] [--dt SECONDS] [--tab] [--early] [--waves N] [--seed N] [--csv FILE]\n";
+    "usage: balance [--data DIR] [--dt SECONDS] [--tab] [--speed N] [--early] [--waves N] [--seed N] [--csv FILE]\n";
 
 bool parse(int argc, char** argv, Options& options)
 {
@@ -63,6 +67,8 @@ bool parse(int argc, char** argv, Options& options)
             options.dataRoot = value;
         else if (flag == "--dt" && std::atof(value) > 0.0)
             options.dt = std::atof(value);
+        else if (flag == "--speed" && FrameStepper::speedFor(false, std::atoi(value)) == std::atoi(value))
+            options.speed = std::atoi(value);
         else if (flag == "--waves")
             options.lastWave = std::atoi(value);
         else if (flag == "--seed")
@@ -92,11 +98,11 @@ void playOne(const Options& options, const std::string& name, bool callEarly, st
 {
     const auto started = std::chrono::steady_clock::now();
     std::unique_ptr<autoplay::Strategy> strategy = autoplay::makeStrategy(name);
-    autoplay::PlayOptions play{options.seed, options.dt, options.fastForward, callEarly};
+    autoplay::PlayOptions play{options.seed, options.dt, options.fastForward, options.speed, callEarly};
     autoplay::Player player(*strategy, play);
     if (!headerShown) {
-        std::printf("frame time %.4f s%s, seed %u, waves up to %d\n", player.frameTime(),
-                    options.fastForward ? " with Tab held" : "", options.seed, options.lastWave);
+        std::printf("frame time %.4f s%s, speed %dx, seed %u, waves up to %d\n", player.frameTime(),
+                    options.fastForward ? " with Tab held" : "", options.speed, options.seed, options.lastWave);
         std::printf("%-12s %-10s %8s %8s %8s %8s %10s %8s\n", "strategy", "lost in", "earned", "early", "spent",
                     "towers", "frames", "seconds");
         headerShown = true;
