@@ -132,4 +132,8 @@ TEST_F(RecordFileTest, HonoursTheUmaskAndWithoutAFolderReadsAndWritesNothing)
     EXPECT_EQ(std::pair(nowhere.load(), nowhere.keepIfHigher(9)), std::pair(std::optional<int>(), std::optional<int>()));
     EXPECT_EQ(read(record().path()), "4\n");
     fs::current_path(previous);
+    BestRecord inMemory(std::make_unique<RecordFile>(nowhere)); // lasts as long as the game
+    inMemory.gameEnded(6);
+    inMemory.gameEnded(5);
+    EXPECT_EQ(std::pair(inMemory.best(), inMemory.newBest()), std::pair(6, false));
 }
