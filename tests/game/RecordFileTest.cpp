@@ -106,7 +106,6 @@ TEST_F(RecordFileTest, TwoGamesSharingTheRecordKeepTheHigherOneAtATimeAndOnlyThe
     first.gameEnded(7);
     EXPECT_EQ(std::tuple(second.newBest(), first.newBest(), first.best(), read(record().path())),
               std::tuple(true, false, 10, "10\n"));
-    // A game ending while another holds the lock waits for it.
     auto other = std::make_unique<FileLock>(record().path() + ".lock");
     std::thread ending([this] { record().keepIfHigher(11); });
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
