@@ -14,8 +14,7 @@ protected:
     Building& laserAt(int centreX)
     {
         world->money += 50;
-        EXPECT_TRUE(actions().chooseKind(0));
-        EXPECT_TRUE(actions().buildAt(centreX));
+        EXPECT_TRUE(actions().chooseKind(0) && actions().buildAt(centreX));
         actions().cancel();
         return *world->towers.back();
     }
@@ -43,17 +42,12 @@ TEST_F(TowerActionsTest, NeighboursAreFoundByPositionNotByBuildingOrder)
 
 TEST_F(TowerActionsTest, ActionsOutsideTheirModeOrPathsChangeNothing)
 {
-    EXPECT_FALSE(actions().buildAt(100)) << "not placing";
-    EXPECT_FALSE(actions().chooseKind(3));
-    EXPECT_FALSE(actions().buyUpgrade(0)) << "nothing selected";
+    EXPECT_FALSE(actions().buildAt(100) || actions().chooseKind(3) || actions().buyUpgrade(0));
     Building& tower = laserAt(100);
     actions().demolish();
     EXPECT_EQ(world->towers.size(), 1u) << "demolish needs a selection";
     actions().select(tower);
-    for (int path : {-1, 2, 7})
-        EXPECT_FALSE(actions().buyUpgrade(path)) << path;
-    EXPECT_EQ(world->money, 100);
+    EXPECT_FALSE(actions().buyUpgrade(-1) || actions().buyUpgrade(2) || actions().buyUpgrade(7));
     EXPECT_TRUE(actions().buyUpgrade(1));
-    EXPECT_EQ(world->money, 40);
-    EXPECT_EQ(tower.upgradeLevels[1], 1);
+    EXPECT_EQ(world->money, 40) << "only the launcher's 60 was charged";
 }
