@@ -1,9 +1,11 @@
 #include "app/Config.h"
 
+#include "files/AtomicFile.h"
+
+
 #include <boost/algorithm/string/split.hpp>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <sstream>
 #include <vector>
 
@@ -20,12 +22,10 @@ std::string formatKey(const char* pattern, int a, int b, int c)
 
 bool Config::load(const std::string& path)
 {
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
+    const AtomicFile::ReadResult file = AtomicFile::read(path, MaxFileBytes);
+    if (!file.text)
         return false;
-    std::ostringstream text;
-    text << file.rdbuf();
-    loadFromText(text.str());
+    loadFromText(*file.text);
     return true;
 }
 

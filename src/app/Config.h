@@ -2,6 +2,7 @@
 // key=value text file once at start-up and looked up (and converted) each time it is used.
 #pragma once
 
+#include <cstddef>
 #include <map>
 #include <string>
 
@@ -10,7 +11,11 @@ public:
     // The game's configuration file, relative to the game folder.
     static constexpr const char* GamePath = "data/strings.txt";
 
-    // Reads the file line by line; returns false only when it cannot be opened.
+    // A configuration file is text a person edits; anything longer is not one.
+    static constexpr std::size_t MaxFileBytes = 4u << 20;
+
+    // Reads the file line by line; returns false when it is missing, is not a regular file or is
+    // longer than MaxFileBytes.
     bool load(const std::string& path);
     // Reads the same format from text already in memory (tools and tests use it).
     void loadFromText(const std::string& text);

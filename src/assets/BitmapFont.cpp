@@ -1,11 +1,15 @@
 #include "assets/BitmapFont.h"
 
+#include "files/AtomicFile.h"
+
 #include <allegro.h>
 
 #include <algorithm>
 #include <cstdarg>
 #include <cstdint>
 #include <cstdio>
+#include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -95,10 +99,21 @@ void makeGreyscale32(BITMAP* bitmap)
     }
 }
 
+// The image of a regular file only: the library's loaders would wait for ever on a pipe.
+BITMAP* loadRegularImage(const std::string& path)
+{
+    std::string error;
+    const int fd = AtomicFile::openRegular(path, error);
+    if (fd < 0)
+        return nullptr;
+    close(fd);
+    return load_bitmap(path.c_str(), nullptr);
+}
+
 } // namespace
 
 BitmapFont::BitmapFont(const std::string& imagePath)
-    : image(load_bitmap(imagePath.c_str(), nullptr))
+    : image(loadRegularImage(imagePath))
 {
     cutGlyphs();
 }

@@ -1,7 +1,11 @@
 #include "assets/MzImage.h"
 
+#include "files/AtomicFile.h"
+
 #include <allegro.h>
 
+#include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -62,11 +66,23 @@ BITMAP* readMzImage(gzFile stream)
     return bitmap;
 }
 
+gzFile openMzStream(const char* path)
+{
+    std::string error;
+    const int fd = AtomicFile::openRegular(path, error);
+    if (fd < 0)
+        return nullptr;
+    gzFile stream = gzdopen(fd, "rb");
+    if (!stream)
+        close(fd);
+    return stream;
+}
+
 BITMAP* loadMzImage(const char* path, RGB* /*palette*/)
 {
     if (!path)
         return nullptr;
-    gzFile stream = gzopen(path, "rb");
+    gzFile stream = openMzStream(path);
     if (!stream)
         return nullptr;
     BITMAP* bitmap = readMzImage(stream);

@@ -11,6 +11,9 @@ struct RGB;
 // game allocate without bound.
 constexpr int MaxMzImageSide = 4096;
 
+// Opens a regular file for reading through zlib (compressed or not); null when it is missing or
+// is a pipe, device or folder, which are never waited on.
+gzFile openMzStream(const char* path);
 // Reads a little-endian u16; -1 when the stream ends first.
 int readU16(gzFile stream);
 // Reads one image body and leaves the stream just after its last pixel byte. Returns null for

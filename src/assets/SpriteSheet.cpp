@@ -119,7 +119,7 @@ std::int32_t frameStep(float time, float framesPerSecond)
 
 SpriteSheet::SpriteSheet(const std::string& path)
 {
-    gzFile stream = gzopen(path.c_str(), "rb");
+    gzFile stream = openMzStream(path.c_str());
     if (!stream)
         return;
     BITMAP* sheetImage = readMzImage(stream);

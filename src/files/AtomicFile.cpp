@@ -53,23 +53,40 @@ int createTemporary(const std::string& path, std::string& temporary)
 
 } // namespace
 
-AtomicFile::ReadResult AtomicFile::read(const std::string& path, std::size_t maxBytes)
+int AtomicFile::openRegular(const std::string& path, std::string& error)
 {
-    ReadResult result;
     // Non-blocking, so a pipe put where the file should be cannot hold the game up.
     const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        if (errno == ENOENT)
-            result.missing = true;
-        else
-            result.error = errnoText();
+        error = errno == ENOENT ? "missing" : errnoText();
+        return -1;
+    }
+    struct stat status;
+    if (fstat(fd, &status) != 0)
+        error = errnoText();
+    else if (!S_ISREG(status.st_mode))
+        error = S_ISDIR(status.st_mode) ? "it is a folder" : "it is not a regular file";
+    else if (fcntl(fd, F_SETFL, 0) != 0) // a regular file never blocks; plain reads from here
+        error = errnoText();
+    else
+        return fd;
+    close(fd);
+    return -1;
+}
+
+AtomicFile::ReadResult AtomicFile::read(const std::string& path, std::size_t maxBytes)
+{
+    ReadResult result;
+    const int fd = openRegular(path, result.error);
+    if (fd < 0) {
+        result.missing = result.error == "missing";
+        if (result.missing)
+            result.error.clear();
         return result;
     }
     struct stat status;
     if (fstat(fd, &status) != 0) {
         result.error = errnoText();
-    } else if (!S_ISREG(status.st_mode)) {
-        result.error = S_ISDIR(status.st_mode) ? "it is a folder" : "it is not a regular file";
     } else if (static_cast<unsigned long long>(status.st_size) > maxBytes) {
         result.error = "it is larger than " + std::to_string(maxBytes) + " bytes";
     } else {

@@ -18,6 +18,10 @@ public:
     // Reads a regular file of at most maxBytes. A pipe, device or folder at the path is refused
     // without blocking, and so is a longer file (its bytes are never all held).
     static ReadResult read(const std::string& path, std::size_t maxBytes);
+    // Opens a regular file for reading (blocking reads, close-on-exec) without waiting on a pipe
+    // or device put at the path. Returns the descriptor, or -1 with error saying why: "missing"
+    // for a file that is not there, else what the path is or the system's reason.
+    static int openRegular(const std::string& path, std::string& error);
 
     // Creates the file's folder if needed, writes text into a new temporary file beside it (created
     // 0666 less the umask), flushes and syncs it, renames it over path and syncs the folder.

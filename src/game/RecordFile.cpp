@@ -1,5 +1,6 @@
 #include "game/RecordFile.h"
 
+#include "app/Config.h"
 #include "files/AtomicFile.h"
 #include "files/FileLock.h"
 #include "files/PlayerFolder.h"
@@ -10,13 +11,11 @@
 #include <charconv>
 #include <cstdio>
 #include <filesystem>
-#include <vector>
 
 namespace {
 
 // A record is one number on a line; anything longer is not a record file of ours.
 constexpr std::size_t MaxRecordBytes = 32;
-constexpr std::size_t ChecksumChunk = 64 * 1024;
 
 void warn(const std::string& message)
 {
@@ -57,13 +56,10 @@ std::string RecordFile::defaultFolder()
 std::string RecordFile::checksumOf(const std::string& path)
 {
     uLong crc = crc32(0L, Z_NULL, 0);
-    if (FILE* in = std::fopen(path.c_str(), "rb")) {
-        std::vector<unsigned char> chunk(ChecksumChunk);
-        std::size_t got;
-        while ((got = std::fread(chunk.data(), 1, chunk.size(), in)) > 0)
-            crc = crc32(crc, chunk.data(), static_cast<uInt>(got));
-        std::fclose(in);
-    }
+    // The file as the game reads it: a configuration file at most, never a pipe or device.
+    const AtomicFile::ReadResult file = AtomicFile::read(path, Config::MaxFileBytes);
+    if (file.text)
+        crc = crc32(crc, reinterpret_cast<const Bytef*>(file.text->data()), static_cast<uInt>(file.text->size()));
     char hex[9];
     std::snprintf(hex, sizeof hex, "%08lx", static_cast<unsigned long>(crc & 0xffffffffUL));
     return hex;

@@ -71,20 +71,13 @@ TEST_F(ApplicationFrames, MapsThePointerThroughTheScreenLayout)
 TEST_F(ApplicationFrames, APointerOnTheFullScreenBorderIsInNoRectangleAndClicksNothing)
 {
     app.screenLayout = ScreenLayout::centred(800, 600, 320, 240); // 2 x, borders 80 and 60
-    input->windowX = 80 + 2 * 300;
-    input->windowY = 60 + 2 * 230;
-    app.sampleMouse();
-    for (const auto& [x, y] : {std::pair{795, 595}, std::pair{10, 300}, std::pair{400, 5}}) {
-        input->windowX = x;
-        input->windowY = y;
-        input->buttons = 1;
+    for (const auto& [x, y] : {std::pair{680, 520}, std::pair{795, 595}, std::pair{10, 300}, std::pair{400, 5}}) {
+        input->windowX = x, input->windowY = y, input->buttons = 1;
         app.sampleMouse();
         input->buttons = 0;
         app.sampleMouse();
-        EXPECT_FALSE(app.mouseClicked(1)) << x;
-        EXPECT_FALSE(app.mouseInRect(0, 0, 319, 239)) << x;
-        EXPECT_EQ(app.mouseX, 300) << x; // the preview stays where the pointer left the picture
-        EXPECT_EQ(app.mouseY, 230) << x;
+        EXPECT_EQ(app.mouseClicked(1) || app.mouseInRect(0, 0, 319, 239), x == 680) << x;
+        EXPECT_EQ(app.mouseX * 1000 + app.mouseY, 300230) << x; // where the pointer left the picture
     }
 }
 
@@ -168,26 +161,9 @@ TEST_F(ApplicationFrames, AStallCountsAsOneShortFrameAndTheClockNeverRunsBackwar
         app.lastFrameTime = app.now() - 45.0; // the process was stopped
         EXPECT_EQ(app.waitForNextFrame(), counted) << threshold;
     }
-    // The switch-in callback restarted the clock after the frame began; a button ends the wait.
-    app.minFrameTime = 0.5;
-    app.sampleMouse();
-    input->buttons = 1;
+    input->buttons = 1; // ends the wait of a frame whose clock a switch-in restarted after it began
     app.lastFrameTime = app.now() + 10.0;
     EXPECT_EQ(app.waitForNextFrame(), 0.0);
-}
-
-TEST_F(ApplicationFrames, ADetachedWorldIsOutOfTheCallbacksReach)
-{
-    World world;
-    world.running = true;
-    app.attachWorld(&world);
-    EXPECT_EQ(app.detachWorld(), &world);
-    onCloseButton();
-    onSwitchOut();
-    app.attachWorld(&world);
-    world.update(0.0);
-    EXPECT_TRUE(world.running);
-    EXPECT_FALSE(world.paused);
 }
 
 TEST_F(ApplicationFrames, FrameWaitTakesTheMouseSample)
@@ -243,4 +219,9 @@ TEST_F(ApplicationFrames, CloseButtonAndMouseButtonsEndALongWait)
     };
     EXPECT_LT(app.waitForNextFrame(), 0.3);
     EXPECT_FALSE(world.running);
+    world.running = true;
+    EXPECT_EQ(app.detachWorld(), &world); // the game leaves: a late click on the close button is ignored
+    onCloseButton();
+    EXPECT_TRUE(world.running);
+    app.attachWorld(nullptr);
 }

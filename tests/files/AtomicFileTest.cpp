@@ -1,6 +1,15 @@
 #include "files/AtomicFile.h"
 #include "files/PlayerFolder.h"
 
+#include "app/Config.h"
+#include "assets/BitmapFont.h"
+#include "assets/SpriteSheet.h"
+#include "audio/WavFile.h"
+#include "game/RecordFile.h"
+#include "mztool/GameFile.h"
+#include "mztool/SheetDescription.h"
+
+#include <allegro.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -54,6 +63,22 @@ TEST(AtomicFile, ReadRefusesWhatIsNotASmallRegularFileWithoutBlocking)
         EXPECT_FALSE(result.missing) << path;
         EXPECT_NE(result.error, "") << path;
     }
+}
+
+TEST(AtomicFile, EveryLoaderOfTheGameRefusesAPipeOrADeviceWithoutWaiting)
+{
+    TempFolder folder;
+    const std::string fifo = (folder.path / "pipe.mz").string();
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_FALSE(Config().load(fifo) || Config().load("/dev/zero"));
+    EXPECT_EQ(load_bitmap(fifo.c_str(), nullptr), nullptr);
+    EXPECT_TRUE(SpriteSheet(fifo).empty());
+    EXPECT_FALSE(BitmapFont(fifo).hasGlyphs());
+    EXPECT_EQ(RecordFile::checksumOf(fifo), RecordFile::checksumOf("/dev/zero"));
+    std::string error, sound;
+    EXPECT_FALSE(mztool::SheetDescription().load(fifo, error) || mztool::GameFile().load(fifo, error));
+    EXPECT_FALSE(WavFile().inspect(fifo, sound) || WavFile().inspect(folder.path.string(), error));
+    EXPECT_EQ(sound + "; " + error, "it is not a regular file; it is a folder");
 }
 
 TEST(AtomicFile, WriteIntoAnUnwritablePlaceSaysWhyAndKeepsTheOldFile)

@@ -157,6 +157,9 @@ TEST_F(ArtFiles, BadArgumentsFailWithAMessage)
     EXPECT_NE(tooFew.err.find("pack-sheet takes 3 arguments, got 2"), std::string::npos) << tooFew.err;
 
     EXPECT_EQ(mztoolRun({"help"}).status, 0);
+    std::ostream full(nullptr); // standard output on a full disk
+    std::ostringstream err;
+    EXPECT_EQ(mztool::runTool({"help"}, full, err), mztool::ExitFailure);
 }
 
 TEST_F(ArtFiles, UnreadableInputFailsWithAMessage)

@@ -53,8 +53,7 @@ screenshot over2
 
 # Losing the focus pauses a running game; P (back in the window) resumes it.
 press_key Return
-# With the focus on the root window the window under the pointer has the keys: the focus is given to
-# the window first, then the pointer leaves it and the focus goes.
+# Focus on the root window gives the keys to the window under the pointer: so the pointer leaves first.
 xdotool windowfocus "$WINDOW"
 xdotool mousemove 790 590
 xdotool windowfocus "$(xwininfo -root | awk '/Window id:/ { print $4 }')"

@@ -12,6 +12,15 @@ namespace mztool {
 
 namespace {
 
+// The status of a run whose output could not all be written is a failure, as for the core utilities.
+int written(int status, std::ostream& out, std::ostream& err)
+{
+    if (out.flush())
+        return status;
+    err << "mztool: cannot write to standard output\n";
+    return ExitFailure;
+}
+
 void printUsage(std::ostream& stream)
 {
     stream << "usage: mztool COMMAND ARGUMENTS\n";
@@ -56,7 +65,7 @@ int runTool(const Arguments& commandLine, std::ostream& out, std::ostream& err)
     const std::string& name = commandLine[0];
     if (name == "help" || name == "--help" || name == "-h") {
         printUsage(out);
-        return ExitSuccess;
+        return written(ExitSuccess, out, err);
     }
     const Command* command = findCommand(name);
     if (!command) {
@@ -71,7 +80,7 @@ int runTool(const Arguments& commandLine, std::ostream& out, std::ostream& err)
             << "usage: mztool " << command->name << " " << command->argumentsUsage << "\n";
         return ExitUsage;
     }
-    return command->run(arguments, out, err);
+    return written(command->run(arguments, out, err), out, err);
 }
 
 } // namespace mztool

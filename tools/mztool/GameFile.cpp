@@ -1,13 +1,14 @@
 #include "mztool/GameFile.h"
 
 #include "assets/MzImage.h"
+#include "files/AtomicFile.h"
 
 #include <allegro.h>
 
 #include <algorithm>
 #include <cctype>
+#include <unistd.h>
 #include <filesystem>
-#include <fstream>
 
 namespace mztool {
 
@@ -28,10 +29,13 @@ bool GameFile::load(const std::string& path, std::string& error)
         error = path + ": expected a .mz image or a .sz sheet";
         return false;
     }
-    if (!std::ifstream(path, std::ios::binary) || std::filesystem::is_directory(path)) {
-        error = path + ": cannot open";
+    std::string reason;
+    const int fd = AtomicFile::openRegular(path, reason);
+    if (fd < 0) {
+        error = path + ": cannot open" + (reason == "missing" ? "" : " (" + reason + ")");
         return false;
     }
+    close(fd); // a regular file: the loaders below open it again
     if (extension == ".mz") {
         single.reset(loadMzImage(path.c_str(), nullptr));
         if (!single) {

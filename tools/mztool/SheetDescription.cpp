@@ -1,9 +1,10 @@
 #include "mztool/SheetDescription.h"
 
+#include "files/AtomicFile.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <fstream>
 #include <sstream>
 
 namespace mztool {
@@ -87,21 +88,12 @@ bool SheetDescription::parse(const std::string& text, const std::string& fileNam
 
 bool SheetDescription::load(const std::string& path, std::string& error)
 {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        error = path + ": cannot open sheet description";
+    const AtomicFile::ReadResult file = AtomicFile::read(path, MaxFileBytes);
+    if (!file.text) {
+        error = path + ": cannot open sheet description" + (file.missing ? "" : " (" + file.error + ")");
         return false;
     }
-    std::string text;
-    char chunk[4096];
-    while (file.read(chunk, sizeof chunk) || file.gcount() > 0) {
-        text.append(chunk, static_cast<std::size_t>(file.gcount()));
-        if (text.size() > MaxFileBytes) {
-            error = path + ": sheet description is larger than 16 MB";
-            return false;
-        }
-    }
-    return parse(text, path, error);
+    return parse(*file.text, path, error);
 }
 
 bool SheetDescription::parseLine(const std::vector<std::string>& words, std::string& problem)
