@@ -36,6 +36,17 @@ TEST_F(SoundBoardTest, LoadsConfiguredFilesAndLeavesAbsentOrEmptyKeysSilent)
     EXPECT_NEAR(board.clip(SoundEvent::LaserFired)->seconds(), 0.14, 0.01);
 }
 
+TEST_F(SoundBoardTest, ThePlayersLevelScalesTheDataSetsVolume)
+{
+    board.setVolume(200);
+    for (const auto& [level, volume] : {std::pair{100, 200}, {50, 100}, {0, 0}, {150, 200}, {-5, 0}}) {
+        board.setLevel(level);
+        board.play(SoundEvent::WaveStarted);
+        testsound::now() += 1.0;
+        EXPECT_EQ(recorder->starts.back().volume, volume) << level;
+    }
+}
+
 TEST_F(SoundBoardTest, FileThatDoesNotLoadIsOneLineNamingFileAndKey)
 {
     Config config;

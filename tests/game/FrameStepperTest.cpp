@@ -128,3 +128,12 @@ TEST_F(FrameStepperTest, NoStepRunsAfterTheOneThatStopsTheGame)
     EXPECT_EQ(steppedFrame(ShippedFrame, true), 1);
     EXPECT_FALSE(world->running);
 }
+
+TEST_F(FrameStepperTest, SpeedStepsCoverTheirShareOfGameTimeInSixtieths)
+{
+    EXPECT_EQ(FrameStepper::nextSpeedStep(3), 1) << "no step of its own";
+    EXPECT_EQ(FrameStepper::speedFor(true, 2), FrameStepper::FastForward) << "Tab wins";
+    EXPECT_EQ(FrameStepper::speedFor(false, 5), 1) << "no step of its own";
+    EXPECT_EQ(stepper->advance(ShippedFrame, 4), 4);
+    EXPECT_NEAR(world->waveTimer, 5.0 - 4 * ShippedFrame, 1e-12);
+}

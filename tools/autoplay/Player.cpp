@@ -43,6 +43,7 @@ Player::Player(Strategy& strategy, const PlayOptions& options)
     , dt(frameTimeFor(options))
 {
     holdTab(options.fastForward);
+    Application::instance().settings.set(PlayerSettings::Field::Speed, FrameStepper::speedFor(false, options.speed));
     // Purchases and damage are read after every update, so no step of a frame goes unseen.
     stepper.afterStep = [this] {
         ledger.observe(*game);
@@ -75,7 +76,7 @@ void Player::playFrame()
     gestures.feed(*input);
     Application& app = Application::instance();
     app.sampleMouse();
-    stepper.advance(dt, app.input().keyHeld(KEY_TAB));
+    stepper.advance(dt, FrameStepper::speedFor(app.input().keyHeld(KEY_TAB), app.settings.inEffect().speed));
     game->draw();
     ++frames;
     if (game->gameOver && lostInWave == 0)

@@ -1,5 +1,5 @@
 // The scripted player: runs a game frame by frame the way the main loop does (the same
-// FrameStepper, Tab read from the input), feeding the strategy's clicks through the input a person
+// FrameStepper, Tab read from the input, the speed step from the settings), feeding the strategy's clicks through the input a person
 // uses, and keeps the books of the game, in total and wave by wave.
 #pragma once
 
@@ -25,6 +25,8 @@ struct PlayOptions {
     double dt = 0.0;
     // Tab held for the whole game: every frame covers eight times its time.
     bool fastForward = false;
+    // The speed step (1, 2, 4 or 8), chosen as the player's F key chooses it.
+    int speed = 1;
 };
 
 // How one game went.

@@ -2,11 +2,12 @@
 // and prints, per strategy, the wave in which the game was lost, the money earned and spent and
 // the towers built; with --csv also writes the game of every strategy wave by wave.
 //
-// Usage: balance [--data DIR] [--dt SECONDS] [--tab] [--waves N] [--seed N] [--csv FILE]
+// Usage: balance [--data DIR] [--dt SECONDS] [--tab] [--speed N] [--waves N] [--seed N] [--csv FILE]
 //   DIR      the directory holding data/ (default: the working directory)
 //   SECONDS  frame time of the simulation (default: the shipped "TimestepThreshold"; a whole
 //            report then takes about ten seconds, and 1/30 s halves that with the same outcome)
 //   --tab    Tab held for the whole game, as a player fast-forwarding
+//   --speed  the game-speed step the player chose with F: 1, 2, 4 or 8 (default 1)
 //   N        the last wave played (default 60) and the random seed (default 1)
 //   FILE     where the wave-by-wave figures go, as comma-separated values
 #include "autoplay/HeadlessGame.h"
@@ -14,6 +15,7 @@
 #include "autoplay/Strategy.h"
 #include "autoplay/StrategyFactory.h"
 #include "autoplay/WaveCsv.h"
+#include "game/FrameStepper.h"
 
 #include <chrono>
 #include <cstdio>
@@ -33,11 +35,12 @@ struct Options {
     int lastWave = DefaultLastWave;
     unsigned seed = 1;
     bool fastForward = false;
+    int speed = 1;
     std::string csvPath;
 };
 
 constexpr const char* Usage =
-    "usage: balance [--data DIR] [--dt SECONDS] [--tab] [--waves N] [--seed N] [--csv FILE]\n";
+    "usage: balance [--data DIR] [--dt SECONDS] [--tab] [--speed N] [--waves N] [--seed N] [--csv FILE]\n";
 
 bool parse(int argc, char** argv, Options& options)
 {
@@ -54,6 +57,8 @@ bool parse(int argc, char** argv, Options& options)
             options.dataRoot = value;
         else if (flag == "--dt" && std::atof(value) > 0.0)
             options.dt = std::atof(value);
+        else if (flag == "--speed" && FrameStepper::speedFor(false, std::atoi(value)) == std::atoi(value))
+            options.speed = std::atoi(value);
         else if (flag == "--waves")
             options.lastWave = std::atoi(value);
         else if (flag == "--seed")
@@ -86,10 +91,10 @@ void playAll(const Options& options, std::ostream* csv)
     for (const std::string& name : autoplay::strategyNames()) {
         const auto started = std::chrono::steady_clock::now();
         std::unique_ptr<autoplay::Strategy> strategy = autoplay::makeStrategy(name);
-        autoplay::Player player(*strategy, {options.seed, options.dt, options.fastForward});
+        autoplay::Player player(*strategy, {options.seed, options.dt, options.fastForward, options.speed});
         if (!headerShown) {
-            std::printf("frame time %.4f s%s, seed %u, waves up to %d\n", player.frameTime(),
-                        options.fastForward ? " with Tab held" : "", options.seed, options.lastWave);
+            std::printf("frame time %.4f s%s, speed %dx, seed %u, waves up to %d\n", player.frameTime(),
+                        options.fastForward ? " with Tab held" : "", options.speed, options.seed, options.lastWave);
             std::printf("%-8s %-10s %8s %8s %8s %10s %8s\n", "strategy", "lost in", "earned", "spent", "towers",
                         "frames", "seconds");
             headerShown = true;
