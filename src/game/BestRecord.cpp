@@ -11,7 +11,8 @@ BestRecord::BestRecord(std::unique_ptr<RecordStore> recordStore)
 
 void BestRecord::gameEnded(int wavesDefeated)
 {
-    const int stored = store ? store->keepIfHigher(wavesDefeated).value_or(0) : bestWaves;
+    // The best this game has seen counts too: a store without a folder keeps nothing between games.
+    const int stored = std::max(store ? store->keepIfHigher(wavesDefeated).value_or(0) : 0, bestWaves);
     beaten = wavesDefeated > stored;
     bestWaves = std::max(stored, wavesDefeated);
 }

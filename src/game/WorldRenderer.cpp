@@ -56,16 +56,25 @@ int healthBarWidth(int health, int maxHealth)
 
 WorldRenderer::WorldRenderer(const World& world)
     : world(world)
+    , figures(world)
+    , ring(world, figures)
+    , wave(world)
+    , statistics(world)
 {
 }
 
 void WorldRenderer::draw(BITMAP* target) const
 {
     drawField(target);
-    if (!world.gameOver)
+    if (!world.gameOver) {
+        ring.draw(target);
         drawStatus(target);
-    else
+        wave.draw(target);
+        figures.draw(target);
+    } else {
         drawGameOver(target);
+        statistics.draw(target);
+    }
 }
 
 void WorldRenderer::drawOverlays(BITMAP* target) const
