@@ -48,9 +48,9 @@ constexpr CloudGroup CloudGroups[] = {
 constexpr int FieldWidth = 320;
 constexpr int BannerX = 160;
 constexpr int BannerY = 80;
-// The early call's "+$N" rises from the status row right of the health bar and the mute mark.
-constexpr int BonusTextX = 82;
-constexpr int BonusTextY = 229;
+// The early call's "+$N" rises from just above the money, clear of the status row's marks.
+constexpr int BonusTextX = 4;
+constexpr int BonusTextY = 208;
 // What N pays per whole second left when the data set does not say.
 constexpr int DefaultEarlyCallBonus = 2;
 

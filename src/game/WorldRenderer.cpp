@@ -2,6 +2,7 @@
 
 #include "app/Application.h"
 #include "assets/BitmapFont.h"
+#include "control/KeyboardControls.h"
 #include "hud/MuteMark.h"
 #include "effects/Effect.h"
 #include "game/World.h"
@@ -69,8 +70,11 @@ void WorldRenderer::draw(BITMAP* target) const
     if (!world.gameOver) {
         ring.draw(target);
         drawStatus(target);
-        wave.draw(target);
-        figures.draw(target);
+        // The controls shown over the field take the whole sky.
+        if (!world.keys().helpShown()) {
+            wave.draw(target);
+            figures.draw(target);
+        }
     } else {
         drawGameOver(target);
         statistics.draw(target);

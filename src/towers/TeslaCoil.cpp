@@ -67,8 +67,11 @@ void TeslaCoil::update(double dt)
 void TeslaCoil::upgrade(int p)
 {
     countLevel(p);
-    if (p == DamagePath)
-        damage = TowerRules::weaponsOf(TeslaKind, upgradeLevels).damage;
+    if (p == DamagePath) {
+        const TowerWeapons weapons = TowerRules::weaponsOf(TeslaKind, upgradeLevels);
+        damage = weapons.damage;
+        range = weapons.range;
+    }
 }
 
 Invader* TeslaCoil::findNearestInvader() const

@@ -51,6 +51,11 @@ TowerWeapons TowerRules::weaponsOf(int kind, const int* levels, int count)
         for (int i = levelOf(levels, count, 0); i > 0; --i)
             weapons.damage += config.getInt("Tower3.Upgrade1.Level1.DamageMod");
         weapons.range = config.getDouble("Tower3.RangeBase");
+        // The range modifier is optional: a data set without it keeps the reach.
+        if (config.contains("Tower3.Upgrade1.Level1.RangeMod")) {
+            for (int i = levelOf(levels, count, 0); i > 0; --i)
+                weapons.range += config.getDouble("Tower3.Upgrade1.Level1.RangeMod");
+        }
         break;
     default: break;
     }

@@ -194,4 +194,14 @@ TEST_F(PlayerTest, StatisticsMatchThePlayersOwnCountOverAWholeGame)
     const autoplay::RunReport report = player.report();
     EXPECT_EQ(report.moneySpent, own.moneySpent());
     EXPECT_EQ(report.towersBuilt, own.towersBuilt());
+    // Eight steps of 1/30 s a frame with Tab held; the frame that ended the game counts in part.
+    const double frameSpan = 8.0 / 30.0;
+    EXPECT_NEAR(totals.timePlayed, (player.frameCount() - 0.5) * frameSpan, 0.5 * frameSpan);
+
+    // The new game's books start over; at most the rest of the frame Enter was pressed in counts.
+    player.playAgain();
+    StatisticsTotals fresh = player.world().statistics.totals();
+    EXPECT_LT(fresh.timePlayed, frameSpan);
+    fresh.timePlayed = 0.0;
+    EXPECT_TRUE(fresh == StatisticsTotals());
 }

@@ -3,6 +3,7 @@
 #include "support/TestWave.h"
 #include "support/WorldFixture.h"
 #include "towers/Building.h"
+#include "towers/TeslaCoil.h"
 
 #include <vector>
 
@@ -82,4 +83,11 @@ TEST_F(WorldFixture, UpgradeFiguresShowWhatTheNextLevelChanges)
     EXPECT_DOUBLE_EQ(after.range, now.range);
     // A path the kind does not have changes nothing.
     EXPECT_DOUBLE_EQ(TowerFigures::afterUpgrade(coil, 5).damagePerSecond, bought.damagePerSecond);
+
+    // With a range modifier the next level reaches further, in the figures and in the coil's strikes.
+    app().config.set("Tower3.Upgrade1.Level1.RangeMod", "12.5");
+    const TowerFigures wider = TowerFigures::afterUpgrade(coil, 0);
+    EXPECT_DOUBLE_EQ(wider.range, now.range + 2 * 12.5);
+    coil.upgrade(0);
+    EXPECT_DOUBLE_EQ(static_cast<TeslaCoil&>(coil).range, wider.range);
 }

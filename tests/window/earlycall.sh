@@ -20,7 +20,7 @@ press_key n
 screenshot called
 expect_change before called "$BANNER" 200 "N did not start wave 1"
 expect_change before called "$MONEY" 20 "the money did not show the early-call bonus"
-# The "+$N" text rises right of the health bar, outside the money's place.
+# The "+$N" text rises from above the money, outside the money's place.
 screenshot later
 press_key n
 screenshot again

@@ -178,6 +178,7 @@ std::vector<KeyChecker::KnownKey> KeyChecker::knownKeys(Config& config) const
         {{2, 1}, {"Tower2.Upgrade1.Level1.FreqMod", KeyKind::Double}},
         {{2, 2}, {"Tower2.Upgrade2.Level2.SplashMod", KeyKind::Double}},
         {{3, 1}, {"Tower3.Upgrade1.Level1.DamageMod", KeyKind::Int}},
+        {{3, 1}, {"Tower3.Upgrade1.Level1.RangeMod", KeyKind::Double, false, "the upgrade leaves the range as it is"}},
     };
     const int maxEntries = CatalogueReader::MaxEntries;
     for (int n = 1; n <= 3; ++n) {
