@@ -47,6 +47,7 @@ const std::vector<Control>& KeyboardControls::table()
         {"F2", "ask \"New Game?\": Yes throws the run away", {KEY_F2}, C::Always, &K::newGameDialog},
         {"D", "show or hide the debug overlay", {KEY_D}, C::Always, &K::debugOverlay},
         {"M", "sound off and on", {KEY_M}, C::Always, &K::mute},
+        {"N", "between waves: call the next wave now, for a bonus", {KEY_N}, C::Playing, &K::callNextWave},
         {"+ / -", "volume up or down a tenth",
          {KEY_EQUALS, KEY_PLUS_PAD, KEY_MINUS, KEY_MINUS_PAD}, C::Always, &K::volume},
         {"P", "pause or resume", {KEY_P}, C::Playing | C::InQuitDialog | C::WhilePaused, &K::pause},
@@ -121,6 +122,11 @@ void KeyboardControls::steerPreview(int scancode)
     const bool shift = app.input().keyHeld(KEY_LSHIFT) || app.input().keyHeld(KEY_RSHIFT);
     const int distance = shift ? ShiftStep : Step;
     world.actions().steerPreview(scancode == KEY_LEFT ? -distance : distance);
+}
+
+void KeyboardControls::callNextWave(int)
+{
+    world.callNextWave();
 }
 
 void KeyboardControls::build(int)

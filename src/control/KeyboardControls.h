@@ -46,6 +46,7 @@ private:
     void newGameDialog(int scancode);
     void debugOverlay(int scancode);
     void mute(int scancode);
+    void callNextWave(int scancode);
     void pause(int scancode);
     void speedStep(int scancode);
     void volume(int scancode);

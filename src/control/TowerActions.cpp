@@ -103,6 +103,7 @@ bool TowerActions::buildAt(int centreX)
     tower->place(centreX - firstFrameWidth(type) / 2);
     world.towers.push_back(std::move(tower));
     world.money -= type.price;
+    world.statistics.towerBuilt(type.price);
     app.sound.play(SoundEvent::TowerBuilt, centreX);
     if (!placingAffordable())
         world.mode = Idle;
@@ -158,6 +159,7 @@ bool TowerActions::buyUpgrade(int path)
         return false;
     }
     world.money -= upgrade.levels[level].price;
+    world.statistics.upgradeBought(upgrade.levels[level].price);
     tower.upgrade(path);
     app.sound.play(SoundEvent::UpgradeBought, centre);
     return true;

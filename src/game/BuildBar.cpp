@@ -144,6 +144,19 @@ void BuildBar::handleTowerSelected()
     }
 }
 
+int BuildBar::hoveredButton() const
+{
+    int buttons = 0;
+    if (world.mode == Idle)
+        buttons = 3;
+    else if (world.mode == TowerSelected && world.selectedTower)
+        buttons = typeOf(world.selectedTower->kind).upgradeCount;
+    for (int i = 0; i < buttons; ++i)
+        if (mouseInButton(i))
+            return i;
+    return -1;
+}
+
 void BuildBar::draw(BITMAP* target) const
 {
     if (world.gameOver)

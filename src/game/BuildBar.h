@@ -19,6 +19,9 @@ public:
     void handleMouse();
     // The bar for the current mode; nothing once the game is over or in the quit dialog.
     void draw(BITMAP* target) const;
+    // The button under the mouse among those the bar shows now: a tower kind's while choosing
+    // one, a path's (0 is "Demolish") while a tower is selected; -1 for none.
+    int hoveredButton() const;
 
 private:
     void selectTowerUnderMouse();

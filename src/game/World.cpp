@@ -9,6 +9,7 @@
 #include "hud/ControlsOverlay.h"
 #include "effects/BounceTextEffect.h"
 #include "effects/Effect.h"
+#include "effects/TextEffect.h"
 #include "game/BuildBar.h"
 #include "game/FrameStepper.h"
 #include "game/RunKeeper.h"
@@ -22,6 +23,8 @@
 #include "towers/TeslaCoil.h"
 
 #include <allegro.h>
+#include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <vector>
 
@@ -45,6 +48,11 @@ constexpr CloudGroup CloudGroups[] = {
 constexpr int FieldWidth = 320;
 constexpr int BannerX = 160;
 constexpr int BannerY = 80;
+// The early call's "+$N" rises from just above the money, clear of the status row's marks.
+constexpr int BonusTextX = 4;
+constexpr int BonusTextY = 208;
+// What N pays per whole second left when the data set does not say.
+constexpr int DefaultEarlyCallBonus = 2;
 
 } // namespace
 
@@ -139,8 +147,10 @@ void World::update(double dt)
         handleControls();
         return;
     }
-    if (!gameOver)
+    if (!gameOver) {
+        statistics.timePassed(dt);
         updateWaveSchedule(dt);
+    }
     updateClouds(dt);
     if (!gameOver)
         for (auto& tower : towers)
@@ -167,23 +177,55 @@ void World::update(double dt)
 
 void World::updateWaveSchedule(double dt)
 {
-    if (waveTimer >= 0 && dt >= waveTimer) {
-        if (runKeeper)
-            runKeeper->keep(*this);
-        currentWave = std::make_unique<SquibbleWave>(2 * waveNumber + 14);
-        waveTimer = -1.0;
-        char banner[32];
-        std::snprintf(banner, sizeof banner, "Wave %d", waveNumber);
-        effects.push_back(std::make_unique<BounceTextEffect>(BannerX, BannerY, app->fontMain.get(), banner));
-        app->sound.play(SoundEvent::WaveStarted);
-    } else {
+    if (waveTimer >= 0 && dt >= waveTimer)
+        startWave();
+    else
         waveTimer -= dt;
-    }
     if (currentWave && currentWave->invaders.empty()) {
         waveTimer = app->config.getDouble("TimeBetweenWaves");
         currentWave.reset();
+        statistics.waveDefeated();
         ++waveNumber;
     }
+}
+
+void World::startWave()
+{
+    if (runKeeper)
+        runKeeper->keep(*this);
+    currentWave = std::make_unique<SquibbleWave>(SquibbleWave::sizeFor(waveNumber));
+    waveTimer = -1.0;
+    char banner[32];
+    std::snprintf(banner, sizeof banner, "Wave %d", waveNumber);
+    effects.push_back(std::make_unique<BounceTextEffect>(BannerX, BannerY, app->fontMain.get(), banner));
+    app->sound.play(SoundEvent::WaveStarted);
+}
+
+int World::earlyCallBonus() const
+{
+    if (!waitingForWave())
+        return 0;
+    Config& config = app->config;
+    const bool given = config.contains("EarlyCallBonus") && !config.get("EarlyCallBonus").empty();
+    const int perSecond = given ? config.getInt("EarlyCallBonus") : DefaultEarlyCallBonus;
+    const double total = std::floor(waveTimer) * perSecond;
+    // A broken bonus pays nothing rather than taking money or overflowing it.
+    return total > 0.0 && total < 1e9 ? static_cast<int>(total) : 0;
+}
+
+void World::callNextWave()
+{
+    if (!waitingForWave() || paused || mode == QuitDialog || mode == NewGameDialog)
+        return;
+    const int bonus = earlyCallBonus();
+    if (bonus > 0) {
+        money += bonus;
+        statistics.earlyCall(bonus);
+        char text[32];
+        std::snprintf(text, sizeof text, "+$%d", bonus);
+        effects.push_back(std::make_unique<TextEffect>(BonusTextX, BonusTextY, app->fontSmall.get(), text));
+    }
+    startWave();
 }
 
 void World::updateClouds(double dt)

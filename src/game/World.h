@@ -66,12 +66,24 @@ public:
     // Withdraws a pause request not yet taken (the window got the focus back at once).
     void cancelPauseRequest() { pauseRequested = false; }
 
+    // N in the pause between waves: the next wave starts at once and the player is paid
+    // EarlyCallBonus for every whole second that was left. Nothing at any other time.
+    void callNextWave();
+    // Seconds until the next wave while the field waits for it; none during a wave.
+    bool waitingForWave() const { return !currentWave && waveTimer >= 0.0 && !gameOver; }
+    // The bonus N would pay now.
+    int earlyCallBonus() const;
+
+    // The button bar, for the views that show what the hovered button would do.
+    const BuildBar& buttons() const { return *buildBar; }
+
     // A new tower of kind 0, 1 or 2 (not yet placed); null for any other kind.
     std::unique_ptr<Building> createTower(int kind);
     // Whether a tower of placingKind centred where the preview stands would overlap no standing tower.
     bool canPlaceTower();
     // The rules of building, selecting, upgrading, demolishing and cancelling, for the mouse and the keys.
     TowerActions& actions() { return *towerActions; }
+    const TowerActions& actions() const { return *towerActions; }
     const KeyboardControls& keys() const { return *keyboard; }
 
     int mode = Idle;
@@ -99,6 +111,7 @@ public:
     // Set while the pause a kept run resumes in lasts; P clears it.
     bool resumed = false;
     BestRecord bestRecord;
+    // The books of the game being played, started over with every new game.
     GameStatistics statistics;
     // Keeps the run between launches; without one nothing is kept.
     std::unique_ptr<RunKeeper> runKeeper;
@@ -106,6 +119,7 @@ public:
 private:
     void setUpGame();
     void updateWaveSchedule(double dt);
+    void startWave();
     void updateClouds(double dt);
     void resolveHits();
     void removeFinished();

@@ -2,6 +2,7 @@
 
 #include "app/Application.h"
 #include "assets/BitmapFont.h"
+#include "control/KeyboardControls.h"
 #include "hud/MuteMark.h"
 #include "effects/Effect.h"
 #include "game/World.h"
@@ -56,16 +57,28 @@ int healthBarWidth(int health, int maxHealth)
 
 WorldRenderer::WorldRenderer(const World& world)
     : world(world)
+    , figures(world)
+    , ring(world, figures)
+    , wave(world)
+    , statistics(world)
 {
 }
 
 void WorldRenderer::draw(BITMAP* target) const
 {
     drawField(target);
-    if (!world.gameOver)
+    if (!world.gameOver) {
+        ring.draw(target);
         drawStatus(target);
-    else
+        // The controls shown over the field take the whole sky.
+        if (!world.keys().helpShown()) {
+            wave.draw(target);
+            figures.draw(target);
+        }
+    } else {
         drawGameOver(target);
+        statistics.draw(target);
+    }
 }
 
 void WorldRenderer::drawOverlays(BITMAP* target) const

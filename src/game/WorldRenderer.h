@@ -1,7 +1,13 @@
 // Draws the field and the HUD of a World into the back buffer: background, clouds, projectiles,
 // towers, invaders, effects, the status row, the "Game Over" picture, the quit and new-game dialogs and the
-// debug overlay. It only reads the World.
+// debug overlay, with the views of the hud: range rings, tower figures, the wave and the game's
+// statistics at its end. It only reads the World.
 #pragma once
+
+#include "hud/RangeRing.h"
+#include "hud/StatisticsPanel.h"
+#include "hud/TowerFiguresPanel.h"
+#include "hud/WavePreview.h"
 
 struct BITMAP;
 class World;
@@ -26,4 +32,8 @@ private:
     void drawDebugOverlay(BITMAP* target) const;
 
     const World& world;
+    TowerFiguresPanel figures;
+    RangeRing ring;
+    WavePreview wave;
+    StatisticsPanel statistics;
 };

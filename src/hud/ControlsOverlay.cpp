@@ -13,7 +13,7 @@ namespace {
 
 constexpr int CentreX = 160;
 constexpr int NoticeY = 40;
-constexpr int HelpTop = 6;
+constexpr int HelpTop = 3;
 constexpr int HelpLeft = 6;
 constexpr int RowHeight = 9;
 constexpr int ColumnGap = 6;

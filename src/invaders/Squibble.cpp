@@ -24,24 +24,25 @@ constexpr int BadlyHurtFlash = 3;
 // At or below this share of its starting health an invader looks badly hurt.
 constexpr double BadlyHurtShare = 0.35;
 
-// The type's health plus the per-wave increase, the increase truncated before it is added.
-int healthForWave(const InvaderType& type, int waveNumber)
-{
-    const double total = std::trunc((waveNumber - 1) * type.healthIncrease) + type.health;
-    if (std::isnan(total))
-        return type.health;
-    return static_cast<int>(std::clamp(total, static_cast<double>(INT_MIN), static_cast<double>(INT_MAX)));
-}
-
 } // namespace
 
 Squibble::Squibble()
 {
     const Application& app = Application::instance();
     const int waveNumber = app.world ? app.world->waveNumber : 1;
-    health = maxHealth = healthForWave(type(), waveNumber);
+    health = maxHealth = healthFor(waveNumber);
     radius = type().size;
     sprite = std::make_unique<AnimatedSprite>(type().spriteSheet);
+}
+
+// The increase is truncated before it is added.
+int Squibble::healthFor(int waveNumber)
+{
+    const InvaderType& kind = type();
+    const double total = std::trunc((waveNumber - 1) * kind.healthIncrease) + kind.health;
+    if (std::isnan(total))
+        return kind.health;
+    return static_cast<int>(std::clamp(total, static_cast<double>(INT_MIN), static_cast<double>(INT_MAX)));
 }
 
 const InvaderType& Squibble::type()
@@ -93,6 +94,7 @@ void Squibble::destroyed()
         return;
     const int reward = type().reward;
     world->money += reward;
+    world->statistics.invaderDestroyed(reward);
     const int cx = effectX();
     const int cy = effectY();
     world->effects.push_back(std::make_unique<SimpleEffect>(cx, cy, app.poofSheet.get(), 0.0));

@@ -17,6 +17,9 @@ public:
     // Replays the flash of the current hurt level, or pays out when health reaches 0.
     void takeDamage(int amount) override;
 
+    // Health of every Squibble of the given wave: the type's health plus the per-wave increase.
+    static int healthFor(int waveNumber);
+
 private:
     static const InvaderType& type();
     void flash();

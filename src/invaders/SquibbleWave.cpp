@@ -23,26 +23,35 @@ constexpr int LeftTurnLine = 8;    // the smallest left edge at or before this t
 constexpr double EscapeLine = 190.0;
 constexpr int FieldWidth = 320;
 
-double configuredSpeed(int waveNumber)
-{
-    Config& config = Application::instance().config;
-    const double speed = (waveNumber - 1) * config.getDouble("Wave1SpeedIncrease") + config.getDouble("Wave1SpeedBase");
-    const double maximum = config.getDouble("Wave1SpeedMax");
-    return maximum > speed ? speed : maximum;
-}
+// Every wave brings two more than the one before.
+constexpr int FirstWaveSize = 16;
+constexpr int WaveGrowth = 2;
 
 } // namespace
 
 SquibbleWave::SquibbleWave(int count)
 {
     const World* world = Application::instance().world;
-    speed = configuredSpeed(world ? world->waveNumber : 1);
+    speed = speedFor(world ? world->waveNumber : 1);
     for (int i = 0; i < count; ++i) {
         invaders.push_back(std::make_unique<Squibble>());
         Invader& invader = *invaders.back();
         invader.wave = this;
         place(invader, i, count);
     }
+}
+
+int SquibbleWave::sizeFor(int waveNumber)
+{
+    return WaveGrowth * (waveNumber - 1) + FirstWaveSize;
+}
+
+double SquibbleWave::speedFor(int waveNumber)
+{
+    Config& config = Application::instance().config;
+    const double speed = (waveNumber - 1) * config.getDouble("Wave1SpeedIncrease") + config.getDouble("Wave1SpeedBase");
+    const double maximum = config.getDouble("Wave1SpeedMax");
+    return maximum > speed ? speed : maximum;
 }
 
 void SquibbleWave::place(Invader& invader, int index, int count)
@@ -98,6 +107,7 @@ void SquibbleWave::escape(Invader& invader)
     if (!world)
         return;
     world->health -= 1;
+    world->statistics.invaderEscaped();
     const int cx = invader.effectX();
     const int cy = invader.effectY();
     world->effects.push_back(std::make_unique<SimpleEffect>(cx, cy, app.poofSheet.get(), 0.0));

@@ -12,6 +12,10 @@ public:
     // the field; the speed grows with the World's wave number up to a configured maximum.
     explicit SquibbleWave(int count);
 
+    // How many Squibbles the World sends in a wave, and how fast that wave marches.
+    static int sizeFor(int waveNumber);
+    static double speedFor(int waveNumber);
+
     // Marches the block, lets invaders at the bottom line escape at a cost of one health, then
     // deletes the dead. Once the game is over the block only animates.
     void update(double dt) override;

@@ -5,10 +5,13 @@
 
 #include <allegro.h>
 
-LaserProjectile::LaserProjectile(int x, int y, int damage)
+#include <utility>
+
+LaserProjectile::LaserProjectile(int x, int y, int damage, HitCredit credit)
     : Projectile(x, y)
     , image(Application::instance().laserImage)
     , damage(damage)
+    , credit(std::move(credit))
 {
     // Read for every bolt, so a retuned speed applies to the next shot.
     speed = Application::instance().config.getDouble("LaserSpeedBase");
@@ -32,7 +35,7 @@ void LaserProjectile::draw(BITMAP* destination)
 
 void LaserProjectile::hit(Invader* invader)
 {
-    invader->takeDamage(damage);
+    credit.damage(*invader, damage);
     alive = false;
 }
 

@@ -2,11 +2,12 @@
 #pragma once
 
 #include "projectiles/Projectile.h"
+#include "stats/HitCredit.h"
 
 class LaserProjectile : public Projectile {
 public:
     // (x, y) is the middle of the bolt's top edge, its contact point.
-    LaserProjectile(int x, int y, int damage);
+    LaserProjectile(int x, int y, int damage, HitCredit credit = HitCredit());
 
     void update(double dt) override;
     void draw(BITMAP* destination) override;
@@ -18,4 +19,5 @@ public:
     BITMAP* image = nullptr;
     double speed = 0.0;
     int damage = 0;
+    HitCredit credit;
 };

@@ -15,6 +15,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <iterator>
+#include <utility>
 
 namespace {
 
@@ -44,11 +45,13 @@ void addEffect(int x, int y, const SpriteSheet* sheet, double delay)
 
 } // namespace
 
-MissileProjectile::MissileProjectile(int x, int y, int damage, int splashDamage, double splashRadius)
+MissileProjectile::MissileProjectile(int x, int y, int damage, int splashDamage, double splashRadius,
+                                     HitCredit credit)
     : Projectile(x, y)
     , damage(damage)
     , splashDamage(splashDamage)
     , splashRadius(splashRadius)
+    , credit(std::move(credit))
 {
     Application& app = Application::instance();
     speed = app.config.getDouble("MissileSpeedBase");
@@ -173,7 +176,7 @@ void MissileProjectile::draw(BITMAP* destination)
 
 void MissileProjectile::hit(Invader* invader)
 {
-    invader->takeDamage(damage);
+    credit.damage(*invader, damage);
     explode();
     alive = false;
 }
@@ -201,7 +204,7 @@ void MissileProjectile::splash()
         const double dy = invader->centreY() - y;
         const double reach = splashRadius + invader->radius;
         if (reach * reach > dx * dx + dy * dy)
-            invader->takeDamage(splashDamage);
+            credit.damage(*invader, splashDamage);
     }
 }
 

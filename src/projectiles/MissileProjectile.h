@@ -3,6 +3,7 @@
 #pragma once
 
 #include "projectiles/Projectile.h"
+#include "stats/HitCredit.h"
 
 #include <cstdint>
 #include <memory>
@@ -12,7 +13,8 @@ class AnimatedSprite;
 class MissileProjectile : public Projectile {
 public:
     // (x, y) is the sprite's centre, its contact point. A splash radius of 0 means no blast.
-    MissileProjectile(int x, int y, int damage, int splashDamage, double splashRadius);
+    MissileProjectile(int x, int y, int damage, int splashDamage, double splashRadius,
+                      HitCredit credit = HitCredit());
     ~MissileProjectile() override;
 
     // Picks a random invader of the current wave, dead ones not yet removed included; false
@@ -40,6 +42,7 @@ public:
     double steeringMax = 0.0;
     double steeringResponse = 0.0;
     Invader* target = nullptr;
+    HitCredit credit;
     double age = 0.0;
     double life = 0.0;
     double puffTimer = 0.0;

@@ -63,6 +63,7 @@ void Building::sell()
     Application& app = Application::instance();
     const int refund = app.towerTypes.at(static_cast<std::size_t>(kind)).price / 2;
     app.world->money += refund;
+    app.world->statistics.towerDemolished(refund);
 
     char text[32];
     std::snprintf(text, sizeof text, "+%d", refund);

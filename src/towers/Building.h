@@ -2,6 +2,9 @@
 // shot pacing and the sale. Each kind adds its weapon in update and its upgrades in upgrade.
 #pragma once
 
+#include "stats/HitCredit.h"
+#include "stats/TowerTally.h"
+
 #include <memory>
 #include <vector>
 
@@ -26,18 +29,23 @@ public:
     void sell();
     // Width of animation 0's first frame of the kind's sheet; 0 without one.
     int firstFrameWidth() const;
+    // What this tower's shots and strikes are credited to.
+    HitCredit credit() const { return HitCredit(kind, tally); }
 
     const SpriteSheet* sheet = nullptr;
     std::unique_ptr<AnimatedSprite> sprite;
     int kind = 0;
     int x = 0;
     std::vector<int> upgradeLevels;
+    // The damage dealt and the invaders destroyed by this tower this game.
+    std::shared_ptr<TowerTally> tally = std::make_shared<TowerTally>();
+
+    // The period a tower fires at when its own cannot pace (0, negative or not a number).
+    static constexpr float MinimumPeriod = 0.05f;
 
 protected:
     explicit Building(int kind);
 
-    // The period a tower fires at when its own cannot pace (0, negative or not a number).
-    static constexpr float MinimumPeriod = 0.05f;
     // Adds dt to timer and returns how many shots are due, taking period off for each one while
     // timer is strictly above it. A period of 0 or less, or not a number, paces as MinimumPeriod.
     // Shots due while the World holds 300 projectiles are spent unfired.

@@ -6,6 +6,7 @@
 #include "game/World.h"
 #include "projectiles/LaserProjectile.h"
 #include "projectiles/MissileProjectile.h"
+#include "towers/TowerRules.h"
 
 #include <boost/math/constants/constants.hpp>
 
@@ -39,12 +40,13 @@ LaserTurret::LaserTurret()
 {
     Application& app = Application::instance();
     sheet = app.towerTypes[LaserKind].spriteSheet;
-    period = static_cast<float>(app.config.getDouble("Tower1.FreqBase"));
+    const TowerWeapons weapons = TowerRules::weaponsOf(LaserKind, upgradeLevels);
+    period = weapons.period;
     timer = period * 0.5f;
-    missilePeriod = static_cast<float>(app.config.getDouble("Tower1.Upgrade2.Level1.MissileFreq"));
+    missilePeriod = weapons.missilePeriod;
     missileTimer = missilePeriod * 0.5f;
-    damage = app.config.getInt("Tower1.DamageBase");
-    missileDamage = app.config.getInt("Tower1.Upgrade2.Level1.MissileDamage");
+    damage = weapons.damage;
+    missileDamage = weapons.missileDamage;
 }
 
 void LaserTurret::update(double dt)
@@ -64,10 +66,8 @@ void LaserTurret::update(double dt)
 void LaserTurret::upgrade(int p)
 {
     countLevel(p);
-    if (p == RatePath) {
-        // Every level adds the same level-1 modifier again.
-        period += static_cast<float>(Application::instance().config.getDoublef("Tower1.Upgrade1.Level%d.FreqMod", 1));
-    }
+    if (p == RatePath)
+        period = TowerRules::weaponsOf(LaserKind, upgradeLevels).period;
 }
 
 void LaserTurret::fireLaser()
@@ -75,7 +75,7 @@ void LaserTurret::fireLaser()
     Application& app = Application::instance();
     sprite->playThen(ShootAnimation, RestAnimation);
     const int centreLine = x + firstFrameWidth() / 2;
-    app.world->projectiles.push_back(std::make_unique<LaserProjectile>(centreLine, app.towerBaseline - BoltHeight, damage));
+    app.world->projectiles.push_back(std::make_unique<LaserProjectile>(centreLine, app.towerBaseline - BoltHeight, damage, credit()));
     app.sound.play(SoundEvent::LaserFired, centreLine);
 }
 
@@ -84,7 +84,8 @@ void LaserTurret::fireMissile()
     Application& app = Application::instance();
     const int centreLine = x + firstFrameWidth() / 2;
     auto missile =
-        std::make_unique<MissileProjectile>(centreLine + 1, app.towerBaseline - MissileHeight, missileDamage, 0, 0.0);
+        std::make_unique<MissileProjectile>(centreLine + 1, app.towerBaseline - MissileHeight, missileDamage, 0, 0.0,
+                                            credit());
     if (!missile->acquireTarget())
         return;
     const double fraction = (std::rand() % RandomRange) / RandomTop;

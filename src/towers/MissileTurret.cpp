@@ -6,6 +6,7 @@
 #include "game/World.h"
 #include "invaders/Invader.h"
 #include "projectiles/MissileProjectile.h"
+#include "towers/TowerRules.h"
 
 #include <boost/math/constants/constants.hpp>
 
@@ -40,11 +41,12 @@ MissileTurret::MissileTurret()
 {
     Application& app = Application::instance();
     sheet = app.towerTypes[MissileKind].spriteSheet;
-    period = static_cast<float>(app.config.getDouble("Tower2.FreqBase"));
+    const TowerWeapons weapons = TowerRules::weaponsOf(MissileKind, upgradeLevels);
+    period = weapons.period;
     timer = period * 0.5f;
-    damage = app.config.getInt("Tower2.DamageBase");
-    splashDamage = app.config.getInt("Tower2.DamageSplashBase");
-    splashRadius = app.config.getDouble("Tower2.SplashRadius");
+    damage = weapons.damage;
+    splashDamage = weapons.splashDamage;
+    splashRadius = weapons.splashRadius;
 }
 
 void MissileTurret::update(double dt)
@@ -59,12 +61,11 @@ void MissileTurret::update(double dt)
 void MissileTurret::upgrade(int p)
 {
     countLevel(p);
-    Config& config = Application::instance().config;
-    // The level numbers in the keys are fixed: every level adds the same modifier again.
+    const TowerWeapons weapons = TowerRules::weaponsOf(MissileKind, upgradeLevels);
     if (p == RatePath)
-        period += static_cast<float>(config.getDoublef("Tower2.Upgrade1.Level%d.FreqMod", 1));
+        period = weapons.period;
     else if (p == BlastPath)
-        splashRadius += static_cast<float>(config.getDoublef("Tower2.Upgrade2.Level%d.SplashMod", 2));
+        splashRadius = weapons.splashRadius;
 }
 
 void MissileTurret::fire()
@@ -72,7 +73,7 @@ void MissileTurret::fire()
     Application& app = Application::instance();
     const int startX = x + firstFrameWidth() / 2 + TubeRight;
     const int startY = app.towerBaseline - TubeHeight;
-    auto missile = std::make_unique<MissileProjectile>(startX, startY, damage, splashDamage, splashRadius);
+    auto missile = std::make_unique<MissileProjectile>(startX, startY, damage, splashDamage, splashRadius, credit());
     // Nothing to aim at: the launch is skipped, and its period is used up all the same.
     if (!missile->acquireTarget())
         return;
@@ -95,7 +96,7 @@ void MissileTurret::fire()
 
 void MissileTurret::launchSecondMissile(int startX, int startY, double heading)
 {
-    auto missile = std::make_unique<MissileProjectile>(startX, startY, damage, splashDamage, splashRadius);
+    auto missile = std::make_unique<MissileProjectile>(startX, startY, damage, splashDamage, splashRadius, credit());
     // The first missile found an invader, so this pick finds one too.
     missile->acquireTarget();
     missile->heading = heading;

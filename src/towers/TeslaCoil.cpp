@@ -8,6 +8,7 @@
 #include "game/World.h"
 #include "invaders/Invader.h"
 #include "invaders/Wave.h"
+#include "towers/TowerRules.h"
 
 namespace {
 
@@ -31,10 +32,11 @@ TeslaCoil::TeslaCoil()
 {
     Application& app = Application::instance();
     sheet = app.towerTypes[TeslaKind].spriteSheet;
-    period = static_cast<float>(app.config.getDouble("Tower3.FreqBase"));
+    const TowerWeapons weapons = TowerRules::weaponsOf(TeslaKind, upgradeLevels);
+    period = weapons.period;
     timer = period * 0.5f;
-    range = app.config.getDouble("Tower3.RangeBase");
-    damage = app.config.getInt("Tower3.DamageBase");
+    range = weapons.range;
+    damage = weapons.damage;
 }
 
 double TeslaCoil::centreX() const
@@ -65,9 +67,11 @@ void TeslaCoil::update(double dt)
 void TeslaCoil::upgrade(int p)
 {
     countLevel(p);
-    // Every level adds the same level-1 modifier again.
-    if (p == DamagePath)
-        damage += Application::instance().config.getIntf("Tower3.Upgrade1.Level%d.DamageMod", 1);
+    if (p == DamagePath) {
+        const TowerWeapons weapons = TowerRules::weaponsOf(TeslaKind, upgradeLevels);
+        damage = weapons.damage;
+        range = weapons.range;
+    }
 }
 
 Invader* TeslaCoil::findNearestInvader() const
@@ -97,7 +101,7 @@ bool TeslaCoil::strike(bool withSpark)
     Invader* target = findNearestInvader();
     if (!target)
         return false;
-    target->takeDamage(damage);
+    credit().damage(*target, damage);
     if (!withSpark)
         return true;
     // The spark ends at the target's centre as its frame is after the hit.

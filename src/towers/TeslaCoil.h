@@ -11,7 +11,7 @@ public:
     TeslaCoil();
 
     void update(double dt) override;
-    // Path 0 raises the damage of every strike.
+    // Path 0 raises the damage of every strike and, when the data says so, the range.
     void upgrade(int p) override;
 
     // Centre of the current frame, its bottom on the baseline.

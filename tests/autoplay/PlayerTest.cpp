@@ -155,3 +155,53 @@ TEST(StrategyFactory, KnowsEveryStrategyByName)
     }
     EXPECT_EQ(autoplay::makeStrategy("cheat"), nullptr);
 }
+
+// Over a whole game, calling the waves early: the game's statistics, which the report reads,
+// agree with the player's own count of what it bought and with the money on the screen.
+TEST_F(PlayerTest, StatisticsMatchThePlayersOwnCountOverAWholeGame)
+{
+    // Invaders that toughen fast, so the game is lost within a few waves.
+    app().invaderTypes[0].healthIncrease = 25;
+    MixedStrategy strategy;
+    autoplay::PlayOptions options{2, 1.0 / 30.0, true};
+    options.callEarly = true;
+    Player player(strategy, options);
+    const int startingMoney = player.world().money;
+    player.playUntilLost(60, 200000);
+    ASSERT_TRUE(player.world().gameOver) << "wave " << player.world().waveNumber;
+
+    const World& world = player.world();
+    const StatisticsTotals& totals = world.statistics.totals();
+    const autoplay::Ledger& own = player.ownCount();
+    EXPECT_GT(totals.towersBuilt, 0);
+    EXPECT_EQ(totals.towersBuilt, own.towersBuilt());
+    EXPECT_EQ(totals.moneySpent(), own.moneySpent());
+    EXPECT_EQ(totals.moneyEarned() + totals.moneyRefunded, own.moneyEarned(world));
+    EXPECT_EQ(startingMoney + totals.moneyEarned() + totals.moneyRefunded - totals.moneySpent(), world.money);
+    EXPECT_GT(totals.moneyFromEarlyCalls, 0);
+    EXPECT_EQ(totals.wavesDefeated, world.waveNumber - 1);
+    EXPECT_EQ(totals.moneyFromKills, totals.invadersDestroyed * app().invaderTypes[0].reward);
+    EXPECT_GE(totals.invadersEscaped, 20);
+    // Every invader of a defeated wave was destroyed or escaped.
+    int sent = 0;
+    for (int wave = 1; wave <= totals.wavesDefeated; ++wave)
+        sent += 2 * wave + 14;
+    EXPECT_GE(totals.invadersDestroyed + totals.invadersEscaped, sent);
+    long long damage = 0;
+    for (const autoplay::WaveRecord& row : player.waves())
+        damage += row.damageDealt;
+    EXPECT_EQ(damage, totals.damageByKind[0] + totals.damageByKind[1] + totals.damageByKind[2]);
+    const autoplay::RunReport report = player.report();
+    EXPECT_EQ(report.moneySpent, own.moneySpent());
+    EXPECT_EQ(report.towersBuilt, own.towersBuilt());
+    // Eight steps of 1/30 s a frame with Tab held; the frame that ended the game counts in part.
+    const double frameSpan = 8.0 / 30.0;
+    EXPECT_NEAR(totals.timePlayed, (player.frameCount() - 0.5) * frameSpan, 0.5 * frameSpan);
+
+    // The new game's books start over; at most the rest of the frame Enter was pressed in counts.
+    player.playAgain();
+    StatisticsTotals fresh = player.world().statistics.totals();
+    EXPECT_LT(fresh.timePlayed, frameSpan);
+    fresh.timePlayed = 0.0;
+    EXPECT_TRUE(fresh == StatisticsTotals());
+}

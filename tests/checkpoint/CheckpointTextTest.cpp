@@ -44,6 +44,7 @@ TEST(CheckpointText, RefusesWithTheReason)
     } cases[] = {
         {"", "not a checkpoint"},
         {"squibble-siege checkpoint 2\nWave=4\n", "unknown version '2'"},
+        {"squibble-siege checkpoint 1\nWave=1001\n", "wave '1001'"},
         {Head, "no Money line"},
         {Head + "Money=-1\n", "money '-1'"},
         {Head + "Money=1000000001\n", "money '1000000001'"},

@@ -129,6 +129,16 @@ TEST_F(BrokenData, MissingAndNonNumericKeys)
     EXPECT_TRUE(mentions(problems, "Invader1.Size=7px", "not a number"));
 }
 
+TEST_F(BrokenData, EarlyCallBonusMayBeLeftOutButMustBeAWholeNumber)
+{
+    dropLines({"EarlyCallBonus="});
+    mztool::DataChecker checker((root / "data").string());
+    EXPECT_TRUE(checker.run().empty());
+    EXPECT_TRUE(mentions(checker.notes(), "EarlyCallBonus", "pays 2"));
+    appendLine("EarlyCallBonus=two");
+    EXPECT_TRUE(mentions(check(), "EarlyCallBonus=two", "not a whole number"));
+}
+
 TEST_F(BrokenData, SpacesAroundEqualsAndNearMisses)
 {
     appendLine("TowerBaseline = 200");

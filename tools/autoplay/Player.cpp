@@ -41,13 +41,14 @@ Player::Player(Strategy& strategy, const PlayOptions& options)
     , waveLog(*game)
     , stepper(*game)
     , dt(frameTimeFor(options))
+    , callEarly(options.callEarly)
 {
     holdTab(options.fastForward);
     Application::instance().settings.set(PlayerSettings::Field::Speed, FrameStepper::speedFor(false, options.speed));
     // Purchases and damage are read after every update, so no step of a frame goes unseen.
     stepper.afterStep = [this] {
         ledger.observe(*game);
-        waveLog.observe(*game, ledger);
+        waveLog.observe(*game);
     };
 }
 
@@ -73,6 +74,8 @@ void Player::playFrame()
 {
     if (gestures.empty())
         strategy.decide(*game, gestures);
+    if (gestures.empty() && callEarly && game->waitingForWave())
+        gestures.pressKey(KEY_N);
     gestures.feed(*input);
     Application& app = Application::instance();
     app.sampleMouse();
@@ -118,10 +121,12 @@ RunReport Player::report() const
     RunReport result;
     result.strategy = strategy.name();
     result.lostInWave = lostInWave;
-    result.wavesDefeated = game->waveNumber - 1;
-    result.moneyEarned = ledger.moneyEarned(*game);
-    result.moneySpent = ledger.moneySpent();
-    result.towersBuilt = ledger.towersBuilt();
+    const StatisticsTotals& totals = game->statistics.totals();
+    result.wavesDefeated = totals.wavesDefeated;
+    result.moneyEarned = WaveLog::moneyEarned(*game);
+    result.moneyFromEarlyCalls = totals.moneyFromEarlyCalls;
+    result.moneySpent = WaveLog::moneySpent(*game);
+    result.towersBuilt = totals.towersBuilt;
     result.frames = frames;
     return result;
 }

@@ -27,6 +27,8 @@ struct PlayOptions {
     bool fastForward = false;
     // The speed step (1, 2, 4 or 8), chosen as the player's F key chooses it.
     int speed = 1;
+    // Whenever the strategy has nothing to do in the pause before a wave, N calls the wave early.
+    bool callEarly = false;
 };
 
 // How one game went.
@@ -34,8 +36,9 @@ struct RunReport {
     std::string strategy;
     int lostInWave = 0; // the wave in which health ran out; 0 while the game is not lost
     int wavesDefeated = 0;
-    int moneyEarned = 0;
-    int moneySpent = 0;
+    long long moneyEarned = 0; // rewards, early calls and refunds
+    long long moneyFromEarlyCalls = 0;
+    long long moneySpent = 0;
     int towersBuilt = 0;
     long frames = 0;
 };
@@ -67,7 +70,10 @@ public:
 
     RunReport report() const;
     // The game so far, wave by wave.
-    std::vector<WaveRecord> waves() const { return waveLog.records(*game, ledger); }
+    std::vector<WaveRecord> waves() const { return waveLog.records(*game); }
+    // The player's own count of what it bought, kept by watching the field: a check on the
+    // game's statistics, which the report reads.
+    const Ledger& ownCount() const { return ledger; }
     World& world() { return *game; }
     Gestures& hand() { return gestures; }
     double frameTime() const { return dt; }
@@ -84,6 +90,7 @@ private:
     FrameStepper stepper;
     Gestures gestures;
     double dt;
+    bool callEarly;
     long frames = 0;
     int lostInWave = 0;
 };

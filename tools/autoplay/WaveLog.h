@@ -1,16 +1,14 @@
 // The difficulty curve of one scripted game, wave by wave: what each wave brought, the damage the
 // towers dealt it, the money earned and spent while it ran and in the pause after it, and the
-// towers and health left at its end. Kept by watching the World after every update.
+// towers and health left at its end. The damage and money are the game's own statistics, read
+// after every update, so the report and the game's books cannot disagree.
 #pragma once
 
-#include <cstdint>
 #include <vector>
 
 class World;
 
 namespace autoplay {
-
-class Ledger;
 
 struct WaveRecord {
     int wave = 0;
@@ -32,31 +30,29 @@ public:
     // Starts watching the World as it stands, before its first wave.
     explicit WaveLog(const World& world);
 
-    // Call after every update, once the ledger has seen the same update.
-    void observe(const World& world, const Ledger& ledger);
+    // Call after every update.
+    void observe(const World& world);
     // The rows so far; the last, still open one with the World's present figures.
-    std::vector<WaveRecord> records(const World& world, const Ledger& ledger) const;
+    std::vector<WaveRecord> records(const World& world) const;
+
+    // Everything that came in (rewards, early calls and refunds) and everything spent, as the
+    // game's statistics have them.
+    static long long moneyEarned(const World& world);
+    static long long moneySpent(const World& world);
 
 private:
-    // What was last seen of an invader of the current wave.
-    struct Seen {
-        std::uint64_t serial;
-        int health;
-        double y;
-    };
-
-    void countDamage(const World& world);
-    void close(WaveRecord& row, const World& world, const Ledger& ledger) const;
+    void close(WaveRecord& row, const World& world) const;
     void open(const World& world);
 
     std::vector<WaveRecord> closed;
     WaveRecord current; // wave 0 until the first wave starts
-    // The ledger's totals when the current row began.
-    int earnedBefore = 0;
-    int spentBefore = 0;
-    int lastHealth;
-    // The current wave's invaders in list order, as of the last update.
-    std::vector<Seen> seen;
+    // The statistics when the current row began.
+    long long earnedBefore = 0;
+    long long spentBefore = 0;
+    long long damageBefore = 0;
+    // The damage dealt as of the last update without a wave: none is dealt between waves, so
+    // this is where the next wave's damage starts from.
+    long long damageBetweenWaves = 0;
 };
 
 } // namespace autoplay

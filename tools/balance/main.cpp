@@ -1,13 +1,18 @@
 // The balance report: loads a data set headless, lets every scripted strategy play it to the end
 // and prints, per strategy, the wave in which the game was lost, the money earned and spent and
-// the towers built; with --csv also writes the game of every strategy wave by wave.
+// the towers built; with --csv also writes the game of every strategy wave by wave. The figures
+// are the game's own statistics.
 //
-// Usage: balance [--data DIR] [--dt SECONDS] [--tab] [--speed N] [--waves N] [--seed N] [--csv FILE]
+// Usage: balance [--data DIR] [--dt SECONDS] [--tab] [--speed N] [--early] [--waves N] [--seed N]
+//                [--csv FILE]
 //   DIR      the directory holding data/ (default: the working directory)
 //   SECONDS  frame time of the simulation (default: the shipped "TimestepThreshold"; a whole
 //            report then takes about ten seconds, and 1/30 s halves that with the same outcome)
 //   --tab    Tab held for the whole game, as a player fast-forwarding
 //   --speed  the game-speed step the player chose with F: 1, 2, 4 or 8 (default 1)
+//   --early  every strategy also plays a second game in which it calls each wave early (N) as
+//            soon as it has nothing left to do in the pause; both games are reported, the second
+//            as "NAME+early"
 //   N        the last wave played (default 60) and the random seed (default 1)
 //   FILE     where the wave-by-wave figures go, as comma-separated values
 #include "autoplay/HeadlessGame.h"
@@ -36,11 +41,12 @@ struct Options {
     unsigned seed = 1;
     bool fastForward = false;
     int speed = 1;
+    bool alsoEarly = false;
     std::string csvPath;
 };
 
 constexpr const char* Usage =
-    "usage: balance [--data DIR] [--dt SECONDS] [--tab] [--speed N] [--waves N] [--seed N] [--csv FILE]\n";
+    "usage: balance [--data DIR] [--dt SECONDS] [--tab] [--speed N] [--early] [--waves N] [--seed N] [--csv FILE]\n";
 
 bool parse(int argc, char** argv, Options& options)
 {
@@ -48,6 +54,10 @@ bool parse(int argc, char** argv, Options& options)
         const std::string flag = argv[i];
         if (flag == "--tab") {
             options.fastForward = true;
+            continue;
+        }
+        if (flag == "--early") {
+            options.alsoEarly = true;
             continue;
         }
         if (i + 1 == argc)
@@ -72,15 +82,38 @@ bool parse(int argc, char** argv, Options& options)
            options.lastWave <= 1000;
 }
 
-void printRun(const autoplay::RunReport& run, double seconds)
+void printRun(const autoplay::RunReport& run, const std::string& name, double seconds)
 {
     char lost[32];
     if (run.lostInWave > 0)
         std::snprintf(lost, sizeof lost, "wave %d", run.lostInWave);
     else
         std::snprintf(lost, sizeof lost, "not lost");
-    std::printf("%-8s %-10s %8d %8d %8d %10ld %8.1f\n", run.strategy.c_str(), lost, run.moneyEarned,
-                run.moneySpent, run.towersBuilt, run.frames, seconds);
+    std::printf("%-12s %-10s %8lld %8lld %8lld %8d %10ld %8.1f\n", name.c_str(), lost, run.moneyEarned,
+                run.moneyFromEarlyCalls, run.moneySpent, run.towersBuilt, run.frames, seconds);
+}
+
+// One game of a strategy, reported as a row and, with a CSV, wave by wave.
+void playOne(const Options& options, const std::string& name, bool callEarly, std::ostream* csv, bool& headerShown)
+{
+    const auto started = std::chrono::steady_clock::now();
+    std::unique_ptr<autoplay::Strategy> strategy = autoplay::makeStrategy(name);
+    autoplay::PlayOptions play{options.seed, options.dt, options.fastForward, options.speed, callEarly};
+    autoplay::Player player(*strategy, play);
+    if (!headerShown) {
+        std::printf("frame time %.4f s%s, speed %dx, seed %u, waves up to %d\n", player.frameTime(),
+                    options.fastForward ? " with Tab held" : "", options.speed, options.seed, options.lastWave);
+        std::printf("%-12s %-10s %8s %8s %8s %8s %10s %8s\n", "strategy", "lost in", "earned", "early", "spent",
+                    "towers", "frames", "seconds");
+        headerShown = true;
+    }
+    const long maxFrames = static_cast<long>(options.lastWave * GameSecondsPerWaveLimit / player.frameTime());
+    player.playUntilLost(options.lastWave, maxFrames);
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - started;
+    const std::string shownName = callEarly ? name + "+early" : name;
+    printRun(player.report(), shownName, took.count());
+    if (csv)
+        autoplay::writeWaveCsvRows(*csv, shownName, player.waves());
 }
 
 void playAll(const Options& options, std::ostream* csv)
@@ -89,22 +122,9 @@ void playAll(const Options& options, std::ostream* csv)
         autoplay::writeWaveCsvHeader(*csv);
     bool headerShown = false;
     for (const std::string& name : autoplay::strategyNames()) {
-        const auto started = std::chrono::steady_clock::now();
-        std::unique_ptr<autoplay::Strategy> strategy = autoplay::makeStrategy(name);
-        autoplay::Player player(*strategy, {options.seed, options.dt, options.fastForward, options.speed});
-        if (!headerShown) {
-            std::printf("frame time %.4f s%s, speed %dx, seed %u, waves up to %d\n", player.frameTime(),
-                        options.fastForward ? " with Tab held" : "", options.speed, options.seed, options.lastWave);
-            std::printf("%-8s %-10s %8s %8s %8s %10s %8s\n", "strategy", "lost in", "earned", "spent", "towers",
-                        "frames", "seconds");
-            headerShown = true;
-        }
-        const long maxFrames = static_cast<long>(options.lastWave * GameSecondsPerWaveLimit / player.frameTime());
-        player.playUntilLost(options.lastWave, maxFrames);
-        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - started;
-        printRun(player.report(), took.count());
-        if (csv)
-            autoplay::writeWaveCsvRows(*csv, name, player.waves());
+        playOne(options, name, false, csv, headerShown);
+        if (options.alsoEarly)
+            playOne(options, name, true, csv, headerShown);
     }
 }
 

@@ -166,6 +166,7 @@ std::vector<KeyChecker::KnownKey> KeyChecker::knownKeys(Config& config) const
         keys.push_back({key, KeyKind::Double});
     keys.push_back({"Invader1.Sprite", KeyKind::File});
     keys.push_back({"SoundVolume", KeyKind::Int});
+    keys.push_back({"EarlyCallBonus", KeyKind::Int, false, "the game pays 2 for every second left"});
     // A sound key may be left out or empty: that event is silent.
     for (int i = 0; i < SoundEventCount; ++i)
         keys.push_back({soundKey(static_cast<SoundEvent>(i)), KeyKind::Text});
@@ -177,6 +178,7 @@ std::vector<KeyChecker::KnownKey> KeyChecker::knownKeys(Config& config) const
         {{2, 1}, {"Tower2.Upgrade1.Level1.FreqMod", KeyKind::Double}},
         {{2, 2}, {"Tower2.Upgrade2.Level2.SplashMod", KeyKind::Double}},
         {{3, 1}, {"Tower3.Upgrade1.Level1.DamageMod", KeyKind::Int}},
+        {{3, 1}, {"Tower3.Upgrade1.Level1.RangeMod", KeyKind::Double, false, "the upgrade leaves the range as it is"}},
     };
     const int maxEntries = CatalogueReader::MaxEntries;
     for (int n = 1; n <= 3; ++n) {
@@ -207,7 +209,9 @@ void KeyChecker::checkValues(Config& config, const std::vector<KnownKey>& keys)
     for (const KnownKey& key : keys) {
         const std::string& value = config.get(key.name);
         if (value.empty()) {
-            if (key.zeroWhenMissing)
+            if (!key.whenMissing.empty())
+                note(key.name + " is missing; " + key.whenMissing);
+            else if (key.zeroWhenMissing)
                 note(key.name + " is missing; the game reads it as 0");
             else if (key.kind != KeyKind::Text)
                 problem(key.name + " is missing");

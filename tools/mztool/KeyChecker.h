@@ -30,6 +30,8 @@ private:
         KeyKind kind;
         // The game reads a missing value as 0 and means it (a kerning, no upgrade paths).
         bool zeroWhenMissing = false;
+        // What the game does without the key, for a key it does not need; empty for the others.
+        std::string whenMissing = {};
     };
 
     std::vector<KnownKey> knownKeys(Config& config) const;

@@ -1,0 +1,87 @@
+#include "hud/RangeRing.h"
+
+#include "app/Application.h"
+#include "assets/AnimatedSprite.h"
+#include "assets/SpriteSheet.h"
+#include "control/TowerActions.h"
+#include "game/World.h"
+#include "hud/TowerFiguresPanel.h"
+#include "towers/Building.h"
+#include "towers/TeslaCoil.h"
+
+#include <allegro.h>
+
+#include <cmath>
+
+namespace {
+
+// Colours of the art's palette: the pale blue of the tesla's glow for the reach now, and yellow
+// for the reach after the hovered upgrade.
+constexpr int NowRed = 0xcb, NowGreen = 0xdb, NowBlue = 0xfc;
+constexpr int AfterRed = 0xfb, AfterGreen = 0xf2, AfterBlue = 0x36;
+// A ring larger than this would only cost time: it lies outside the picture anyway.
+constexpr double LargestRadius = 1000.0;
+// The ring stays on the field, off the status row.
+constexpr int FieldBottom = 219;
+
+void dot(BITMAP* target, int x, int y, int colour)
+{
+    if (((x + y) & 1) == 0 && y <= FieldBottom)
+        putpixel(target, x, y, colour);
+}
+
+} // namespace
+
+RangeRing::RangeRing(const World& world, const TowerFiguresPanel& figures)
+    : world(world)
+    , figures(figures)
+{
+}
+
+void RangeRing::drawDotted(BITMAP* target, int cx, int cy, int radius, int colour)
+{
+    // Midpoint circle, one octant mirrored eight ways.
+    int x = radius;
+    int y = 0;
+    int error = 1 - radius;
+    while (x >= y) {
+        for (const int sx : {x, -x})
+            for (const int sy : {y, -y}) {
+                dot(target, cx + sx, cy + sy, colour);
+                dot(target, cx + sy, cy + sx, colour);
+            }
+        ++y;
+        if (error < 0) {
+            error += 2 * y + 1;
+        } else {
+            --x;
+            error += 2 * (y - x) + 1;
+        }
+    }
+}
+
+void RangeRing::draw(BITMAP* target) const
+{
+    const FiguresSubject& subject = figures.subject();
+    if (!subject.shown || subject.now.range <= 0.0 || world.mode == Idle)
+        return;
+    const Application& app = *world.app;
+    int cx = 0;
+    int height = 0;
+    if (const Building* tower = subject.tower) {
+        const int width = tower->sprite ? tower->sprite->width() : 0;
+        height = tower->sprite ? tower->sprite->height() : 0;
+        cx = tower->x + width / 2;
+    } else {
+        const SpriteSheet* sheet = app.towerTypes[static_cast<std::size_t>(subject.kind)].spriteSheet;
+        const BITMAP* first = sheet ? sheet->getFrame(0, 0.0f) : nullptr;
+        // The tower being placed is centred where the preview stands.
+        cx = world.actions().previewX();
+        height = first ? first->h : 0;
+    }
+    const int cy = app.towerBaseline - height / 2 - TeslaCoil::StrikePointRise;
+    const auto radius = [](double range) { return static_cast<int>(std::lround(std::fmin(range, LargestRadius))); };
+    drawDotted(target, cx, cy, radius(subject.now.range), makecol(NowRed, NowGreen, NowBlue));
+    if (subject.path >= 0 && radius(subject.after.range) != radius(subject.now.range))
+        drawDotted(target, cx, cy, radius(subject.after.range), makecol(AfterRed, AfterGreen, AfterBlue));
+}

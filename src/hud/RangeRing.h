@@ -1,0 +1,21 @@
+// The reach of a tower kind with a range (the tesla coil), as a dotted ring around the point it
+// strikes from: under the tower being placed, around the selected tower, and the reach after the
+// hovered upgrade when that upgrade changes it. Dotted so the invaders under it stay readable.
+#pragma once
+
+struct BITMAP;
+class TowerFiguresPanel;
+class World;
+
+class RangeRing {
+public:
+    RangeRing(const World& world, const TowerFiguresPanel& figures);
+
+    void draw(BITMAP* target) const;
+    // A ring of every other pixel around (cx, cy) in colour.
+    static void drawDotted(BITMAP* target, int cx, int cy, int radius, int colour);
+
+private:
+    const World& world;
+    const TowerFiguresPanel& figures;
+};

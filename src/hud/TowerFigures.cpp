@@ -1,0 +1,49 @@
+#include "hud/TowerFigures.h"
+
+#include "towers/Building.h"
+#include "towers/TowerRules.h"
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+// Shots per second at a period, paced the way Building::takeShots paces them.
+double rateOf(float period)
+{
+    return 1.0 / (period > 0.0f ? period : Building::MinimumPeriod);
+}
+
+} // namespace
+
+TowerFigures TowerFigures::of(int kind, const int* levels, int count)
+{
+    const TowerWeapons weapons = TowerRules::weaponsOf(kind, levels, count);
+    TowerFigures figures;
+    figures.damagePerHit = weapons.damage + weapons.splashDamage;
+    figures.hitsPerSecond = rateOf(weapons.period) * weapons.missilesPerLaunch;
+    figures.damagePerSecond = figures.damagePerHit * figures.hitsPerSecond;
+    figures.range = weapons.range;
+    figures.blastRadius = weapons.splashDamage > 0 ? weapons.splashRadius : 0.0;
+    if (weapons.launcher) {
+        figures.missileDamage = weapons.missileDamage;
+        figures.missilesPerSecond = rateOf(weapons.missilePeriod);
+        figures.damagePerSecond += figures.missileDamage * figures.missilesPerSecond;
+    }
+    return figures;
+}
+
+TowerFigures TowerFigures::of(const Building& tower)
+{
+    return afterUpgrade(tower, -1);
+}
+
+TowerFigures TowerFigures::afterUpgrade(const Building& tower, int path)
+{
+    std::array<int, TowerRules::MostPaths> levels{};
+    const int count = std::min(static_cast<int>(tower.upgradeLevels.size()), TowerRules::MostPaths);
+    std::copy_n(tower.upgradeLevels.begin(), count, levels.begin());
+    if (path >= 0 && path < count)
+        ++levels[static_cast<std::size_t>(path)];
+    return of(tower.kind, levels.data(), count);
+}

@@ -1,0 +1,50 @@
+// The figures of the tower the player is weighing up, in a panel at the top-left of the sky: the
+// kind under the mouse on the build bar or being placed, or the selected tower with its levels,
+// kills and damage dealt, and what the hovered upgrade would change ("2.1/s (+0.4)"). Only reads
+// the World; the range rings read the same subject.
+#pragma once
+
+#include "hud/TowerFigures.h"
+#include "towers/TowerRules.h"
+
+#include <array>
+
+struct BITMAP;
+class Building;
+class World;
+
+// What the figures are about this frame.
+struct FiguresSubject {
+    bool shown = false;
+    int kind = 0;
+    const Building* tower = nullptr; // the selected tower; null for a kind on the build bar
+    TowerFigures now;
+    int path = -1;                   // the hovered upgrade path; -1 for none
+    TowerFigures after;              // with one more level of that path
+};
+
+class TowerFiguresPanel {
+public:
+    explicit TowerFiguresPanel(const World& world);
+
+    // Worked out again only when the kind, tower, levels or hovered path change, so drawing
+    // reads no configuration and allocates nothing.
+    const FiguresSubject& subject() const;
+    void draw(BITMAP* target) const;
+
+private:
+    struct Key {
+        int mode = -1;
+        int kind = -1;
+        const Building* tower = nullptr;
+        std::array<int, TowerRules::MostPaths> levels{};
+        int path = -1;
+        bool operator==(const Key& other) const;
+    };
+
+    Key keyNow() const;
+
+    const World& world;
+    mutable Key cachedKey;
+    mutable FiguresSubject cached;
+};

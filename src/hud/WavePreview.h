@@ -1,0 +1,20 @@
+// The wave in the top-right corner of the sky: its number always; during a wave how many of its
+// invaders are left; in the pause before one the countdown, what it brings (invaders, their
+// health each, their speed), all from the wave rules the game uses, and what N would pay.
+#pragma once
+
+struct BITMAP;
+class World;
+
+class WavePreview {
+public:
+    explicit WavePreview(const World& world);
+
+    void draw(BITMAP* target) const;
+
+private:
+    const World& world;
+    // The speed of the next wave reads the configuration: worked out once per wave.
+    mutable int speedWave = 0;
+    mutable double speed = 0.0;
+};
