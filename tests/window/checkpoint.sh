@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A run survives kill -9: two towers built, wave 2 starts, the game is killed; started again it
 # shows the same towers and money at wave 2, paused. A corrupt checkpoint gives a new game, one
-# line on stderr and the .bad file; a game over leaves no checkpoint.
+# line on stderr and the .bad file; quitting between waves keeps the run; a game over leaves no
+# checkpoint.
 # Arguments: GAME_BINARY SOURCE_DIR
 source "$(dirname "$0")/support/lib.sh"
 GAME="$(realpath "$1")"; ROOT="$(realpath "$2")"
@@ -10,7 +11,7 @@ GAME="$(realpath "$1")"; ROOT="$(realpath "$2")"
 # building, and the field by nothing but the march.
 tuned_data "$ROOT" <<'KEYS'
 StartingHealth=100
-TimeBetweenWaves=4
+TimeBetweenWaves=8
 Wave1SpeedBase=400
 Wave1SpeedMax=400
 Invader1.Health=100000
@@ -69,6 +70,14 @@ game_lines | grep -q refused || fail "stderr does not say the checkpoint was ref
 [ -f "$checkpoint.bad" ] || fail "the refused checkpoint was not kept as $checkpoint.bad"
 [ "$(changed_pixels fresh refused "$TOWERS")" -lt 200 ] || fail "towers on the field of the new game"
 [ "$(changed_pixels fresh refused "$MONEY")" = 0 ] || fail "the new game does not start with its money"
+
+# Quitting in the pause before the wave keeps the tower just built.
+click_at 309 229; click_at 150 200; click_at 150 200 3
+press_key Escape
+click_at 160 112
+wait_exit 10
+grep -qx 'Wave=1' "$checkpoint" && grep -qx 'Money=100' "$checkpoint" &&
+  [ "$(grep -c '^Tower=LaserTurret' "$checkpoint")" = 1 ] || fail "quitting between waves did not keep the run"
 stop_x
 
 # A game over deletes the checkpoint its first wave wrote.
