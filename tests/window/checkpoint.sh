@@ -17,9 +17,12 @@ Wave1SpeedMax=400
 Invader1.Health=100000
 Tower1.FreqBase=100000
 KEYS
-crc=$(/usr/bin/python3 -c 'import sys, zlib; print("%08x" % zlib.crc32(open(sys.argv[1], "rb").read()))' \
-      "$TUNED_DIR/data/strings.txt")
-checkpoint="$XDG_STATE_HOME/squibble-siege/checkpoint-$crc.txt"
+# The checkpoint file of the tuned data set, named by the CRC-32 of its strings.txt.
+checkpoint_of() {
+  echo "$XDG_STATE_HOME/squibble-siege/checkpoint-$(/usr/bin/python3 -c 'import sys, zlib
+print("%08x" % zlib.crc32(open(sys.argv[1], "rb").read()))' "$TUNED_DIR/data/strings.txt").txt"
+}
+checkpoint=$(checkpoint_of)
 MONEY=100x20+0+456        # "$ 50" in window pixels
 TOWERS=640x60+0+376       # the baseline strip the towers stand on
 TITLE=400x30+120+116      # "Resumed at wave 2" and the hint under it
@@ -32,6 +35,7 @@ white_in() {
 # The game's own lines on stderr, without the one a machine with no sound device adds.
 game_lines() { grep -v "playing silently" "$SHOTS_DIR/game.err" || true; }
 wave_in_file() { grep -qx "Wave=$1" "$checkpoint" 2>/dev/null; }
+kill_game() { kill -9 "$GAME_PID"; wait "$GAME_PID" 2>/dev/null; GAME_PID=""; }
 
 start_x
 start_game "$GAME" "$TUNED_DIR"
@@ -43,9 +47,7 @@ screenshot wave2
 [ "$(grep -c '^Tower=LaserTurret' "$checkpoint")" = 2 ] || fail "the checkpoint does not hold the two towers"
 grep -qx 'Money=50' "$checkpoint" || fail "the checkpoint does not hold the money left: $(grep Money "$checkpoint")"
 
-kill -9 "$GAME_PID"
-wait "$GAME_PID" 2>/dev/null || true
-GAME_PID=""
+kill_game
 start_game "$GAME" "$TUNED_DIR"
 sleep 1
 screenshot resumed1
@@ -59,9 +61,7 @@ screenshot resumed2
 [ -z "$(game_lines)" ] || fail "resuming wrote to stderr: $(game_lines)"
 
 # A torn checkpoint: refused with one line, kept as .bad, and a new game with no towers.
-kill -9 "$GAME_PID"
-wait "$GAME_PID" 2>/dev/null || true
-GAME_PID=""
+kill_game
 printf 'squibble-siege checkpoint 1\nWave=2\nMon' >"$checkpoint"
 start_game "$GAME" "$TUNED_DIR"
 screenshot refused
@@ -82,9 +82,7 @@ stop_x
 
 # A game over deletes the checkpoint its first wave wrote.
 quick_loss_data "$ROOT"
-crc=$(/usr/bin/python3 -c 'import sys, zlib; print("%08x" % zlib.crc32(open(sys.argv[1], "rb").read()))' \
-      "$TUNED_DIR/data/strings.txt")
-checkpoint="$XDG_STATE_HOME/squibble-siege/checkpoint-$crc.txt"
+checkpoint=$(checkpoint_of)
 start_x
 start_game "$GAME" "$TUNED_DIR"
 move_to 10 10
