@@ -2,28 +2,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(CheckpointText, WritesEveryFigureAndReadsItBackExactly)
-{
-    Checkpoint checkpoint;
-    checkpoint.waveNumber = 14;
-    checkpoint.health = 3;
-    checkpoint.maxHealth = 20;
-    checkpoint.money = 1234;
-    checkpoint.towers = {{0, -3, {3, 1}}, {2, 250, {}}, {1, 100, {2, 0, 1}}};
-    checkpoint.statistics.moneyRefunded = 5000000000LL;
-    checkpoint.statistics.damageByKind = {1, 22, 333};
-    checkpoint.statistics.timePlayed = 1234.1 / 3.0;
-
-    const std::string text = CheckpointText::write(checkpoint);
-    EXPECT_EQ(text.rfind("squibble-siege checkpoint 1\nWave=14\n", 0), 0u) << text;
-    // Blank lines and CR line ends are read past.
-    const CheckpointText::Parsed again = CheckpointText::parse(text + "\r\n\n");
-    ASSERT_TRUE(again.checkpoint) << again.problem;
-    EXPECT_EQ(again.checkpoint->towers, checkpoint.towers);
-    EXPECT_TRUE(again.checkpoint->statistics == checkpoint.statistics);
-    EXPECT_EQ(CheckpointText::write(*again.checkpoint), text);
-}
-
+// Written checkpoints reading back byte for byte are the round-trip test's, in WorldCheckpointTest.
 TEST(CheckpointText, RefusesWithTheReason)
 {
     const std::string head = "squibble-siege checkpoint 1\nWave=4\nHealth=7\nStartingHealth=20\n";

@@ -432,7 +432,6 @@ TEST_F(WorldInput, F2AsksForANewGameThatForgetsTheRunAndAWaveStartKeepsIt)
     world->towers.push_back(world->createTower(0));
     world->update(5.0);
     EXPECT_EQ(keeper.keptWaves, std::vector<int>{1});
-
     for (int answer : {int(KEY_ESC), 0}) { // Esc closes the dialog, and so does "No"
         input->pressKey(KEY_F2);
         input->pressKey(answer);

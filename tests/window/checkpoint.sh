@@ -7,8 +7,7 @@
 source "$(dirname "$0")/support/lib.sh"
 GAME="$(realpath "$1")"; ROOT="$(realpath "$2")"
 
-# Quick waves of invaders nothing kills and lasers that never fire: the money only changes by
-# building, and the field by nothing but the march.
+# Quick waves nothing kills, lasers that never fire: only building changes the money.
 tuned_data "$ROOT" <<'KEYS'
 StartingHealth=100
 TimeBetweenWaves=8
@@ -32,7 +31,7 @@ white_in() {
   convert "$SHOTS_DIR/$1.png" -crop "$2" +repage "$SHOTS_DIR/.white.png"
   colour_count .white 255 255 255
 }
-# The game's own lines on stderr, without the one a machine with no sound device adds.
+# The game's own lines on stderr, but the one of a machine with no sound device.
 game_lines() { grep -v "playing silently" "$SHOTS_DIR/game.err" || true; }
 wave_in_file() { grep -qx "Wave=$1" "$checkpoint" 2>/dev/null; }
 kill_game() { kill -9 "$GAME_PID"; wait "$GAME_PID" 2>/dev/null; GAME_PID=""; }
