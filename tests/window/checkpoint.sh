@@ -64,8 +64,7 @@ kill_game
 printf 'squibble-siege checkpoint 1\nWave=2\nMon' >"$checkpoint"
 start_game "$GAME" "$TUNED_DIR"
 screenshot refused
-[ "$(game_lines | wc -l)" = 1 ] || fail "not one line on stderr: $(game_lines)"
-game_lines | grep -q refused || fail "stderr does not say the checkpoint was refused"
+[ "$(game_lines | wc -l)" = 1 ] && game_lines | grep -q refused || fail "not one line of refusal: $(game_lines)"
 [ -f "$checkpoint.bad" ] || fail "the refused checkpoint was not kept as $checkpoint.bad"
 [ "$(changed_pixels fresh refused "$TOWERS")" -lt 200 ] || fail "towers on the field of the new game"
 [ "$(changed_pixels fresh refused "$MONEY")" = 0 ] || fail "the new game does not start with its money"
