@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# A run survives kill -9: two towers built, wave 2 starts, the game is killed; started again it
-# shows the same towers and money at wave 2, paused. A corrupt checkpoint gives a new game, one
-# line on stderr and the .bad file; quitting between waves keeps the run; a game over leaves no
-# checkpoint.
+# A run survives kill -9 at wave 2: the same towers and money show again, paused. A corrupt
+# checkpoint gives a new game, one line and the .bad file; quitting between waves keeps the run;
+# a game over leaves no checkpoint.
 # Arguments: GAME_BINARY SOURCE_DIR
 source "$(dirname "$0")/support/lib.sh"
 GAME="$(realpath "$1")"; ROOT="$(realpath "$2")"
