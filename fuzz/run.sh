@@ -1,7 +1,8 @@
 #!/bin/bash
 # Builds the libFuzzer targets with clang and runs each one for N seconds (first argument, default
-# 60) on a fresh copy of its seed corpus: the asset loaders, and the configuration, which plays a
-# short game on every strings.txt that loads. Fails on any crash, leak, timeout or out-of-memory.
+# 60) on a fresh copy of its seed corpus: the asset loaders; the configuration, which plays a
+# short game on every strings.txt that loads; and the checkpoint, which plays on from every one
+# that the shipped data set resumes. Fails on any crash, leak, timeout or out-of-memory.
 # Needs clang, libclang-rt-14-dev, liballegro4-dev, libasound2-dev, zlib1g-dev, libboost-dev and
 # libboost-program-options-dev.
 set -euo pipefail
@@ -16,7 +17,8 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${FUZZ_BUILD_DIR:-$root/build-fuzz}
 runs=$root/fuzz/corpus-run
 cxx=${FUZZ_CXX:-clang++}
-targets=(mz_image:MzImageFuzzer sprite_sheet:SpriteSheetFuzzer bitmap_font:BitmapFontFuzzer config:ConfigFuzzer)
+targets=(mz_image:MzImageFuzzer sprite_sheet:SpriteSheetFuzzer bitmap_font:BitmapFontFuzzer config:ConfigFuzzer
+         checkpoint:CheckpointFuzzer)
 # The whole game but its entry point, the scripted player and the shared fuzzing set-up.
 mapfile -t sources < <(cd "$root" && ls src/*/*.cpp tools/autoplay/*.cpp fuzz/FuzzInput.cpp)
 
@@ -64,6 +66,7 @@ for entry in "${targets[@]}"; do
     # extreme (thousands of shots a second from dozens of towers) a few seconds under the sanitizers.
     timeout=10
     [ "$name" = config ] && timeout=5
+    [ "$name" = checkpoint ] && timeout=5
     dictionary=()
     [ -f "$root/fuzz/$name.dict" ] && dictionary=(-dict="$root/fuzz/$name.dict")
     echo "fuzz: $name for ${seconds}s"

@@ -20,7 +20,8 @@ public:
     static constexpr int MaxPathsPerTower = 16;
     // Money, health and every count stay below this, far from overflowing as the game adds to them.
     static constexpr long long MaxAmount = 1000000000;
-    static constexpr int MaxWave = 1000000;
+    // Each wave brings two more invaders than the last: no checkpoint asks for a wave of millions.
+    static constexpr int MaxWave = 1000;
 
     struct Parsed {
         std::optional<Checkpoint> checkpoint;

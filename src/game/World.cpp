@@ -215,7 +215,7 @@ int World::earlyCallBonus() const
 
 void World::callNextWave()
 {
-    if (!waitingForWave() || paused || mode == QuitDialog)
+    if (!waitingForWave() || paused || mode == QuitDialog || mode == NewGameDialog)
         return;
     const int bonus = earlyCallBonus();
     if (bonus > 0) {

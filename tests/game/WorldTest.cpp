@@ -415,8 +415,7 @@ TEST_F(WorldPause, LosingTheFocusPausesUntilPButNotOnceTheGameIsOver)
 namespace {
 
 // Counts what the World hands its run keeper.
-class CountingKeeper : public RunKeeper {
-public:
+struct CountingKeeper : RunKeeper {
     void resume(World&) override {}
     void keep(const World& world) override { keptWaves.push_back(world.waveNumber); }
     void forget() override { ++forgotten; }
@@ -428,35 +427,27 @@ public:
 
 TEST_F(WorldInput, F2AsksForANewGameThatForgetsTheRunAndAWaveStartKeepsIt)
 {
-    auto owned = std::make_unique<CountingKeeper>();
-    CountingKeeper& keeper = *owned;
-    world->runKeeper = std::move(owned);
+    auto& keeper = *new CountingKeeper;
+    world->runKeeper.reset(&keeper);
     world->towers.push_back(world->createTower(0));
     world->update(5.0);
     EXPECT_EQ(keeper.keptWaves, std::vector<int>{1});
-
-    input->pressKey(KEY_F2);
-    frame(0.0);
-    EXPECT_EQ(world->mode, NewGameDialog);
-    clickAt(150, 120); // "No"
-    EXPECT_EQ(world->mode, Idle);
-    input->pressKey(KEY_F2);
-    input->pressKey(KEY_ESC);
-    frame(0.0);
-    frame(0.0);
-    EXPECT_EQ(world->mode, Idle);
-    EXPECT_EQ(world->towers.size(), 1u);
-
-    world->paused = world->resumed = true; // F2 answers in a resumed run's pause too
+    for (int answer : {int(KEY_ESC), 0}) { // Esc closes the dialog, and so does "No"
+        input->pressKey(KEY_F2);
+        input->pressKey(answer);
+        frame(0.0);
+        EXPECT_EQ(world->mode, NewGameDialog);
+        answer ? frame(0.0) : clickAt(150, 120);
+        EXPECT_EQ(world->mode, Idle);
+    }
+    world->paused = world->resumed = true; // it answers in a resumed run's pause too
     input->pressKey(KEY_F2);
     frame(0.0);
     clickAt(150, 110); // "Yes"
     EXPECT_EQ(keeper.forgotten, 1);
     EXPECT_TRUE(world->towers.empty() && !world->currentWave && world->waveNumber == 1 && world->mode == Idle);
-    EXPECT_FALSE(world->paused || world->resumed);
-    EXPECT_TRUE(world->running);
-
+    EXPECT_TRUE(world->running && !world->paused && !world->resumed);
     world->health = 0;
-    frame(0.0);
+    world->update(0.0);
     EXPECT_EQ(keeper.forgotten, 2) << "game over forgets the run";
 }
