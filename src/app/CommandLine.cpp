@@ -93,10 +93,10 @@ CommandLine::Action CommandLine::parse(int argc, const char* const argv[], Launc
         else if (key == "data") {
             options.dataFolder = value;
             dataGiven = true;
-        }
-        else if (key == "scale" && !readScale(value, options.scale))
+        } else if (key == "scale" && !readScale(value, options.scale)) {
             problem = "the scale must be a whole number from " + std::to_string(ScreenLayout::MinimumScale) +
                       " to " + std::to_string(ScreenLayout::MaximumScale);
+        }
     }
     if (problem.empty() && dataGiven && options.dataFolder.empty())
         problem = "the folder given with --data is empty";
