@@ -58,7 +58,9 @@ CheckpointFile::Loaded CheckpointFile::load() const
 bool CheckpointFile::save(const Checkpoint& checkpoint) const
 {
     if (file.empty()) {
-        warn("no folder for it (neither XDG_STATE_HOME nor HOME is set); the run is not kept");
+        if (!toldNoFolder)
+            warn("no folder for it (neither XDG_STATE_HOME nor HOME is set); the run is not kept");
+        toldNoFolder = true;
         return false;
     }
     const std::string failure = AtomicFile::write(file, CheckpointText::write(checkpoint));

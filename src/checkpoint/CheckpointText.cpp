@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <map>
 #include <sstream>
+#include <type_traits>
 
 namespace {
 
@@ -163,15 +164,15 @@ private:
             return;
         }
         std::istringstream words(value);
-        std::string kindName, edge, level;
-        words >> kindName >> edge;
+        std::string name, edge, level;
+        words >> name >> edge;
         CheckpointTower tower;
         tower.kind = -1;
         for (int kind = 0; kind < KindCount; ++kind)
-            if (kindName == KindNames[kind])
+            if (name == KindNames[kind])
                 tower.kind = kind;
         if (tower.kind < 0) {
-            fail("unknown tower kind '" + kindName + "'");
+            fail("unknown tower kind '" + name + "'");
             return;
         }
         whole(edge, tower.x, -MaxEdge, MaxEdge, "tower position");
