@@ -15,7 +15,9 @@ constexpr int CentreX = 160;
 constexpr int NoticeY = 40;
 constexpr int HelpTop = 3;
 constexpr int HelpLeft = 6;
+// Rows are this far apart, closer when the table would reach the status row.
 constexpr int RowHeight = 9;
+constexpr int StatusTop = 220;
 constexpr int ColumnGap = 6;
 // How much of the field's brightness shows through behind the help.
 constexpr int DimmedShare = 3;
@@ -63,11 +65,12 @@ void ControlsOverlay::drawHelp(BITMAP* target) const
     for (const Control& control : KeyboardControls::table())
         column = std::max(column, textWidth(keyFont, control.input));
     dim(target, 0, 0, target->w, target->h);
+    const int rows = static_cast<int>(KeyboardControls::table().size());
+    const int spacing = std::min(RowHeight, (StatusTop - HelpTop) / std::max(rows, 1));
     int y = HelpTop;
     for (const Control& control : KeyboardControls::table()) {
         drawText(keyFont, target, HelpLeft, y, control.input);
         drawText(font, target, HelpLeft + column + ColumnGap, y, control.does);
-        y += RowHeight;
+        y += spacing;
     }
-    drawTextCentered(app.fontMain.get(), target, CentreX, y + 2, "H or F1: back to the game");
 }
