@@ -15,6 +15,8 @@ namespace {
 // A settings file is a handful of short lines; anything much longer is not ours.
 constexpr std::size_t MaxSettingsBytes = 64 * 1024;
 constexpr int MaxVolume = 100;
+// Some editors begin a text file with the UTF-8 byte order mark: it is no part of the first key.
+constexpr const char* ByteOrderMark = "\xEF\xBB\xBF";
 
 void warn(const std::string& message)
 {
@@ -69,7 +71,7 @@ Settings SettingsFile::parse(const std::string& text, std::vector<std::string>& 
                              std::vector<std::string>& unknown)
 {
     Settings settings;
-    std::istringstream lines(text);
+    std::istringstream lines(text.rfind(ByteOrderMark, 0) == 0 ? text.substr(3) : text);
     std::string line;
     int number = 0;
     while (std::getline(lines, line)) {
@@ -136,7 +138,8 @@ Settings SettingsFile::load()
 void SettingsFile::save(const Settings& settings)
 {
     if (file.empty()) {
-        warnOnce("no folder for them (neither XDG_CONFIG_HOME nor HOME is set); they are kept for this game only");
+        warnOnce("no folder for them (neither XDG_CONFIG_HOME nor HOME names an absolute folder); they are kept "
+                 "for this game only");
         return;
     }
     const std::string failure = AtomicFile::write(file, format(settings, unknownLines));

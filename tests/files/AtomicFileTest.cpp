@@ -103,6 +103,8 @@ TEST(PlayerFolder, FollowsTheXdgVariableWhenAbsoluteAndHomeOtherwise)
     EXPECT_EQ(PlayerFolder::of(PlayerFolder::Kind::State), "/home/p/.local/state/squibble-siege");
     unsetenv("XDG_CONFIG_HOME");
     EXPECT_EQ(PlayerFolder::of(PlayerFolder::Kind::Config), "/home/p/.config/squibble-siege");
+    setenv("HOME", "home/p", 1);
+    EXPECT_EQ(PlayerFolder::of(PlayerFolder::Kind::Config), "");
     unsetenv("HOME");
     EXPECT_EQ(PlayerFolder::of(PlayerFolder::Kind::Config), "");
     savedHome ? setenv("HOME", home.c_str(), 1) : unsetenv("HOME");

@@ -25,6 +25,7 @@ TEST(SettingsFile, EachBadValueFallsBackToItsDefaultAlone)
     const std::tuple<const char*, Settings, std::size_t> cases[] = {
         {"Scale=3\nFullscreen=1\nVolume=40\nMute=1\nSpeed=4\n", {3, true, 40, true, 4}, 0},
         {" Scale = 5 \r\nSpeed=8", {5, false, 100, false, 8}, 0},
+        {"\xEF\xBB\xBFScale=3\r\nMute=1\r\n", {3, false, 100, true, 1}, 0},
         {"Scale=0x3\nFullscreen=yes\nVolume=-10\nMute=2\nSpeed=3\n", Settings(), 5},
         {"Volume=101\nSpeed=\nScale=99999999999999\nMute=1\n", {2, false, 100, true, 1}, 3},
     };
