@@ -92,7 +92,10 @@ Settings SettingsFile::parse(const std::string& text, std::vector<std::string>& 
         else if (key == "Speed")
             good = readInt(value, 1, FrameStepper::FastForward, settings.speed) && isSpeedStep(settings.speed);
         else {
+            // Kept as it is; but a line of no key at all (garbage, "Scale 3") is likely a slip.
             unknown.push_back(line);
+            if (equals == std::string::npos && !key.empty() && key[0] != '#')
+                problems.push_back(at + "\"" + key + "\" is no Key=Value line; it is kept as it is");
             continue;
         }
         if (!good) {
@@ -130,8 +133,10 @@ Settings SettingsFile::load()
     }
     std::vector<std::string> problems;
     const Settings settings = parse(*read.text, problems, unknownLines);
-    for (const std::string& problem : problems)
-        warn(file + ", " + problem);
+    // One line for the file, however many of its lines are at fault.
+    if (!problems.empty())
+        warn(file + ", " + problems.front() +
+             (problems.size() > 1 ? "; and " + std::to_string(problems.size() - 1) + " more such lines" : ""));
     return settings;
 }
 

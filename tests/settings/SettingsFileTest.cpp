@@ -28,8 +28,15 @@ TEST(SettingsFile, EachBadValueFallsBackToItsDefaultAlone)
         {"\xEF\xBB\xBFScale=3\r\nMute=1\r\n", {3, false, 100, true, 1}, 0},
         {"Scale=0x3\nFullscreen=yes\nVolume=-10\nMute=2\nSpeed=3\n", Settings(), 5},
         {"Volume=101\nSpeed=\nScale=99999999999999\nMute=1\n", {2, false, 100, true, 1}, 3},
+        {"Scale 3\n# mine\n\nColourBlind=1\n\x01\xff\n", Settings(), 2},
     };
+    TempFolder folder;
     for (const auto& [text, expected, faults] : cases) {
+        std::ofstream(folder.path / "settings.txt") << text;
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(SettingsFile(folder.path.string()).load(), expected);
+        const std::string told = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(std::count(told.begin(), told.end(), '\n'), faults ? 1 : 0) << told;
         std::vector<std::string> problems;
         std::vector<std::string> unknown;
         EXPECT_EQ(SettingsFile::parse(text, problems, unknown), expected) << text;
