@@ -2,16 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
-// With no folder, or one under a plain file, every wave's save fails alike: one line in all.
-TEST(CheckpointFile, NowhereToWriteIsToldOnce)
+TEST(CheckpointFile, AFolderThatCannotBeWrittenIsToldOnceNotAtEveryWave)
 {
-    for (const std::string folder : {"", "/dev/null/squibble-siege"}) {
-        const CheckpointFile file(folder, "data/strings.txt");
-        testing::internal::CaptureStderr();
-        EXPECT_FALSE(file.save(Checkpoint()) || file.save(Checkpoint()));
-        const std::string told = testing::internal::GetCapturedStderr();
-        EXPECT_EQ(std::count(told.begin(), told.end(), '\n'), 1) << told;
-    }
+    const CheckpointFile file("/dev/null/squibble-siege", "data/strings.txt");
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(file.save(Checkpoint()) || file.save(Checkpoint()));
+    const std::string told = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(told.begin(), told.end(), '\n'), 1) << told;
 }

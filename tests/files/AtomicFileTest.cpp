@@ -18,6 +18,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using namespace std::chrono_literals;
+
 namespace {
 
 struct TempFolder {
@@ -43,7 +45,12 @@ TEST(AtomicFile, WritesIntoNewFoldersHonouringTheUmaskAndLeavesNoTemporary)
     struct stat status;
     ASSERT_EQ(stat(file.c_str(), &status), 0);
     EXPECT_EQ(status.st_mode & 0777, 0600u);
-    ASSERT_EQ(AtomicFile::write(file, "Scale=4\n"), "");
+    std::ofstream(file + ".tmp-dead00") << "a write killed an hour ago";
+    std::filesystem::last_write_time(file + ".tmp-dead00", std::filesystem::file_time_type::clock::now() - 1h);
+    const std::filesystem::path link = folder.path / "a" / "link.txt";
+    std::filesystem::create_symlink("b/settings.txt", link);
+    ASSERT_EQ(AtomicFile::write(link.string(), "Scale=4\n"), "");
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
     EXPECT_EQ(AtomicFile::read(file, 64).text.value_or(""), "Scale=4\n");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path / "a" / "b"), {}), 1);
 }
