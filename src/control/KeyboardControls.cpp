@@ -54,7 +54,7 @@ const std::vector<Control>& KeyboardControls::table()
         {"F", "speed 1x, 2x, 4x, 8x, then 1x again", {KEY_F}, C::Always, &K::speedStep},
         {"Tab (hold)", "run the game 8 times as fast", {}, 0, nullptr},
         {"F11", "full screen or window", {KEY_F11}, C::Always, &K::fullScreen},
-        {"H or F1", "show or hide these controls", {KEY_H, KEY_F1}, C::Always, &K::help},
+        {"H or F1", "show or hide these controls", {KEY_H, KEY_F1}, C::Playing | C::WhilePaused, &K::help},
         {"Enter", "after \"Game Over\": a new game", {KEY_ENTER, KEY_ENTER_PAD}, C::AfterGameOver | C::WhilePaused,
          &K::playAgain},
     };
@@ -156,6 +156,8 @@ void KeyboardControls::cancel(int)
 
 void KeyboardControls::quitDialog(int)
 {
+    // A dialog is never hidden under the help: opening one puts the help away.
+    showingHelp = false;
     world.mode = (world.mode == QuitDialog || world.mode == NewGameDialog) ? Idle : QuitDialog;
     if (world.mode == QuitDialog)
         app.sound.play(SoundEvent::QuitDialog);
@@ -163,6 +165,7 @@ void KeyboardControls::quitDialog(int)
 
 void KeyboardControls::newGameDialog(int)
 {
+    showingHelp = false;
     world.mode = world.mode == NewGameDialog ? Idle : NewGameDialog;
     if (world.mode == NewGameDialog)
         app.sound.play(SoundEvent::QuitDialog);

@@ -126,3 +126,15 @@ TEST(ControlsTable, TheReadmeAndTheManualNameTheSameInputs)
     EXPECT_EQ(namedInputs("README.md", "## Controls", "#", "| ", " | "), inputs);
     EXPECT_EQ(namedInputs("packaging/squibble-siege.6.in", ".SH CONTROLS", ".SH", ".B ", "\n"), inputs);
 }
+
+TEST_F(KeyboardControlsTest, TheHelpAndTheDialogsNeverShowTogether)
+{
+    const std::pair<bool, std::vector<int>> cases[] = {{0, {KEY_H, KEY_ESC}}, {0, {KEY_F2, KEY_F1}}, {1, {KEY_H}}};
+    for (const auto& [gameOver, keys] : cases) {
+        world->playAgain();
+        if (gameOver)
+            world->endGame();
+        std::for_each(keys.begin(), keys.end(), [this](int key) { press({key}); });
+        EXPECT_TRUE(!world->keys().helpShown() && world->mode >= QuitDialog) << keys.front() << " " << gameOver;
+    }
+}
