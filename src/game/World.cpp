@@ -203,7 +203,7 @@ void World::startWave()
 
 int World::earlyCallBonus() const
 {
-    if (!waitingForWave())
+    if (!mayCallNextWave())
         return 0;
     Config& config = app->config;
     const bool given = config.contains("EarlyCallBonus") && !config.get("EarlyCallBonus").empty();
@@ -215,7 +215,7 @@ int World::earlyCallBonus() const
 
 void World::callNextWave()
 {
-    if (!waitingForWave() || paused || mode == QuitDialog || mode == NewGameDialog)
+    if (!mayCallNextWave())
         return;
     const int bonus = earlyCallBonus();
     if (bonus > 0) {

@@ -71,7 +71,10 @@ public:
     void callNextWave();
     // Seconds until the next wave while the field waits for it; none during a wave.
     bool waitingForWave() const { return !currentWave && waveTimer >= 0.0 && !gameOver; }
-    // The bonus N would pay now.
+    // Whether N would call the next wave now: in the pause between waves, while the game runs and
+    // no dialog is open.
+    bool mayCallNextWave() const { return waitingForWave() && !paused && mode != QuitDialog && mode != NewGameDialog; }
+    // The bonus N would pay now; 0 while N would do nothing.
     int earlyCallBonus() const;
 
     // The button bar, for the views that show what the hovered button would do.
