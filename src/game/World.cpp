@@ -309,6 +309,7 @@ void World::endGame()
     mode = QuitDialog;
     paused = false;
     bestRecord.gameEnded(waveNumber - 1);
+    statistics.close();
     if (runKeeper)
         runKeeper->forget();
 }
