@@ -45,6 +45,8 @@ const std::vector<Control>& KeyboardControls::table()
         {"Backspace", "cancel placing or selection", {KEY_BACKSPACE}, C::InPlacing | C::InSelected, &K::cancel},
         {"Esc", "open or close the \"Quit Game?\" dialog", {KEY_ESC}, C::Always, &K::quitDialog},
         {"F2", "ask \"New Game?\": Yes throws the run away", {KEY_F2}, C::Always, &K::newGameDialog},
+        {"Y / N", "in a dialog: answer \"Yes\" or \"No\"", {KEY_Y, KEY_N},
+         C::InQuitDialog | C::AfterGameOver | C::WhilePaused, &K::answerDialog},
         {"D", "show or hide the debug overlay", {KEY_D}, C::Always, &K::debugOverlay},
         {"M", "sound off and on", {KEY_M}, C::Always, &K::mute},
         {"N", "between waves: call the next wave now, for a bonus", {KEY_N}, C::Playing, &K::callNextWave},
@@ -169,6 +171,13 @@ void KeyboardControls::newGameDialog(int)
     world.mode = world.mode == NewGameDialog ? Idle : NewGameDialog;
     if (world.mode == NewGameDialog)
         app.sound.play(SoundEvent::QuitDialog);
+}
+
+void KeyboardControls::answerDialog(int scancode)
+{
+    // After game over the dialog may have been closed: then there is nothing to answer.
+    if (world.mode == QuitDialog || world.mode == NewGameDialog)
+        world.answerDialog(scancode == KEY_Y);
 }
 
 void KeyboardControls::debugOverlay(int)

@@ -294,13 +294,20 @@ void World::handleDialog()
 {
     if ((mode != QuitDialog && mode != NewGameDialog) || !app->mouseClicked(1))
         return;
-    if (app->mouseInRect(QuitButtonX, QuitYesY, QuitButtonWidth, QuitButtonHeight)) {
-        if (mode == QuitDialog)
-            running = false;
-        else
-            startOver();
-    } else if (app->mouseInRect(QuitButtonX, QuitNoY, QuitButtonWidth, QuitButtonHeight))
+    if (app->mouseInRect(QuitButtonX, QuitYesY, QuitButtonWidth, QuitButtonHeight))
+        answerDialog(true);
+    else if (app->mouseInRect(QuitButtonX, QuitNoY, QuitButtonWidth, QuitButtonHeight))
+        answerDialog(false);
+}
+
+void World::answerDialog(bool yes)
+{
+    if (!yes)
         mode = Idle;
+    else if (mode == QuitDialog)
+        running = false;
+    else if (mode == NewGameDialog)
+        startOver();
 }
 
 void World::endGame()

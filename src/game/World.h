@@ -61,6 +61,9 @@ public:
     // Draws the frame into the back buffer and presents it.
     void draw();
     void endGame();
+    // "Yes" or "No" to the open dialog, from the mouse or the keys: "Yes" quits the game or starts
+    // it over, "No" closes the dialog.
+    void answerDialog(bool yes);
     // Asks for a pause from any thread (the window losing the focus); taken at the next update.
     void requestPause() { pauseRequested = true; }
     // Withdraws a pause request not yet taken (the window got the focus back at once).

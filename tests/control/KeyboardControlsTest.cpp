@@ -138,3 +138,15 @@ TEST_F(KeyboardControlsTest, TheHelpAndTheDialogsNeverShowTogether)
         EXPECT_TRUE(!world->keys().helpShown() && world->mode >= QuitDialog) << keys.front() << " " << gameOver;
     }
 }
+
+TEST_F(KeyboardControlsTest, YAndNAnswerTheOpenDialog)
+{
+    using Case = std::pair<std::vector<int>, bool>; // the keys, and whether the game still runs
+    const Case cases[] = {{{KEY_ESC, KEY_N}, true}, {{KEY_F2, KEY_Y}, true}, {{KEY_ESC, KEY_Y}, false}};
+    for (const auto& [keys, running] : cases) {
+        world->money = 1;
+        std::for_each(keys.begin(), keys.end(), [this](int key) { press({key}); });
+        EXPECT_TRUE((world->mode == Idle) == running && world->running == running) << keys[0];
+        EXPECT_EQ(world->money, keys[0] == KEY_F2 ? 100 : 1) << "only F2 and Y start over";
+    }
+}
