@@ -45,6 +45,8 @@ const std::vector<Control>& KeyboardControls::table()
         {"Backspace", "cancel placing or selection", {KEY_BACKSPACE}, C::InPlacing | C::InSelected, &K::cancel},
         {"Esc", "open or close the \"Quit Game?\" dialog", {KEY_ESC}, C::Always, &K::quitDialog},
         {"F2", "ask \"New Game?\": Yes throws the run away", {KEY_F2}, C::Always, &K::newGameDialog},
+        {"Y / N", "in a dialog: answer \"Yes\" or \"No\"", {KEY_Y, KEY_N},
+         C::InQuitDialog | C::AfterGameOver | C::WhilePaused, &K::answerDialog},
         {"D", "show or hide the debug overlay", {KEY_D}, C::Always, &K::debugOverlay},
         {"M", "sound off and on", {KEY_M}, C::Always, &K::mute},
         {"N", "between waves: call the next wave now, for a bonus", {KEY_N}, C::Playing, &K::callNextWave},
@@ -54,7 +56,7 @@ const std::vector<Control>& KeyboardControls::table()
         {"F", "speed 1x, 2x, 4x, 8x, then 1x again", {KEY_F}, C::Always, &K::speedStep},
         {"Tab (hold)", "run the game 8 times as fast", {}, 0, nullptr},
         {"F11", "full screen or window", {KEY_F11}, C::Always, &K::fullScreen},
-        {"H or F1", "show or hide these controls", {KEY_H, KEY_F1}, C::Always, &K::help},
+        {"H or F1", "show or hide these controls", {KEY_H, KEY_F1}, C::Playing | C::WhilePaused, &K::help},
         {"Enter", "after \"Game Over\": a new game", {KEY_ENTER, KEY_ENTER_PAD}, C::AfterGameOver | C::WhilePaused,
          &K::playAgain},
     };
@@ -156,6 +158,8 @@ void KeyboardControls::cancel(int)
 
 void KeyboardControls::quitDialog(int)
 {
+    // A dialog is never hidden under the help: opening one puts the help away.
+    showingHelp = false;
     world.mode = (world.mode == QuitDialog || world.mode == NewGameDialog) ? Idle : QuitDialog;
     if (world.mode == QuitDialog)
         app.sound.play(SoundEvent::QuitDialog);
@@ -163,9 +167,17 @@ void KeyboardControls::quitDialog(int)
 
 void KeyboardControls::newGameDialog(int)
 {
+    showingHelp = false;
     world.mode = world.mode == NewGameDialog ? Idle : NewGameDialog;
     if (world.mode == NewGameDialog)
         app.sound.play(SoundEvent::QuitDialog);
+}
+
+void KeyboardControls::answerDialog(int scancode)
+{
+    // After game over the dialog may have been closed: then there is nothing to answer.
+    if (world.mode == QuitDialog || world.mode == NewGameDialog)
+        world.answerDialog(scancode == KEY_Y);
 }
 
 void KeyboardControls::debugOverlay(int)

@@ -44,6 +44,7 @@ private:
     void cancel(int scancode);
     void quitDialog(int scancode);
     void newGameDialog(int scancode);
+    void answerDialog(int scancode);
     void debugOverlay(int scancode);
     void mute(int scancode);
     void callNextWave(int scancode);

@@ -203,7 +203,7 @@ void World::startWave()
 
 int World::earlyCallBonus() const
 {
-    if (!waitingForWave())
+    if (!mayCallNextWave())
         return 0;
     Config& config = app->config;
     const bool given = config.contains("EarlyCallBonus") && !config.get("EarlyCallBonus").empty();
@@ -215,7 +215,7 @@ int World::earlyCallBonus() const
 
 void World::callNextWave()
 {
-    if (!waitingForWave() || paused || mode == QuitDialog || mode == NewGameDialog)
+    if (!mayCallNextWave())
         return;
     const int bonus = earlyCallBonus();
     // The wave's checkpoint is taken before the bonus: a run resumed there may call the wave early
@@ -296,13 +296,20 @@ void World::handleDialog()
 {
     if ((mode != QuitDialog && mode != NewGameDialog) || !app->mouseClicked(1))
         return;
-    if (app->mouseInRect(QuitButtonX, QuitYesY, QuitButtonWidth, QuitButtonHeight)) {
-        if (mode == QuitDialog)
-            running = false;
-        else
-            startOver();
-    } else if (app->mouseInRect(QuitButtonX, QuitNoY, QuitButtonWidth, QuitButtonHeight))
+    if (app->mouseInRect(QuitButtonX, QuitYesY, QuitButtonWidth, QuitButtonHeight))
+        answerDialog(true);
+    else if (app->mouseInRect(QuitButtonX, QuitNoY, QuitButtonWidth, QuitButtonHeight))
+        answerDialog(false);
+}
+
+void World::answerDialog(bool yes)
+{
+    if (!yes)
         mode = Idle;
+    else if (mode == QuitDialog)
+        running = false;
+    else if (mode == NewGameDialog)
+        startOver();
 }
 
 void World::endGame()
@@ -311,6 +318,7 @@ void World::endGame()
     mode = QuitDialog;
     paused = false;
     bestRecord.gameEnded(waveNumber - 1);
+    statistics.close();
     if (runKeeper)
         runKeeper->forget();
 }

@@ -61,6 +61,9 @@ public:
     // Draws the frame into the back buffer and presents it.
     void draw();
     void endGame();
+    // "Yes" or "No" to the open dialog, from the mouse or the keys: "Yes" quits the game or starts
+    // it over, "No" closes the dialog.
+    void answerDialog(bool yes);
     // Asks for a pause from any thread (the window losing the focus); taken at the next update.
     void requestPause() { pauseRequested = true; }
     // Withdraws a pause request not yet taken (the window got the focus back at once).
@@ -71,7 +74,10 @@ public:
     void callNextWave();
     // Seconds until the next wave while the field waits for it; none during a wave.
     bool waitingForWave() const { return !currentWave && waveTimer >= 0.0 && !gameOver; }
-    // The bonus N would pay now.
+    // Whether N would call the next wave now: in the pause between waves, while the game runs and
+    // no dialog is open.
+    bool mayCallNextWave() const { return waitingForWave() && !paused && mode != QuitDialog && mode != NewGameDialog; }
+    // The bonus N would pay now; 0 while N would do nothing.
     int earlyCallBonus() const;
 
     // The button bar, for the views that show what the hovered button would do.

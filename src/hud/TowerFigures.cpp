@@ -1,5 +1,6 @@
 #include "hud/TowerFigures.h"
 
+#include "app/Application.h"
 #include "towers/Building.h"
 #include "towers/TowerRules.h"
 
@@ -43,7 +44,11 @@ TowerFigures TowerFigures::afterUpgrade(const Building& tower, int path)
     std::array<int, TowerRules::MostPaths> levels{};
     const int count = std::min(static_cast<int>(tower.upgradeLevels.size()), TowerRules::MostPaths);
     std::copy_n(tower.upgradeLevels.begin(), count, levels.begin());
-    if (path >= 0 && path < count)
-        ++levels[static_cast<std::size_t>(path)];
+    // A full path has no next level to show: its figures stay as they are.
+    const std::vector<UpgradeType>& paths =
+        Application::instance().towerTypes.at(static_cast<std::size_t>(tower.kind)).upgrades;
+    const std::size_t entry = static_cast<std::size_t>(path) + 1;
+    if (path >= 0 && path < count && entry < paths.size() && levels[entry - 1] < paths[entry].levelCount)
+        ++levels[entry - 1];
     return of(tower.kind, levels.data(), count);
 }

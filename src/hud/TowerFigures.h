@@ -11,7 +11,7 @@ public:
     static TowerFigures of(int kind, const int* levels, int count);
     // A standing tower as it is now.
     static TowerFigures of(const Building& tower);
-    // A standing tower once one more level of path p is bought.
+    // A standing tower once one more level of path p is bought (as it is, when the path is full).
     static TowerFigures afterUpgrade(const Building& tower, int path);
 
     // To the invader a shot lands on: a missile's blast hits it as well as the missile.

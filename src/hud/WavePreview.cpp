@@ -40,10 +40,11 @@ void WavePreview::draw(BITMAP* target) const
         panel.add(app.fontSmall.get(), "%d invaders, %d health each", SquibbleWave::sizeFor(wave),
                   Squibble::healthFor(wave));
         panel.add(app.fontSmall.get(), "Speed %.1f px/s", speed);
+        // Offered only while N would answer.
         const int bonus = world.earlyCallBonus();
         if (bonus > 0)
             panel.add(app.fontSmall.get(), "N: call it now, +$%d", bonus);
-        else
+        else if (world.mayCallNextWave())
             panel.add(app.fontSmall.get(), "N: call it now");
     }
     panel.draw(target, PanelRight - panel.width(), PanelY);

@@ -31,23 +31,31 @@ struct StatisticsTotals {
 
 class GameStatistics {
 public:
-    void waveDefeated() { ++figures.wavesDefeated; }
+    void waveDefeated();
     void invaderDestroyed(int reward);
-    void invaderEscaped() { ++figures.invadersEscaped; }
-    void earlyCall(int bonus) { figures.moneyFromEarlyCalls += bonus; }
+    void invaderEscaped();
+    void earlyCall(int bonus);
     void towerBuilt(int price);
     void upgradeBought(int price);
     void towerDemolished(int refund);
     // Damage by a tower of kind 0, 1 or 2; other kinds are not counted.
     void damageDealt(int kind, long long amount);
-    void timePassed(double seconds) { figures.timePlayed += seconds; }
+    void timePassed(double seconds);
 
-    // A new game: every figure back to 0.
-    void reset() { figures = StatisticsTotals(); }
+    // Game over: the books are closed, and what still happens on the greyed field (a shot in
+    // flight finishing an invader) counts nowhere until the next game.
+    void close() { closed = true; }
+    // A new game: every figure back to 0, the books open.
+    void reset() { restore(StatisticsTotals()); }
     // A resumed game carries on from its checkpoint's figures.
-    void restore(const StatisticsTotals& totals) { figures = totals; }
+    void restore(const StatisticsTotals& totals)
+    {
+        figures = totals;
+        closed = false;
+    }
     const StatisticsTotals& totals() const { return figures; }
 
 private:
     StatisticsTotals figures;
+    bool closed = false;
 };

@@ -126,3 +126,27 @@ TEST(ControlsTable, TheReadmeAndTheManualNameTheSameInputs)
     EXPECT_EQ(namedInputs("README.md", "## Controls", "#", "| ", " | "), inputs);
     EXPECT_EQ(namedInputs("packaging/squibble-siege.6.in", ".SH CONTROLS", ".SH", ".B ", "\n"), inputs);
 }
+
+TEST_F(KeyboardControlsTest, TheHelpAndTheDialogsNeverShowTogether)
+{
+    const std::pair<bool, std::vector<int>> cases[] = {{0, {KEY_H, KEY_ESC}}, {0, {KEY_F2, KEY_F1}}, {1, {KEY_H}}};
+    for (const auto& [gameOver, keys] : cases) {
+        world->playAgain();
+        if (gameOver)
+            world->endGame();
+        std::for_each(keys.begin(), keys.end(), [this](int key) { press({key}); });
+        EXPECT_TRUE(!world->keys().helpShown() && world->mode >= QuitDialog) << keys.front() << " " << gameOver;
+    }
+}
+
+TEST_F(KeyboardControlsTest, YAndNAnswerTheOpenDialog)
+{
+    using Case = std::pair<std::vector<int>, bool>; // the keys, and whether the game still runs
+    const Case cases[] = {{{KEY_ESC, KEY_N}, true}, {{KEY_F2, KEY_Y}, true}, {{KEY_ESC, KEY_Y}, false}};
+    for (const auto& [keys, running] : cases) {
+        world->money = 1;
+        std::for_each(keys.begin(), keys.end(), [this](int key) { press({key}); });
+        EXPECT_TRUE((world->mode == Idle) == running && world->running == running) << keys[0];
+        EXPECT_EQ(world->money, keys[0] == KEY_F2 ? 100 : 1) << "only F2 and Y start over";
+    }
+}

@@ -59,6 +59,7 @@ TEST_F(EarlyCall, NDoesNothingDuringAWaveWhilePausedInTheQuitDialogOrAtGameOver)
         const int money = world->money;
         const bool waveRunning = world->currentWave != nullptr;
         const double timer = world->waveTimer;
+        EXPECT_EQ(world->earlyCallBonus(), 0) << moment.name << ": the preview offers no bonus";
         input->pressKey(KEY_N);
         frame(0.0);
         EXPECT_EQ(world->money, money) << moment.name;

@@ -90,4 +90,7 @@ TEST_F(WorldFixture, UpgradeFiguresShowWhatTheNextLevelChanges)
     EXPECT_DOUBLE_EQ(wider.range, now.range + 2 * 12.5);
     coil.upgrade(0);
     EXPECT_DOUBLE_EQ(static_cast<TeslaCoil&>(coil).range, wider.range);
+    while (coil.upgradeLevels[0] < app().towerTypes[2].upgrades[1].levelCount)
+        coil.upgrade(0);
+    EXPECT_DOUBLE_EQ(TowerFigures::afterUpgrade(coil, 0).range, static_cast<TeslaCoil&>(coil).range) << "a full path";
 }

@@ -38,4 +38,9 @@ TEST_F(HitCreditTest, BooksTheHealthLostForTheTowerAndItsKind)
     HitCredit().damage(testwave::at(wave, 0), 4);
     EXPECT_EQ(testwave::at(wave, 0).health, testwave::at(wave, 0).maxHealth - 4);
     EXPECT_EQ(world->statistics.totals().damageByKind[1], kindTotal);
+    // A shot that lands after game over finishes its invader but no longer counts.
+    world->endGame();
+    const StatisticsTotals closed = world->statistics.totals();
+    HitCredit(1, std::make_shared<TowerTally>()).damage(testwave::at(wave, 0), 100);
+    EXPECT_TRUE(world->statistics.totals() == closed);
 }
