@@ -447,7 +447,9 @@ TEST_F(WorldInput, F2AsksForANewGameThatForgetsTheRunAndAWaveStartKeepsIt)
     EXPECT_EQ(keeper.forgotten, 1);
     EXPECT_TRUE(world->towers.empty() && !world->currentWave && world->waveNumber == 1 && world->mode == Idle);
     EXPECT_TRUE(world->running && !world->paused && !world->resumed);
+    world->mode = NewGameDialog;
     world->health = 0;
-    world->update(0.0);
+    frame(0.0);
     EXPECT_EQ(keeper.forgotten, 2) << "game over forgets the run";
+    EXPECT_EQ(world->mode, NewGameDialog) << "an open \"New Game?\" stays";
 }
