@@ -58,8 +58,10 @@ close_window
 wait_exit 10
 [ "$GAME_STATUS" -eq 0 ] || fail "closing the window gave status $GAME_STATUS"
 
-# Scale 3: a 960 x 720 window, clicked at three times the back-buffer position.
+# Scale 3: a 960 x 720 window, clicked at three times the back-buffer position. Closing the last
+# game in the pause before its first wave kept a checkpoint: each run here starts a new game instead.
 SCALE=3
+rm -rf "$XDG_STATE_HOME"
 start_game "$GAME" "$ELSEWHERE" --scale 3
 geometry=$(xdotool getwindowgeometry "$WINDOW" | grep Geometry)
 echo "$geometry" | grep -q "960x720" || fail "--scale 3 opened $geometry"
@@ -77,6 +79,7 @@ wait_exit 10
 # Full screen: the whole 1280 x 1024 screen with the picture at 4 x, 32 pixels of black above
 # and below, the pointer mapped through the same offset; or, where the X server sets no
 # full-screen mode, the largest window that fits (4 x: 1280 x 960) and one line saying so.
+rm -rf "$XDG_STATE_HOME"
 start_game "$GAME" "$ELSEWHERE" --fullscreen
 if grep -q "window" "$SHOTS_DIR/game.err"; then
   geometry=$(xdotool getwindowgeometry "$WINDOW" | grep Geometry)
