@@ -315,7 +315,10 @@ void World::answerDialog(bool yes)
 void World::endGame()
 {
     gameOver = true;
-    mode = QuitDialog;
+    // The quit dialog opens by itself; an open "New Game?" stays rather than turn into it under
+    // the player's pointer.
+    if (mode != NewGameDialog)
+        mode = QuitDialog;
     paused = false;
     bestRecord.gameEnded(waveNumber - 1);
     statistics.close();

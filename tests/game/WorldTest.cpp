@@ -449,10 +449,12 @@ TEST_F(WorldInput, F2AsksForANewGameThatForgetsTheRunAndAWaveStartKeepsIt)
     EXPECT_TRUE(world->towers.empty() && !world->currentWave && world->waveNumber == 1 && world->mode == Idle);
     EXPECT_TRUE(world->running && !world->paused && !world->resumed);
     const int money = world->money;
-    input->pressKey(KEY_N); // early: the bonus is paid after the wave's checkpoint, or a resumed run is paid twice
+    input->pressKey(KEY_N);
     frame(0.0);
-    EXPECT_TRUE(world->money > money && keeper.keptMoney == money);
+    EXPECT_TRUE(world->money > money && keeper.keptMoney == money) << "a resumed run would be paid its early call twice";
+    world->mode = NewGameDialog;
     world->health = 0;
-    world->update(0.0);
+    frame(0.0);
     EXPECT_EQ(keeper.forgotten, 2) << "game over forgets the run";
+    EXPECT_EQ(world->mode, NewGameDialog) << "an open \"New Game?\" stays";
 }
