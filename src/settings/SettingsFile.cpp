@@ -54,6 +54,22 @@ bool isSpeedStep(int speed)
     return FrameStepper::speedFor(false, speed) == speed;
 }
 
+// A bad value gives the key its default, whatever an earlier line of the same key said.
+void resetToDefault(Settings& settings, const std::string& key)
+{
+    const Settings defaults;
+    if (key == "Scale")
+        settings.scale = defaults.scale;
+    else if (key == "Fullscreen")
+        settings.fullscreen = defaults.fullscreen;
+    else if (key == "Volume")
+        settings.volume = defaults.volume;
+    else if (key == "Mute")
+        settings.mute = defaults.mute;
+    else if (key == "Speed")
+        settings.speed = defaults.speed;
+}
+
 } // namespace
 
 SettingsFile::SettingsFile(std::string folder)
@@ -99,7 +115,7 @@ Settings SettingsFile::parse(const std::string& text, std::vector<std::string>& 
             continue;
         }
         if (!good) {
-            settings.speed = isSpeedStep(settings.speed) ? settings.speed : Settings().speed;
+            resetToDefault(settings, key);
             problems.push_back(at + "\"" + value + "\" is no value for " + key + "; the default is used");
         }
     }

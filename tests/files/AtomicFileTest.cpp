@@ -18,8 +18,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-using namespace std::chrono_literals;
-
 namespace {
 
 struct TempFolder {
@@ -46,11 +44,10 @@ TEST(AtomicFile, WritesIntoNewFoldersHonouringTheUmaskAndLeavesNoTemporary)
     ASSERT_EQ(stat(file.c_str(), &status), 0);
     EXPECT_EQ(status.st_mode & 0777, 0600u);
     std::ofstream(file + ".tmp-dead00") << "a write killed an hour ago";
-    std::filesystem::last_write_time(file + ".tmp-dead00", std::filesystem::file_time_type::clock::now() - 1h);
-    const std::filesystem::path link = folder.path / "a" / "link.txt";
-    std::filesystem::create_symlink("b/settings.txt", link);
-    ASSERT_EQ(AtomicFile::write(link.string(), "Scale=4\n"), "");
-    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    std::filesystem::last_write_time(file + ".tmp-dead00", std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
+    std::filesystem::create_symlink("b/settings.txt", folder.path / "a" / "link.txt");
+    ASSERT_EQ(AtomicFile::write((folder.path / "a" / "link.txt").string(), "Scale=4\n"), "");
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.path / "a" / "link.txt"));
     EXPECT_EQ(AtomicFile::read(file, 64).text.value_or(""), "Scale=4\n");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path / "a" / "b"), {}), 1);
 }
