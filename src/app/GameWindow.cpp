@@ -26,11 +26,21 @@ std::string openWindow(int scale)
 
 std::string GameWindow::open(const LaunchOptions& options, std::string& notice)
 {
-    if (!options.fullscreen)
-        return openWindow(options.scale);
     int desktopWidth = 0;
     int desktopHeight = 0;
-    if (get_desktop_resolution(&desktopWidth, &desktopHeight) != 0) {
+    const bool desktopKnown = get_desktop_resolution(&desktopWidth, &desktopHeight) == 0;
+    if (!options.fullscreen) {
+        // A scale kept from a larger screen would hide the build bar below the desktop's edge.
+        const int scale = ScreenLayout::windowScale(options.scale, desktopKnown ? desktopWidth : 0,
+                                                    desktopKnown ? desktopHeight : 0, BackBuffer::Width,
+                                                    BackBuffer::Height);
+        if (scale != options.scale)
+            notice = "a " + size(BackBuffer::Width * options.scale, BackBuffer::Height * options.scale) +
+                     " window does not fit the " + size(desktopWidth, desktopHeight) + " desktop; playing in a " +
+                     size(BackBuffer::Width * scale, BackBuffer::Height * scale) + " one";
+        return openWindow(scale);
+    }
+    if (!desktopKnown) {
         desktopWidth = BackBuffer::Width * options.scale;
         desktopHeight = BackBuffer::Height * options.scale;
     }

@@ -25,6 +25,14 @@ int ScreenLayout::largestScale(int areaWidth, int areaHeight, int pictureWidth, 
     return std::min(areaWidth / pictureWidth, areaHeight / pictureHeight);
 }
 
+int ScreenLayout::windowScale(int asked, int desktopWidth, int desktopHeight, int pictureWidth, int pictureHeight)
+{
+    if (desktopWidth <= 0 || desktopHeight <= 0)
+        return asked;
+    const int fitting = largestScale(desktopWidth, desktopHeight, pictureWidth, pictureHeight);
+    return std::min(asked, std::max(fitting, MinimumScale));
+}
+
 bool ScreenLayout::shows(int screenX, int screenY) const
 {
     const long long x = static_cast<long long>(screenX) - pictureLeft;

@@ -16,6 +16,9 @@ public:
     static ScreenLayout centred(int screenWidth, int screenHeight, int pictureWidth, int pictureHeight);
     // The largest whole factor by which the picture fits an area; 0 when it does not fit at all.
     static int largestScale(int areaWidth, int areaHeight, int pictureWidth, int pictureHeight);
+    // The window scale to open: the one asked for, or the largest (at least 1) by which the picture
+    // fits the desktop when the asked one does not; the one asked for when the desktop is unknown (0).
+    static int windowScale(int asked, int desktopWidth, int desktopHeight, int pictureWidth, int pictureHeight);
 
     // Whether a screen pixel lies on the shown picture, not on the black border around it.
     bool shows(int screenX, int screenY) const;

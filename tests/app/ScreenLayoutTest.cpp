@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 TEST(ScreenLayout, DefaultIsTwiceTheBackBufferFillingTheWindow)
 {
     const ScreenLayout layout;
@@ -55,6 +57,9 @@ TEST(ScreenLayout, LargestScaleOfAreasTooSmallOrEmpty)
     EXPECT_EQ(ScreenLayout::largestScale(319, 1000, 320, 240), 0);
     EXPECT_EQ(ScreenLayout::largestScale(0, 0, 320, 240), 0);
     EXPECT_EQ(ScreenLayout::largestScale(640, 480, 0, 240), 0);
+    for (const auto& [asked, width, height, opened] : {std::array{8, 800, 600, 2}, {3, 1366, 768, 3}, {4, 1366, 768, 3},
+                                                        {2, 300, 200, 1}, {5, 0, 0, 5}})
+        EXPECT_EQ(ScreenLayout::windowScale(asked, width, height, 320, 240), opened) << asked << " on " << width;
     // A screen smaller than the picture still shows it unenlarged, centred and clipped.
     const ScreenLayout small = ScreenLayout::centred(200, 100, 320, 240);
     EXPECT_EQ(small.scale(), 1);
