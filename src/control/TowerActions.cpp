@@ -54,9 +54,10 @@ bool TowerActions::chooseKind(int kind)
         app.sound.play(SoundEvent::Refused, app.mouseX);
         return false;
     }
+    // A new placement starts at the mouse; another kind while placing stays where the keys put it.
+    steered = steered && world.mode == Placing;
     world.mode = Placing;
     world.placingKind = kind;
-    steered = false;
     return true;
 }
 
