@@ -57,17 +57,14 @@ CheckpointFile::Loaded CheckpointFile::load() const
 
 bool CheckpointFile::save(const Checkpoint& checkpoint) const
 {
-    if (file.empty()) {
-        if (!toldNoFolder)
-            warn("no folder for it (neither XDG_STATE_HOME nor HOME is set); the run is not kept");
-        toldNoFolder = true;
-        return false;
-    }
-    const std::string failure = AtomicFile::write(file, CheckpointText::write(checkpoint));
-    if (failure.empty())
-        return true;
-    warn(failure + "; the run is not kept");
-    return false;
+    const std::string failure =
+        file.empty() ? "no folder for it (neither XDG_STATE_HOME nor HOME names an absolute folder)"
+                     : AtomicFile::write(file, CheckpointText::write(checkpoint));
+    // A folder that cannot be written is told once, not at every wave, until a save succeeds again.
+    if (!failure.empty() && !toldFailure)
+        warn(failure + "; the run is not kept");
+    toldFailure = !failure.empty();
+    return failure.empty();
 }
 
 void CheckpointFile::remove() const

@@ -26,8 +26,8 @@ public:
 
     // Reads and parses the file, refusing one that is too long before reading it whole.
     Loaded load() const;
-    // Writes the checkpoint over the last one; on failure a line on standard error (only the first
-    // time when there is no folder at all) and false.
+    // Writes the checkpoint over the last one; on failure false, and a line on standard error unless
+    // the last save failed too.
     bool save(const Checkpoint& checkpoint) const;
     // Deletes the checkpoint; a missing one is no error.
     void remove() const;
@@ -40,5 +40,5 @@ public:
 private:
     std::string folder;
     std::string file;
-    mutable bool toldNoFolder = false;
+    mutable bool toldFailure = false;
 };

@@ -1,6 +1,7 @@
 #include "files/AtomicFile.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
@@ -12,6 +13,7 @@
 namespace {
 
 constexpr int TemporaryNameTries = 100;
+constexpr std::chrono::minutes StaleTemporaryAge{10};
 
 std::string errnoText()
 {
@@ -49,6 +51,21 @@ int createTemporary(const std::string& path, std::string& temporary)
     }
     errno = EEXIST;
     return -1;
+}
+
+// Temporaries of writes that a crash, kill or power cut cut short: any older than a write could
+// take, so that another game's write in progress is left alone.
+void removeStaleTemporaries(const std::filesystem::path& path)
+{
+    const auto stale = std::filesystem::file_time_type::clock::now() - StaleTemporaryAge;
+    const std::string prefix = path.filename().string() + ".tmp-";
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(path.parent_path(), error)) {
+        std::error_code ignored;
+        if (entry.path().filename().string().rfind(prefix, 0) == 0 && entry.is_regular_file(ignored) &&
+            entry.last_write_time(ignored) < stale)
+            std::filesystem::remove(entry.path(), ignored);
+    }
 }
 
 } // namespace
@@ -115,14 +132,23 @@ AtomicFile::ReadResult AtomicFile::read(const std::string& path, std::size_t max
     return result;
 }
 
-std::string AtomicFile::write(const std::string& path, const std::string& text)
+std::string AtomicFile::write(const std::string& linkOrPath, const std::string& text)
 {
+    // A symbolic link (a file kept among the player's dotfiles) is written through, not replaced by
+    // a file; a loop is refused.
+    std::error_code error;
+    std::string path = linkOrPath;
+    if (std::filesystem::is_symlink(std::filesystem::symlink_status(linkOrPath, error))) {
+        path = std::filesystem::weakly_canonical(linkOrPath, error).string();
+        if (error)
+            return "cannot follow " + linkOrPath + " (" + error.message() + ")";
+    }
     const std::filesystem::path target(path);
     const std::string folder = target.has_parent_path() ? target.parent_path().string() : ".";
-    std::error_code error;
     std::filesystem::create_directories(folder, error);
     if (error)
         return "cannot create " + folder + " (" + error.message() + ")";
+    removeStaleTemporaries(target);
     std::string temporary;
     const int fd = createTemporary(path, temporary);
     if (fd < 0)

@@ -24,7 +24,8 @@ public:
     static int openRegular(const std::string& path, std::string& error);
 
     // Creates the file's folder if needed, writes text into a new temporary file beside it (created
-    // 0666 less the umask), flushes and syncs it, renames it over path and syncs the folder.
+    // 0666 less the umask), flushes and syncs it, renames it over path and syncs the folder. A
+    // symbolic link at path is followed; temporaries left by writes cut short are removed.
     // Returns an empty string, or what went wrong (the old file is then untouched).
     static std::string write(const std::string& path, const std::string& text);
 

@@ -32,12 +32,13 @@ const char* PlayerFolder::variableOf(Kind kind)
 
 std::string PlayerFolder::of(Kind kind)
 {
-    // The base directory rules say a relative path in these variables is to be ignored.
+    // The base directory rules say a relative path in these variables is to be ignored. A relative
+    // HOME is no home either: the game works in its own folder, where it would land.
     const char* base = std::getenv(variableOf(kind));
     if (base && base[0] == '/')
         return (std::filesystem::path(base) / GameFolder).string();
     const char* home = std::getenv("HOME");
-    if (home && home[0] != '\0')
+    if (home && home[0] == '/')
         return (std::filesystem::path(home) / homeDefaultOf(kind) / GameFolder).string();
     return "";
 }

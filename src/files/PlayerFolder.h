@@ -11,7 +11,7 @@ public:
 
     // $XDG_..._HOME/squibble-siege when that variable holds an absolute path, otherwise
     // $HOME/.local/share, $HOME/.config or $HOME/.local/state with squibble-siege inside; empty
-    // when neither is known (then nothing of the player's may be read or written).
+    // when neither is known as an absolute path (then nothing of the player's may be read or written).
     static std::string of(Kind kind);
     // The variable that names the kind's folder ("XDG_DATA_HOME" and so on).
     static const char* variableOf(Kind kind);

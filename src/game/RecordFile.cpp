@@ -74,7 +74,8 @@ std::optional<int> RecordFile::read(bool quiet)
 {
     if (folder.empty()) {
         if (!quiet)
-            warn("no folder for it (neither XDG_DATA_HOME nor HOME is set); no record is read or kept");
+            warn("no folder for it (neither XDG_DATA_HOME nor HOME names an absolute folder); no record is read or "
+                 "kept");
         return std::nullopt;
     }
     const AtomicFile::ReadResult text = AtomicFile::read(file, MaxRecordBytes);

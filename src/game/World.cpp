@@ -218,6 +218,9 @@ void World::callNextWave()
     if (!mayCallNextWave())
         return;
     const int bonus = earlyCallBonus();
+    // The wave's checkpoint is taken before the bonus: a run resumed there may call the wave early
+    // again, and must not be paid twice.
+    startWave();
     if (bonus > 0) {
         money += bonus;
         statistics.earlyCall(bonus);
@@ -225,7 +228,6 @@ void World::callNextWave()
         std::snprintf(text, sizeof text, "+$%d", bonus);
         effects.push_back(std::make_unique<TextEffect>(BonusTextX, BonusTextY, app->fontSmall.get(), text));
     }
-    startWave();
 }
 
 void World::updateClouds(double dt)

@@ -15,6 +15,8 @@ namespace {
 // A settings file is a handful of short lines; anything much longer is not ours.
 constexpr std::size_t MaxSettingsBytes = 64 * 1024;
 constexpr int MaxVolume = 100;
+// Some editors begin a text file with the UTF-8 byte order mark: it is no part of the first key.
+constexpr const char* ByteOrderMark = "\xEF\xBB\xBF";
 
 void warn(const std::string& message)
 {
@@ -52,6 +54,22 @@ bool isSpeedStep(int speed)
     return FrameStepper::speedFor(false, speed) == speed;
 }
 
+// A bad value gives the key its default, whatever an earlier line of the same key said.
+void resetToDefault(Settings& settings, const std::string& key)
+{
+    const Settings defaults;
+    if (key == "Scale")
+        settings.scale = defaults.scale;
+    else if (key == "Fullscreen")
+        settings.fullscreen = defaults.fullscreen;
+    else if (key == "Volume")
+        settings.volume = defaults.volume;
+    else if (key == "Mute")
+        settings.mute = defaults.mute;
+    else if (key == "Speed")
+        settings.speed = defaults.speed;
+}
+
 } // namespace
 
 SettingsFile::SettingsFile(std::string folder)
@@ -69,7 +87,7 @@ Settings SettingsFile::parse(const std::string& text, std::vector<std::string>& 
                              std::vector<std::string>& unknown)
 {
     Settings settings;
-    std::istringstream lines(text);
+    std::istringstream lines(text.rfind(ByteOrderMark, 0) == 0 ? text.substr(3) : text);
     std::string line;
     int number = 0;
     while (std::getline(lines, line)) {
@@ -90,11 +108,14 @@ Settings SettingsFile::parse(const std::string& text, std::vector<std::string>& 
         else if (key == "Speed")
             good = readInt(value, 1, FrameStepper::FastForward, settings.speed) && isSpeedStep(settings.speed);
         else {
+            // Kept as it is; but a line of no key at all (garbage, "Scale 3") is likely a slip.
             unknown.push_back(line);
+            if (equals == std::string::npos && !key.empty() && key[0] != '#')
+                problems.push_back(at + "\"" + key + "\" is no Key=Value line; it is kept as it is");
             continue;
         }
         if (!good) {
-            settings.speed = isSpeedStep(settings.speed) ? settings.speed : Settings().speed;
+            resetToDefault(settings, key);
             problems.push_back(at + "\"" + value + "\" is no value for " + key + "; the default is used");
         }
     }
@@ -128,15 +149,18 @@ Settings SettingsFile::load()
     }
     std::vector<std::string> problems;
     const Settings settings = parse(*read.text, problems, unknownLines);
-    for (const std::string& problem : problems)
-        warn(file + ", " + problem);
+    // One line for the file, however many of its lines are at fault.
+    if (!problems.empty())
+        warn(file + ", " + problems.front() +
+             (problems.size() > 1 ? "; and " + std::to_string(problems.size() - 1) + " more such lines" : ""));
     return settings;
 }
 
 void SettingsFile::save(const Settings& settings)
 {
     if (file.empty()) {
-        warnOnce("no folder for them (neither XDG_CONFIG_HOME nor HOME is set); they are kept for this game only");
+        warnOnce("no folder for them (neither XDG_CONFIG_HOME nor HOME names an absolute folder); they are kept "
+                 "for this game only");
         return;
     }
     const std::string failure = AtomicFile::write(file, format(settings, unknownLines));

@@ -18,14 +18,14 @@ public:
     static std::string defaultFolder();
 
     // The stored settings: defaults where the file is missing, unreadable, or a value is bad or
-    // out of range (one line on standard error for each such fault).
+    // out of range (one line on standard error for the file, naming the first fault).
     Settings load();
     // Writes the settings with the unknown lines of the last load. Never stops the game: the
     // first failure is told on standard error, and later ones quietly.
     void save(const Settings& settings);
 
-    // The text's settings over the defaults; one line in problems per bad line or value, and the
-    // lines of no known key in unknown.
+    // The text's settings over the defaults; one line in problems per bad value or line of no '=',
+    // and the lines of no known key in unknown.
     static Settings parse(const std::string& text, std::vector<std::string>& problems,
                           std::vector<std::string>& unknown);
     static std::string format(const Settings& settings, const std::vector<std::string>& unknown);

@@ -43,7 +43,11 @@ TEST(AtomicFile, WritesIntoNewFoldersHonouringTheUmaskAndLeavesNoTemporary)
     struct stat status;
     ASSERT_EQ(stat(file.c_str(), &status), 0);
     EXPECT_EQ(status.st_mode & 0777, 0600u);
-    ASSERT_EQ(AtomicFile::write(file, "Scale=4\n"), "");
+    std::ofstream(file + ".tmp-dead00") << "a write killed an hour ago";
+    std::filesystem::last_write_time(file + ".tmp-dead00", std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
+    std::filesystem::create_symlink("b/settings.txt", folder.path / "a" / "link.txt");
+    ASSERT_EQ(AtomicFile::write((folder.path / "a" / "link.txt").string(), "Scale=4\n"), "");
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.path / "a" / "link.txt"));
     EXPECT_EQ(AtomicFile::read(file, 64).text.value_or(""), "Scale=4\n");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path / "a" / "b"), {}), 1);
 }
@@ -103,6 +107,8 @@ TEST(PlayerFolder, FollowsTheXdgVariableWhenAbsoluteAndHomeOtherwise)
     EXPECT_EQ(PlayerFolder::of(PlayerFolder::Kind::State), "/home/p/.local/state/squibble-siege");
     unsetenv("XDG_CONFIG_HOME");
     EXPECT_EQ(PlayerFolder::of(PlayerFolder::Kind::Config), "/home/p/.config/squibble-siege");
+    setenv("HOME", "home/p", 1);
+    EXPECT_EQ(PlayerFolder::of(PlayerFolder::Kind::Config), "");
     unsetenv("HOME");
     EXPECT_EQ(PlayerFolder::of(PlayerFolder::Kind::Config), "");
     savedHome ? setenv("HOME", home.c_str(), 1) : unsetenv("HOME");

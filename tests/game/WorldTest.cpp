@@ -417,9 +417,10 @@ namespace {
 // Counts what the World hands its run keeper.
 struct CountingKeeper : RunKeeper {
     void resume(World&) override {}
-    void keep(const World& world) override { keptWaves.push_back(world.waveNumber); }
+    void keep(const World& world) override { keptWaves.push_back(world.waveNumber), keptMoney = world.money; }
     void forget() override { ++forgotten; }
     std::vector<int> keptWaves;
+    int keptMoney = 0;
     int forgotten = 0;
 };
 
@@ -447,6 +448,10 @@ TEST_F(WorldInput, F2AsksForANewGameThatForgetsTheRunAndAWaveStartKeepsIt)
     EXPECT_EQ(keeper.forgotten, 1);
     EXPECT_TRUE(world->towers.empty() && !world->currentWave && world->waveNumber == 1 && world->mode == Idle);
     EXPECT_TRUE(world->running && !world->paused && !world->resumed);
+    const int money = world->money;
+    input->pressKey(KEY_N);
+    frame(0.0);
+    EXPECT_TRUE(world->money > money && keeper.keptMoney == money) << "a resumed run would be paid its early call twice";
     world->mode = NewGameDialog;
     world->health = 0;
     frame(0.0);
