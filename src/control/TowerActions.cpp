@@ -195,10 +195,17 @@ void TowerActions::steerPreview(int dx)
     steered = true;
     lastMouseX = app.mouseX;
     lastMouseY = app.mouseY;
+    lastMouseScreen = app.mouseScreen;
 }
 
 void TowerActions::followMouse()
 {
+    // On a new screen the picture moved under the pointer: where it now points is no move.
+    if (app.mouseScreen != lastMouseScreen) {
+        lastMouseScreen = app.mouseScreen;
+        lastMouseX = app.mouseX;
+        lastMouseY = app.mouseY;
+    }
     if (steered && (app.mouseX != lastMouseX || app.mouseY != lastMouseY))
         steered = false;
 }

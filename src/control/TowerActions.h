@@ -63,4 +63,5 @@ private:
     int steeredX = 0;
     int lastMouseX = 0;
     int lastMouseY = 0;
+    int lastMouseScreen = 0;
 };
