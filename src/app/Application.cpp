@@ -146,6 +146,7 @@ std::string Application::openScreen(const LaunchOptions& options)
         return failure;
     if (!notice.empty())
         std::fprintf(stderr, "squibble-siege: %s\n", notice.c_str());
+    ++screensOpened;
     screenLayout = ScreenLayout::centred(SCREEN_W, SCREEN_H, BackBuffer::Width, BackBuffer::Height);
     clear_to_color(screen, makecol(0, 0, 0));
     show_mouse(screen);
@@ -223,6 +224,7 @@ void Application::sampleMouse()
     const int screenX = inputSource->mouseX();
     const int screenY = inputSource->mouseY();
     // On the border the last position on the picture stays, for the placement preview.
+    mouseScreen = screensOpened;
     mouseOnPicture = screenLayout.shows(screenX, screenY);
     if (mouseOnPicture) {
         mouseX = screenLayout.pictureX(screenX);

@@ -54,9 +54,10 @@ bool TowerActions::chooseKind(int kind)
         app.sound.play(SoundEvent::Refused, app.mouseX);
         return false;
     }
+    // A new placement starts at the mouse; another kind while placing stays where the keys put it.
+    steered = steered && world.mode == Placing;
     world.mode = Placing;
     world.placingKind = kind;
-    steered = false;
     return true;
 }
 
@@ -194,10 +195,17 @@ void TowerActions::steerPreview(int dx)
     steered = true;
     lastMouseX = app.mouseX;
     lastMouseY = app.mouseY;
+    lastMouseScreen = app.mouseScreen;
 }
 
 void TowerActions::followMouse()
 {
+    // On a new screen the picture moved under the pointer: where it now points is no move.
+    if (app.mouseScreen != lastMouseScreen) {
+        lastMouseScreen = app.mouseScreen;
+        lastMouseX = app.mouseX;
+        lastMouseY = app.mouseY;
+    }
     if (steered && (app.mouseX != lastMouseX || app.mouseY != lastMouseY))
         steered = false;
 }

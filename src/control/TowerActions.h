@@ -17,7 +17,8 @@ public:
 
     // Whether the kind (0, 1 or 2) is affordable and available, so that choosing it would start placing.
     bool mayChoose(int kind) const;
-    // Starts placing the kind, with the preview at the mouse; plays the refused sound (at the mouse)
+    // Starts placing the kind, with the preview at the mouse (a change of kind while placing keeps
+    // the preview where it stands); plays the refused sound (at the mouse)
     // and changes nothing when the kind is out of range, unaffordable or not available.
     bool chooseKind(int kind);
     // Whether a tower of the kind being placed, centred on centreX, overlaps no standing tower.
@@ -62,4 +63,5 @@ private:
     int steeredX = 0;
     int lastMouseX = 0;
     int lastMouseY = 0;
+    int lastMouseScreen = 0;
 };

@@ -67,7 +67,13 @@ TEST_F(KeyboardControlsTest, TheKeyboardAlonePlaysTheBuildBar)
     EXPECT_TRUE(world->towers.empty());
     EXPECT_EQ(world->money, 25);
     EXPECT_EQ(world->mode, Idle);
-    press({KEY_1, KEY_LEFT});
+    world->money = 1000;
+    press({KEY_1, KEY_LEFT, KEY_2});
+    EXPECT_EQ(world->actions().previewX(), 99) << "another kind stays where the keys put the last";
+    ++app().screensOpened; // F11: the picture moves under a still pointer
+    input->pointAt(70, 150);
+    frame(0.0);
+    EXPECT_EQ(world->actions().previewX(), 99) << "a new screen is no move of the mouse";
     input->pointAt(60, 150);
     frame(0.0);
     EXPECT_EQ(world->actions().previewX(), 60) << "the mouse takes the preview back when it moves";
