@@ -59,12 +59,14 @@ void removeStaleTemporaries(const std::filesystem::path& path)
 {
     const auto stale = std::filesystem::file_time_type::clock::now() - StaleTemporaryAge;
     const std::string prefix = path.filename().string() + ".tmp-";
+    // Stepped with error codes: a folder changing under the walk ends it quietly, never throws.
     std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(path.parent_path(), error)) {
+    for (std::filesystem::directory_iterator entry(path.parent_path(), error), end; !error && entry != end;
+         entry.increment(error)) {
         std::error_code ignored;
-        if (entry.path().filename().string().rfind(prefix, 0) == 0 && entry.is_regular_file(ignored) &&
-            entry.last_write_time(ignored) < stale)
-            std::filesystem::remove(entry.path(), ignored);
+        if (entry->path().filename().string().rfind(prefix, 0) == 0 && entry->is_regular_file(ignored) &&
+            entry->last_write_time(ignored) < stale)
+            std::filesystem::remove(entry->path(), ignored);
     }
 }
 
