@@ -6,13 +6,7 @@
 source "$(dirname "$0")/support/lib.sh"
 GAME="$(realpath "$1")"; ROOT="$(realpath "$2")"
 SETTINGS="$XDG_CONFIG_HOME/squibble-siege/settings.txt"
-SOUND_HOME=$(mktemp -d)
-CAPTURE="$SOUND_HOME/capture.raw"
-cat >"$SOUND_HOME/.asoundrc" <<END
-pcm.!default { type plug; slave { pcm "capture"; format S16_LE; rate 22050; channels 2 } }
-pcm.capture { type file; slave.pcm "null"; file "$CAPTURE"; format "raw" }
-END
-trap 'rm -rf "$SOUND_HOME"' EXIT
+use_sound_capture
 # No wave comes, and of the sounds only the laser's is left, so what is heard is the turret.
 tuned_data "$ROOT" <<<$'TimeBetweenWaves=1000\nSound.TowerBuilt=\nSound.Refused='
 

@@ -10,13 +10,7 @@ GAME="$(realpath "$1")"; ROOT="$(realpath "$2")"
 LEVELS=(/usr/bin/python3 "$(dirname "$(realpath "$0")")/support/pcm_levels.py")
 MARK=22x16+136+442       # the muted-speaker mark, right of the health bar
 
-SOUND_HOME=$(mktemp -d)
-CAPTURE="$SOUND_HOME/capture.raw"
-cat >"$SOUND_HOME/.asoundrc" <<END
-pcm.!default { type plug; slave { pcm "capture"; format S16_LE; rate 22050; channels 2 } }
-pcm.capture { type file; slave.pcm "null"; file "$CAPTURE"; format "raw" }
-END
-trap 'rm -rf "$SOUND_HOME"' EXIT
+use_sound_capture
 
 # No wave comes, and of the sounds only the laser's is left, so what is heard is the turret.
 tuned_data "$ROOT" <<END

@@ -73,6 +73,18 @@ pass() {
   echo "$1: passed${2:+ ($2)}"
 }
 
+# use_sound_capture: a home folder (SOUND_HOME) whose ALSA setup writes everything the game plays
+# into the file CAPTURE instead of a sound card; start the game with HOME="$SOUND_HOME" to hear it.
+use_sound_capture() {
+  SOUND_HOME=$(mktemp -d)
+  CAPTURE="$SOUND_HOME/capture.raw"
+  cat >"$SOUND_HOME/.asoundrc" <<END
+pcm.!default { type plug; slave { pcm "capture"; format S16_LE; rate 22050; channels 2 } }
+pcm.capture { type file; slave.pcm "null"; file "$CAPTURE"; format "raw" }
+END
+  trap 'rm -rf "$SOUND_HOME"' EXIT
+}
+
 # start_game BINARY WORKDIR [OPTIONS...]: starts the game there, waits for its window, sets GAME_PID and WINDOW.
 start_game() {
   (cd "$2" && exec "$1" "${@:3}") >"$SHOTS_DIR/game.out" 2>"$SHOTS_DIR/game.err" &
