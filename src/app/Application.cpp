@@ -16,6 +16,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <csignal>
 #include <ctime>
 #include <thread>
 #include <unistd.h>
@@ -46,6 +47,27 @@ public:
     // The World, or null when there is none or it is being detached.
     World* world() const { return callbacksClosed ? nullptr : Application::instance().world; }
 };
+
+// Set by a termination signal (a logout, kill); the game then closes as the close button closes it.
+std::atomic<bool> terminationRequested{false};
+static_assert(std::atomic<bool>::is_always_lock_free, "the signal handler may only touch lock-free atomics");
+
+extern "C" void onTerminationSignal(int)
+{
+    terminationRequested = true;
+}
+
+// Replaces the library's own handlers, which shut it down inside the handler and may abort, by one
+// that lets the main loop end the game normally (keeping the run as a closed window does).
+void catchTerminationSignals()
+{
+    struct sigaction action {};
+    action.sa_handler = onTerminationSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (int signalNumber : {SIGTERM, SIGINT, SIGHUP})
+        sigaction(signalNumber, &action, nullptr);
+}
 
 std::string workingDirectory()
 {
@@ -109,6 +131,7 @@ void Application::initialise(const LaunchOptions& options)
 {
     if (install_allegro(SYSTEM_AUTODETECT, &errno, std::atexit) != 0)
         failStartup(std::string("cannot initialise the graphics library: ") + allegro_error);
+    catchTerminationSignals();
     install_keyboard();
     install_mouse();
     registerMzLoader();
@@ -198,7 +221,7 @@ double Application::waitForNextFrame()
     const auto sinceLastFrame = [this](double at) { return std::max(0.0, at - lastFrameTime.load()); };
     double frameStart = now();
     double elapsed = sinceLastFrame(frameStart);
-    while (threshold > elapsed && !frameWaitInterrupted()) {
+    while (!frameWaitInterrupted() && threshold > elapsed) {
         // Whole milliseconds only; under one millisecond this yields and the loop spins. The
         // slice is worked out in seconds and capped first, so the cast cannot overflow.
         const double slice = std::min(threshold - elapsed, LongestSleep);
@@ -215,7 +238,9 @@ double Application::waitForNextFrame()
 bool Application::frameWaitInterrupted()
 {
     // A pressed or released button starts the frame at once, so a long frame loses no click;
-    // a closed window ends the wait so the loop can stop.
+    // a closed window or a termination signal ends the wait so the loop can stop.
+    if (terminationRequested && world)
+        world->running = false;
     return (world && !world->running) || inputSource->mouseButtons() != mouseButtons;
 }
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # A run survives kill -9 at wave 2: the same towers and money show again, paused. A corrupt
 # checkpoint gives a new game, one line and the .bad file; quitting between waves keeps the run;
-# a game over leaves no checkpoint.
+# so does a SIGTERM there; a game over leaves no checkpoint.
 # Arguments: GAME_BINARY SOURCE_DIR
 source "$(dirname "$0")/support/lib.sh"
 GAME="$(realpath "$1")"; ROOT="$(realpath "$2")"
@@ -75,6 +75,15 @@ click_at 160 112
 wait_exit 10
 grep -qx 'Wave=1' "$checkpoint" && grep -qx 'Money=100' "$checkpoint" &&
   [ "$(grep -c '^Tower=LaserTurret' "$checkpoint")" = 1 ] || fail "quitting between waves did not keep the run"
+
+# A logout's SIGTERM in the pause closes the game as the close button does, keeping a tower built then.
+start_game "$GAME" "$TUNED_DIR"
+press_key p
+click_at 309 229; click_at 250 200; click_at 250 200 3
+kill -TERM "$GAME_PID"
+wait_exit 10
+[ "$GAME_STATUS" -eq 0 ] || fail "SIGTERM ended the game with status $GAME_STATUS"
+[ "$(grep -c '^Tower=LaserTurret' "$checkpoint")" = 2 ] || fail "SIGTERM in the pause lost the tower built in it"
 stop_x
 
 # A game over deletes the checkpoint its first wave wrote.
