@@ -1,12 +1,12 @@
 #include "app/CommandLine.h"
 
 #include "app/ScreenLayout.h"
+#include "files/PlainText.h"
 #include "control/KeyboardControls.h"
 
 #include <boost/program_options.hpp>
 
 #include <cerrno>
-#include <charconv>
 #include <cstring>
 
 #include <sstream>
@@ -36,13 +36,11 @@ constexpr int Style = po::command_line_style::default_style & ~po::command_line_
 // The scale as written: digits only, in range.
 bool readScale(const std::string& text, int& scale)
 {
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() ||
-        value < ScreenLayout::MinimumScale || value > ScreenLayout::MaximumScale)
-        return false;
-    scale = value;
-    return true;
+    const std::optional<long long> value =
+        PlainText::wholeNumber(text, ScreenLayout::MinimumScale, ScreenLayout::MaximumScale);
+    if (value)
+        scale = static_cast<int>(*value);
+    return value.has_value();
 }
 
 // "usage: squibble-siege [--help] ... [--scale N] ...", one bracket per option described.

@@ -1,5 +1,7 @@
 #include "checkpoint/CheckpointText.h"
 
+#include "files/PlainText.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -38,25 +40,6 @@ void eachStatistic(Totals& totals, Visit&& visit)
     visit("DamageByMissileTurret", totals.damageByKind[1]);
     visit("DamageByTeslaCoil", totals.damageByKind[2]);
     visit("TimePlayed", totals.timePlayed);
-}
-
-std::string trim(const std::string& text)
-{
-    const std::size_t begin = text.find_first_not_of(" \t\r");
-    if (begin == std::string::npos)
-        return "";
-    return text.substr(begin, text.find_last_not_of(" \t\r") - begin + 1);
-}
-
-// A whole decimal number within low..high, or nothing.
-std::optional<long long> number(const std::string& text, long long low, long long high)
-{
-    long long value = 0;
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, value);
-    if (text.empty() || error != std::errc() || stop != end || value < low || value > high)
-        return std::nullopt;
-    return value;
 }
 
 std::optional<double> seconds(const std::string& text)
@@ -129,7 +112,7 @@ private:
     template <typename Field>
     void whole(const std::string& value, Field& field, long long low, long long high, const char* what)
     {
-        if (const auto parsed = number(value, low, high))
+        if (const auto parsed = PlainText::wholeNumber(value, low, high))
             field = static_cast<Field>(*parsed);
         else
             fail(std::string(what) + " '" + value + "' is not a whole number from " + std::to_string(low) + " to " +
@@ -227,7 +210,7 @@ CheckpointText::Parsed CheckpointText::parse(const std::string& text)
     std::istringstream lines(text);
     std::string line;
     std::getline(lines, line);
-    line = trim(line);
+    line = PlainText::trim(line);
     if (line != VersionLine) {
         if (line.rfind(VersionPrefix, 0) == 0)
             return {std::nullopt, "unknown version '" + line.substr(std::string(VersionPrefix).size()) + "'"};
@@ -235,7 +218,7 @@ CheckpointText::Parsed CheckpointText::parse(const std::string& text)
     }
     Reader reader;
     for (int number = 2; reader.problem.empty() && std::getline(lines, line); ++number) {
-        line = trim(line);
+        line = PlainText::trim(line);
         if (line.empty())
             continue;
         const std::size_t equals = line.find('=');
@@ -243,7 +226,7 @@ CheckpointText::Parsed CheckpointText::parse(const std::string& text)
             reader.problem = "line " + std::to_string(number) + ": no '=' in it";
             break;
         }
-        reader.line(number, trim(line.substr(0, equals)), trim(line.substr(equals + 1)));
+        reader.line(number, PlainText::trim(line.substr(0, equals)), PlainText::trim(line.substr(equals + 1)));
     }
     if (reader.problem.empty())
         reader.finish();

@@ -3,14 +3,14 @@
 #include "app/Config.h"
 #include "files/AtomicFile.h"
 #include "files/FileLock.h"
+#include "files/PlainText.h"
 #include "files/PlayerFolder.h"
 
 #include <zlib.h>
 
-#include <cctype>
-#include <charconv>
 #include <cstdio>
 #include <filesystem>
+#include <limits>
 
 namespace {
 
@@ -25,19 +25,11 @@ void warn(const std::string& message)
 // The number on a record file's one line, or nothing when the text is anything else.
 std::optional<int> parseRecord(const char* text, std::size_t length)
 {
-    const char* begin = text;
-    const char* end = text + length;
-    while (begin < end && std::isspace(static_cast<unsigned char>(*begin)))
-        ++begin;
-    while (end > begin && std::isspace(static_cast<unsigned char>(end[-1])))
-        --end;
-    if (begin == end || !std::isdigit(static_cast<unsigned char>(*begin)))
+    const std::optional<long long> value =
+        PlainText::wholeNumber(PlainText::trim(std::string(text, length)), 0, std::numeric_limits<int>::max());
+    if (!value)
         return std::nullopt;
-    int value = 0;
-    const auto [stop, error] = std::from_chars(begin, end, value);
-    if (error != std::errc() || stop != end)
-        return std::nullopt;
-    return value;
+    return static_cast<int>(*value);
 }
 
 } // namespace

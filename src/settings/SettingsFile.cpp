@@ -2,10 +2,10 @@
 
 #include "app/ScreenLayout.h"
 #include "files/AtomicFile.h"
+#include "files/PlainText.h"
 #include "files/PlayerFolder.h"
 #include "game/FrameStepper.h"
 
-#include <charconv>
 #include <cstdio>
 #include <filesystem>
 #include <sstream>
@@ -23,22 +23,12 @@ void warn(const std::string& message)
     std::fprintf(stderr, "squibble-siege: settings: %s\n", message.c_str());
 }
 
-std::string trimmed(const std::string& text)
-{
-    const auto first = text.find_first_not_of(" \t\r");
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
-}
-
 bool readInt(const std::string& text, int low, int high, int& value)
 {
-    int read = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), read);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size() || read < low || read > high)
-        return false;
-    value = read;
-    return true;
+    const std::optional<long long> read = PlainText::wholeNumber(text, low, high);
+    if (read)
+        value = static_cast<int>(*read);
+    return read.has_value();
 }
 
 bool readFlag(const std::string& text, bool& value)
@@ -94,8 +84,8 @@ Settings SettingsFile::parse(const std::string& text, std::vector<std::string>& 
         ++number;
         const std::string at = "line " + std::to_string(number) + ": ";
         const auto equals = line.find('=');
-        const std::string key = trimmed(line.substr(0, equals));
-        const std::string value = equals == std::string::npos ? "" : trimmed(line.substr(equals + 1));
+        const std::string key = PlainText::trim(line.substr(0, equals));
+        const std::string value = equals == std::string::npos ? "" : PlainText::trim(line.substr(equals + 1));
         bool good = true;
         if (key == "Scale")
             good = readInt(value, ScreenLayout::MinimumScale, ScreenLayout::MaximumScale, settings.scale);
