@@ -10,7 +10,7 @@
 #include "autoplay/MixedStrategy.h"
 #include "autoplay/Player.h"
 #include "checkpoint/CheckpointText.h"
-#include "checkpoint/WorldCheckpoint.h"
+#include "game/WorldCheckpoint.h"
 #include "game/World.h"
 
 #include <cstdlib>

@@ -4,7 +4,7 @@
 #include "app/CommandLine.h"
 #include "app/Config.h"
 #include "app/DataFolder.h"
-#include "checkpoint/CheckpointKeeper.h"
+#include "game/CheckpointKeeper.h"
 #include "game/RecordFile.h"
 #include "game/World.h"
 #include "settings/SettingsFile.h"

@@ -10,6 +10,7 @@
 #include "app/TowerType.h"
 #include "audio/SoundBoard.h"
 #include "settings/PlayerSettings.h"
+#include "towers/TowerKinds.h"
 
 #include <array>
 #include <atomic>
@@ -112,7 +113,7 @@ public:
     bool mouseOnPicture = true;
     int previousMouseButtons = 0;
     int mouseButtons = 0;
-    std::array<TowerType, 3> towerTypes;
+    std::array<TowerType, TowerKinds::Count> towerTypes;
     std::array<InvaderType, 1> invaderTypes;
     // Written by the display-switch callback on the library's own thread.
     std::atomic<double> lastFrameTime{0.0};

@@ -2,12 +2,14 @@
 // on the screen (twice its size filling the 640 x 480 window unless the player chose otherwise).
 #pragma once
 
+#include "game/Field.h"
+
 struct BITMAP;
 
 class BackBuffer {
 public:
-    static constexpr int Width = 320;
-    static constexpr int Height = 240;
+    static constexpr int Width = Field::Width;
+    static constexpr int Height = Field::Height;
 
     BackBuffer(int width, int height);
     ~BackBuffer();

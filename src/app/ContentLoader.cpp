@@ -5,6 +5,7 @@
 #include "assets/BitmapFont.h"
 #include "assets/SpriteSheet.h"
 #include "effects/TextImage.h"
+#include "towers/TowerKinds.h"
 
 #include <allegro.h>
 
@@ -86,7 +87,7 @@ void ContentLoader::loadImages()
 void ContentLoader::loadCatalogue(std::vector<std::unique_ptr<SpriteSheet>>& catalogueSheets)
 {
     catalogueSheets.clear();
-    for (int number = 1; number <= 3; ++number) {
+    for (int number = 1; number <= TowerKinds::Count; ++number) {
         TowerType& type = app.towerTypes[number - 1];
         type = CatalogueReader::readTowerType(app.config, number);
         catalogueSheets.push_back(sheet(app.config.getf("Tower%d.Sprite", number)));

@@ -2,6 +2,8 @@
 // the picture that is shown and the pointer that is read back agree to the pixel.
 #pragma once
 
+#include "game/Field.h"
+
 class ScreenLayout {
 public:
     // The whole factors a window may be enlarged by.
@@ -39,6 +41,6 @@ private:
     int factor = 2;
     int pictureLeft = 0;
     int pictureTop = 0;
-    int width = 320;
-    int height = 240;
+    int width = Field::Width;
+    int height = Field::Height;
 };

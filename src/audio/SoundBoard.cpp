@@ -3,6 +3,7 @@
 #include "app/Config.h"
 #include "app/DataFolder.h"
 #include "audio/SilentSoundOutput.h"
+#include "game/Field.h"
 
 #include <algorithm>
 #include <chrono>
@@ -10,7 +11,7 @@
 
 namespace {
 
-constexpr double FieldCentre = 160.0;
+constexpr double FieldCentre = Field::CentreX;
 constexpr int CentrePan = 128;
 // How far from the centre a sound at the field's edge is panned (of 128).
 constexpr double PanReach = 96.0;

@@ -2,8 +2,8 @@
 
 #include "checkpoint/CheckpointText.h"
 #include "files/AtomicFile.h"
+#include "files/DataSetChecksum.h"
 #include "files/PlayerFolder.h"
-#include "game/RecordFile.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -24,7 +24,7 @@ void warn(const std::string& message)
 CheckpointFile::CheckpointFile(const std::string& folder, const std::string& configPath)
     : folder(folder)
     , file(folder.empty() ? ""
-                          : (std::filesystem::path(folder) / ("checkpoint-" + RecordFile::checksumOf(configPath) + ".txt"))
+                          : (std::filesystem::path(folder) / ("checkpoint-" + DataSetChecksum::of(configPath) + ".txt"))
                                 .string())
 {
 }

@@ -1,6 +1,7 @@
 #include "checkpoint/CheckpointText.h"
 
 #include "files/PlainText.h"
+#include "towers/TowerKinds.h"
 
 #include <charconv>
 #include <cmath>
@@ -12,8 +13,6 @@
 namespace {
 
 constexpr const char* VersionPrefix = "squibble-siege checkpoint ";
-constexpr const char* KindNames[] = {"LaserTurret", "MissileTurret", "TeslaCoil"};
-constexpr int KindCount = 3;
 // Counts kept as long long (money, damage) may grow past what an int holds, never this far.
 constexpr long long MaxTotal = 1000000000000000000LL;
 constexpr double MaxSeconds = 1e12;
@@ -36,9 +35,8 @@ void eachStatistic(Totals& totals, Visit&& visit)
     visit("TowersBuilt", totals.towersBuilt);
     visit("UpgradesBought", totals.upgradesBought);
     visit("TowersDemolished", totals.towersDemolished);
-    visit("DamageByLaserTurret", totals.damageByKind[0]);
-    visit("DamageByMissileTurret", totals.damageByKind[1]);
-    visit("DamageByTeslaCoil", totals.damageByKind[2]);
+    for (int kind = 0; kind < TowerKinds::Count; ++kind)
+        visit(("DamageBy" + std::string(TowerKinds::nameOf(kind))).c_str(), totals.damageByKind[kind]);
     visit("TimePlayed", totals.timePlayed);
 }
 
@@ -150,10 +148,7 @@ private:
         std::string name, edge, level;
         words >> name >> edge;
         CheckpointTower tower;
-        tower.kind = -1;
-        for (int kind = 0; kind < KindCount; ++kind)
-            if (name == KindNames[kind])
-                tower.kind = kind;
+        tower.kind = TowerKinds::named(name);
         if (tower.kind < 0) {
             fail("unknown tower kind '" + name + "'");
             return;
@@ -184,7 +179,7 @@ std::string CheckpointText::write(const Checkpoint& checkpoint)
     text += "StartingHealth=" + std::to_string(checkpoint.maxHealth) + "\n";
     text += "Money=" + std::to_string(checkpoint.money) + "\n";
     for (const CheckpointTower& tower : checkpoint.towers) {
-        text += std::string("Tower=") + kindName(tower.kind) + " " + std::to_string(tower.x);
+        text += std::string("Tower=") + TowerKinds::nameOf(tower.kind) + " " + std::to_string(tower.x);
         for (int level : tower.levels)
             text += " " + std::to_string(level);
         text += "\n";
@@ -196,11 +191,6 @@ std::string CheckpointText::write(const Checkpoint& checkpoint)
             text += std::string(name) + "=" + std::to_string(field) + "\n";
     });
     return text;
-}
-
-const char* CheckpointText::kindName(int kind)
-{
-    return kind >= 0 && kind < KindCount ? KindNames[kind] : "?";
 }
 
 CheckpointText::Parsed CheckpointText::parse(const std::string& text)

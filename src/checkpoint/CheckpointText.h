@@ -4,6 +4,7 @@
 #pragma once
 
 #include "checkpoint/Checkpoint.h"
+#include "game/Field.h"
 
 #include <cstddef>
 #include <optional>
@@ -15,8 +16,8 @@ public:
     static constexpr const char* VersionLine = "squibble-siege checkpoint 1";
     // No checkpoint is longer: a longer file is refused before it is read whole.
     static constexpr std::size_t MaxBytes = 64 * 1024;
-    // Towers stand at least a pixel apart on a 320-pixel field, so no run holds more.
-    static constexpr int MaxTowers = 320;
+    // Towers stand at least a pixel apart on the field, so no run holds more.
+    static constexpr int MaxTowers = Field::Width;
     static constexpr int MaxPathsPerTower = 16;
     // Money, health and every count stay below this, far from overflowing as the game adds to them.
     static constexpr long long MaxAmount = 1000000000;
@@ -29,7 +30,5 @@ public:
     };
 
     static std::string write(const Checkpoint& checkpoint);
-    // The name a tower kind goes by in the file ("LaserTurret"...), or "?" for no kind of the game.
-    static const char* kindName(int kind);
     static Parsed parse(const std::string& text);
 };

@@ -3,7 +3,7 @@
 #include "app/Application.h"
 #include "audio/SoundBoard.h"
 #include "control/TowerActions.h"
-#include "game/FrameStepper.h"
+#include "game/GameSpeed.h"
 #include "game/World.h"
 
 #include <allegro.h>
@@ -199,7 +199,7 @@ void KeyboardControls::pause(int)
 
 void KeyboardControls::speedStep(int)
 {
-    app.settings.set(PlayerSettings::Field::Speed, FrameStepper::nextSpeedStep(app.settings.inEffect().speed));
+    app.settings.set(PlayerSettings::Field::Speed, GameSpeed::next(app.settings.inEffect().speed));
 }
 
 void KeyboardControls::volume(int scancode)

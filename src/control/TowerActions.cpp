@@ -6,14 +6,13 @@
 #include "audio/SoundBoard.h"
 #include "game/World.h"
 #include "towers/Building.h"
+#include "towers/TowerKinds.h"
 
 #include <algorithm>
 #include <allegro.h>
 #include <memory>
 
 namespace {
-
-constexpr int TowerKinds = 3;
 
 // The width of the first frame of animation 0: the size every tower kind is placed and centred by.
 int firstFrameWidth(const TowerType& type)
@@ -42,7 +41,7 @@ int TowerActions::centreOf(const Building& tower)
 
 bool TowerActions::mayChoose(int kind) const
 {
-    if (kind < 0 || kind >= TowerKinds)
+    if (!TowerKinds::exists(kind))
         return false;
     const TowerType& type = typeOf(kind);
     return type.price <= world.money && type.available;

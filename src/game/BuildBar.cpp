@@ -5,8 +5,10 @@
 #include "assets/BitmapFont.h"
 #include "assets/SpriteSheet.h"
 #include "control/TowerActions.h"
+#include "game/Field.h"
 #include "game/World.h"
 #include "towers/Building.h"
+#include "towers/TowerKinds.h"
 
 #include <algorithm>
 #include <allegro.h>
@@ -14,12 +16,12 @@
 namespace {
 
 constexpr int ButtonRightX = 300;
-constexpr int ButtonTop = 220;
+constexpr int ButtonTop = Field::StatusTop;
 constexpr int ButtonSize = 19;
 constexpr int IconSize = 16;
 constexpr int DisabledIconRow = 16;
 constexpr int CaptionRight = 317;
-constexpr int CaptionLine1 = 220;
+constexpr int CaptionLine1 = Field::StatusTop;
 constexpr int CaptionLine2 = 229;
 constexpr int CancelHintLine = 230;
 constexpr int LeftButton = 1;
@@ -101,7 +103,7 @@ void BuildBar::handleIdle()
     // A hovered kind that cannot be chosen lets the search go on; the refusal sounds once, and
     // only when no hovered kind could be chosen.
     int refused = -1;
-    for (int kind = 0; kind < 3; ++kind) {
+    for (int kind = 0; kind < TowerKinds::Count; ++kind) {
         if (!mouseInButton(kind))
             continue;
         if (actions.mayChoose(kind)) {
@@ -187,8 +189,8 @@ bool BuildBar::drawButton(BITMAP* target, int x, bool enabled, const BITMAP* ico
 
 void BuildBar::drawBuildButtons(BITMAP* target) const
 {
-    const int captionX = CaptionRight - 3 * app.buttonSpacing;
-    for (int kind = 0; kind < 3; ++kind) {
+    const int captionX = CaptionRight - TowerKinds::Count * app.buttonSpacing;
+    for (int kind = 0; kind < TowerKinds::Count; ++kind) {
         const TowerType& type = typeOf(kind);
         const bool affordable = type.price <= world.money;
         if (!drawButton(target, buttonX(kind), affordable && type.available, app.iconsImage, IconSize * kind + IconSize))

@@ -19,25 +19,6 @@ int FrameStepper::stepsFor(double gameSeconds)
     return steps < MostStepsPerFrame ? static_cast<int>(steps) : MostStepsPerFrame;
 }
 
-int FrameStepper::speedFor(bool tabHeld, int step)
-{
-    if (tabHeld)
-        return FastForward;
-    for (int speed : SpeedSteps)
-        if (speed == step)
-            return speed;
-    return 1;
-}
-
-int FrameStepper::nextSpeedStep(int step)
-{
-    constexpr int count = sizeof SpeedSteps / sizeof SpeedSteps[0];
-    for (int i = 0; i + 1 < count; ++i)
-        if (SpeedSteps[i] == step)
-            return SpeedSteps[i + 1];
-    return SpeedSteps[0];
-}
-
 int FrameStepper::advance(double dt, int speed)
 {
     const double gameSeconds = speed > 1 ? dt * speed : dt;

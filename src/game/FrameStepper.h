@@ -8,6 +8,8 @@
 // stays with the caller: one World::draw per frame, after advance.
 #pragma once
 
+#include "game/GameSpeed.h"
+
 #include <functional>
 
 class World;
@@ -17,27 +19,18 @@ public:
     // The longest step: 1/60 s with 1% to spare, so that the shipped frame time of 0.016667 s and
     // the frame clock's overshoot of a few microseconds stay one step.
     static constexpr double LongestStep = 1.01 / 60.0;
-    // How many times as much game time a frame covers while Tab is held.
-    static constexpr int FastForward = 8;
     // Beyond this many steps a frame's steps grow longer instead, so a stall of minutes costs one
     // bounded frame rather than hanging the game while it catches up.
     static constexpr int MostStepsPerFrame = 480;
 
     explicit FrameStepper(World& world);
 
-    // The speeds the player steps through with F, slowest first; Tab held is FastForward whatever the step.
-    static constexpr int SpeedSteps[] = {1, 2, 4, 8};
-    // The speed of a frame: FastForward while Tab is held, else the chosen step (1 when it is no step).
-    static int speedFor(bool tabHeld, int step);
-    // The step after this one, back to 1 after the last.
-    static int nextSpeedStep(int step);
-
-    // Runs one frame of game time: dt real seconds, times FastForward when fastForward is set.
+    // Runs one frame of game time: dt real seconds, times GameSpeed::FastForward when fastForward is set.
     // The caller has sampled the mouse for the frame (Application::waitForNextFrame does); before
     // every further step the mouse is sampled again, so a click seen by one step is not seen by
     // the next and acts once. Keys are taken one per update as always. Stops after the step that
     // clears the World's running flag. Returns the number of updates run.
-    int advance(double dt, bool fastForward) { return advance(dt, fastForward ? FastForward : 1); }
+    int advance(double dt, bool fastForward) { return advance(dt, fastForward ? GameSpeed::FastForward : 1); }
     // The same for dt real seconds times speed (taken as 1 when below 1).
     int advance(double dt, int speed);
 

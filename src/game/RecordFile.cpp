@@ -1,12 +1,10 @@
 #include "game/RecordFile.h"
 
-#include "app/Config.h"
 #include "files/AtomicFile.h"
+#include "files/DataSetChecksum.h"
 #include "files/FileLock.h"
 #include "files/PlainText.h"
 #include "files/PlayerFolder.h"
-
-#include <zlib.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -36,25 +34,13 @@ std::optional<int> parseRecord(const char* text, std::size_t length)
 
 RecordFile::RecordFile(const std::string& folder, const std::string& configPath)
     : folder(folder)
-    , file((std::filesystem::path(folder) / ("best-" + checksumOf(configPath) + ".txt")).string())
+    , file((std::filesystem::path(folder) / ("best-" + DataSetChecksum::of(configPath) + ".txt")).string())
 {
 }
 
 std::string RecordFile::defaultFolder()
 {
     return PlayerFolder::of(PlayerFolder::Kind::Data);
-}
-
-std::string RecordFile::checksumOf(const std::string& path)
-{
-    uLong crc = crc32(0L, Z_NULL, 0);
-    // The file as the game reads it: a configuration file at most, never a pipe or device.
-    const AtomicFile::ReadResult file = AtomicFile::read(path, Config::MaxFileBytes);
-    if (file.text)
-        crc = crc32(crc, reinterpret_cast<const Bytef*>(file.text->data()), static_cast<uInt>(file.text->size()));
-    char hex[9];
-    std::snprintf(hex, sizeof hex, "%08lx", static_cast<unsigned long>(crc & 0xffffffffUL));
-    return hex;
 }
 
 std::optional<int> RecordFile::load()

@@ -17,8 +17,6 @@ public:
     // $XDG_DATA_HOME/squibble-siege, or ~/.local/share/squibble-siege when XDG_DATA_HOME is unset
     // or not absolute; empty when neither is known.
     static std::string defaultFolder();
-    // Eight hex digits: the CRC-32 of the file's bytes, or of nothing when it cannot be read.
-    static std::string checksumOf(const std::string& path);
 
     // A missing file is no record; one that cannot be read or parsed is no record too, with a
     // line on standard error (so is a missing folder).

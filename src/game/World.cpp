@@ -6,21 +6,20 @@
 #include "audio/SoundBoard.h"
 #include "control/KeyboardControls.h"
 #include "control/TowerActions.h"
-#include "hud/ControlsOverlay.h"
 #include "effects/BounceTextEffect.h"
 #include "effects/Effect.h"
 #include "effects/TextEffect.h"
 #include "game/BuildBar.h"
+#include "game/Field.h"
 #include "game/FrameStepper.h"
 #include "game/RunKeeper.h"
 #include "game/WorldRenderer.h"
+#include "hud/ControlsOverlay.h"
 #include "invaders/Invader.h"
 #include "invaders/SquibbleWave.h"
 #include "projectiles/Projectile.h"
 #include "towers/Building.h"
-#include "towers/LaserTurret.h"
-#include "towers/MissileTurret.h"
-#include "towers/TeslaCoil.h"
+#include "towers/TowerKinds.h"
 
 #include <allegro.h>
 #include <cmath>
@@ -45,8 +44,8 @@ constexpr CloudGroup CloudGroups[] = {
     {2, 140, 60, 48, 7, 2.0, 4}, {2, 180, 60, 45, 10, 2.5, 3},
 };
 
-constexpr int FieldWidth = 320;
-constexpr int BannerX = 160;
+constexpr int FieldWidth = Field::Width;
+constexpr int BannerX = Field::CentreX;
 constexpr int BannerY = 80;
 // The early call's "+$N" rises from just above the money, clear of the status row's marks.
 constexpr int BonusTextX = 4;
@@ -76,7 +75,7 @@ void World::run()
     FrameStepper stepper(*this);
     while (running) {
         const double dt = app->waitForNextFrame();
-        stepper.advance(dt, FrameStepper::speedFor(app->input().keyHeld(KEY_TAB), app->settings.inEffect().speed));
+        stepper.advance(dt, GameSpeed::of(app->input().keyHeld(KEY_TAB), app->settings.inEffect().speed));
         draw();
     }
     // Mid-wave the checkpoint of the wave's start stands; after game over there is none.
@@ -328,12 +327,10 @@ void World::endGame()
 
 std::unique_ptr<Building> World::createTower(int kind)
 {
-    switch (kind) {
-    case 0: return std::make_unique<LaserTurret>();
-    case 1: return std::make_unique<MissileTurret>();
-    case 2: return std::make_unique<TeslaCoil>();
-    default: return nullptr;
-    }
+    std::unique_ptr<Building> tower = TowerKinds::create(kind);
+    if (tower)
+        tower->books = &statistics;
+    return tower;
 }
 
 void World::draw()

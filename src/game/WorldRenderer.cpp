@@ -3,9 +3,10 @@
 #include "app/Application.h"
 #include "assets/BitmapFont.h"
 #include "control/KeyboardControls.h"
-#include "hud/MuteMark.h"
 #include "effects/Effect.h"
+#include "game/Field.h"
 #include "game/World.h"
+#include "hud/MuteMark.h"
 #include "invaders/Wave.h"
 #include "projectiles/Projectile.h"
 #include "towers/Building.h"
@@ -14,14 +15,14 @@
 
 namespace {
 
-constexpr int StatusTop = 220;
+constexpr int StatusTop = Field::StatusTop;
 constexpr int MoneyTop = 229;
 constexpr int BarFrameSourceY = 10;
 constexpr int BarFrameWidth = 53;
 constexpr int BarFrameHeight = 10;
 constexpr int BarFrameX = 11;
 constexpr int BarFillX = 12;
-constexpr int BarFillY = 221;
+constexpr int BarFillY = Field::StatusInner;
 constexpr int BarFillWidth = 50;
 constexpr int BarFillHeight = 7;
 constexpr int HealthTextX = 36;
@@ -34,7 +35,7 @@ constexpr int BestGap = 4;
 constexpr int PlayAgainTop = 140;
 constexpr int PausedTop = 60;
 constexpr int ResumedHintTop = 70;
-constexpr int DialogCentreX = 160;
+constexpr int DialogCentreX = Field::CentreX;
 constexpr int DialogTitleTop = 90;
 
 // Masked copy of a whole image; nothing when the image is missing.

@@ -3,6 +3,7 @@
 #include "app/Application.h"
 #include "assets/BitmapFont.h"
 #include "control/KeyboardControls.h"
+#include "game/Field.h"
 #include "game/World.h"
 
 #include <allegro.h>
@@ -11,13 +12,13 @@
 
 namespace {
 
-constexpr int CentreX = 160;
+constexpr int CentreX = Field::CentreX;
 constexpr int NoticeY = 40;
 constexpr int HelpTop = 3;
 constexpr int HelpLeft = 6;
 // Rows are this far apart, closer when the table would reach the status row.
 constexpr int RowHeight = 9;
-constexpr int StatusTop = 220;
+constexpr int StatusTop = Field::StatusTop;
 constexpr int ColumnGap = 6;
 // How much of the field's brightness shows through behind the help.
 constexpr int DimmedShare = 3;

@@ -3,6 +3,8 @@
 // field. It only reads the game.
 #pragma once
 
+#include "game/Field.h"
+
 struct BITMAP;
 class World;
 
@@ -10,7 +12,7 @@ class ControlsOverlay {
 public:
     // Where the speed stands in the status row: right of the mute mark.
     static constexpr int SpeedX = 82;
-    static constexpr int SpeedY = 220;
+    static constexpr int SpeedY = Field::StatusTop;
 
     explicit ControlsOverlay(const World& world);
 

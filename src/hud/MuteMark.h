@@ -1,13 +1,15 @@
 // The small crossed-out speaker in the status row that tells the player the sound is off.
 #pragma once
 
+#include "game/Field.h"
+
 struct BITMAP;
 
 class MuteMark {
 public:
     // Top-left of the mark: right of the health bar, on the status row.
     static constexpr int X = 68;
-    static constexpr int Y = 221;
+    static constexpr int Y = Field::StatusInner;
     static constexpr int Width = 11;
     static constexpr int Height = 8;
 

@@ -4,6 +4,7 @@
 #include "assets/AnimatedSprite.h"
 #include "assets/SpriteSheet.h"
 #include "control/TowerActions.h"
+#include "game/Field.h"
 #include "game/World.h"
 #include "hud/TowerFiguresPanel.h"
 #include "towers/Building.h"
@@ -22,7 +23,7 @@ constexpr int AfterRed = 0xfb, AfterGreen = 0xf2, AfterBlue = 0x36;
 // A ring larger than this would only cost time: it lies outside the picture anyway.
 constexpr double LargestRadius = 1000.0;
 // The ring stays on the field, off the status row.
-constexpr int FieldBottom = 219;
+constexpr int FieldBottom = Field::Bottom;
 
 void dot(BITMAP* target, int x, int y, int colour)
 {

@@ -1,6 +1,7 @@
 #include "hud/StatisticsPanel.h"
 
 #include "app/Application.h"
+#include "game/Field.h"
 #include "game/World.h"
 #include "hud/TextPanel.h"
 
@@ -8,7 +9,7 @@ namespace {
 
 // Below "Press Enter to play again" (y 140), the two boxes either side of the centre line.
 constexpr int PanelTop = 152;
-constexpr int CentreX = 160;
+constexpr int CentreX = Field::CentreX;
 constexpr int HalfGap = 3;
 constexpr int SecondsPerMinute = 60;
 

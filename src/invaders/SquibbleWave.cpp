@@ -5,6 +5,7 @@
 #include "audio/SoundBoard.h"
 #include "effects/SimpleEffect.h"
 #include "effects/TextEffect.h"
+#include "game/Field.h"
 #include "game/World.h"
 #include "invaders/Squibble.h"
 
@@ -21,7 +22,7 @@ constexpr double StepHeight = 16.0;
 constexpr int RightTurnLine = 295; // the largest left edge beyond this turns the block down
 constexpr int LeftTurnLine = 8;    // the smallest left edge at or before this turns it down
 constexpr double EscapeLine = 190.0;
-constexpr int FieldWidth = 320;
+constexpr int FieldWidth = Field::Width;
 
 // Every wave brings two more than the one before.
 constexpr int FirstWaveSize = 16;

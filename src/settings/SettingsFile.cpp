@@ -4,7 +4,7 @@
 #include "files/AtomicFile.h"
 #include "files/PlainText.h"
 #include "files/PlayerFolder.h"
-#include "game/FrameStepper.h"
+#include "game/GameSpeed.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -41,7 +41,7 @@ bool readFlag(const std::string& text, bool& value)
 
 bool isSpeedStep(int speed)
 {
-    return FrameStepper::speedFor(false, speed) == speed;
+    return GameSpeed::isStep(speed);
 }
 
 // A bad value gives the key its default, whatever an earlier line of the same key said.
@@ -96,7 +96,7 @@ Settings SettingsFile::parse(const std::string& text, std::vector<std::string>& 
         else if (key == "Mute")
             good = readFlag(value, settings.mute);
         else if (key == "Speed")
-            good = readInt(value, 1, FrameStepper::FastForward, settings.speed) && isSpeedStep(settings.speed);
+            good = readInt(value, 1, GameSpeed::FastForward, settings.speed) && isSpeedStep(settings.speed);
         else {
             // Kept as it is; but a line of no key at all (garbage, "Scale 3") is likely a slip.
             unknown.push_back(line);

@@ -47,7 +47,7 @@ void GameStatistics::damageDealt(int kind, long long amount)
 {
     if (closed)
         return;
-    if (kind >= 0 && kind < StatisticsTotals::TowerKinds && amount > 0)
+    if (kind >= 0 && kind < TowerKinds::Count && amount > 0)
         figures.damageByKind[static_cast<std::size_t>(kind)] += amount;
 }
 

@@ -3,12 +3,12 @@
 // by the game-over screen, the checkpoints and the tools alike.
 #pragma once
 
+#include "towers/TowerKinds.h"
+
 #include <array>
 
 // The figures themselves, a plain record (a checkpoint stores and restores it whole).
 struct StatisticsTotals {
-    static constexpr int TowerKinds = 3;
-
     int wavesDefeated = 0;
     int invadersDestroyed = 0;
     int invadersEscaped = 0;
@@ -21,7 +21,7 @@ struct StatisticsTotals {
     int upgradesBought = 0;
     int towersDemolished = 0;
     // Health taken off invaders by each tower kind (a last hit counts only down to 0).
-    std::array<long long, TowerKinds> damageByKind{};
+    std::array<long long, TowerKinds::Count> damageByKind{};
     double timePlayed = 0.0; // seconds of game time, pauses excluded
 
     long long moneyEarned() const { return moneyFromKills + moneyFromEarlyCalls; }

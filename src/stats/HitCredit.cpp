@@ -1,15 +1,14 @@
 #include "stats/HitCredit.h"
 
-#include "app/Application.h"
-#include "game/World.h"
 #include "invaders/Invader.h"
 
 #include <algorithm>
 #include <utility>
 
-HitCredit::HitCredit(int kind, std::shared_ptr<TowerTally> tally)
+HitCredit::HitCredit(int kind, std::shared_ptr<TowerTally> tally, GameStatistics* books)
     : kind(kind)
     , tally(std::move(tally))
+    , books(books)
 {
 }
 
@@ -26,6 +25,6 @@ void HitCredit::damage(Invader& invader, int amount) const
         if (finished)
             ++tally->invadersDestroyed;
     }
-    if (World* world = Application::instance().world)
-        world->statistics.damageDealt(kind, lost);
+    if (books)
+        books->damageDealt(kind, lost);
 }

@@ -30,7 +30,7 @@ public:
     // Width of animation 0's first frame of the kind's sheet; 0 without one.
     int firstFrameWidth() const;
     // What this tower's shots and strikes are credited to.
-    HitCredit credit() const { return HitCredit(kind, tally); }
+    HitCredit credit() const { return HitCredit(kind, tally, books); }
 
     const SpriteSheet* sheet = nullptr;
     std::unique_ptr<AnimatedSprite> sprite;
@@ -39,6 +39,9 @@ public:
     std::vector<int> upgradeLevels;
     // The damage dealt and the invaders destroyed by this tower this game.
     std::shared_ptr<TowerTally> tally = std::make_shared<TowerTally>();
+    // The books of the game the tower was built in, given by the World that creates it; its
+    // damage counts nowhere else without them.
+    GameStatistics* books = nullptr;
 
     // The period a tower fires at when its own cannot pace (0, negative or not a number).
     static constexpr float MinimumPeriod = 0.05f;

@@ -5,7 +5,7 @@
 #include "assets/BitmapFont.h"
 #include "assets/SpriteSheet.h"
 #include "audio/WavFile.h"
-#include "game/RecordFile.h"
+#include "files/DataSetChecksum.h"
 #include "mztool/GameFile.h"
 #include "mztool/SheetDescription.h"
 
@@ -78,7 +78,7 @@ TEST(AtomicFile, EveryLoaderOfTheGameRefusesAPipeOrADeviceWithoutWaiting)
     EXPECT_EQ(load_bitmap(fifo.c_str(), nullptr), nullptr);
     EXPECT_TRUE(SpriteSheet(fifo).empty());
     EXPECT_FALSE(BitmapFont(fifo).hasGlyphs());
-    EXPECT_EQ(RecordFile::checksumOf(fifo), RecordFile::checksumOf("/dev/zero"));
+    EXPECT_EQ(DataSetChecksum::of(fifo), DataSetChecksum::of("/dev/zero"));
     std::string error, sound;
     EXPECT_FALSE(mztool::SheetDescription().load(fifo, error) || mztool::GameFile().load(fifo, error));
     EXPECT_FALSE(WavFile().inspect(fifo, sound) || WavFile().inspect(folder.path.string(), error));

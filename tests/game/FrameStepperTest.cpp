@@ -56,7 +56,7 @@ int healthAfterTabbedSecond(World& world, FrameStepper* stepper)
         if (stepper)
             stepper->advance(Sixtieth, true);
         else
-            world.update(FrameStepper::FastForward * Sixtieth);
+            world.update(GameSpeed::FastForward * Sixtieth);
     }
     return standing() ? invader.health : 0;
 }
@@ -131,9 +131,9 @@ TEST_F(FrameStepperTest, NoStepRunsAfterTheOneThatStopsTheGame)
 
 TEST_F(FrameStepperTest, SpeedStepsCoverTheirShareOfGameTimeInSixtieths)
 {
-    EXPECT_EQ(FrameStepper::nextSpeedStep(3), 1) << "no step of its own";
-    EXPECT_EQ(FrameStepper::speedFor(true, 2), FrameStepper::FastForward) << "Tab wins";
-    EXPECT_EQ(FrameStepper::speedFor(false, 5), 1) << "no step of its own";
+    EXPECT_EQ(GameSpeed::next(3), 1) << "no step of its own";
+    EXPECT_EQ(GameSpeed::of(true, 2), GameSpeed::FastForward) << "Tab wins";
+    EXPECT_EQ(GameSpeed::of(false, 5), 1) << "no step of its own";
     EXPECT_EQ(stepper->advance(ShippedFrame, 4), 4);
     EXPECT_NEAR(world->waveTimer, 5.0 - 4 * ShippedFrame, 1e-12);
 }

@@ -27,7 +27,7 @@ TEST_F(HitCreditTest, BooksTheHealthLostForTheTowerAndItsKind)
         Invader& invader = testwave::at(wave, 0);
         invader.health = hit.healthBefore;
         auto tally = std::make_shared<TowerTally>();
-        HitCredit(1, tally).damage(invader, hit.amount);
+        HitCredit(1, tally, &world->statistics).damage(invader, hit.amount);
         kindTotal += hit.counted;
         EXPECT_EQ(tally->damage, hit.counted) << hit.healthBefore << " - " << hit.amount;
         EXPECT_EQ(tally->invadersDestroyed, hit.destroyed) << hit.healthBefore << " - " << hit.amount;
@@ -41,6 +41,6 @@ TEST_F(HitCreditTest, BooksTheHealthLostForTheTowerAndItsKind)
     // A shot that lands after game over finishes its invader but no longer counts.
     world->endGame();
     const StatisticsTotals closed = world->statistics.totals();
-    HitCredit(1, std::make_shared<TowerTally>()).damage(testwave::at(wave, 0), 100);
+    HitCredit(1, std::make_shared<TowerTally>(), &world->statistics).damage(testwave::at(wave, 0), 100);
     EXPECT_TRUE(world->statistics.totals() == closed);
 }

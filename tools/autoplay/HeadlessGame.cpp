@@ -3,6 +3,7 @@
 #include "app/Application.h"
 #include "app/BackBuffer.h"
 #include "assets/MzImage.h"
+#include "game/Field.h"
 
 #include <allegro.h>
 
@@ -15,8 +16,8 @@ namespace autoplay {
 
 namespace {
 
-constexpr int BackBufferWidth = 320;
-constexpr int BackBufferHeight = 240;
+constexpr int BackBufferWidth = Field::Width;
+constexpr int BackBufferHeight = Field::Height;
 
 void startLibrary()
 {

@@ -44,7 +44,7 @@ Player::Player(Strategy& strategy, const PlayOptions& options)
     , callEarly(options.callEarly)
 {
     holdTab(options.fastForward);
-    Application::instance().settings.set(PlayerSettings::Field::Speed, FrameStepper::speedFor(false, options.speed));
+    Application::instance().settings.set(PlayerSettings::Field::Speed, GameSpeed::of(false, options.speed));
     // Purchases and damage are read after every update, so no step of a frame goes unseen.
     stepper.afterStep = [this] {
         ledger.observe(*game);
@@ -79,7 +79,7 @@ void Player::playFrame()
     gestures.feed(*input);
     Application& app = Application::instance();
     app.sampleMouse();
-    stepper.advance(dt, FrameStepper::speedFor(app.input().keyHeld(KEY_TAB), app.settings.inEffect().speed));
+    stepper.advance(dt, GameSpeed::of(app.input().keyHeld(KEY_TAB), app.settings.inEffect().speed));
     game->draw();
     ++frames;
     if (game->gameOver && lostInWave == 0)

@@ -2,6 +2,7 @@
 
 #include "app/Application.h"
 #include "autoplay/Gestures.h"
+#include "game/Field.h"
 #include "game/World.h"
 #include "towers/Building.h"
 
@@ -13,10 +14,10 @@ namespace autoplay {
 namespace {
 
 constexpr int ButtonRightX = 300;
-constexpr int ButtonTop = 220;
+constexpr int ButtonTop = Field::StatusTop;
 constexpr int ButtonSize = 19;
-constexpr int FieldWidth = 320;
-constexpr int FieldCentreX = 160;
+constexpr int FieldWidth = Field::Width;
+constexpr int FieldCentreX = Field::CentreX;
 // Pixels kept free between neighbouring footprints (touching ones would overlap).
 constexpr int TowerGap = 2;
 // Clicks on a tower or on the field land this far above the baseline.

@@ -20,7 +20,7 @@
 #include "autoplay/Strategy.h"
 #include "autoplay/StrategyFactory.h"
 #include "autoplay/WaveCsv.h"
-#include "game/FrameStepper.h"
+#include "game/GameSpeed.h"
 
 #include <chrono>
 #include <cstdio>
@@ -67,7 +67,7 @@ bool parse(int argc, char** argv, Options& options)
             options.dataRoot = value;
         else if (flag == "--dt" && std::atof(value) > 0.0)
             options.dt = std::atof(value);
-        else if (flag == "--speed" && FrameStepper::speedFor(false, std::atoi(value)) == std::atoi(value))
+        else if (flag == "--speed" && GameSpeed::isStep(std::atoi(value)))
             options.speed = std::atoi(value);
         else if (flag == "--waves")
             options.lastWave = std::atoi(value);

@@ -1,15 +1,17 @@
 #include "mztool/DataChecker.h"
 
 #include "app/CatalogueReader.h"
-#include "app/DataFolder.h"
 #include "app/Config.h"
 #include "app/ContentLoader.h"
+#include "app/DataFolder.h"
 #include "assets/BitmapFont.h"
 #include "assets/SpriteSheet.h"
+#include "audio/SoundBoard.h"
 #include "audio/SoundClip.h"
 #include "audio/SoundEvent.h"
-#include "audio/SoundBoard.h"
+#include "game/Field.h"
 #include "mztool/GameFile.h"
+#include "towers/TowerKinds.h"
 
 #include <allegro.h>
 #include <algorithm>
@@ -27,7 +29,7 @@ constexpr int IconSize = 16;
 constexpr char FirstPrintable = 32;
 constexpr char LastPrintable = 126;
 // Widest gap between glyphs that still keeps a word on the 320-pixel field.
-constexpr int WidestKerning = 320;
+constexpr int WidestKerning = Field::Width;
 constexpr const char* DataFolderName = "data";
 
 std::string format(const char* pattern, int a, int b = 0, int c = 0)
@@ -39,7 +41,7 @@ std::string format(const char* pattern, int a, int b = 0, int c = 0)
 
 // Animations the game plays from each tower kind's sheet: laser idle, preview, firing; missile
 // poses, preview and launches; tesla idle and preview.
-constexpr unsigned TowerAnimations[3] = {3, 5, 2};
+constexpr unsigned TowerAnimations[TowerKinds::Count] = {3, 5, 2};
 constexpr unsigned InvaderAnimations = 4;
 constexpr unsigned MissileDirections = 16;
 
@@ -100,7 +102,7 @@ void DataChecker::checkImageSize(const std::string& name, int minimumWidth, int 
 
 void DataChecker::checkImages()
 {
-    checkImageSize("bg.mz", 320, 240);
+    checkImageSize("bg.mz", Field::Width, Field::Height);
     checkImageSize("redbar.mz", 53, 20);
     checkImageSize("slots.mz", 4 * 19, 19);
     checkImageSize("icons.mz", 4 * IconSize, 2 * IconSize);
@@ -131,7 +133,7 @@ void DataChecker::checkSheet(const std::string& gamePath, unsigned animationsNee
 void DataChecker::checkSheets(Config& config)
 {
     int largestIcon = 0;
-    for (int n = 1; n <= 3; ++n) {
+    for (int n = 1; n <= TowerKinds::Count; ++n) {
         checkSheet(config.getf("Tower%d.Sprite", n), TowerAnimations[n - 1], format("Tower%d.Sprite", n));
         const int paths = std::clamp(config.getIntf("Tower%d.Upgrades", n), 0, CatalogueReader::MaxEntries);
         for (int j = 1; j <= paths; ++j) {

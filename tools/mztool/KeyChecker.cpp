@@ -4,6 +4,7 @@
 #include "app/CatalogueReader.h"
 #include "app/Config.h"
 #include "audio/SoundEvent.h"
+#include "towers/TowerKinds.h"
 
 #include <algorithm>
 #include <cctype>
@@ -181,7 +182,7 @@ std::vector<KeyChecker::KnownKey> KeyChecker::knownKeys(Config& config) const
         {{3, 1}, {"Tower3.Upgrade1.Level1.RangeMod", KeyKind::Double, false, "the upgrade leaves the range as it is"}},
     };
     const int maxEntries = CatalogueReader::MaxEntries;
-    for (int n = 1; n <= 3; ++n) {
+    for (int n = 1; n <= TowerKinds::Count; ++n) {
         keys.push_back({format("Tower%d.Name", n), KeyKind::Text});
         keys.push_back({format("Tower%d.Sprite", n), KeyKind::File});
         for (const char* field : {"Tower%d.Value", "Tower%d.Width", "Tower%d.Available"})
@@ -253,8 +254,8 @@ void KeyChecker::checkNearMisses(const Config& config, const std::vector<KnownKe
 
 void KeyChecker::checkPeriods(Config& config)
 {
-    const char* rateModifiers[3] = {"Tower1.Upgrade1.Level1.FreqMod", "Tower2.Upgrade1.Level1.FreqMod", nullptr};
-    for (int n = 1; n <= 3; ++n) {
+    const char* rateModifiers[TowerKinds::Count] = {"Tower1.Upgrade1.Level1.FreqMod", "Tower2.Upgrade1.Level1.FreqMod", nullptr};
+    for (int n = 1; n <= TowerKinds::Count; ++n) {
         const std::string key = format("Tower%d.FreqBase", n);
         const double base = config.getDouble(key);
         if (base <= 0) {
@@ -287,7 +288,7 @@ void KeyChecker::checkCounts(Config& config)
 {
     const int maxEntries = CatalogueReader::MaxEntries;
     const std::string limit = std::to_string(maxEntries);
-    for (int n = 1; n <= 3; ++n) {
+    for (int n = 1; n <= TowerKinds::Count; ++n) {
         const int paths = config.getIntf("Tower%d.Upgrades", n);
         if (paths > maxEntries)
             problem(format("Tower%d.Upgrades", n) + "=" + std::to_string(paths) + " is cut to " + limit +

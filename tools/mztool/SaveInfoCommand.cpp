@@ -4,9 +4,10 @@
 #include "app/Config.h"
 #include "autoplay/HeadlessGame.h"
 #include "checkpoint/CheckpointText.h"
-#include "checkpoint/WorldCheckpoint.h"
 #include "files/AtomicFile.h"
 #include "game/World.h"
+#include "game/WorldCheckpoint.h"
+#include "towers/TowerKinds.h"
 
 #include <filesystem>
 #include <ostream>
@@ -21,7 +22,7 @@ void describe(const Checkpoint& checkpoint, std::ostream& out)
         << ", money " << checkpoint.money << "\n";
     out << checkpoint.towers.size() << " tower" << (checkpoint.towers.size() == 1 ? "" : "s") << "\n";
     for (const CheckpointTower& tower : checkpoint.towers) {
-        out << "  " << CheckpointText::kindName(tower.kind) << " at " << tower.x << ", upgrade levels";
+        out << "  " << TowerKinds::nameOf(tower.kind) << " at " << tower.x << ", upgrade levels";
         for (int level : tower.levels)
             out << " " << level;
         out << "\n";

@@ -1,4 +1,4 @@
-#include "checkpoint/WorldCheckpoint.h"
+#include "game/WorldCheckpoint.h"
 
 #include "app/Application.h"
 #include "autoplay/MixedStrategy.h"

@@ -1,6 +1,6 @@
-#include "checkpoint/CheckpointKeeper.h"
+#include "game/CheckpointKeeper.h"
 
-#include "checkpoint/WorldCheckpoint.h"
+#include "game/WorldCheckpoint.h"
 
 #include <cstdio>
 

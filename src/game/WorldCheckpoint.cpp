@@ -1,17 +1,19 @@
-#include "checkpoint/WorldCheckpoint.h"
+#include "game/WorldCheckpoint.h"
 
 #include "app/Application.h"
 #include "checkpoint/CheckpointText.h"
 #include "control/TowerActions.h"
+#include "game/Field.h"
 #include "game/World.h"
 #include "towers/Building.h"
+#include "towers/TowerKinds.h"
 
 #include <list>
 #include <memory>
 
 namespace {
 
-constexpr int FieldWidth = 320;
+constexpr int FieldWidth = Field::Width;
 
 int pathsOf(const TowerType& type)
 {
@@ -24,11 +26,11 @@ std::string towerProblem(const CheckpointTower& tower, const Application& app)
 {
     if (tower.kind < 0 || tower.kind >= static_cast<int>(app.towerTypes.size()) ||
         !app.towerTypes[tower.kind].available)
-        return std::string("this data set has no tower kind ") + CheckpointText::kindName(tower.kind);
+        return std::string("this data set has no tower kind ") + TowerKinds::nameOf(tower.kind);
     const TowerType& type = app.towerTypes[tower.kind];
     if (static_cast<int>(tower.levels.size()) != pathsOf(type))
         return "has " + std::to_string(tower.levels.size()) + " upgrade paths, the data set's " +
-               CheckpointText::kindName(tower.kind) + " has " + std::to_string(pathsOf(type));
+               TowerKinds::nameOf(tower.kind) + " has " + std::to_string(pathsOf(type));
     for (std::size_t path = 0; path < tower.levels.size(); ++path) {
         const int levels = type.upgrades[path + 1].levelCount;
         if (tower.levels[path] > levels)

@@ -1,0 +1,24 @@
+// The tower kinds of the game in one table: each kind's name and how a tower of it is made. The
+// World's factory, the checkpoint, the books and the build bar all read it, so the kinds, their
+// number and their names are written here alone. A kind's index is its place in the data set's
+// tower catalogue.
+#pragma once
+
+#include <memory>
+#include <string>
+
+class Building;
+
+class TowerKinds {
+public:
+    // How many kinds there are: 0 the laser turret, 1 the missile turret, 2 the Tesla coil.
+    static constexpr int Count = 3;
+
+    static bool exists(int kind) { return kind >= 0 && kind < Count; }
+    // The name the kind goes by in files ("LaserTurret"...), or "?" for no kind of the game.
+    static const char* nameOf(int kind);
+    // The kind with that name, or -1 for none.
+    static int named(const std::string& name);
+    // A new tower of the kind, not yet placed; null for no kind of the game.
+    static std::unique_ptr<Building> create(int kind);
+};
