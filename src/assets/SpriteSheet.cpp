@@ -182,6 +182,18 @@ const Animation* SpriteSheet::animationAt(unsigned animation) const
     return &animations[animation];
 }
 
+int SpriteSheet::firstFrameWidth(const SpriteSheet* sheet)
+{
+    const BITMAP* frame = sheet ? sheet->getFrame(0, 0.0f) : nullptr;
+    return frame ? frame->w : 0;
+}
+
+int SpriteSheet::firstFrameHeight(const SpriteSheet* sheet)
+{
+    const BITMAP* frame = sheet ? sheet->getFrame(0, 0.0f) : nullptr;
+    return frame ? frame->h : 0;
+}
+
 BITMAP* SpriteSheet::getFrame(unsigned animation, float time) const
 {
     const Animation* playing = animationAt(animation);

@@ -42,6 +42,10 @@ public:
     void draw(BITMAP* destination, int x, int y, unsigned animation, float time) const;
 
     bool empty() const { return image == nullptr; }
+    // The size of animation 0's first frame, by which every tower kind is placed and centred; 0
+    // without a sheet or without that frame.
+    static int firstFrameWidth(const SpriteSheet* sheet);
+    static int firstFrameHeight(const SpriteSheet* sheet);
     const Animation* animationAt(unsigned animation) const;
 
     BITMAP* image = nullptr;

@@ -12,17 +12,6 @@
 #include <allegro.h>
 #include <memory>
 
-namespace {
-
-// The width of the first frame of animation 0: the size every tower kind is placed and centred by.
-int firstFrameWidth(const TowerType& type)
-{
-    const BITMAP* frame = type.spriteSheet ? type.spriteSheet->getFrame(0, 0.0f) : nullptr;
-    return frame ? frame->w : 0;
-}
-
-} // namespace
-
 TowerActions::TowerActions(World& world)
     : world(world)
     , app(*world.app)
@@ -78,7 +67,7 @@ bool TowerActions::fits(const Application& app, const std::list<std::unique_ptr<
     const int right = left + width;
     for (const auto& tower : towers) {
         const TowerType& type = app.towerTypes[tower->kind];
-        const int l = tower->x + (firstFrameWidth(type) - type.width) / 2;
+        const int l = tower->x + (SpriteSheet::firstFrameWidth(type.spriteSheet) - type.width) / 2;
         const int r = l + type.width;
         if ((l <= left && left <= r) || (l <= right && right <= r) || (left < l && right > r))
             return false;
@@ -100,7 +89,7 @@ bool TowerActions::buildAt(int centreX)
         return false;
     }
     std::unique_ptr<Building> tower = world.createTower(world.placingKind);
-    tower->place(centreX - firstFrameWidth(type) / 2);
+    tower->place(centreX - SpriteSheet::firstFrameWidth(type.spriteSheet) / 2);
     world.towers.push_back(std::move(tower));
     world.money -= type.price;
     world.statistics.towerBuilt(type.price);

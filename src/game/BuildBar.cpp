@@ -28,22 +28,6 @@ constexpr int LeftButton = 1;
 constexpr int RightButton = 2;
 enum SlotFrame { NormalSlot = 0, HoveredSlot = 1, DisabledSlot = 2, PressedSlot = 3 };
 
-// The first frame of animation 0: the size every tower kind is placed and centred by.
-const BITMAP* firstFrame(const TowerType& type)
-{
-    return type.spriteSheet ? type.spriteSheet->getFrame(0, 0.0f) : nullptr;
-}
-
-int frameWidth(const BITMAP* frame)
-{
-    return frame ? frame->w : 0;
-}
-
-int frameHeight(const BITMAP* frame)
-{
-    return frame ? frame->h : 0;
-}
-
 } // namespace
 
 BuildBar::BuildBar(World& world, TowerActions& actions)
@@ -207,10 +191,10 @@ void BuildBar::drawBuildButtons(BITMAP* target) const
 void BuildBar::drawPlacementPreview(BITMAP* target) const
 {
     const TowerType& type = typeOf(world.placingKind);
-    const BITMAP* first = firstFrame(type);
-    if (type.spriteSheet) {
+    if (const SpriteSheet* sheet = type.spriteSheet) {
         const int centreX = actions.previewX();
-        type.spriteSheet->draw(target, centreX - frameWidth(first) / 2, app.towerBaseline - frameHeight(first),
+        sheet->draw(target, centreX - SpriteSheet::firstFrameWidth(sheet) / 2,
+                    app.towerBaseline - SpriteSheet::firstFrameHeight(sheet),
                                actions.canPlaceAt(centreX) ? 0 : 1, 0.0f);
     }
     if (app.slotsImage)
@@ -230,10 +214,9 @@ void BuildBar::drawTowerBar(BITMAP* target) const
     if (!tower)
         return;
     const TowerType& type = typeOf(tower->kind);
-    const BITMAP* first = firstFrame(type);
     if (const BITMAP* selector = app.selectorImage) {
-        const int centreX = tower->x + frameWidth(first) / 2;
-        const int centreY = app.towerBaseline - frameHeight(first) / 2;
+        const int centreX = tower->x + SpriteSheet::firstFrameWidth(type.spriteSheet) / 2;
+        const int centreY = app.towerBaseline - SpriteSheet::firstFrameHeight(type.spriteSheet) / 2;
         masked_blit(const_cast<BITMAP*>(selector), target, 0, 0, centreX - selector->w / 2,
                     centreY - selector->h / 2, selector->w, selector->h);
     }

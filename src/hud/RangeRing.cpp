@@ -75,10 +75,9 @@ void RangeRing::draw(BITMAP* target) const
         cx = tower->x + width / 2;
     } else {
         const SpriteSheet* sheet = app.towerTypes[static_cast<std::size_t>(subject.kind)].spriteSheet;
-        const BITMAP* first = sheet ? sheet->getFrame(0, 0.0f) : nullptr;
         // The tower being placed is centred where the preview stands.
         cx = world.actions().previewX();
-        height = first ? first->h : 0;
+        height = SpriteSheet::firstFrameHeight(sheet);
     }
     const int cy = app.towerBaseline - height / 2 - TeslaCoil::StrikePointRise;
     const auto radius = [](double range) { return static_cast<int>(std::lround(std::fmin(range, LargestRadius))); };

@@ -79,8 +79,7 @@ void Building::sell()
 
 int Building::firstFrameWidth() const
 {
-    const BITMAP* frame = sheet ? sheet->getFrame(0, 0.0f) : nullptr;
-    return frame ? frame->w : 0;
+    return SpriteSheet::firstFrameWidth(sheet);
 }
 
 int Building::levelOf(int p) const
