@@ -139,6 +139,19 @@ TEST_F(BrokenData, EarlyCallBonusMayBeLeftOutButMustBeAWholeNumber)
     EXPECT_TRUE(mentions(check(), "EarlyCallBonus=two", "not a whole number"));
 }
 
+TEST_F(BrokenData, DifficultyKeysAreCheckedAndListed)
+{
+    mztool::DataChecker shipped((root / "data").string());
+    EXPECT_TRUE(shipped.run().empty());
+    for (const char* level : {"Easy: StartingMoney", "Normal: StartingMoney", "Hard: StartingMoney"})
+        EXPECT_TRUE(mentions(shipped.notes(), level, "RewardFactor")) << level;
+    appendLine("Hard.InvaderSpeedFactor=0");
+    appendLine("Easy.StartingHealt=40");
+    const std::vector<std::string> problems = check();
+    EXPECT_TRUE(mentions(problems, "Hard.InvaderSpeedFactor=0", "factor above 0"));
+    EXPECT_TRUE(mentions(problems, "Easy.StartingHealt", "did you mean Easy.StartingHealth"));
+}
+
 TEST_F(BrokenData, SpacesAroundEqualsAndNearMisses)
 {
     appendLine("TowerBaseline = 200");
