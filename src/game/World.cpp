@@ -10,8 +10,10 @@
 #include "effects/Effect.h"
 #include "effects/TextEffect.h"
 #include "game/BuildBar.h"
+#include "game/EarlyCall.h"
 #include "game/Field.h"
 #include "game/FrameStepper.h"
+#include "game/HitResolver.h"
 #include "game/RunKeeper.h"
 #include "game/WorldRenderer.h"
 #include "hud/ControlsOverlay.h"
@@ -22,36 +24,15 @@
 #include "towers/TowerKinds.h"
 
 #include <allegro.h>
-#include <cmath>
 #include <cstdio>
-#include <cstdlib>
-#include <vector>
 
 namespace {
 
-// The cloud groups, back to front: how many, spacing, random spread, height band, speed, image.
-struct CloudGroup {
-    int count;
-    int offsetStep;
-    int xSpread;
-    int yBase;
-    int ySpread;
-    double speed;
-    int imageIndex;
-};
-constexpr CloudGroup CloudGroups[] = {
-    {6, 60, 30, 50, 10, 0.5, 1}, {4, 80, 30, 50, 10, 1.0, 2}, {3, 110, 30, 48, 8, 1.5, 0},
-    {2, 140, 60, 48, 7, 2.0, 4}, {2, 180, 60, 45, 10, 2.5, 3},
-};
-
-constexpr int FieldWidth = Field::Width;
 constexpr int BannerX = Field::CentreX;
 constexpr int BannerY = 80;
 // The early call's "+$N" rises from just above the money, clear of the status row's marks.
 constexpr int BonusTextX = 4;
 constexpr int BonusTextY = 208;
-// What N pays per whole second left when the data set does not say.
-constexpr int DefaultEarlyCallBonus = 2;
 
 } // namespace
 
@@ -73,14 +54,19 @@ void World::run()
     if (runKeeper)
         runKeeper->resume(*this);
     FrameStepper stepper(*this);
-    while (running) {
-        const double dt = app->waitForNextFrame();
-        stepper.advance(dt, GameSpeed::of(app->input().keyHeld(KEY_TAB), app->settings.inEffect().speed));
-        draw();
-    }
+    while (running)
+        playFrame(stepper, app->waitForNextFrame());
+    bestRecord.close();
     // Mid-wave the checkpoint of the wave's start stands; after game over there is none.
     if (runKeeper && !gameOver && !currentWave)
         runKeeper->keep(*this);
+}
+
+void World::playFrame(FrameStepper& stepper, double dt)
+{
+    stepper.advance(dt, GameSpeed::of(app->input().keyHeld(KEY_TAB), app->settings.inEffect().speed));
+    bestRecord.retry(app->now());
+    draw();
 }
 
 void World::newGame()
@@ -121,18 +107,7 @@ void World::setUpGame()
     statistics.reset();
     health = maxHealth = app->config.getInt("StartingHealth");
     money = app->config.getInt("StartingMoney");
-    clouds.clear();
-    for (const CloudGroup& group : CloudGroups) {
-        int offset = 0;
-        for (int i = 0; i < group.count; ++i, offset += group.offsetStep) {
-            Cloud cloud;
-            cloud.x = offset + std::rand() % group.xSpread;
-            cloud.y = group.yBase + std::rand() % group.ySpread;
-            cloud.speed = group.speed;
-            cloud.imageIndex = group.imageIndex;
-            clouds.push_back(cloud);
-        }
-    }
+    Clouds::scatter(clouds);
     waveNumber = 1;
     currentWave.reset();
     waveTimer = app->config.getDouble("TimeBetweenWaves");
@@ -150,7 +125,7 @@ void World::update(double dt)
         statistics.timePassed(dt);
         updateWaveSchedule(dt);
     }
-    updateClouds(dt);
+    Clouds::drift(clouds, dt, app->cloudImages);
     if (!gameOver)
         for (auto& tower : towers)
             tower->update(dt);
@@ -159,7 +134,7 @@ void World::update(double dt)
     for (auto& effect : effects)
         effect->update(dt);
     if (currentWave) {
-        resolveHits();
+        HitResolver::resolve(projectiles, currentWave->invaders);
         currentWave->update(dt);
     }
     // A second pass with no elapsed time lets missiles whose target died this frame re-target.
@@ -204,12 +179,7 @@ int World::earlyCallBonus() const
 {
     if (!mayCallNextWave())
         return 0;
-    Config& config = app->config;
-    const bool given = config.contains("EarlyCallBonus") && !config.get("EarlyCallBonus").empty();
-    const int perSecond = given ? config.getInt("EarlyCallBonus") : DefaultEarlyCallBonus;
-    const double total = std::floor(waveTimer) * perSecond;
-    // A broken bonus pays nothing rather than taking money or overflowing it.
-    return total > 0.0 && total < 1e9 ? static_cast<int>(total) : 0;
+    return EarlyCall::bonusFor(waveTimer, EarlyCall::bonusPerSecond(app->config));
 }
 
 void World::callNextWave()
@@ -226,50 +196,6 @@ void World::callNextWave()
         char text[32];
         std::snprintf(text, sizeof text, "+$%d", bonus);
         effects.push_back(std::make_unique<TextEffect>(BonusTextX, BonusTextY, app->fontSmall.get(), text));
-    }
-}
-
-void World::updateClouds(double dt)
-{
-    for (Cloud& cloud : clouds) {
-        cloud.x -= dt * cloud.speed;
-        const BITMAP* image = app->cloudImages[cloud.imageIndex];
-        const int width = image ? image->w : 0;
-        if (cloud.x < -width)
-            cloud.x = FieldWidth;
-    }
-}
-
-void World::resolveHits()
-{
-    // An invader's centre depends on its current frame, which only a hit can change (a flash, or
-    // a missile's splash on its neighbours): the centres are worked out once, and again after a hit.
-    struct Target {
-        Invader* invader;
-        double x;
-        double y;
-    };
-    std::vector<Target> targets;
-    targets.reserve(currentWave->invaders.size());
-    for (auto& invader : currentWave->invaders)
-        targets.push_back({invader.get(), invader->centreX(), invader->centreY()});
-    for (auto& projectile : projectiles) {
-        for (const Target& target : targets) {
-            if (!projectile->alive)
-                break;
-            Invader* invader = target.invader;
-            if (invader->health <= 0)
-                continue;
-            const double dx = target.x - projectile->x;
-            const double dy = target.y - projectile->y;
-            if (invader->radius * invader->radius > dx * dx + dy * dy) {
-                projectile->hit(invader);
-                for (Target& moved : targets) {
-                    moved.x = moved.invader->centreX();
-                    moved.y = moved.invader->centreY();
-                }
-            }
-        }
     }
 }
 

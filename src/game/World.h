@@ -4,6 +4,7 @@
 #pragma once
 
 #include "game/BestRecord.h"
+#include "game/Clouds.h"
 #include "stats/GameStatistics.h"
 
 #include <atomic>
@@ -14,6 +15,7 @@
 class Application;
 class Building;
 class Effect;
+class FrameStepper;
 class Projectile;
 class RunKeeper;
 class Wave;
@@ -24,13 +26,6 @@ class TowerActions;
 class WorldRenderer;
 
 enum WorldMode { Idle = 0, Placing = 1, TowerSelected = 2, QuitDialog = 3, NewGameDialog = 4 };
-
-struct Cloud {
-    double x = 0.0;     // left edge
-    double y = 0.0;     // top edge
-    double speed = 0.0; // pixels per second, leftwards
-    int imageIndex = 0; // into the Application's cloudImages
-};
 
 class World {
 public:
@@ -50,6 +45,10 @@ public:
     // cleared: each frame waits for the frame clock, runs its updates through a FrameStepper and
     // draws once. A close between waves hands the run to the keeper.
     void run();
+    // One pass of the main loop once the frame clock has given dt and sampled the mouse: the
+    // frame's updates through the stepper at the speed in effect (Tab or the chosen step), a
+    // retry of a record kept waiting by another game's lock, and the drawing.
+    void playFrame(FrameStepper& stepper, double dt);
     // Health, money, clouds and the pause before the first wave; starts the loop running.
     void newGame();
     // Enter after game over: everything of the last game goes and a new one is set up.
@@ -126,8 +125,6 @@ private:
     void setUpGame();
     void updateWaveSchedule(double dt);
     void startWave();
-    void updateClouds(double dt);
-    void resolveHits();
     void removeFinished();
     // The quit dialog and the new-game dialog: "Yes" and "No" at the same places.
     void handleDialog();

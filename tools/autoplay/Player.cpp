@@ -79,8 +79,7 @@ void Player::playFrame()
     gestures.feed(*input);
     Application& app = Application::instance();
     app.sampleMouse();
-    stepper.advance(dt, GameSpeed::of(app.input().keyHeld(KEY_TAB), app.settings.inEffect().speed));
-    game->draw();
+    game->playFrame(stepper, dt);
     ++frames;
     if (game->gameOver && lostInWave == 0)
         lostInWave = game->waveNumber;

@@ -1,4 +1,4 @@
-// The scripted player: runs a game frame by frame the way the main loop does (the same
+// The scripted player: runs a game frame by frame through the main loop's own frame (the same
 // FrameStepper, Tab read from the input, the speed step from the settings), feeding the strategy's clicks through the input a person
 // uses, and keeps the books of the game, in total and wave by wave.
 #pragma once
@@ -54,8 +54,7 @@ public:
     Player& operator=(const Player&) = delete;
 
     // One frame as the game's loop runs it: the strategy decides when the hand is free, the
-    // hand's next input frame is sampled, the FrameStepper runs the frame's updates, and
-    // World::draw draws it once.
+    // hand's next input frame is sampled, and the game's own frame (World::playFrame) runs.
     void playFrame();
     void playFrames(long count);
     // Plays until the game is lost, wave lastWave has been defeated, or maxFrames have passed.

@@ -1,0 +1,19 @@
+// The early call's bonus.
+#include "game/EarlyCall.h"
+
+#include "app/Config.h"
+
+#include <cmath>
+
+int EarlyCall::bonusPerSecond(Config& config)
+{
+    const bool given = config.contains("EarlyCallBonus") && !config.get("EarlyCallBonus").empty();
+    return given ? config.getInt("EarlyCallBonus") : DefaultBonusPerSecond;
+}
+
+int EarlyCall::bonusFor(double secondsLeft, int perSecond)
+{
+    const double total = std::floor(secondsLeft) * perSecond;
+    // A broken bonus pays nothing rather than taking money or overflowing it.
+    return total > 0.0 && total < 1e9 ? static_cast<int>(total) : 0;
+}
