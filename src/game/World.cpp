@@ -10,6 +10,7 @@
 #include "effects/Effect.h"
 #include "effects/TextEffect.h"
 #include "game/BuildBar.h"
+#include "game/ControlWiring.h"
 #include "game/EarlyCall.h"
 #include "game/Field.h"
 #include "game/FrameStepper.h"
@@ -38,11 +39,10 @@ constexpr int BonusTextY = 208;
 
 World::World()
     : app(&Application::instance())
-    , towerActions(std::make_unique<TowerActions>(*this))
-    , keyboard(std::make_unique<KeyboardControls>(*this))
+    , towerActions(ControlWiring::towerActions(*this))
+    , keyboard(ControlWiring::keyboard(*this, *towerActions))
     , buildBar(std::make_unique<BuildBar>(*this, *towerActions))
     , renderer(std::make_unique<WorldRenderer>(*this))
-    , controlsOverlay(std::make_unique<ControlsOverlay>(*this))
 {
 }
 
@@ -265,7 +265,7 @@ void World::draw()
     renderer->draw(target);
     buildBar->draw(target);
     renderer->drawOverlays(target);
-    controlsOverlay->draw(target);
+    renderer->drawControls(target);
     app->backBuffer->present();
 }
 

@@ -5,6 +5,7 @@
 
 #include "game/BestRecord.h"
 #include "game/Clouds.h"
+#include "game/WorldMode.h"
 #include "stats/GameStatistics.h"
 
 #include <atomic>
@@ -20,12 +21,10 @@ class Projectile;
 class RunKeeper;
 class Wave;
 class BuildBar;
-class ControlsOverlay;
 class KeyboardControls;
 class TowerActions;
 class WorldRenderer;
 
-enum WorldMode { Idle = 0, Placing = 1, TowerSelected = 2, QuitDialog = 3, NewGameDialog = 4 };
 
 class World {
 public:
@@ -137,6 +136,5 @@ private:
     // The build bar: the player's mouse handling and the buttons in the bottom-right corner.
     std::unique_ptr<BuildBar> buildBar;
     std::unique_ptr<WorldRenderer> renderer;
-    std::unique_ptr<ControlsOverlay> controlsOverlay;
     std::atomic<bool> pauseRequested{false};
 };

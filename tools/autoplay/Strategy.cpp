@@ -2,6 +2,8 @@
 
 #include "app/Application.h"
 #include "autoplay/Gestures.h"
+#include "control/TowerActions.h"
+#include "game/BuildBar.h"
 #include "game/Field.h"
 #include "game/World.h"
 #include "towers/Building.h"
@@ -13,9 +15,8 @@ namespace autoplay {
 
 namespace {
 
-constexpr int ButtonRightX = 300;
-constexpr int ButtonTop = Field::StatusTop;
-constexpr int ButtonSize = 19;
+constexpr int ButtonTop = BuildBar::ButtonTop;
+constexpr int ButtonSize = BuildBar::ButtonSize;
 constexpr int FieldWidth = Field::Width;
 constexpr int FieldCentreX = Field::CentreX;
 // Pixels kept free between neighbouring footprints (touching ones would overlap).
@@ -33,7 +34,7 @@ Strategy::Strategy()
 
 int Strategy::buttonX(int index) const
 {
-    return ButtonRightX - index * app.buttonSpacing;
+    return BuildBar::buttonLeft(index, app.buttonSpacing);
 }
 
 void Strategy::clickBuildButton(Gestures& hand, int kind) const
@@ -73,12 +74,9 @@ bool Strategy::fits(const World& world, int kind, int centre) const
     const int right = left + width;
     if (left < 0 || right > FieldWidth)
         return false;
-    return std::none_of(world.towers.begin(), world.towers.end(), [&](const auto& tower) {
-        const int standingWidth = app.towerTypes[static_cast<std::size_t>(tower->kind)].width;
-        const int l = tower->x + (tower->firstFrameWidth() - standingWidth) / 2;
-        const int r = l + standingWidth;
-        return !(right + TowerGap < l || left > r + TowerGap);
-    });
+    // The game's own placement rule, with a gap to spare on each side.
+    const TowerCatalogue catalogue{app.towerTypes.data(), static_cast<int>(app.towerTypes.size())};
+    return TowerActions::fits(catalogue, world.towers, kind, centre, TowerGap);
 }
 
 int Strategy::clearance(const World& world, int centre) const
