@@ -139,6 +139,19 @@ TEST_F(BrokenData, EarlyCallBonusMayBeLeftOutButMustBeAWholeNumber)
     EXPECT_TRUE(mentions(check(), "EarlyCallBonus=two", "not a whole number"));
 }
 
+TEST_F(BrokenData, DifficultyKeysAreCheckedAndListed)
+{
+    mztool::DataChecker shipped((root / "data").string());
+    EXPECT_TRUE(shipped.run().empty());
+    for (const char* level : {"Easy: StartingMoney", "Normal: StartingMoney", "Hard: StartingMoney"})
+        EXPECT_TRUE(mentions(shipped.notes(), level, "RewardFactor")) << level;
+    appendLine("Hard.InvaderSpeedFactor=0");
+    appendLine("Easy.StartingHealt=40");
+    const std::vector<std::string> problems = check();
+    EXPECT_TRUE(mentions(problems, "Hard.InvaderSpeedFactor=0", "factor above 0"));
+    EXPECT_TRUE(mentions(problems, "Easy.StartingHealt", "did you mean Easy.StartingHealth"));
+}
+
 TEST_F(BrokenData, SpacesAroundEqualsAndNearMisses)
 {
     appendLine("TowerBaseline = 200");
@@ -239,4 +252,27 @@ TEST_F(BrokenData, SoundFilesMissingBrokenOrInAnotherFormat)
     EXPECT_TRUE(mentions(problems, "Sound.LaserFired", "8 bits, 11025 Hz; the game's sounds are mono, 16 bits"));
     EXPECT_FALSE(mentions(problems, "Sound.TowerSold")); // an empty sound key is allowed
     EXPECT_EQ(problems.size(), 5u);
+}
+
+TEST_F(BrokenData, MusicModulesMissingNotRegularTooLargeOrRefused)
+{
+    fs::remove(root / "data" / "music-build.mod");
+    fs::remove(root / "data" / "music-wave.mod");
+    fs::create_directory(root / "data" / "music-wave.mod");
+    std::ofstream(root / "data" / "music-gameover.mod", std::ios::binary) << std::string(5u << 20, 'x');
+    appendLine("Music.Pause=data/music-build.mod");
+    appendLine("MusicVolume=-1");
+    std::vector<std::string> problems = check();
+    EXPECT_TRUE(mentions(problems, "music-build.mod\" (configuration key Music.Build): cannot open it"));
+    EXPECT_TRUE(mentions(problems, "(configuration key Music.Wave)", "folder"));
+    EXPECT_TRUE(mentions(problems, "(configuration key Music.GameOver)", "larger than 4194304 bytes"));
+    EXPECT_TRUE(mentions(problems, "Music.Pause", "not a key the game reads"));
+    EXPECT_TRUE(mentions(problems, "MusicVolume=-1", "outside 0..255"));
+    EXPECT_EQ(problems.size(), 5u);
+
+    std::ofstream(root / "data" / "music-gameover.mod", std::ios::binary) << std::string(1084, '\0');
+    dropLines({"Music.Build", "Music.Wave", "Music.Pause", "MusicVolume"}); // empty keys: that music is silent
+    problems = check();
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_TRUE(mentions(problems, "Music.GameOver", "not a ProTracker or FastTracker module"));
 }

@@ -3,7 +3,9 @@
 #include "app/Application.h"
 #include "app/CatalogueReader.h"
 #include "app/Config.h"
+#include "audio/MusicCue.h"
 #include "audio/SoundEvent.h"
+#include "difficulty/Difficulty.h"
 
 #include <algorithm>
 #include <cctype>
@@ -146,6 +148,10 @@ void KeyChecker::run(const Config& asWritten)
     checkPeriods(config);
     checkFrameTime(config);
     checkCounts(config);
+    for (const std::string& line : Difficulty::problems(asWritten))
+        problem(line);
+    for (int level = 0; level < Difficulty::LevelCount; ++level)
+        note(Difficulty::of(asWritten, static_cast<Difficulty::Level>(level)).describe());
 }
 
 std::vector<KeyChecker::KnownKey> KeyChecker::knownKeys(Config& config) const
@@ -167,9 +173,15 @@ std::vector<KeyChecker::KnownKey> KeyChecker::knownKeys(Config& config) const
     keys.push_back({"Invader1.Sprite", KeyKind::File});
     keys.push_back({"SoundVolume", KeyKind::Int});
     keys.push_back({"EarlyCallBonus", KeyKind::Int, false, "the game pays 2 for every second left"});
+    // Easy's and Hard's keys may be left out (Normal's value stands); their values are checked apart.
+    for (const std::string& key : Difficulty::keys())
+        keys.push_back({key, KeyKind::Text});
     // A sound key may be left out or empty: that event is silent.
     for (int i = 0; i < SoundEventCount; ++i)
         keys.push_back({soundKey(static_cast<SoundEvent>(i)), KeyKind::Text});
+    keys.push_back({"MusicVolume", KeyKind::Int, false, "the music is silent"});
+    for (int i = 0; i < MusicPieceCount; ++i)
+        keys.push_back({musicKey(static_cast<MusicPiece>(i)), KeyKind::Text});
     // Upgrade modifiers are read only when their path exists.
     const std::multimap<std::pair<int, int>, KnownKey> modifiers{
         {{1, 1}, {"Tower1.Upgrade1.Level1.FreqMod", KeyKind::Double}},

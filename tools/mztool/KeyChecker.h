@@ -1,6 +1,7 @@
 // Checks the configuration text of a data set on its own: which keys the game reads with these
 // counts of paths and levels, values that are missing or not numbers, near-miss keys, shot periods
-// that are not positive, a frame time outside 0 to 1 second and counts the game cuts down.
+// that are not positive, a frame time outside 0 to 1 second, counts the game cuts down, and the
+// difficulties' keys (listed with the numbers each difficulty plays by).
 #pragma once
 
 #include <string>
