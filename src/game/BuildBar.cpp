@@ -7,6 +7,7 @@
 #include "control/TowerActions.h"
 #include "game/Field.h"
 #include "game/World.h"
+#include "hud/KeyDigit.h"
 #include "towers/Building.h"
 #include "towers/TowerKinds.h"
 
@@ -174,7 +175,11 @@ void BuildBar::drawBuildButtons(BITMAP* target) const
     for (int kind = 0; kind < TowerKinds::Count; ++kind) {
         const TowerType& type = typeOf(kind);
         const bool affordable = type.price <= world.money;
-        if (!drawButton(target, buttonX(kind), affordable && type.available, app.iconsImage, IconSize * kind + IconSize))
+        const bool hovered =
+            drawButton(target, buttonX(kind), affordable && type.available, app.iconsImage, IconSize * kind + IconSize);
+        // The keys count the buttons from the left.
+        KeyDigit::draw(target, app.fontSmall.get(), buttonX(kind), ButtonTop, ButtonSize, 3 - kind);
+        if (!hovered)
             continue;
         drawTextRight(app.fontMain.get(), target, captionX, CaptionLine1, type.name.c_str());
         if (!type.available)
@@ -229,6 +234,8 @@ void BuildBar::drawTowerBar(BITMAP* target) const
         }
         if (drawButton(target, buttonX(i), enabled, app.upgradeIconsImage, icon < 0 ? -1 : IconSize * icon))
             drawUpgradeCaption(target, i, enabled);
+        if (i > 0)
+            KeyDigit::draw(target, app.fontSmall.get(), buttonX(i), ButtonTop, ButtonSize, type.upgradeCount - i);
     }
 }
 
