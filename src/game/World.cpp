@@ -347,6 +347,7 @@ void World::draw()
     renderer->drawOverlays(target);
     renderer->drawControls(target);
     app->backBuffer->present();
+    keyboard->pictureShown();
 }
 
 bool World::canPlaceTower()
