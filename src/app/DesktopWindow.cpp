@@ -67,6 +67,23 @@ void DesktopWindow::describe(const std::vector<unsigned long>& icon)
     XUNLOCK();
 }
 
+int DesktopWindow::keyDown(int scancode)
+{
+    if (!_xwin.display)
+        return -1;
+    int keycode = -1;
+    for (int code = 0; code < 256 && keycode < 0; ++code)
+        if (_xwin.keycode_to_scancode[code] == scancode)
+            keycode = code;
+    if (keycode < 0)
+        return -1;
+    char keys[32] = {};
+    XLOCK();
+    XQueryKeymap(_xwin.display, keys);
+    XUNLOCK();
+    return (keys[keycode / 8] >> (keycode % 8)) & 1;
+}
+
 void DesktopWindow::endOnLostDisplay()
 {
     XSetIOErrorHandler(onLostDisplay);

@@ -15,6 +15,9 @@ public:
     // Puts the class, the process id and the icon (the cardinals of DesktopIcon) on the window
     // just opened. Does nothing without an X display.
     static void describe(const std::vector<unsigned long>& icon);
+    // Whether the key of this library scancode is down on the display's keyboard: 1 or 0, or -1
+    // when there is no display or the key has no place on it.
+    static int keyDown(int scancode);
     // From now on a broken connection to the display ends the process at once with status 1 and
     // one line on standard error, without the exit handlers: the library's own would wait for
     // ever on a lock its input thread holds.

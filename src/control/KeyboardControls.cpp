@@ -101,8 +101,14 @@ bool KeyboardControls::acts(const Control& control) const
 
 void KeyboardControls::handleKey(int scancode)
 {
-    if (scancode < 0)
+    // A held F11 repeats, and the repeats pile up while a screen opens: after a switch F11 acts
+    // again only once it is up and the keys taken meanwhile are used up, or the screen would flip
+    // back and forth for as long as the key is held.
+    if (scancode < 0) {
+        if (!fullScreenReleased && !app.input().keyDown(KEY_F11))
+            fullScreenReleased = true;
         return;
+    }
     for (const Control& control : table()) {
         if (!control.action || std::find(control.scancodes.begin(), control.scancodes.end(), scancode) ==
                                    control.scancodes.end())
@@ -216,6 +222,9 @@ void KeyboardControls::volume(int scancode)
 
 void KeyboardControls::fullScreen(int)
 {
+    if (!fullScreenReleased)
+        return;
+    fullScreenReleased = false;
     const bool fullscreen = !app.settings.inEffect().fullscreen;
     const std::string failure = app.switchScreen(fullscreen);
     if (!failure.empty()) {

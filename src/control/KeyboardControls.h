@@ -60,6 +60,8 @@ private:
     World& world;
     Application& app;
     bool showingHelp = false;
+    // Whether F11 has been seen up, with no key waiting, since it last switched the screen.
+    bool fullScreenReleased = true;
     std::string noticeText;
     double noticeUntil = 0.0;
 };
