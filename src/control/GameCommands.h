@@ -1,0 +1,14 @@
+// What the keys ask of the game beyond the tower actions and the settings: answer the open
+// dialog, call the next wave, start a new game after game over; and whether a key is held now.
+#pragma once
+
+#include <functional>
+
+struct GameCommands {
+    std::function<void(bool yes)> answerDialog;
+    std::function<void()> callNextWave;
+    std::function<void()> playAgain;
+    std::function<bool(int scancode)> keyHeld;
+    // Whether the key is down on the keyboard itself, even where keyHeld lost track of it.
+    std::function<bool(int scancode)> keyDown;
+};
