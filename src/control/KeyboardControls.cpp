@@ -44,8 +44,30 @@ bool KeyboardControls::acts(const Control& control) const
     return (control.when & Control::WhilePaused) != 0 || !(state.paused || showingHelp);
 }
 
+void KeyboardControls::pictureShown()
+{
+    if (!state.gameOver) {
+        replay = Replay::Hidden;
+        return;
+    }
+    if (replay != Replay::Hidden)
+        return;
+    while (commands.nextKey() >= 0) {
+    }
+    replay = Replay::Held;
+}
+
+bool KeyboardControls::enterHeld() const
+{
+    return commands.keyHeld(KEY_ENTER) || commands.keyHeld(KEY_ENTER_PAD);
+}
+
 void KeyboardControls::handleKey(int scancode)
 {
+    if (!state.gameOver)
+        replay = Replay::Hidden;
+    else if (replay == Replay::Held && !enterHeld())
+        replay = Replay::Ready;
     // A held F11 repeats, and the repeats pile up while a screen opens: after a switch F11 acts
     // again only once it is up and the keys taken meanwhile are used up, or the screen would flip
     // back and forth for as long as the key is held.
@@ -68,7 +90,7 @@ void KeyboardControls::handleKey(int scancode)
 void KeyboardControls::run(Control::Command command, int scancode)
 {
     switch (command) {
-    case Control::ChooseKind: actions.chooseKind(scancode - KEY_1); break;
+    case Control::ChooseKind: actions.chooseKindAt(scancode - KEY_1); break;
     case Control::SteerPreview: {
         const bool shift = commands.keyHeld(KEY_LSHIFT) || commands.keyHeld(KEY_RSHIFT);
         const int distance = shift ? ShiftStep : Step;
@@ -77,7 +99,7 @@ void KeyboardControls::run(Control::Command command, int scancode)
     }
     case Control::Build: actions.buildAt(actions.previewX()); break;
     case Control::SelectNeighbour: actions.selectNeighbour(scancode == KEY_LEFT ? -1 : 1); break;
-    case Control::BuyUpgrade: actions.buyUpgrade(scancode - KEY_1); break;
+    case Control::BuyUpgrade: actions.buyUpgradeAt(scancode - KEY_1); break;
     case Control::Demolish: actions.demolish(); break;
     case Control::Cancel: actions.cancel(); break;
     case Control::QuitDialog: toggleDialog(::QuitDialog); break;
@@ -106,7 +128,10 @@ void KeyboardControls::run(Control::Command command, int scancode)
         page = 0;
         break;
     case Control::TurnHelpPage: page += scancode == KEY_LEFT ? -1 : 1; break;
-    case Control::PlayAgain: commands.playAgain(); break;
+    case Control::PlayAgain:
+        if (replay == Replay::Ready)
+            commands.playAgain();
+        break;
     case Control::None: break;
     }
 }
