@@ -2,6 +2,7 @@
 
 #include "control/ControlTable.h"
 #include "control/TowerActions.h"
+#include "support/TestSound.h"
 #include "support/WorldFixture.h"
 #include "towers/Building.h"
 
@@ -116,7 +117,13 @@ TEST_F(KeyboardControlsTest, SpeedStepsCycleAndVolumeMovesInTenths)
         EXPECT_EQ(app().sound.level(), level);
         EXPECT_EQ(app().settings.inEffect().volume, level);
     }
-    EXPECT_EQ(world->keys().notice(), "Volume 90%");
+    EXPECT_EQ(world->keys().notice(), "No sound device") << "no volume shown that nothing plays";
+    press({KEY_M});
+    EXPECT_EQ(world->keys().notice(), "No sound device");
+    press({KEY_M});
+    testsound::install();
+    press({KEY_MINUS});
+    EXPECT_EQ(world->keys().notice(), "Volume 80%");
 }
 
 TEST(ControlsTable, NoKeyHasTwoRowsThatActInTheSameMode)
