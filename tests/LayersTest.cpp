@@ -10,7 +10,8 @@
 namespace {
 
 // Folders whose files must stay clear of the World and the Application.
-const char* const NarrowFolders[] = {"src/stats", "src/settings", "src/checkpoint", "src/files", "src/difficulty"};
+const char* const NarrowFolders[] = {"src/control",    "src/hud",   "src/stats",     "src/settings",
+                                     "src/checkpoint", "src/files", "src/difficulty"};
 
 } // namespace
 

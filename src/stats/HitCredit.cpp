@@ -1,6 +1,7 @@
 #include "stats/HitCredit.h"
 
 #include "invaders/Invader.h"
+#include "stats/RunLimits.h"
 
 #include <algorithm>
 #include <utility>
@@ -21,9 +22,9 @@ void HitCredit::damage(Invader& invader, int amount) const
         return;
     const bool finished = invader.health <= 0;
     if (tally) {
-        tally->damage += lost;
+        RunLimits::add(tally->damage, lost);
         if (finished)
-            ++tally->invadersDestroyed;
+            RunLimits::add(tally->invadersDestroyed, 1);
     }
     if (books)
         books->damageDealt(kind, lost);
