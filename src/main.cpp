@@ -60,6 +60,8 @@ int main(int argc, char** argv)
     inEffect.scale = run.scale;
     inEffect.fullscreen = run.fullscreen;
     inEffect.mute = run.mute;
+    if (run.difficulty)
+        inEffect.difficulty = run.difficulty;
 
     Application& app = Application::instance();
     app.settings.attach(std::move(settingsFile), stored, inEffect);
