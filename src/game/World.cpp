@@ -87,6 +87,7 @@ void World::run()
 void World::newGame()
 {
     running = true;
+    difficulty = Difficulty::of(app->config, app->settings.inEffect().difficulty.value_or(Difficulty::Level::Normal));
     setUpGame();
 }
 
@@ -100,13 +101,16 @@ void World::playAgain()
     selectedTower = nullptr;
     placingKind = 0;
     gameOver = false;
+    difficulty = Difficulty::of(app->config, difficulty.level);
     setUpGame();
 }
 
-void World::startOver()
+void World::startOver(Difficulty::Level level)
 {
+    app->settings.set(PlayerSettings::Field::Difficulty, static_cast<int>(level));
     if (runKeeper)
         runKeeper->forget();
+    difficulty.level = level;
     playAgain();
 }
 
@@ -120,8 +124,8 @@ void World::setUpGame()
     pauseRequested = false;
     bestRecord.newGame();
     statistics.reset();
-    health = maxHealth = app->config.getInt("StartingHealth");
-    money = app->config.getInt("StartingMoney");
+    health = maxHealth = difficulty.startingHealth;
+    money = difficulty.startingMoney;
     clouds.clear();
     for (const CloudGroup& group : CloudGroups) {
         int offset = 0;
@@ -136,7 +140,7 @@ void World::setUpGame()
     }
     waveNumber = 1;
     currentWave.reset();
-    waveTimer = app->config.getDouble("TimeBetweenWaves");
+    waveTimer = difficulty.timeBetweenWaves;
 }
 
 void World::update(double dt)
@@ -182,7 +186,7 @@ void World::updateWaveSchedule(double dt)
     else
         waveTimer -= dt;
     if (currentWave && currentWave->invaders.empty()) {
-        waveTimer = app->config.getDouble("TimeBetweenWaves");
+        waveTimer = difficulty.timeBetweenWaves;
         currentWave.reset();
         statistics.waveDefeated();
         ++waveNumber;
@@ -309,7 +313,7 @@ void World::answerDialog(bool yes)
     else if (mode == QuitDialog)
         running = false;
     else if (mode == NewGameDialog)
-        startOver();
+        startOver(difficulty.level);
 }
 
 void World::endGame()

@@ -3,6 +3,7 @@
 // pause, the best record and the main loop.
 #pragma once
 
+#include "difficulty/Difficulty.h"
 #include "game/BestRecord.h"
 #include "stats/GameStatistics.h"
 
@@ -50,12 +51,15 @@ public:
     // cleared: each frame waits for the frame clock, runs its updates through a FrameStepper and
     // draws once. A close between waves hands the run to the keeper.
     void run();
-    // Health, money, clouds and the pause before the first wave; starts the loop running.
+    // Health, money, clouds and the pause before the first wave at the settings' difficulty
+    // (Normal until one is chosen); starts the loop running.
     void newGame();
-    // Enter after game over: everything of the last game goes and a new one is set up.
+    // Enter after game over: everything of the last game goes and a new one is set up at the
+    // same difficulty.
     void playAgain();
-    // "Yes" to "New Game?": the run is thrown away, its checkpoint too, and wave 1 begins.
-    void startOver();
+    // A difficulty chosen in "New Game?": it is kept in the settings, the run is thrown away, its
+    // checkpoint too, and wave 1 begins at that difficulty.
+    void startOver(Difficulty::Level level);
     // One frame of game logic.
     void update(double dt);
     // Draws the frame into the back buffer and presents it.
@@ -105,6 +109,8 @@ public:
     int health = 0;
     int maxHealth = 0;
     int money = 0;
+    // The numbers of the game being played, those of its difficulty.
+    Difficulty difficulty;
     Application* app;
     bool gameOver = false;
     Building* selectedTower = nullptr;

@@ -32,13 +32,14 @@ void WavePreview::draw(BITMAP* target) const
         panel.add(app.fontMain.get(), "Wave %d", wave);
         panel.add(app.fontSmall.get(), "%d left", static_cast<int>(world.currentWave->invaders.size()));
     } else if (world.waitingForWave()) {
-        if (speedWave != wave) {
-            speed = SquibbleWave::speedFor(wave);
+        if (speedWave != wave || speedLevel != world.difficulty.level) {
+            speed = SquibbleWave::speedFor(wave, world.difficulty);
             speedWave = wave;
+            speedLevel = world.difficulty.level;
         }
         panel.add(app.fontMain.get(), "Wave %d in %.0fs", wave, std::ceil(world.waveTimer));
         panel.add(app.fontSmall.get(), "%d invaders, %d health each", SquibbleWave::sizeFor(wave),
-                  Squibble::healthFor(wave));
+                  Squibble::healthFor(wave, world.difficulty));
         panel.add(app.fontSmall.get(), "Speed %.1f px/s", speed);
         // Offered only while N would answer.
         const int bonus = world.earlyCallBonus();

@@ -3,6 +3,8 @@
 // health each, their speed), all from the wave rules the game uses, and what N would pay.
 #pragma once
 
+#include "difficulty/Difficulty.h"
+
 struct BITMAP;
 class World;
 
@@ -14,7 +16,8 @@ public:
 
 private:
     const World& world;
-    // The speed of the next wave reads the configuration: worked out once per wave.
+    // The speed of the next wave reads the configuration: worked out once per wave and difficulty.
     mutable int speedWave = 0;
+    mutable Difficulty::Level speedLevel = Difficulty::Level::Normal;
     mutable double speed = 0.0;
 };
