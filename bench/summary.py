@@ -4,6 +4,7 @@ import sys
 
 MAX_FRAME_RATIO = 3.0
 MAX_LOADING_MS = 50.0
+MAX_MUSIC_SECOND_MS = 2.0
 
 
 def medians(path):
@@ -28,6 +29,7 @@ def main(path):
     fast_forward = microseconds(runs["FastForwardFrame"])
     game_over = microseconds(runs["GameOverFrame"])
     loading_ms = microseconds(runs["ContentLoading"]) / 1000.0
+    music_ms = microseconds(runs["MusicSecond"]) / 1000.0
     draw_allocs = runs["HeavyFrame"].get("draw_allocs", float("nan"))
     checks = [
         ("empty frame", f"{empty:.0f} us", "", True),
@@ -38,6 +40,8 @@ def main(path):
         ("game-over frame", f"{game_over:.0f} us", f"{game_over / empty:.2f} x empty (<= {MAX_FRAME_RATIO:g})",
          game_over / empty <= MAX_FRAME_RATIO),
         ("content loading", f"{loading_ms:.2f} ms", f"(< {MAX_LOADING_MS:g} ms)", loading_ms < MAX_LOADING_MS),
+        ("one second of the wave music", f"{music_ms:.2f} ms", f"(< {MAX_MUSIC_SECOND_MS:g} ms)",
+         music_ms < MAX_MUSIC_SECOND_MS),
         ("allocations per draw (heavy)", f"{draw_allocs:g}", "(0)", draw_allocs == 0),
     ]
     print()

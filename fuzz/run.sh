@@ -1,10 +1,11 @@
 #!/bin/bash
 # Builds the libFuzzer targets with clang and runs each one for N seconds (first argument, default
 # 60) on a fresh copy of its seed corpus: the asset loaders; the configuration, which plays a
-# short game on every strings.txt that loads; and the checkpoint, which plays on from every one
-# that the shipped data set resumes. Fails on any crash, leak, timeout or out-of-memory.
-# Needs clang, libclang-rt-14-dev, liballegro4-dev, libasound2-dev, zlib1g-dev, libboost-dev and
-# libboost-program-options-dev.
+# short game on every strings.txt that loads; the checkpoint, which plays on from every one
+# that the shipped data set resumes; and the music modules, loaded and rendered for a second.
+# Fails on any crash, leak, timeout or out-of-memory.
+# Needs clang, libclang-rt-14-dev, liballegro4-dev, libasound2-dev, libxmp-dev, zlib1g-dev,
+# libboost-dev and libboost-program-options-dev.
 set -euo pipefail
 
 seconds=${1:-60}
@@ -18,7 +19,7 @@ build=${FUZZ_BUILD_DIR:-$root/build-fuzz}
 runs=$root/fuzz/corpus-run
 cxx=${FUZZ_CXX:-clang++}
 targets=(mz_image:MzImageFuzzer sprite_sheet:SpriteSheetFuzzer bitmap_font:BitmapFontFuzzer config:ConfigFuzzer
-         checkpoint:CheckpointFuzzer)
+         checkpoint:CheckpointFuzzer music_module:MusicModuleFuzzer)
 # The whole game but its entry point, the scripted player and the shared fuzzing set-up.
 mapfile -t sources < <(cd "$root" && ls src/*/*.cpp tools/autoplay/*.cpp fuzz/FuzzInput.cpp)
 
@@ -26,7 +27,7 @@ if ! command -v "$cxx" >/dev/null; then
     echo "fuzz: $cxx not found (install the clang and libclang-rt-14-dev packages)" >&2
     exit 1
 fi
-libs="$(pkg-config --libs allegro 2>/dev/null || echo -lalleg) $(pkg-config --libs alsa 2>/dev/null || echo -lasound) -lboost_program_options -lz -pthread"
+libs="$(pkg-config --libs allegro 2>/dev/null || echo -lalleg) $(pkg-config --libs alsa 2>/dev/null || echo -lasound) $(pkg-config --libs libxmp 2>/dev/null || echo -lxmp) -lboost_program_options -lz -pthread"
 flags=(-std=c++17 -g -O1 -fno-omit-frame-pointer -I"$root/src" -I"$root/tools" -I"$root/fuzz"
        -fsanitize=address,undefined -fno-sanitize-recover=undefined)
 

@@ -77,8 +77,10 @@ void World::run()
     while (running) {
         const double dt = app->waitForNextFrame();
         stepper.advance(dt, FrameStepper::speedFor(app->input().keyHeld(KEY_TAB), app->settings.inEffect().speed));
+        bestRecord.retry(app->now());
         draw();
     }
+    bestRecord.close();
     // Mid-wave the checkpoint of the wave's start stands; after game over there is none.
     if (runKeeper && !gameOver && !currentWave)
         runKeeper->keep(*this);

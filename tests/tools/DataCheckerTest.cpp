@@ -253,3 +253,26 @@ TEST_F(BrokenData, SoundFilesMissingBrokenOrInAnotherFormat)
     EXPECT_FALSE(mentions(problems, "Sound.TowerSold")); // an empty sound key is allowed
     EXPECT_EQ(problems.size(), 5u);
 }
+
+TEST_F(BrokenData, MusicModulesMissingNotRegularTooLargeOrRefused)
+{
+    fs::remove(root / "data" / "music-build.mod");
+    fs::remove(root / "data" / "music-wave.mod");
+    fs::create_directory(root / "data" / "music-wave.mod");
+    std::ofstream(root / "data" / "music-gameover.mod", std::ios::binary) << std::string(5u << 20, 'x');
+    appendLine("Music.Pause=data/music-build.mod");
+    appendLine("MusicVolume=-1");
+    std::vector<std::string> problems = check();
+    EXPECT_TRUE(mentions(problems, "music-build.mod\" (configuration key Music.Build): cannot open it"));
+    EXPECT_TRUE(mentions(problems, "(configuration key Music.Wave)", "folder"));
+    EXPECT_TRUE(mentions(problems, "(configuration key Music.GameOver)", "larger than 4194304 bytes"));
+    EXPECT_TRUE(mentions(problems, "Music.Pause", "not a key the game reads"));
+    EXPECT_TRUE(mentions(problems, "MusicVolume=-1", "outside 0..255"));
+    EXPECT_EQ(problems.size(), 5u);
+
+    std::ofstream(root / "data" / "music-gameover.mod", std::ios::binary) << std::string(1084, '\0');
+    dropLines({"Music.Build", "Music.Wave", "Music.Pause", "MusicVolume"}); // empty keys: that music is silent
+    problems = check();
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_TRUE(mentions(problems, "Music.GameOver", "not a ProTracker or FastTracker module"));
+}

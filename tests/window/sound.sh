@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Hears the game: ALSA's file plugin stands in for a sound card and writes what the game plays to
-# a file. Before the laser turret stands the capture is silent; once it fires it is clearly not;
-# with M pressed it is silent again (and the muted-speaker mark shows), and M once more brings the
-# sound back. Without a sound device the game plays silently after one line of its own, and a
-# sound file that does not load stops start-up naming it.
+# a file. The music is heard in the first pause, before any tower stands (no effect plays then),
+# lowered by [ and gone with M. With the music keys empty, before the laser turret stands the
+# capture is silent; once it fires it is clearly not; with M pressed it is silent again (and the
+# muted-speaker mark shows), and M once more brings the sound back. Without a sound device the game
+# plays silently after one line of its own, and a sound file that does not load stops start-up
+# naming it.
 # Arguments: GAME_BINARY SOURCE_DIR
 source "$(dirname "$0")/support/lib.sh"
 GAME="$(realpath "$1")"; ROOT="$(realpath "$2")"
@@ -12,12 +14,11 @@ MARK=22x16+136+442       # the muted-speaker mark, right of the health bar
 
 use_sound_capture
 
-# No wave comes, and of the sounds only the laser's is left, so what is heard is the turret.
+# No wave comes, so the music plays on in the first pause.
 tuned_data "$ROOT" <<END
 TimeBetweenWaves=1000
-Sound.TowerBuilt=
-Sound.Refused=
 END
+MUSIC_DIR=$TUNED_DIR
 
 captured() { stat -c %s "$CAPTURE" 2>/dev/null || echo 0; }
 # expect_heard FROM TO WHAT / expect_silent FROM TO WHAT: the capture between two byte offsets
@@ -52,6 +53,40 @@ rm -rf "$QUIET_HOME"
 [ "$(grep -c . "$SHOTS_DIR/game.err")" -eq 1 ] && grep -q "playing silently" "$SHOTS_DIR/game.err" ||
   fail "without a sound device the game should say so in one line, not: $(cat "$SHOTS_DIR/game.err")"
 
+export HOME="$SOUND_HOME"
+start_game "$GAME" "$MUSIC_DIR"
+export HOME="$real_home"
+sleep 2.5                      # the build piece fades in over a second
+from=$(captured); sleep 2; to=$(captured)
+expect_heard "$from" "$to" "the build music"
+full_rms=$rms
+for _ in 1 2 3 4 5 6 7 8 9; do press_key bracketleft; done
+sleep 1
+from=$(captured); sleep 2; to=$(captured)
+read -r peak rms < <("${LEVELS[@]}" "$CAPTURE" "$from" "$to")
+echo "the music at a tenth: peak $peak dBFS, RMS $rms dBFS"
+awk -v low="$rms" -v full="$full_rms" 'BEGIN { exit !(low < full - 12) }' ||
+  fail "nine presses of [ did not lower the music (RMS $full_rms, then $rms dBFS)"
+press_key m
+sleep 1
+from=$(captured); sleep 2; to=$(captured)
+expect_silent "$from" "$to" "the music with M"
+press_key Escape
+click_at 160 112
+wait_exit 10
+[ "$GAME_STATUS" -eq 0 ] || fail "quitting with the music playing gave status $GAME_STATUS"
+rm -rf "$MUSIC_DIR" "$SOUND_HOME/.config" "$SOUND_HOME/.local" "$CAPTURE"
+
+# Without the music, and of the sounds only the laser's left, what is heard is the turret.
+tuned_data "$ROOT" <<END
+TimeBetweenWaves=1000
+Sound.TowerBuilt=
+Sound.Refused=
+Music.Build=
+Music.Wave=
+Music.GameOver=
+END
+
 echo "Sound.LaserFired=data/no_such_sound.wav" >>"$TUNED_DIR/data/strings.txt"
 (cd "$TUNED_DIR" && HOME="$SOUND_HOME" "$GAME") 2>"$SHOTS_DIR/sound.err"
 status=$?
@@ -68,7 +103,7 @@ grep -q "playing silently" "$SHOTS_DIR/game.err" && fail "the game found no soun
 sleep 1
 before=$(captured)
 [ "$before" -gt 4000 ] || fail "the sound device took no samples ($before bytes in a second)"
-expect_silent 0 "$before" "before the turret"
+expect_silent 0 "$before" "before the turret, with the music keys empty"
 
 click_at 309 229               # build button 0: the laser turret
 click_at 100 200               # build it

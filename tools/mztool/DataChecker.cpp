@@ -6,6 +6,7 @@
 #include "app/ContentLoader.h"
 #include "assets/BitmapFont.h"
 #include "assets/SpriteSheet.h"
+#include "audio/MusicPlayer.h"
 #include "audio/SoundClip.h"
 #include "audio/SoundEvent.h"
 #include "audio/SoundBoard.h"
@@ -81,6 +82,7 @@ std::vector<std::string> DataChecker::run()
     checkSheets(config);
     checkFonts(config);
     checkSounds(config);
+    checkMusic(config);
     return findings.problems;
 }
 
@@ -224,6 +226,18 @@ void DataChecker::checkSounds(Config& config)
                     std::to_string(channels) + " channel(s), " + std::to_string(sample->bits) + " bits, " +
                     std::to_string(sample->freq) + " Hz; the game's sounds are mono, 16 bits, 22050 Hz");
     }
+}
+
+void DataChecker::checkMusic(Config& config)
+{
+    const int volume = config.getInt("MusicVolume");
+    if (volume < 0 || volume > MusicPlayer::MaxVolume)
+        problem("strings.txt: MusicVolume=" + config.get("MusicVolume") + " is outside 0.." +
+                std::to_string(MusicPlayer::MaxVolume));
+    // The game's own loading: a module missing, not a regular file, too large or refused by libxmp.
+    MusicPlayer player;
+    for (const std::string& line : player.load(config, root))
+        problem(line);
 }
 
 int checkCommand(const Arguments& arguments, std::ostream& out, std::ostream& err)

@@ -1,7 +1,7 @@
 // Checks a data set the way the game loads it and reports every problem in one run: missing or
 // unreadable files, sheets without the animations the game plays, incomplete or oversized fonts,
 // kernings that break the game's texts, sound files that are broken or not in the game's format,
-// and everything KeyChecker finds in the configuration.
+// music modules that are missing or refused, and everything KeyChecker finds in the configuration.
 #pragma once
 
 #include "mztool/CommandTable.h"
@@ -33,6 +33,7 @@ private:
     void checkFonts(Config& config);
     void checkKerning(const std::string& key, const BitmapFont& font);
     void checkSounds(Config& config);
+    void checkMusic(Config& config);
     void checkSheet(const std::string& gamePath, unsigned animationsNeeded, const std::string& what);
     void checkImageSize(const std::string& name, int minimumWidth, int minimumHeight);
 

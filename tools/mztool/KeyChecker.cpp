@@ -3,6 +3,7 @@
 #include "app/Application.h"
 #include "app/CatalogueReader.h"
 #include "app/Config.h"
+#include "audio/MusicCue.h"
 #include "audio/SoundEvent.h"
 #include "difficulty/Difficulty.h"
 
@@ -178,6 +179,9 @@ std::vector<KeyChecker::KnownKey> KeyChecker::knownKeys(Config& config) const
     // A sound key may be left out or empty: that event is silent.
     for (int i = 0; i < SoundEventCount; ++i)
         keys.push_back({soundKey(static_cast<SoundEvent>(i)), KeyKind::Text});
+    keys.push_back({"MusicVolume", KeyKind::Int, false, "the music is silent"});
+    for (int i = 0; i < MusicPieceCount; ++i)
+        keys.push_back({musicKey(static_cast<MusicPiece>(i)), KeyKind::Text});
     // Upgrade modifiers are read only when their path exists.
     const std::multimap<std::pair<int, int>, KnownKey> modifiers{
         {{1, 1}, {"Tower1.Upgrade1.Level1.FreqMod", KeyKind::Double}},

@@ -1,0 +1,130 @@
+// Loads, checks and renders one tracker module with libxmp.
+#include "audio/MusicModule.h"
+
+#include "files/AtomicFile.h"
+
+#include <xmp.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+
+namespace {
+
+constexpr std::size_t ModSignatureAt = 1080;
+constexpr char XmSignature[] = "Extended Module: ";
+constexpr int BytesPerFrame = 4; // left and right, 16 bits each
+
+// Only the two formats the game's pieces are written in reach libxmp, not every loader it has:
+// a ProTracker module ("M.K." or a channel count such as "6CHN" or "12CH") or a FastTracker one.
+bool knownFormat(const std::string& bytes)
+{
+    if (bytes.compare(0, sizeof XmSignature - 1, XmSignature) == 0)
+        return true;
+    if (bytes.size() < ModSignatureAt + 4)
+        return false;
+    const std::string tag = bytes.substr(ModSignatureAt, 4);
+    const auto digit = [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; };
+    return tag == "M.K." || (digit(tag[0]) && tag.compare(1, 3, "CHN") == 0) ||
+           (digit(tag[0]) && digit(tag[1]) && tag.compare(2, 2, "CH") == 0);
+}
+
+} // namespace
+
+MusicModule::MusicModule()
+    : context(xmp_create_context())
+{
+}
+
+MusicModule::~MusicModule()
+{
+    release();
+    if (context)
+        xmp_free_context(context);
+}
+
+bool MusicModule::read(const std::string& path, std::string& bytes, std::string& error)
+{
+    AtomicFile::ReadResult file = AtomicFile::read(path, MaxFileBytes);
+    if (file.missing) {
+        error = "cannot open it";
+        return false;
+    }
+    if (!file.text) {
+        error = file.error;
+        return false;
+    }
+    bytes = std::move(*file.text);
+    return true;
+}
+
+void MusicModule::release()
+{
+    if (playing)
+        xmp_end_player(context);
+    if (isLoaded)
+        xmp_release_module(context);
+    isLoaded = playing = false;
+    sectionCount = 0;
+}
+
+bool MusicModule::load(const std::string& bytes, std::string& error)
+{
+    release();
+    if (!context) {
+        error = "no memory for the module player";
+        return false;
+    }
+    if (bytes.size() > MaxFileBytes) {
+        error = "larger than " + std::to_string(MaxFileBytes >> 20) + " MiB";
+        return false;
+    }
+    if (!knownFormat(bytes)) {
+        error = "not a ProTracker or FastTracker module";
+        return false;
+    }
+    if (xmp_load_module_from_memory(context, bytes.data(), static_cast<long>(bytes.size())) != 0) {
+        error = "the module player refuses it";
+        return false;
+    }
+    xmp_module_info info;
+    xmp_get_module_info(context, &info);
+    isLoaded = true;
+    sectionCount = std::max(info.num_sequences, 0);
+    return true;
+}
+
+bool MusicModule::start(int section, int rate, bool loop)
+{
+    if (!isLoaded)
+        return false;
+    if (playing)
+        xmp_end_player(context);
+    playing = xmp_start_player(context, rate, 0) == 0;
+    if (!playing)
+        return false;
+    looping = loop;
+    xmp_module_info info;
+    xmp_get_module_info(context, &info);
+    const int index = std::clamp(section, 0, std::max(sectionCount - 1, 0));
+    if (index > 0 && info.seq_data)
+        xmp_set_position(context, info.seq_data[index].entry_point);
+    return true;
+}
+
+bool MusicModule::render(std::int16_t* stereo, int frames)
+{
+    if (!playing) {
+        std::fill(stereo, stereo + 2 * frames, std::int16_t{0});
+        return false;
+    }
+    const int result = xmp_play_buffer(context, stereo, frames * BytesPerFrame, looping ? 0 : 1);
+    if (result == 0)
+        return true;
+    // At the end libxmp fills the rest with silence; after any other failure the block is cleared.
+    if (result != -XMP_END)
+        std::fill(stereo, stereo + 2 * frames, std::int16_t{0});
+    xmp_end_player(context);
+    playing = false;
+    return false;
+}
