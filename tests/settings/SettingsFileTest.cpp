@@ -65,6 +65,7 @@ TEST(SettingsFile, WritesWhatItReadsKeepingLinesItDoesNotKnowAndOnlyWhatThePlaye
     EXPECT_EQ(text.str(), "Scale=2\nFullscreen=0\nVolume=30\nMute=0\nSpeed=2\n# mine\nColourBlind=1\nScale 3\n")
         << "no difficulty chosen yet, none written";
     settings.set(PlayerSettings::Field::Difficulty, static_cast<int>(Difficulty::Level::Easy));
+    settings.finishWriting();
     EXPECT_EQ(SettingsFile(folder.path.string()).load().difficulty, Difficulty::Level::Easy);
 }
 
