@@ -1,21 +1,19 @@
-// The wave in the top-right corner of the sky: its number always; during a wave how many of its
-// invaders are left; in the pause before one the countdown, what it brings (invaders, their
-// health each, their speed), all from the wave rules the game uses, and what N would pay.
+// The wave in the top-right corner of the sky: its number and the game's difficulty always;
+// during a wave how many of its invaders are left; in the pause before one the countdown, what it
+// brings (invaders, their health each, their speed), all from the wave rules the game uses at its
+// difficulty, and what N would pay.
 #pragma once
 
 #include "difficulty/Difficulty.h"
 
 struct BITMAP;
-class World;
+struct FrameView;
 
 class WavePreview {
 public:
-    explicit WavePreview(const World& world);
-
-    void draw(BITMAP* target) const;
+    void draw(BITMAP* target, const FrameView& view) const;
 
 private:
-    const World& world;
     // The speed of the next wave reads the configuration: worked out once per wave and difficulty.
     mutable int speedWave = 0;
     mutable Difficulty::Level speedLevel = Difficulty::Level::Normal;
