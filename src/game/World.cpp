@@ -88,7 +88,7 @@ void World::run()
 void World::newGame()
 {
     running = true;
-    difficulty = Difficulty::of(app->config, app->settings.inEffect().difficulty.value_or(Difficulty::Level::Normal));
+    setDifficulty(app->settings.inEffect().difficulty.value_or(Difficulty::Level::Normal));
     setUpGame();
 }
 
@@ -102,7 +102,7 @@ void World::playAgain()
     selectedTower = nullptr;
     placingKind = 0;
     gameOver = false;
-    difficulty = Difficulty::of(app->config, difficulty.level);
+    setDifficulty(difficulty.level);
     setUpGame();
 }
 
@@ -113,6 +113,17 @@ void World::startOver(Difficulty::Level level)
         runKeeper->forget();
     difficulty.level = level;
     playAgain();
+}
+
+void World::setDifficulty(Difficulty::Level level)
+{
+    difficulty = Difficulty::of(app->config, level);
+    if (!recordStoreFor || recordLevel == level)
+        return;
+    // A count still waiting for the last difficulty's store is offered before it goes.
+    bestRecord.close();
+    bestRecord = BestRecord(recordStoreFor(level));
+    recordLevel = level;
 }
 
 void World::setUpGame()

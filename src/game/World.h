@@ -10,8 +10,10 @@
 
 #include <atomic>
 #include <cstddef>
+#include <functional>
 #include <list>
 #include <memory>
+#include <optional>
 
 class Application;
 class Building;
@@ -58,6 +60,8 @@ public:
     // A difficulty chosen in "New Game?": it is kept in the settings, the run is thrown away, its
     // checkpoint too, and wave 1 begins at that difficulty.
     void startOver(Difficulty::Level level);
+    // The difficulty of the game being set up or resumed, and its best record.
+    void setDifficulty(Difficulty::Level level);
     // One frame of game logic.
     void update(double dt);
     // Draws the frame into the back buffer and presents it.
@@ -120,7 +124,11 @@ public:
     bool paused = false;
     // Set while the pause a kept run resumes in lasts; P clears it.
     bool resumed = false;
+    // The best record of the difficulty played.
     BestRecord bestRecord;
+    // The store of each difficulty's best record, taken whenever a game at another difficulty
+    // begins; without it the record set up by hand stays.
+    std::function<std::unique_ptr<RecordStore>(Difficulty::Level)> recordStoreFor;
     // The books of the game being played, started over with every new game.
     GameStatistics statistics;
     // Keeps the run between launches; without one nothing is kept.
@@ -145,4 +153,6 @@ private:
     std::unique_ptr<BuildBar> buildBar;
     std::unique_ptr<WorldRenderer> renderer;
     std::atomic<bool> pauseRequested{false};
+    // The difficulty whose store the best record holds, once recordStoreFor gave one.
+    std::optional<Difficulty::Level> recordLevel;
 };
