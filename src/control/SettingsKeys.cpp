@@ -12,6 +12,8 @@ namespace {
 
 constexpr int VolumeStep = 10;
 constexpr int FullVolume = 100;
+// What the sound keys say where nothing can be heard, instead of a volume that nothing plays.
+constexpr const char* NoDevice = "No sound device";
 
 } // namespace
 
@@ -27,6 +29,8 @@ void SettingsKeys::toggleMute()
 {
     sound.toggleMute();
     settings.set(PlayerSettings::Field::Mute, sound.muted());
+    if (!sound.heard())
+        showNotice(NoDevice);
 }
 
 void SettingsKeys::stepVolume(bool up)
@@ -37,7 +41,7 @@ void SettingsKeys::stepVolume(bool up)
     const int level = std::clamp(next, 0, FullVolume);
     sound.setLevel(level);
     settings.set(PlayerSettings::Field::Volume, level);
-    showNotice("Volume " + std::to_string(level) + "%");
+    showNotice(sound.heard() ? "Volume " + std::to_string(level) + "%" : NoDevice);
 }
 
 void SettingsKeys::stepSpeed()

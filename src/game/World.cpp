@@ -309,6 +309,8 @@ void World::handleControls()
     keyboard->handleKey(app->input().nextKey());
     if (!gameOver && !paused && !keyboard->helpShown())
         buildBar->handleMouse();
+    else if (paused && mode != QuitDialog && mode != NewGameDialog && app->mouseClicked(1))
+        keyboard->refusePausedClick(app->mouseX);
     handleDialog();
 }
 
@@ -364,6 +366,7 @@ void World::draw()
     renderer->drawOverlays(target);
     renderer->drawControls(target);
     app->backBuffer->present();
+    keyboard->pictureShown();
 }
 
 bool World::canPlaceTower()
