@@ -9,6 +9,7 @@
 #include "effects/SimpleEffect.h"
 #include "effects/TextEffect.h"
 #include "game/World.h"
+#include "stats/RunLimits.h"
 
 #include <algorithm>
 #include <climits>
@@ -95,7 +96,7 @@ void Squibble::destroyed()
     if (!world)
         return;
     const int reward = world->difficulty.reward(type().reward);
-    world->money += reward;
+    world->money = RunLimits::paid(world->money, reward);
     world->statistics.invaderDestroyed(reward);
     const int cx = effectX();
     const int cy = effectY();
