@@ -1,9 +1,6 @@
 #!/usr/bin/python3
-"""Presses a window's close button: sends it the WM_DELETE_WINDOW client message.
-
-The message is sent as a window manager sends it, and this helper waits until the X server has
-taken it: a client that leaves right after writing a request may find the server closing its
-connection before it reads that request, and the press is then lost."""
+"""Presses a window's close button: sends it the WM_DELETE_WINDOW client message, and waits until
+the X server has taken it (a server may drop what a client wrote just before it left)."""
 import sys
 
 from Xlib import X, display, protocol
@@ -18,7 +15,6 @@ def main():
     event = protocol.event.ClientMessage(window=window, client_type=protocols,
                                          data=(32, [delete, X.CurrentTime, 0, 0, 0]))
     window.send_event(event, event_mask=X.NoEventMask)
-    # A round trip: the server answers only after it has handled every earlier request.
     d.sync()
     d.close()
 
