@@ -3,6 +3,8 @@
 #include <allegro.h>
 #include <gtest/gtest.h>
 
+#include <array>
+
 // The cardinal of pixel (x, y) of the icon of this size, which follows the sizes before it.
 static unsigned long pixelOf(const std::vector<unsigned long>& values, int size, int x, int y)
 {
@@ -16,10 +18,9 @@ static unsigned long pixelOf(const std::vector<unsigned long>& values, int size,
 TEST(DesktopIcon, EverySizeEnlargesTheDrawingWithItsMaskClear)
 {
     BITMAP* drawing = create_bitmap_ex(32, 2, 2); // masked, red; green, a dark grey
-    putpixel(drawing, 0, 0, bitmap_mask_color(drawing));
-    putpixel(drawing, 1, 0, makecol32(255, 0, 0));
-    putpixel(drawing, 0, 1, makecol32(0, 255, 0));
-    putpixel(drawing, 1, 1, makecol32(1, 2, 3));
+    const std::array colours{bitmap_mask_color(drawing), makecol32(255, 0, 0), makecol32(0, 255, 0), makecol32(1, 2, 3)};
+    for (int pixel : {0, 1, 2, 3})
+        putpixel(drawing, pixel % 2, pixel / 2, colours[pixel]);
     const std::vector<unsigned long> values = DesktopIcon::cardinals(drawing);
     destroy_bitmap(drawing);
     ASSERT_EQ(values.size(), 6u * 2 + 16 * 16 + 32 * 32 + 48 * 48 + 64 * 64 + 128 * 128 + 256 * 256);

@@ -1,6 +1,6 @@
 #!/usr/bin/python3
-"""Waits up to SECONDS until a window manager frames a new window: one that has just started
-announces itself before it takes windows, and a window mapped then may never show."""
+"""Waits up to SECONDS until a window manager frames a new window (one just started announces
+itself before it takes windows, and a window mapped then may never show)."""
 import sys
 import time
 
