@@ -10,7 +10,7 @@ start_x
 for manager in none openbox; do
   [ "$manager" = none ] || { openbox >/dev/null 2>&1 & /usr/bin/python3 "$HERE_LIB/wm_ready.py" 15 || fail "no Openbox"; }
   start_game "$GAME" "$ROOT"
-  /usr/bin/python3 "$HERE_LIB/switch_screen.py" "$GAME_PID" "${SWITCHES:-10}" 1.0 || fail "F11 unsteady ($manager)"
+  /usr/bin/python3 "$HERE_LIB/switch_screen.py" "$WINDOW" "${SWITCHES:-10}" 1.0 || fail "F11 unsteady ($manager)"
   close_window
   wait_exit 10
 done

@@ -1,6 +1,5 @@
 #!/usr/bin/python3
-"""Presses a window's close button: sends it the WM_DELETE_WINDOW client message, and waits until
-the X server has taken it (a server may drop what a client wrote just before it left)."""
+"""Presses a window's close button: WM_DELETE_WINDOW, waited on (a server may drop a leaver's last request)."""
 import sys
 
 from Xlib import X, display, protocol

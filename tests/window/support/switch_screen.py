@@ -1,5 +1,5 @@
 #!/usr/bin/python3
-"""Usage: switch_screen.py GAME_PID COUNT HOLD. Presses F11 COUNT times, every other press held HOLD
+"""Usage: switch_screen.py WINDOW COUNT HOLD. Presses F11 COUNT times, every other press held HOLD
 seconds; each press must switch exactly once between full screen (the picture as wide as the
 screen) and the window, within half a second of the press and still so 0.6 s after the release."""
 import sys
@@ -8,21 +8,9 @@ import time
 from Xlib import X, XK, display
 from Xlib.ext import xtest
 
-
-def game_window(d, pid):
-    pending = [d.screen().root]
-    while pending:
-        window = pending.pop()
-        value = window.get_full_property(d.intern_atom("_NET_WM_PID"), X.AnyPropertyType)
-        if value is not None and list(value.value) == [pid]:
-            return window
-        pending.extend(window.query_tree().children)
-    sys.exit("no window carries the process id %d" % pid)
-
-
-pid, count, hold = int(sys.argv[1]), int(sys.argv[2]), float(sys.argv[3])
+window, count, hold = int(sys.argv[1]), int(sys.argv[2]), float(sys.argv[3])
 d = display.Display()
-picture = game_window(d, pid).query_tree().children[0]
+picture = d.create_resource_object("window", window).query_tree().children[0]
 full = lambda: picture.get_geometry().width == d.screen().width_in_pixels
 f11 = d.keysym_to_keycode(XK.string_to_keysym("F11"))
 for press in range(1, count + 1):
