@@ -1,5 +1,5 @@
 #!/usr/bin/python3
-"""Presses a window's close button: sends it the WM_DELETE_WINDOW client message."""
+"""Presses a window's close button: WM_DELETE_WINDOW, waited on (a server may drop a leaver's last request)."""
 import sys
 
 from Xlib import X, display, protocol
@@ -14,7 +14,8 @@ def main():
     event = protocol.event.ClientMessage(window=window, client_type=protocols,
                                          data=(32, [delete, X.CurrentTime, 0, 0, 0]))
     window.send_event(event, event_mask=X.NoEventMask)
-    d.flush()
+    d.sync()
+    d.close()
 
 
 if __name__ == "__main__":
