@@ -1,5 +1,6 @@
 #include "game/RecordFile.h"
 
+#include "files/DataSetChecksum.h"
 #include "files/FileLock.h"
 #include "game/BestRecord.h"
 
@@ -103,6 +104,26 @@ TEST_F(RecordFileTest, EachDataSetHasItsOwnRecordInTheXdgDataFolder)
         EXPECT_EQ(RecordFile::defaultFolder(), std::string(home) + "/.local/share/squibble-siege");
     }
     saved ? setenv("XDG_DATA_HOME", restore.c_str(), 1) : unsetenv("XDG_DATA_HOME");
+}
+
+TEST_F(RecordFileTest, EachDifficultyHasItsOwnRecordAndNormalKeepsTheOldName)
+{
+    const std::string share = (root / "share").string();
+    const std::string configPath = (root / config).string();
+    const std::string stem = share + "/best-" + DataSetChecksum::of(configPath);
+    const std::tuple<Difficulty::Level, std::string, int> levels[] = {
+        {Difficulty::Level::Normal, stem + ".txt", 4},
+        {Difficulty::Level::Easy, stem + "-easy.txt", 9},
+        {Difficulty::Level::Hard, stem + "-hard.txt", 2},
+    };
+    for (const auto& [level, path, waves] : levels) {
+        RecordFile file(share, configPath, level);
+        EXPECT_EQ(file.path(), path);
+        file.keepIfHigher(waves);
+    }
+    EXPECT_EQ(record().path(), stem + ".txt");
+    for (const auto& [level, path, waves] : levels)
+        EXPECT_EQ(RecordFile(share, configPath, level).load(), waves) << path;
 }
 
 TEST_F(RecordFileTest, TwoGamesSharingTheRecordKeepTheHigherOneAtATimeAndOnlyTheBeaterSaysNewBest)
