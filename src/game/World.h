@@ -114,6 +114,8 @@ public:
     bool paused = false;
     // Set while the pause a kept run resumes in lasts; P clears it.
     bool resumed = false;
+    // The speed step F chose (1, 2, 4 or 8): every new game starts at 1.
+    int speedStep = 1;
     BestRecord bestRecord;
     // The books of the game being played, started over with every new game.
     GameStatistics statistics;

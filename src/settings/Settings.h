@@ -8,12 +8,10 @@ struct Settings {
     // Master volume in percent of the data set's mix (0..100); the keys step it by tenths.
     int volume = 100;
     bool mute = false;
-    // The game-speed step: 1, 2, 4 or 8.
-    int speed = 1;
 
     bool operator==(const Settings& other) const
     {
         return scale == other.scale && fullscreen == other.fullscreen && volume == other.volume &&
-               mute == other.mute && speed == other.speed;
+               mute == other.mute;
     }
 };
