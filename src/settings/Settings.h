@@ -1,6 +1,10 @@
 // What the player sets in the game and the game keeps between launches: a plain record.
 #pragma once
 
+#include "difficulty/Difficulty.h"
+
+#include <optional>
+
 struct Settings {
     // Every back-buffer pixel as a block of scale x scale screen pixels (1..8).
     int scale = 2;
@@ -8,10 +12,12 @@ struct Settings {
     // Master volume in percent of the data set's mix (0..100); the keys step it by tenths.
     int volume = 100;
     bool mute = false;
+    // The difficulty of a new game, once the player has chosen one; until then Normal.
+    std::optional<Difficulty::Level> difficulty;
 
     bool operator==(const Settings& other) const
     {
         return scale == other.scale && fullscreen == other.fullscreen && volume == other.volume &&
-               mute == other.mute;
+               mute == other.mute && difficulty == other.difficulty;
     }
 };

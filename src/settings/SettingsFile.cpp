@@ -51,6 +51,8 @@ void resetToDefault(Settings& settings, const std::string& key)
         settings.volume = defaults.volume;
     else if (key == "Mute")
         settings.mute = defaults.mute;
+    else if (key == "Difficulty")
+        settings.difficulty = defaults.difficulty;
 }
 
 } // namespace
@@ -88,8 +90,11 @@ Settings SettingsFile::parse(const std::string& text, std::vector<std::string>& 
             good = readInt(value, 0, MaxVolume, settings.volume);
         else if (key == "Mute")
             good = readFlag(value, settings.mute);
+        else if (key == "Difficulty")
+            good = (settings.difficulty = Difficulty::named(value)).has_value();
         else {
-            // Kept as it is (an older file's Speed too: speed steps now belong to one game); but a line of no key at all (garbage, "Scale 3") is likely a slip.
+            // Kept as it is (an older file's Speed too: speed steps belong to one game); but a
+            // line of no key at all (garbage, "Scale 3") is likely a slip.
             unknown.push_back(line);
             if (equals == std::string::npos && !key.empty() && key[0] != '#')
                 problems.push_back(at + "\"" + PlainText::printable(key) + "\" is no Key=Value line; it is kept as it is");
@@ -111,6 +116,8 @@ std::string SettingsFile::format(const Settings& settings, const std::vector<std
          << "Fullscreen=" << (settings.fullscreen ? 1 : 0) << "\n"
          << "Volume=" << settings.volume << "\n"
          << "Mute=" << (settings.mute ? 1 : 0) << "\n";
+    if (settings.difficulty)
+        text << "Difficulty=" << Difficulty::nameOf(*settings.difficulty) << "\n";
     for (const std::string& line : unknown)
         text << line << "\n";
     return text.str();

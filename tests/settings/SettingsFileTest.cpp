@@ -33,6 +33,8 @@ TEST(SettingsFile, EachBadValueFallsBackToItsDefaultAlone)
         {"Volume=101\nSpeed=\nScale=99999999999999\nMute=1\n", {2, false, 100, true}, 2},
         {"\xEF\xBB\xBFMute=1\r\nScale 3\n# mine\n\nColourBlind=1\n\x01\xff\n", {2, false, 100, true}, 2},
         {"Scale=3\nScale=x\nVolume=40\nVolume=\nSpeed=4\nSpeed=3\n", Settings(), 2},
+        {"Difficulty=hard\nMute=1\n", {2, false, 100, true, Difficulty::Level::Hard}, 0},
+        {"Difficulty=Easy\nDifficulty=Medium\n", Settings(), 1},
     };
     for (const auto& [text, expected, faults] : cases) {
         std::vector<std::string> problems;
@@ -61,7 +63,11 @@ TEST(SettingsFile, WritesWhatItReadsKeepingLinesItDoesNotKnowAndOnlyWhatThePlaye
     EXPECT_EQ(settings.inEffect().scale, 4);
     std::ostringstream text;
     text << std::ifstream(path).rdbuf();
-    EXPECT_EQ(text.str(), "Scale=2\nFullscreen=0\nVolume=30\nMute=1\n# mine\nColourBlind=1\nScale 3\nSpeed=3\n");
+    EXPECT_EQ(text.str(), "Scale=2\nFullscreen=0\nVolume=30\nMute=1\n# mine\nColourBlind=1\nScale 3\nSpeed=3\n")
+        << "no difficulty chosen yet, none written";
+    settings.set(PlayerSettings::Field::Difficulty, static_cast<int>(Difficulty::Level::Easy));
+    settings.finishWriting();
+    EXPECT_EQ(SettingsFile(folder.path.string()).load().difficulty, Difficulty::Level::Easy);
 }
 
 TEST(SettingsFile, NowhereToWriteIsToldOnceAndTheGameGoesOn)
