@@ -55,16 +55,16 @@ void World::run()
         runKeeper->resume(*this);
     FrameStepper stepper(*this);
     while (running)
-        playFrame(stepper, app->waitForNextFrame());
+        playFrame(stepper, app->waitForNextFrame(), speedStep);
     bestRecord.close();
     // Mid-wave the checkpoint of the wave's start stands; after game over there is none.
     if (runKeeper && !gameOver && !currentWave)
         runKeeper->keep(*this);
 }
 
-void World::playFrame(FrameStepper& stepper, double dt)
+void World::playFrame(FrameStepper& stepper, double dt, int step)
 {
-    stepper.advance(dt, GameSpeed::of(app->input().keyHeld(KEY_TAB), app->settings.inEffect().speed));
+    stepper.advance(dt, GameSpeed::of(app->input().keyHeld(KEY_TAB), step));
     bestRecord.retry(app->now());
     draw();
 }
@@ -117,6 +117,7 @@ void World::setUpGame()
     mode = Idle;
     paused = false;
     resumed = false;
+    speedStep = 1;
     pauseRequested = false;
     bestRecord.newGame();
     statistics.reset();
@@ -182,8 +183,7 @@ void World::startWave()
 {
     if (runKeeper)
         runKeeper->keep(*this);
-    // A player who has not chosen a difficulty plays Normal, offered the others in the first
-    // pause only: from now on Normal is kept as chosen.
+    // A player who has not chosen a difficulty plays Normal: from the first wave on it is kept.
     if (!app->settings.inEffect().difficulty)
         app->settings.set(PlayerSettings::Field::Difficulty, static_cast<int>(Difficulty::Level::Normal));
     currentWave = std::make_unique<SquibbleWave>(SquibbleWave::sizeFor(waveNumber));

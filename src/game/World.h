@@ -48,9 +48,9 @@ public:
     // draws once. A close between waves hands the run to the keeper.
     void run();
     // One pass of the main loop once the frame clock has given dt and sampled the mouse: the
-    // frame's updates through the stepper at the speed in effect (Tab or the chosen step), a
-    // retry of a record kept waiting by another game's lock, and the drawing.
-    void playFrame(FrameStepper& stepper, double dt);
+    // frame's updates through the stepper at the speed in effect (Tab, or the speed step given),
+    // a retry of a record kept waiting by another game's lock, and the drawing.
+    void playFrame(FrameStepper& stepper, double dt, int step);
     // Health, money, clouds and the pause before the first wave at the settings' difficulty
     // (Normal until one is chosen); starts the loop running.
     void newGame();
@@ -124,6 +124,8 @@ public:
     bool paused = false;
     // Set while the pause a kept run resumes in lasts; P clears it.
     bool resumed = false;
+    // The speed step F chose (1, 2, 4 or 8): every new game starts at 1.
+    int speedStep = 1;
     // The best record of the difficulty played.
     BestRecord bestRecord;
     // The store of each difficulty's best record, taken whenever a game at another difficulty

@@ -41,10 +41,10 @@ Player::Player(Strategy& strategy, const PlayOptions& options)
     , waveLog(*game)
     , stepper(*game)
     , dt(frameTimeFor(options))
+    , speedStep(GameSpeed::of(false, options.speed))
     , callEarly(options.callEarly)
 {
     holdTab(options.fastForward);
-    Application::instance().settings.set(PlayerSettings::Field::Speed, GameSpeed::of(false, options.speed));
     // Purchases and damage are read after every update, so no step of a frame goes unseen.
     stepper.afterStep = [this] {
         ledger.observe(*game);
@@ -80,7 +80,7 @@ void Player::playFrame()
     gestures.feed(*input);
     Application& app = Application::instance();
     app.sampleMouse();
-    game->playFrame(stepper, dt);
+    game->playFrame(stepper, dt, speedStep);
     ++frames;
     if (game->gameOver && lostInWave == 0)
         lostInWave = game->waveNumber;
