@@ -2,24 +2,21 @@
 
 #include "app/BackBuffer.h"
 #include "app/ContentLoader.h"
-#include "app/GameWindow.h"
+#include "app/StartUp.h"
+#include "app/WindowEvents.h"
 #include "assets/BitmapFont.h"
 #include "audio/AllegroSoundOutput.h"
-#include "assets/MzImage.h"
 #include "assets/SpriteSheet.h"
 #include "game/World.h"
 
 #include <allegro.h>
 #include <algorithm>
-#include <atomic>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <csignal>
 #include <ctime>
 #include <thread>
-#include <unistd.h>
 
 namespace {
 
@@ -31,48 +28,6 @@ constexpr double LongestSleep = 0.05;
 {
     std::fprintf(stderr, "squibble-siege: %s\n", message.c_str());
     std::exit(1);
-}
-
-// The window callbacks run on the library's thread: each counts itself in before it looks at the
-// World and does nothing once the World has been detached.
-std::atomic<int> callbacksInside{0};
-std::atomic<bool> callbacksClosed{false};
-
-class CallbackScope {
-public:
-    CallbackScope() { ++callbacksInside; }
-    ~CallbackScope() { --callbacksInside; }
-    CallbackScope(const CallbackScope&) = delete;
-    CallbackScope& operator=(const CallbackScope&) = delete;
-    // The World, or null when there is none or it is being detached.
-    World* world() const { return callbacksClosed ? nullptr : Application::instance().world; }
-};
-
-// Set by a termination signal (a logout, kill); the game then closes as the close button closes it.
-std::atomic<bool> terminationRequested{false};
-static_assert(std::atomic<bool>::is_always_lock_free, "the signal handler may only touch lock-free atomics");
-
-extern "C" void onTerminationSignal(int)
-{
-    terminationRequested = true;
-}
-
-// Replaces the library's own handlers, which shut it down inside the handler and may abort, by one
-// that lets the main loop end the game normally (keeping the run as a closed window does).
-void catchTerminationSignals()
-{
-    struct sigaction action {};
-    action.sa_handler = onTerminationSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    for (int signalNumber : {SIGTERM, SIGINT, SIGHUP})
-        sigaction(signalNumber, &action, nullptr);
-}
-
-std::string workingDirectory()
-{
-    char buffer[4096];
-    return getcwd(buffer, sizeof buffer) ? buffer : "(unknown)";
 }
 
 } // namespace
@@ -97,18 +52,12 @@ std::vector<std::string> Application::loadContent()
 void Application::attachWorld(World* running)
 {
     world = running;
-    callbacksClosed = false;
+    WindowEvents::open();
 }
 
 World* Application::detachWorld()
 {
-    remove_display_switch_callback(onSwitchIn);
-    remove_display_switch_callback(onSwitchOut);
-    set_close_button_callback(nullptr);
-    // A callback that started before the removal may still be running: wait for it to leave.
-    callbacksClosed = true;
-    while (callbacksInside > 0)
-        std::this_thread::yield();
+    WindowEvents::close();
     World* detached = world;
     world = nullptr;
     return detached;
@@ -131,78 +80,43 @@ void Application::initialise(const LaunchOptions& options)
 {
     if (install_allegro(SYSTEM_AUTODETECT, &errno, std::atexit) != 0)
         failStartup(std::string("cannot initialise the graphics library: ") + allegro_error);
-    catchTerminationSignals();
+    WindowEvents::catchTerminationSignals();
     install_keyboard();
     install_mouse();
-    registerMzLoader();
-    set_color_depth(32);
-    const std::string failure = openScreen(options);
+    StartUp::preparePictures();
+    const std::string failure = screens.open(options);
     if (!failure.empty())
         failStartup(failure);
-    screenOptions = options;
-    screenOpen = true;
+    showNewScreen();
     openSound();
-    if (!config.load(Config::GamePath))
-        failStartup(std::string("cannot open ") + Config::GamePath + " (working directory " + workingDirectory() + ")");
-    set_window_title(config.get("WindowTitle").c_str());
-    backBuffer = std::make_unique<BackBuffer>(BackBuffer::Width, BackBuffer::Height);
-    if (!backBuffer->bitmap)
-        failStartup("cannot create the back buffer");
-    std::vector<std::string> problems = loadContent();
+    const std::vector<std::string> problems = StartUp::loadDataSet(*this);
     for (const std::string& problem : problems)
         std::fprintf(stderr, "squibble-siege: %s\n", problem.c_str());
     if (!problems.empty())
         std::exit(1);
-    minFrameTime = config.getDouble("TimestepThreshold");
+    screens.setTitle(config.get("WindowTitle"));
     lastFrameTime = now();
-    set_display_switch_callback(SWITCH_IN, onSwitchIn);
-    set_display_switch_callback(SWITCH_OUT, onSwitchOut);
-    set_close_button_callback(onCloseButton);
+    WindowEvents::install();
     std::srand(static_cast<unsigned>(std::time(nullptr)));
 }
 
-std::string Application::openScreen(const LaunchOptions& options)
+void Application::showNewScreen()
 {
-    std::string notice;
-    const std::string failure = GameWindow::open(options, notice);
-    if (!failure.empty())
-        return failure;
-    if (!notice.empty())
-        std::fprintf(stderr, "squibble-siege: %s\n", notice.c_str());
     ++screensOpened;
-    screenLayout = ScreenLayout::centred(SCREEN_W, SCREEN_H, BackBuffer::Width, BackBuffer::Height);
-    clear_to_color(screen, makecol(0, 0, 0));
-    show_mouse(screen);
-    enable_hardware_cursor();
-    return {};
+    screenLayout = screens.layout();
 }
 
 std::string Application::switchScreen(bool fullscreen)
 {
-    if (!screenOpen)
-        return "no screen of the game's own is open";
-    LaunchOptions wanted = screenOptions;
-    wanted.fullscreen = fullscreen;
-    show_mouse(nullptr);
-    std::string failure = openScreen(wanted);
-    if (!failure.empty()) {
-        const std::string back = openScreen(screenOptions);
-        if (!back.empty()) {
-            std::fprintf(stderr, "squibble-siege: %s; %s\n", failure.c_str(), back.c_str());
-            std::exit(1);
-        }
+    const std::string failure = screens.switchTo(fullscreen);
+    if (!screens.isOpen())
         return failure;
-    }
-    screenOptions = wanted;
-    set_window_title(config.get("WindowTitle").c_str());
-    // A new screen mode may forget the window's callbacks: they are set again, once each.
-    remove_display_switch_callback(onSwitchIn);
-    remove_display_switch_callback(onSwitchOut);
-    set_display_switch_callback(SWITCH_IN, onSwitchIn);
-    set_display_switch_callback(SWITCH_OUT, onSwitchOut);
-    set_close_button_callback(onCloseButton);
+    // Switched, or the old screen reopened: either way a new one.
+    showNewScreen();
+    // A new screen mode may forget the window's callbacks.
+    WindowEvents::install();
     lastFrameTime = now();
-    return {};
+    return failure;
 }
 
 double Application::now() const
@@ -239,7 +153,7 @@ bool Application::frameWaitInterrupted()
 {
     // A pressed or released button starts the frame at once, so a long frame loses no click;
     // a closed window or a termination signal ends the wait so the loop can stop.
-    if (terminationRequested && world)
+    if (WindowEvents::terminationRequested() && world)
         world->running = false;
     return (world && !world->running) || inputSource->mouseButtons() != mouseButtons;
 }
@@ -267,29 +181,4 @@ bool Application::mouseInRect(int x, int y, int width, int height) const
 bool Application::mouseClicked(int button) const
 {
     return mouseOnPicture && (previousMouseButtons & button) != 0 && (mouseButtons & button) == 0;
-}
-
-void onCloseButton()
-{
-    const CallbackScope scope;
-    if (World* world = scope.world())
-        world->running = false;
-}
-
-void onSwitchIn()
-{
-    const CallbackScope scope;
-    Application& app = Application::instance();
-    app.lastFrameTime = app.now();
-    // The library may send a switch-out and a switch-in at once at start-up: that is no reason to
-    // pause. A pause already taken stays until P.
-    if (World* world = scope.world())
-        world->cancelPauseRequest();
-}
-
-void onSwitchOut()
-{
-    const CallbackScope scope;
-    if (World* world = scope.world())
-        world->requestPause();
 }

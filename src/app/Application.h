@@ -7,6 +7,7 @@
 #include "app/InvaderType.h"
 #include "app/LaunchOptions.h"
 #include "app/ScreenLayout.h"
+#include "app/ScreenSwitch.h"
 #include "app/TowerType.h"
 #include "audio/SoundBoard.h"
 #include "settings/PlayerSettings.h"
@@ -128,22 +129,14 @@ private:
 
     // Whether the frame wait should end early: a mouse button changed or the World stopped running.
     bool frameWaitInterrupted();
-    // Opens the screen the options ask for, lays the picture out on it and shows the pointer.
-    std::string openScreen(const LaunchOptions& options);
+    // Takes the picture's place on a screen just opened and counts the screen.
+    void showNewScreen();
     // Opens the sound device for the sound board; without one the game plays silently and says so.
     void openSound();
 
     // The sheets of the tower and invader kinds, owned here; the catalogue points into them.
     std::vector<std::unique_ptr<SpriteSheet>> catalogueSheets;
     std::unique_ptr<InputSource> inputSource;
-    // How the screen was opened at start-up; F11 switches its full-screen half.
-    LaunchOptions screenOptions;
-    bool screenOpen = false;
-
+    // The game's own screen, opened at start-up; F11 switches it.
+    ScreenSwitch screens;
 };
-
-// Window callbacks, called by the library from its own thread.
-void onCloseButton();
-void onSwitchIn();
-// The window lost the focus: the game pauses until the player presses P.
-void onSwitchOut();

@@ -1,5 +1,6 @@
 #include "app/Application.h"
 
+#include "app/WindowEvents.h"
 #include "game/World.h"
 #include "support/ScriptedInput.h"
 #include "support/TestContent.h"

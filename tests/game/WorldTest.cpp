@@ -1,6 +1,7 @@
 #include "game/World.h"
 
 #include "app/BackBuffer.h"
+#include "app/WindowEvents.h"
 #include "effects/Effect.h"
 #include "game/RunKeeper.h"
 #include "invaders/Invader.h"

@@ -7,10 +7,10 @@
 
 namespace autoplay {
 
-// Starts Allegro with no system driver (once), 32-bit colour, the .mz loader and a back buffer;
-// then, from dataRoot (the directory holding data/, which becomes the working directory), reads
-// data/strings.txt and loads all content. Returns the problems found; a missing configuration
-// file or an unusable directory is one of them.
+// Starts Allegro with no system driver (once), then takes the game's own start-up steps for the
+// pictures and the data set from dataRoot (the directory holding data/, which becomes the working
+// directory). Returns the problems found; a missing configuration file or an unusable directory
+// is one of them.
 std::vector<std::string> startHeadless(const std::string& dataRoot);
 
 } // namespace autoplay

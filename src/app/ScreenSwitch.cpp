@@ -1,0 +1,60 @@
+#include "app/ScreenSwitch.h"
+
+#include "app/BackBuffer.h"
+#include "app/GameWindow.h"
+
+#include <allegro.h>
+#include <cstdio>
+#include <cstdlib>
+
+std::string ScreenSwitch::open(const LaunchOptions& wanted)
+{
+    const std::string failure = openOnce(wanted);
+    if (failure.empty())
+        screenOpen = true;
+    return failure;
+}
+
+std::string ScreenSwitch::openOnce(const LaunchOptions& wanted)
+{
+    std::string notice;
+    const std::string failure = GameWindow::open(wanted, notice);
+    if (!failure.empty())
+        return failure;
+    if (!notice.empty())
+        std::fprintf(stderr, "squibble-siege: %s\n", notice.c_str());
+    options = wanted;
+    shown = ScreenLayout::centred(SCREEN_W, SCREEN_H, BackBuffer::Width, BackBuffer::Height);
+    clear_to_color(screen, makecol(0, 0, 0));
+    show_mouse(screen);
+    enable_hardware_cursor();
+    if (titled)
+        set_window_title(title.c_str());
+    return {};
+}
+
+std::string ScreenSwitch::switchTo(bool fullscreen)
+{
+    if (!screenOpen)
+        return "no screen of the game's own is open";
+    const LaunchOptions old = options;
+    LaunchOptions wanted = options;
+    wanted.fullscreen = fullscreen;
+    show_mouse(nullptr);
+    const std::string failure = openOnce(wanted);
+    if (failure.empty())
+        return {};
+    const std::string back = openOnce(old);
+    if (!back.empty()) {
+        std::fprintf(stderr, "squibble-siege: %s; %s\n", failure.c_str(), back.c_str());
+        std::exit(1);
+    }
+    return failure;
+}
+
+void ScreenSwitch::setTitle(const std::string& text)
+{
+    title = text;
+    titled = true;
+    set_window_title(title.c_str());
+}
