@@ -26,7 +26,8 @@ po::options_description describe()
         ("scale", po::value<std::string>()->value_name("N"), "a 320N x 240N window, N = 1..8 (default 2: 640 x 480)")
         ("fullscreen", "fill the screen, enlarged by the largest whole factor")
         ("windowed", "play in a window (the default)")
-        ("mute", "start with the sound off (M turns it on)");
+        ("mute", "start with the sound off (M turns it on)")
+        ("no-music", "play without music (this game only)");
     return described;
 }
 
@@ -88,6 +89,8 @@ CommandLine::Action CommandLine::parse(int argc, const char* const argv[], Launc
             options.fullscreen = key == "fullscreen";
         else if (key == "mute")
             options.mute = true;
+        else if (key == "no-music")
+            options.music = false;
         else if (key == "data") {
             options.dataFolder = value;
             dataGiven = true;

@@ -10,4 +10,6 @@ struct LaunchOptions {
     int scale = 2;
     bool fullscreen = false;
     bool mute = false;
+    // --no-music: no music this game (the effects still play).
+    bool music = true;
 };

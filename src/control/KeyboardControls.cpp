@@ -18,6 +18,13 @@ constexpr int ShiftStep = 8;
 constexpr int VolumeStep = 10;
 constexpr int FullVolume = 100;
 
+// A volume a tenth up or down; steps land on whole tenths, whatever a hand-edited file held.
+int steppedLevel(int current, bool up)
+{
+    const int next = up ? (current / VolumeStep + 1) * VolumeStep : ((current + VolumeStep - 1) / VolumeStep - 1) * VolumeStep;
+    return std::clamp(next, 0, FullVolume);
+}
+
 using C = Control;
 using K = KeyboardControls;
 
@@ -52,6 +59,8 @@ const std::vector<Control>& KeyboardControls::table()
         {"N", "between waves: call the next wave now, for a bonus", {KEY_N}, C::Playing, &K::callNextWave},
         {"+ / -", "volume up or down a tenth",
          {KEY_EQUALS, KEY_PLUS_PAD, KEY_MINUS, KEY_MINUS_PAD}, C::Always, &K::volume},
+        {"[ / ]", "music volume down or up a tenth", {KEY_OPENBRACE, KEY_CLOSEBRACE}, C::Always,
+         &K::musicVolume},
         {"P", "pause or resume", {KEY_P}, C::Playing | C::InQuitDialog | C::WhilePaused, &K::pause},
         {"F", "speed 1x, 2x, 4x, 8x, then 1x again", {KEY_F}, C::Always, &K::speedStep},
         {"Tab (hold)", "run the game 8 times as fast", {}, 0, nullptr},
@@ -204,14 +213,18 @@ void KeyboardControls::speedStep(int)
 
 void KeyboardControls::volume(int scancode)
 {
-    const bool up = scancode != KEY_MINUS && scancode != KEY_MINUS_PAD;
-    // Steps land on whole tenths, whatever a hand-edited file held.
-    const int current = app.settings.inEffect().volume;
-    const int next = up ? (current / VolumeStep + 1) * VolumeStep : ((current + VolumeStep - 1) / VolumeStep - 1) * VolumeStep;
-    const int level = std::clamp(next, 0, FullVolume);
+    const int level = steppedLevel(app.settings.inEffect().volume, scancode != KEY_MINUS && scancode != KEY_MINUS_PAD);
     app.sound.setLevel(level);
     app.settings.set(PlayerSettings::Field::Volume, level);
     showNotice("Volume " + std::to_string(level) + "%");
+}
+
+void KeyboardControls::musicVolume(int scancode)
+{
+    const int level = steppedLevel(app.settings.inEffect().musicVolume, scancode == KEY_CLOSEBRACE);
+    app.music.setLevel(level);
+    app.settings.set(PlayerSettings::Field::MusicVolume, level);
+    showNotice("Music " + std::to_string(level) + "%");
 }
 
 void KeyboardControls::fullScreen(int)

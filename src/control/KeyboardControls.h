@@ -51,6 +51,7 @@ private:
     void pause(int scancode);
     void speedStep(int scancode);
     void volume(int scancode);
+    void musicVolume(int scancode);
     void fullScreen(int scancode);
     void help(int scancode);
     void playAgain(int scancode);

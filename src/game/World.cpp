@@ -77,11 +77,21 @@ void World::run()
     while (running) {
         const double dt = app->waitForNextFrame();
         stepper.advance(dt, FrameStepper::speedFor(app->input().keyHeld(KEY_TAB), app->settings.inEffect().speed));
+        app->music.setMuted(app->sound.muted());
+        app->music.follow(musicCue());
+        app->music.update();
         draw();
     }
     // Mid-wave the checkpoint of the wave's start stands; after game over there is none.
     if (runKeeper && !gameOver && !currentWave)
         runKeeper->keep(*this);
+}
+
+MusicCue World::musicCue() const
+{
+    const MusicPiece piece = gameOver ? MusicPiece::GameOver : currentWave ? MusicPiece::Wave : MusicPiece::Build;
+    const bool waiting = paused || mode == QuitDialog || mode == NewGameDialog || keyboard->helpShown();
+    return {piece, waveNumber, waiting};
 }
 
 void World::newGame()

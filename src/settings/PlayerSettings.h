@@ -10,7 +10,7 @@
 
 class PlayerSettings {
 public:
-    enum class Field { Scale, Fullscreen, Volume, Mute, Speed };
+    enum class Field { Scale, Fullscreen, Volume, Mute, Speed, MusicVolume };
 
     // Takes the file's stored settings as kept, and the run's (stored ones with the command
     // line over them) as in effect.

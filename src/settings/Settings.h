@@ -10,10 +10,12 @@ struct Settings {
     bool mute = false;
     // The game-speed step: 1, 2, 4 or 8.
     int speed = 1;
+    // Music volume in percent of the data set's music level (0..100); [ and ] step it by tenths.
+    int musicVolume = 100;
 
     bool operator==(const Settings& other) const
     {
         return scale == other.scale && fullscreen == other.fullscreen && volume == other.volume &&
-               mute == other.mute && speed == other.speed;
+               mute == other.mute && speed == other.speed && musicVolume == other.musicVolume;
     }
 };

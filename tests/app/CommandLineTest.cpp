@@ -46,9 +46,11 @@ TEST(CommandLine, ReadsEveryOptionInBothSpellings)
     EXPECT_EQ(parsed.options.scale, 3);
     EXPECT_TRUE(parsed.options.fullscreen);
     EXPECT_FALSE(parsed.options.mute);
-    parsed = parse({"--data=here", "--scale=8", "--mute"});
+    EXPECT_TRUE(parsed.options.music);
+    parsed = parse({"--data=here", "--scale=8", "--mute", "--no-music"});
     ASSERT_EQ(parsed.action, CommandLine::Action::Play);
     EXPECT_TRUE(parsed.options.mute);
+    EXPECT_FALSE(parsed.options.music);
     EXPECT_EQ(parsed.options.dataFolder, "here");
     EXPECT_EQ(parsed.options.scale, 8);
 }
@@ -75,7 +77,7 @@ TEST(CommandLine, RejectsUnknownOptionsAndBadValues)
     for (auto arguments : std::vector<std::vector<const char*>>{
              {"--bogus"}, {"stray"}, {"--scale"}, {"--scale", "0"}, {"--scale", "9"}, {"--scale", "-2"},
              {"--scale", "2.5"}, {"--scale", "two"}, {"--scale", "99999999999999999999"}, {"--data"},
-             {"--data", ""}, {"--fullscreen=yes"}, {"--mute=no"}, {"--s", "3"}, {"--full"}, {"--scale", "3", "--data"},
+             {"--data", ""}, {"--fullscreen=yes"}, {"--mute=no"}, {"--no-music=1"}, {"--s", "3"}, {"--full"}, {"--scale", "3", "--data"},
              {"--data", "a", "--data="}, {"--scale", "+3"}, {"--scale", " 3"}}) {
         std::vector<const char*> argv{"squibble-siege"};
         argv.insert(argv.end(), arguments.begin(), arguments.end());

@@ -101,7 +101,7 @@ TEST_F(KeyboardControlsTest, KeysActOnlyInTheirModesAndNotWhileTheGameWaits)
     EXPECT_EQ(world->keys().helpShown(), help) << "H does nothing after game over";
 }
 
-TEST_F(KeyboardControlsTest, SpeedStepsCycleAndVolumeMovesInTenths)
+TEST_F(KeyboardControlsTest, SpeedStepsCycleAndBothVolumesMoveInTenths)
 {
     std::vector<int> speeds;
     for (int times = 0; times < 5; ++times) {
@@ -116,6 +116,16 @@ TEST_F(KeyboardControlsTest, SpeedStepsCycleAndVolumeMovesInTenths)
         EXPECT_EQ(app().settings.inEffect().volume, level);
     }
     EXPECT_EQ(world->keys().notice(), "Volume 90%");
+    app().settings.set(PlayerSettings::Field::MusicVolume, 95); // as a hand-edited file may hold
+    const std::pair<int, int> musicSteps[] = {
+        {KEY_OPENBRACE, 90}, {KEY_CLOSEBRACE, 100}, {KEY_CLOSEBRACE, 100}, {KEY_OPENBRACE, 90}};
+    for (const auto& [key, level] : musicSteps) {
+        press({key});
+        EXPECT_EQ(app().music.level(), level);
+        EXPECT_EQ(app().settings.inEffect().musicVolume, level);
+    }
+    EXPECT_EQ(app().settings.inEffect().volume, 90) << "the effects keep their volume";
+    EXPECT_EQ(world->keys().notice(), "Music 90%");
 }
 
 TEST(ControlsTable, NoKeyHasTwoRowsThatActInTheSameMode)

@@ -30,6 +30,8 @@ TEST(SettingsFile, EachBadValueFallsBackToItsDefaultAlone)
         {"Volume=101\nSpeed=\nScale=99999999999999\nMute=1\n", {2, false, 100, true, 1}, 3},
         {"\xEF\xBB\xBFMute=1\r\nScale 3\n# mine\n\nColourBlind=1\n\x01\xff\n", {2, false, 100, true, 1}, 2},
         {"Scale=3\nScale=x\nVolume=40\nVolume=\nSpeed=4\nSpeed=3\n", Settings(), 3},
+        {"MusicVolume=40\nMusicVolume=101\n", Settings(), 1},
+        {"MusicVolume= 30\nVolume=70", {2, false, 70, false, 1, 30}, 0},
     };
     for (const auto& [text, expected, faults] : cases) {
         std::vector<std::string> problems;
@@ -57,7 +59,8 @@ TEST(SettingsFile, WritesWhatItReadsKeepingLinesItDoesNotKnowAndOnlyWhatThePlaye
     EXPECT_EQ(settings.inEffect().scale, 4);
     std::ostringstream text;
     text << std::ifstream(path).rdbuf();
-    EXPECT_EQ(text.str(), "Scale=2\nFullscreen=0\nVolume=30\nMute=0\nSpeed=2\n# mine\nColourBlind=1\nScale 3\n");
+    EXPECT_EQ(text.str(),
+              "Scale=2\nFullscreen=0\nVolume=30\nMute=0\nSpeed=2\nMusicVolume=100\n# mine\nColourBlind=1\nScale 3\n");
 }
 
 TEST(SettingsFile, NowhereToWriteIsToldOnceAndTheGameGoesOn)
