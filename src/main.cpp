@@ -74,6 +74,7 @@ int main(int argc, char** argv)
         std::make_unique<CheckpointKeeper>(CheckpointFile(CheckpointFile::defaultFolder(), Config::GamePath));
     app.world->run();
     delete app.detachWorld();
+    app.settings.finishWriting();
     return 0;
 }
 END_OF_MAIN()

@@ -5,18 +5,36 @@
 #include "files/PlayerFolder.h"
 #include "game/RecordFile.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <fcntl.h>
 #include <filesystem>
+#include <unistd.h>
 #include <system_error>
 
 namespace {
 
-// Names tried for a refused file before the last one is reused.
+// Names tried for a refused file; when all are taken it stays where it is.
 constexpr int MostBadNames = 1000;
 
 void warn(const std::string& message)
 {
     std::fprintf(stderr, "squibble-siege: checkpoint: %s\n", message.c_str());
+}
+
+// Renames from to to, unless a file named to is there: nothing is ever renamed over one.
+bool moveWithoutReplacing(const std::string& from, const std::string& to)
+{
+    if (renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS)
+        return false;
+    // A file system without that kind of rename: a new name is linked only where none is.
+    if (link(from.c_str(), to.c_str()) != 0)
+        return false;
+    unlink(from.c_str());
+    return true;
 }
 
 } // namespace
@@ -78,17 +96,20 @@ void CheckpointFile::remove() const
         warn("cannot delete " + file + ": " + error.message());
 }
 
-std::string CheckpointFile::setAside() const
+bool CheckpointFile::setAside(std::string& outcome) const
 {
-    std::string bad = file + ".bad";
-    std::error_code error;
-    for (int n = 2; n <= MostBadNames && std::filesystem::symlink_status(bad, error).type() !=
-                                             std::filesystem::file_type::not_found;
-         ++n)
-        bad = file + "." + std::to_string(n) + ".bad";
-    std::filesystem::rename(file, bad, error);
-    if (error)
-        return "";
-    AtomicFile::syncFolder(folder);
-    return bad;
+    for (int n = 1; n <= MostBadNames; ++n) {
+        const std::string bad = file + (n == 1 ? "" : "." + std::to_string(n)) + ".bad";
+        if (moveWithoutReplacing(file, bad)) {
+            AtomicFile::syncFolder(folder);
+            outcome = bad;
+            return true;
+        }
+        if (errno != EEXIST) {
+            outcome = std::strerror(errno);
+            return false;
+        }
+    }
+    outcome = "every name up to " + file + "." + std::to_string(MostBadNames) + ".bad is taken";
+    return false;
 }

@@ -1,7 +1,7 @@
 // The checkpoint of one data set kept in a small text file, "checkpoint-<checksum>.txt" in the
 // player's state folder, the checksum being that of the data set's configuration file, as for the
 // best record. Each save replaces the last one atomically; a refused file is moved aside, never
-// deleted.
+// deleted or replaced.
 #pragma once
 
 #include "checkpoint/Checkpoint.h"
@@ -31,9 +31,10 @@ public:
     bool save(const Checkpoint& checkpoint) const;
     // Deletes the checkpoint; a missing one is no error.
     void remove() const;
-    // Renames the file to the first free name of "<file>.bad", "<file>.2.bad"... and returns it;
-    // empty when it could not be moved.
-    std::string setAside() const;
+    // Renames the file to the first free name of "<file>.bad", "<file>.2.bad"... up to ".1000.bad",
+    // never over a file that is there. Returns whether it moved, with outcome its new name, or why
+    // it stays where it is.
+    bool setAside(std::string& outcome) const;
 
     const std::string& path() const { return file; }
 

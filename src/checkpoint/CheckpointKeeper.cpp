@@ -1,6 +1,7 @@
 #include "checkpoint/CheckpointKeeper.h"
 
 #include "checkpoint/WorldCheckpoint.h"
+#include "files/PlainText.h"
 
 #include <cstdio>
 
@@ -25,18 +26,24 @@ void CheckpointKeeper::resume(World& world)
 
 void CheckpointKeeper::keep(const World& world)
 {
-    file.save(WorldCheckpoint::capture(world));
+    if (keeping)
+        file.save(WorldCheckpoint::capture(world));
 }
 
 void CheckpointKeeper::forget()
 {
-    file.remove();
+    if (keeping)
+        file.remove();
 }
 
 void CheckpointKeeper::refuse(const std::string& problem)
 {
-    const std::string bad = file.setAside();
-    const std::string where = bad.empty() ? "left in place (it cannot be moved)" : "moved to " + bad;
+    std::string outcome;
+    const bool moved = file.setAside(outcome);
+    // A refused file that stays in place is the player's to look at: this game keeps nothing over it.
+    keeping = moved;
+    const std::string where =
+        moved ? "moved to " + outcome : "left in place (" + outcome + "); this game will not be kept";
     std::fprintf(stderr, "squibble-siege: checkpoint %s refused (%s); %s; starting a new game\n", file.path().c_str(),
-                 problem.c_str(), where.c_str());
+                 PlainText::printable(problem).c_str(), where.c_str());
 }

@@ -1,7 +1,7 @@
 // Keeps the run in the checkpoint file: saved as each wave starts and at a close between waves,
 // resumed when the game starts, deleted when the run ends. A checkpoint that cannot be read,
 // parsed or played with this data set is moved aside with one line on standard error, and the
-// new game goes on.
+// new game goes on (without a checkpoint when the file cannot be moved aside).
 #pragma once
 
 #include "checkpoint/CheckpointFile.h"
@@ -19,4 +19,6 @@ private:
     void refuse(const std::string& problem);
 
     CheckpointFile file;
+    // Whether this game keeps its run in the file: not over a refused file left in place.
+    bool keeping = true;
 };

@@ -1,5 +1,6 @@
 #include "files/AtomicFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
@@ -13,6 +14,8 @@
 namespace {
 
 constexpr int TemporaryNameTries = 100;
+// As many as the system follows in one path before it gives up.
+constexpr int MostLinksFollowed = 40;
 constexpr std::chrono::minutes StaleTemporaryAge{10};
 
 std::string errnoText()
@@ -70,6 +73,24 @@ void removeStaleTemporaries(const std::filesystem::path& path)
     }
 }
 
+// Where a chain of symbolic links starting at path ends (path itself when it is no link), or why
+// it cannot be followed.
+std::string finalTarget(const std::string& path, std::string& target)
+{
+    std::filesystem::path at(path);
+    std::error_code error;
+    for (int hops = 0; std::filesystem::is_symlink(std::filesystem::symlink_status(at, error)); ++hops) {
+        if (hops == MostLinksFollowed)
+            return "too many levels of symbolic links";
+        const std::filesystem::path to = std::filesystem::read_symlink(at, error);
+        if (error)
+            return error.message();
+        at = to.is_absolute() ? to : at.parent_path() / to; // ".." as the system takes it, after links
+    }
+    target = at.string();
+    return "";
+}
+
 } // namespace
 
 int AtomicFile::openRegular(const std::string& path, std::string& error)
@@ -77,7 +98,8 @@ int AtomicFile::openRegular(const std::string& path, std::string& error)
     // Non-blocking, so a pipe put where the file should be cannot hold the game up.
     const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        error = errno == ENOENT ? "missing" : errnoText();
+        // A file below something that is no folder cannot be there either.
+        error = errno == ENOENT || errno == ENOTDIR ? "missing" : errnoText();
         return -1;
     }
     struct stat status;
@@ -103,16 +125,23 @@ AtomicFile::ReadResult AtomicFile::read(const std::string& path, std::size_t max
             result.error.clear();
         return result;
     }
+    const std::string tooLarge = "it is larger than " + std::to_string(maxBytes) + " bytes";
     struct stat status;
     if (fstat(fd, &status) != 0) {
         result.error = errnoText();
     } else if (static_cast<unsigned long long>(status.st_size) > maxBytes) {
-        result.error = "it is larger than " + std::to_string(maxBytes) + " bytes";
+        result.error = tooLarge;
     } else {
-        std::string text(maxBytes + 1, '\0');
+        // Room for the file as fstat saw it and one byte more: a read that fills it tells a file
+        // that grew meanwhile, which may go on up to the limit (and one byte past it, to refuse it).
+        std::string text(static_cast<std::size_t>(status.st_size) + 1, '\0');
         std::size_t got = 0;
-        // One byte past the limit tells a file that grew since fstat from one that did not.
-        while (got < text.size()) {
+        while (true) {
+            if (got == text.size()) {
+                if (text.size() > maxBytes)
+                    break;
+                text.resize(std::min(text.size() * 2, maxBytes + 1));
+            }
             const ssize_t n = ::read(fd, text.data() + got, text.size() - got);
             if (n < 0 && errno == EINTR)
                 continue;
@@ -124,7 +153,7 @@ AtomicFile::ReadResult AtomicFile::read(const std::string& path, std::size_t max
             got += static_cast<std::size_t>(n);
         }
         if (result.error.empty() && got > maxBytes)
-            result.error = "it is larger than " + std::to_string(maxBytes) + " bytes";
+            result.error = tooLarge;
         if (result.error.empty()) {
             text.resize(got);
             result.text = std::move(text);
@@ -138,15 +167,23 @@ std::string AtomicFile::write(const std::string& linkOrPath, const std::string& 
 {
     // A symbolic link (a file kept among the player's dotfiles) is written through, not replaced by
     // a file; a loop is refused.
-    std::error_code error;
-    std::string path = linkOrPath;
-    if (std::filesystem::is_symlink(std::filesystem::symlink_status(linkOrPath, error))) {
-        path = std::filesystem::weakly_canonical(linkOrPath, error).string();
-        if (error)
-            return "cannot follow " + linkOrPath + " (" + error.message() + ")";
-    }
+    std::string path;
+    const std::string failure = finalTarget(linkOrPath, path);
+    if (!failure.empty())
+        return "cannot follow " + linkOrPath + " (" + failure + ")";
+    const bool linked = path != linkOrPath;
+    const std::string shown = linked ? linkOrPath + " (a link to " + path + ")" : path;
     const std::filesystem::path target(path);
     const std::string folder = target.has_parent_path() ? target.parent_path().string() : ".";
+    // Only a regular file is replaced: a device, pipe, socket or folder stays what it is.
+    std::error_code error;
+    const std::filesystem::file_type found = std::filesystem::symlink_status(target, error).type();
+    if (found != std::filesystem::file_type::not_found && found != std::filesystem::file_type::regular &&
+        found != std::filesystem::file_type::none)
+        return "cannot write " + shown + " (it is not a regular file)";
+    // A link's target is written only in a folder that is there: none is made for it.
+    if (linked && !std::filesystem::is_directory(folder, error))
+        return "cannot write " + shown + " (" + folder + " is no folder)";
     std::filesystem::create_directories(folder, error);
     if (error)
         return "cannot create " + folder + " (" + error.message() + ")";
@@ -167,7 +204,7 @@ std::string AtomicFile::write(const std::string& linkOrPath, const std::string& 
     }
     if (!written) {
         unlink(temporary.c_str());
-        return "cannot write " + path + " (" + reason + ")";
+        return "cannot write " + shown + " (" + reason + ")";
     }
     syncFolder(folder);
     return "";

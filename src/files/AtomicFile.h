@@ -15,8 +15,9 @@ public:
         std::string error; // empty unless the file exists and could not be read
     };
 
-    // Reads a regular file of at most maxBytes. A pipe, device or folder at the path is refused
-    // without blocking, and so is a longer file (its bytes are never all held).
+    // Reads a regular file of at most maxBytes into memory of its size. A pipe, device or folder at
+    // the path is refused without blocking, and so is a longer file (its bytes are never all held).
+    // A path below something that is no folder is missing.
     static ReadResult read(const std::string& path, std::size_t maxBytes);
     // Opens a regular file for reading (blocking reads, close-on-exec) without waiting on a pipe
     // or device put at the path. Returns the descriptor, or -1 with error saying why: "missing"
@@ -25,8 +26,10 @@ public:
 
     // Creates the file's folder if needed, writes text into a new temporary file beside it (created
     // 0666 less the umask), flushes and syncs it, renames it over path and syncs the folder. A
-    // symbolic link at path is followed; temporaries left by writes cut short are removed.
-    // Returns an empty string, or what went wrong (the old file is then untouched).
+    // symbolic link at path is followed to a regular file, or to none in a folder that is there;
+    // anything else there (a device, pipe, socket, folder) is refused and left as it is.
+    // Temporaries left by writes cut short are removed. Returns an empty string, or one line
+    // saying what went wrong (the old file is then untouched).
     static std::string write(const std::string& path, const std::string& text);
 
     // Syncs a folder, so a rename or unlink in it survives a power cut; quiet when it cannot.

@@ -1,6 +1,7 @@
 #include "files/PlainText.h"
 
 #include <charconv>
+#include <cstdio>
 
 namespace {
 
@@ -24,4 +25,20 @@ std::optional<long long> PlainText::wholeNumber(const std::string& text, long lo
     if (text.empty() || error != std::errc() || stop != end || value < low || value > high)
         return std::nullopt;
     return value;
+}
+
+std::string PlainText::printable(const std::string& text)
+{
+    std::string shown;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7f || byte == '\\') {
+            char escaped[5];
+            std::snprintf(escaped, sizeof escaped, "\\x%02x", byte);
+            shown += escaped;
+        } else {
+            shown += c;
+        }
+    }
+    return shown;
 }

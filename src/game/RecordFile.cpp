@@ -59,46 +59,59 @@ std::string RecordFile::checksumOf(const std::string& path)
 
 std::optional<int> RecordFile::load()
 {
-    return read(false);
-}
-
-std::optional<int> RecordFile::read(bool quiet)
-{
     if (folder.empty()) {
-        if (!quiet)
-            warn("no folder for it (neither XDG_DATA_HOME nor HOME names an absolute folder); no record is read or "
+        warnOnce("no folder for it (neither XDG_DATA_HOME nor HOME names an absolute folder); no record is read or "
                  "kept");
         return std::nullopt;
     }
+    return read();
+}
+
+std::optional<int> RecordFile::read()
+{
     const AtomicFile::ReadResult text = AtomicFile::read(file, MaxRecordBytes);
     if (text.missing)
         return std::nullopt;
     if (!text.error.empty()) {
-        warn("cannot read " + file + " (" + text.error + "); taken as no record");
+        warnOnce("cannot read " + file + " (" + text.error + "); taken as no record");
         return std::nullopt;
     }
     std::optional<int> best = parseRecord(text.text->data(), text.text->size());
     if (!best)
-        warn(file + " is not a record; taken as no record");
+        warnOnce(file + " is not a record; taken as no record");
     return best;
 }
 
-std::optional<int> RecordFile::keepIfHigher(int waves)
+RecordStore::Offer RecordFile::keepIfHigher(int waves)
 {
     if (folder.empty())
-        return std::nullopt;
+        return {};
+    // Only a count above the record needs the lock: most games end below it.
+    const std::optional<int> seen = read();
+    if (waves <= seen.value_or(0))
+        return {seen, false};
     std::error_code created;
     std::filesystem::create_directories(folder, created);
-    const FileLock lock(file + ".lock");
-    const std::optional<int> stored = read(true);
+    const FileLock lock(file + ".lock", FileLock::Mode::Try);
+    if (lock.busy())
+        return {seen, true};
+    const std::optional<int> stored = read();
     if (waves <= stored.value_or(0))
-        return stored;
+        return {stored, false};
     if (!lock.held()) {
-        warn("cannot lock " + file + ".lock (" + lock.error() + "); the new record is not kept");
-        return stored;
+        warnOnce("cannot lock " + file + ".lock (" + lock.error() + "); the new record is not kept");
+        return {stored, false};
     }
     const std::string failure = AtomicFile::write(file, std::to_string(waves) + "\n");
     if (!failure.empty())
-        warn(failure + "; the new record is not kept");
-    return stored;
+        warnOnce(failure + "; the new record is not kept");
+    return {stored, false};
+}
+
+void RecordFile::warnOnce(const std::string& message)
+{
+    // The same fault found again (at start-up and at game over) is not told twice.
+    if (message != lastTold)
+        warn(message);
+    lastTold = message;
 }

@@ -23,17 +23,20 @@ public:
     // A missing file is no record; one that cannot be read or parsed is no record too, with a
     // line on standard error (so is a missing folder).
     std::optional<int> load() override;
-    // Creates the folder if needed and takes the lock; a higher count goes into a temporary file
-    // beside the record, flushed, synced and renamed over it. A failure costs a line on standard
-    // error and the new record.
-    std::optional<int> keepIfHigher(int waves) override;
+    // A count above the record as read creates the folder if needed and tries the lock once
+    // without waiting (busy when another game holds it); the count, if still higher under the
+    // lock, goes into a temporary file beside the record, flushed, synced and renamed over it. A
+    // failure costs a line on standard error and the new record.
+    Offer keepIfHigher(int waves) override;
 
     const std::string& path() const { return file; }
 
 private:
-    // The stored record; quiet reports a missing folder without a line, as load() has said so.
-    std::optional<int> read(bool quiet);
+    std::optional<int> read();
+    // A line on standard error, unless it is the one told last.
+    void warnOnce(const std::string& message);
 
     std::string folder;
     std::string file;
+    std::string lastTold;
 };

@@ -77,11 +77,13 @@ void World::run()
     while (running) {
         const double dt = app->waitForNextFrame();
         stepper.advance(dt, FrameStepper::speedFor(app->input().keyHeld(KEY_TAB), app->settings.inEffect().speed));
+        bestRecord.retry(app->now());
         app->music.setMuted(app->sound.muted());
         app->music.follow(musicCue());
         app->music.update();
         draw();
     }
+    bestRecord.close();
     // Mid-wave the checkpoint of the wave's start stands; after game over there is none.
     if (runKeeper && !gameOver && !currentWave)
         runKeeper->keep(*this);

@@ -3,6 +3,7 @@
 void PlayerSettings::attach(std::unique_ptr<SettingsFile> settingsFile, const Settings& storedSettings,
                             const Settings& run)
 {
+    writer.finish();
     file = std::move(settingsFile);
     kept = storedSettings;
     current = run;
@@ -25,5 +26,5 @@ void PlayerSettings::set(Field field, int value)
     assign(current, field, value);
     assign(kept, field, value);
     if (file)
-        file->save(kept);
+        writer.post(file->path(), [target = file.get(), settings = kept] { target->save(settings); }, WriteSpacing);
 }

@@ -1,26 +1,33 @@
 // The settings in effect for this run and the ones kept for the next. Options on the command line
 // change only the ones in effect; a change the player makes in the game changes both and is
-// written at once. Without a file (tests, tools) nothing is written.
+// written on a thread of its own, at most once a second while a key repeats, and at the latest
+// when the game ends. Without a file (tests, tools) nothing is written.
 #pragma once
 
+#include "files/FileWriter.h"
 #include "settings/Settings.h"
 #include "settings/SettingsFile.h"
 
+#include <chrono>
 #include <memory>
 
 class PlayerSettings {
 public:
     enum class Field { Scale, Fullscreen, Volume, Mute, Speed, MusicVolume };
 
+    // The least time between two writes of the file.
+    static constexpr std::chrono::seconds WriteSpacing{1};
+
     // Takes the file's stored settings as kept, and the run's (stored ones with the command
     // line over them) as in effect.
     void attach(std::unique_ptr<SettingsFile> file, const Settings& stored, const Settings& run);
 
     const Settings& inEffect() const { return current; }
-    const Settings& stored() const { return kept; }
 
     // The player changed one setting in the game: it takes effect, is kept and written.
     void set(Field field, int value);
+    // At exit: a write still waiting is done now, and the writing thread ends.
+    void finishWriting() { writer.finish(); }
 
 private:
     static void assign(Settings& settings, Field field, int value);
@@ -28,4 +35,6 @@ private:
     std::unique_ptr<SettingsFile> file;
     Settings current;
     Settings kept;
+    // Last, so that it ends (and writes what waits) before the file goes.
+    FileWriter writer;
 };

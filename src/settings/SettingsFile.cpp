@@ -105,12 +105,13 @@ Settings SettingsFile::parse(const std::string& text, std::vector<std::string>& 
             // Kept as it is; but a line of no key at all (garbage, "Scale 3") is likely a slip.
             unknown.push_back(line);
             if (equals == std::string::npos && !key.empty() && key[0] != '#')
-                problems.push_back(at + "\"" + key + "\" is no Key=Value line; it is kept as it is");
+                problems.push_back(at + "\"" + PlainText::printable(key) + "\" is no Key=Value line; it is kept as it is");
             continue;
         }
         if (!good) {
             resetToDefault(settings, key);
-            problems.push_back(at + "\"" + value + "\" is no value for " + key + "; the default is used");
+            problems.push_back(at + "\"" + PlainText::printable(value) + "\" is no value for " + key +
+                               "; the default is used");
         }
     }
     return settings;
@@ -139,7 +140,9 @@ Settings SettingsFile::load()
     if (read.missing)
         return Settings();
     if (!read.text) {
-        warn("cannot read " + file + " (" + read.error + "); the defaults are used");
+        // The player's values are in there: a file this game could not read is never replaced.
+        unreadable = true;
+        warn("cannot read " + file + " (" + read.error + "); the defaults are used, and this game does not write it");
         return Settings();
     }
     std::vector<std::string> problems;
@@ -153,6 +156,8 @@ Settings SettingsFile::load()
 
 void SettingsFile::save(const Settings& settings)
 {
+    if (unreadable)
+        return;
     if (file.empty()) {
         warnOnce("no folder for them (neither XDG_CONFIG_HOME nor HOME names an absolute folder); they are kept "
                  "for this game only");
@@ -160,7 +165,7 @@ void SettingsFile::save(const Settings& settings)
     }
     const std::string failure = AtomicFile::write(file, format(settings, unknownLines));
     if (!failure.empty())
-        warnOnce("cannot write " + file + " (" + failure + "); they are kept for this game only");
+        warnOnce(failure + "; they are kept for this game only");
 }
 
 void SettingsFile::warnOnce(const std::string& message)

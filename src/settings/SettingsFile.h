@@ -18,10 +18,12 @@ public:
     static std::string defaultFolder();
 
     // The stored settings: defaults where the file is missing, unreadable, or a value is bad or
-    // out of range (one line on standard error for the file, naming the first fault).
+    // out of range (one line on standard error for the file, naming the first fault). A file that
+    // is there and cannot be read is never written afterwards.
     Settings load();
-    // Writes the settings with the unknown lines of the last load. Never stops the game: the
-    // first failure is told on standard error, and later ones quietly.
+    // Writes the settings with the unknown lines of the last load, unless the last load could not
+    // read the file. Never stops the game: the first failure is told on standard error, and later
+    // ones quietly.
     void save(const Settings& settings);
 
     // The text's settings over the defaults; one line in problems per bad value or line of no '=',
@@ -39,4 +41,5 @@ private:
     std::string file;
     std::vector<std::string> unknownLines;
     bool warned = false;
+    bool unreadable = false;
 };

@@ -1,4 +1,7 @@
 #include "files/AtomicFile.h"
+#include "files/FileLock.h"
+#include "files/FileWriter.h"
+#include "files/PlainText.h"
 #include "files/PlayerFolder.h"
 
 #include "app/Config.h"
@@ -15,7 +18,11 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <future>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace {
@@ -61,12 +68,62 @@ TEST(AtomicFile, ReadRefusesWhatIsNotASmallRegularFileWithoutBlocking)
     std::ofstream(big) << std::string(65, 'x');
 
     EXPECT_TRUE(AtomicFile::read((folder.path / "none").string(), 64).missing);
+    EXPECT_TRUE(AtomicFile::read(big + "/below", 64).missing) << "nothing is below a file";
     for (const std::string& path : {fifo, big, folder.path.string()}) {
         const AtomicFile::ReadResult result = AtomicFile::read(path, 64);
         EXPECT_FALSE(result.text) << path;
         EXPECT_FALSE(result.missing) << path;
         EXPECT_NE(result.error, "") << path;
     }
+}
+
+TEST(AtomicFile, ReadHoldsMemoryOfTheFilesSizeNotOfItsLimit)
+{
+    TempFolder folder;
+    const std::string small = (folder.path / "small").string();
+    std::ofstream(small) << "Scale=3\n";
+    const AtomicFile::ReadResult result = AtomicFile::read(small, 16 * 1024 * 1024);
+    ASSERT_EQ(result.text.value_or(""), "Scale=3\n");
+    EXPECT_LT(result.text->capacity(), 1024u);
+}
+
+TEST(AtomicFile, WritesThroughALinkOnlyToARegularFileOrANewOneInAFolderThatIsThere)
+{
+    TempFolder folder;
+    const std::filesystem::path fifo = folder.path / "fifo", socket = folder.path / "socket";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::snprintf(address.sun_path, sizeof address.sun_path, "%s", socket.c_str());
+    ASSERT_EQ(bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    std::vector<std::filesystem::path> refused{fifo, socket, folder.path / "missing" / "file", folder.path};
+    // A device of our own, like the system's /dev/null, where the system lets us make one.
+    if (mknod((folder.path / "null").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0)
+        refused.push_back(folder.path / "null");
+    for (const std::filesystem::path& target : refused) {
+        const std::filesystem::path link = folder.path / ("to-" + target.filename().string());
+        std::filesystem::create_symlink(target, link);
+        const std::filesystem::file_type before = std::filesystem::symlink_status(target).type();
+        // Written directly, the missing file would be made with its folder, as the game's own folders are.
+        const bool there = before != std::filesystem::file_type::not_found;
+        for (const std::filesystem::path& path : there ? std::vector{link, target} : std::vector{link}) {
+            const std::string failure = AtomicFile::write(path.string(), "1\n");
+            EXPECT_NE(failure, "") << path;
+            EXPECT_EQ(failure.find('\n'), std::string::npos) << failure;
+        }
+        EXPECT_EQ(std::filesystem::symlink_status(target).type(), before) << target;
+        EXPECT_TRUE(std::filesystem::is_symlink(link)) << link;
+    }
+    EXPECT_FALSE(std::filesystem::exists(folder.path / "missing")) << "no folder is made for a link";
+    close(listener);
+
+    std::filesystem::create_directories(folder.path / "dotfiles");
+    std::filesystem::create_symlink("dotfiles/new.txt", folder.path / "new.txt");
+    std::filesystem::create_symlink("new.txt", folder.path / "chain.txt");
+    ASSERT_EQ(AtomicFile::write((folder.path / "chain.txt").string(), "Mute=1\n"), "");
+    EXPECT_EQ(AtomicFile::read((folder.path / "dotfiles" / "new.txt").string(), 64).text.value_or(""), "Mute=1\n");
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.path / "new.txt"));
 }
 
 TEST(AtomicFile, EveryLoaderOfTheGameRefusesAPipeOrADeviceWithoutWaiting)
@@ -113,4 +170,49 @@ TEST(PlayerFolder, FollowsTheXdgVariableWhenAbsoluteAndHomeOtherwise)
     EXPECT_EQ(PlayerFolder::of(PlayerFolder::Kind::Config), "");
     savedHome ? setenv("HOME", home.c_str(), 1) : unsetenv("HOME");
     savedState ? setenv("XDG_STATE_HOME", state.c_str(), 1) : unsetenv("XDG_STATE_HOME");
+}
+
+TEST(PlainText, PrintableEscapesControlBytesAndKeepsTheRest)
+{
+    const std::pair<std::string, std::string> cases[] = {
+        {"Scale 3", "Scale 3"},
+        {"\x1b[2J\x07", "\\x1b[2J\\x07"},
+        {std::string("a\0b\x7f\\", 5), "a\\x00b\\x7f\\x5c"},
+        {"Lautst\xc3\xa4rke", "Lautst\xc3\xa4rke"},
+    };
+    for (const auto& [text, shown] : cases)
+        EXPECT_EQ(PlainText::printable(text), shown);
+}
+
+TEST(FileWriter, RunsTasksInOrderKeepsTheLastOfAFileAndSpacesItsWrites)
+{
+    FileWriter writer;
+    std::vector<std::string> ran; // appended by the writer's thread, read once it has ended
+    std::promise<void> firstRan, otherRan;
+    writer.post("settings", [&] { ran.push_back("settings 1"); firstRan.set_value(); }, std::chrono::hours(1));
+    firstRan.get_future().wait();
+    for (int value = 2; value <= 5; ++value)
+        writer.post("settings", [&ran, value] { ran.push_back("settings " + std::to_string(value)); },
+                    std::chrono::hours(1));
+    writer.post("checkpoint", [&] { ran.push_back("checkpoint"); otherRan.set_value(); });
+    otherRan.get_future().wait();
+    EXPECT_EQ(writer.waiting(), 1u) << "the settings wait for their hour";
+    writer.finish();
+    EXPECT_EQ(ran, (std::vector<std::string>{"settings 1", "checkpoint", "settings 5"}));
+    writer.post("again", [&] { ran.push_back("after finishing"); });
+    writer.finish();
+    EXPECT_EQ(ran.back(), "after finishing");
+}
+
+TEST(FileLock, ATryNeverWaitsAndSaysTheLockIsBusy)
+{
+    TempFolder folder;
+    const std::string path = (folder.path / "x.lock").string();
+    auto first = std::make_unique<FileLock>(path, FileLock::Mode::Try);
+    const FileLock second(path, FileLock::Mode::Try);
+    EXPECT_EQ(std::tuple(first->held(), first->busy(), second.held(), second.busy()), std::tuple(true, false, false, true));
+    first.reset();
+    const FileLock third(path, FileLock::Mode::Try);
+    const FileLock nowhere((folder.path / "none" / "x.lock").string(), FileLock::Mode::Try);
+    EXPECT_EQ(std::tuple(third.held(), nowhere.held(), nowhere.busy()), std::tuple(true, false, false));
 }

@@ -10,7 +10,7 @@
 #include <fstream>
 #include <sstream>
 #include <sys/stat.h>
-#include <thread>
+#include <algorithm>
 #include <tuple>
 
 namespace fs = std::filesystem;
@@ -49,8 +49,8 @@ protected:
 TEST_F(RecordFileTest, CreatesItsFolderAndReplacesTheRecordLeavingNoTemporaryFile)
 {
     EXPECT_EQ(record().load(), std::nullopt);
-    EXPECT_EQ(record().keepIfHigher(7), std::nullopt);
-    EXPECT_EQ(record().keepIfHigher(12), 7);
+    EXPECT_EQ(record().keepIfHigher(7).stored, std::nullopt);
+    EXPECT_EQ(record().keepIfHigher(12).stored, 7);
     EXPECT_EQ(record().load(), 12);
     EXPECT_EQ(read(record().path()), "12\n");
     EXPECT_EQ(std::distance(fs::directory_iterator(root / "share"), {}), 2); // the record and its lock
@@ -66,20 +66,27 @@ TEST_F(RecordFileTest, AnUnparsableRecordIsNoneAndStaysUntilANewOneIsWritten)
         EXPECT_EQ(read(record().path()), text);
     }
     fs::remove(record().path());
-    ASSERT_EQ(mkfifo(record().path().c_str(), 0600), 0); // a pipe neither blocks nor counts
+    ASSERT_EQ(mkfifo(record().path().c_str(), 0600), 0); // a pipe neither blocks nor counts, nor is replaced
     EXPECT_EQ(record().load(), std::nullopt);
-    EXPECT_EQ(record().keepIfHigher(3), std::nullopt);
-    EXPECT_EQ(record().load(), 3);
+    EXPECT_EQ(record().keepIfHigher(3).stored, std::nullopt);
+    EXPECT_TRUE(fs::is_fifo(record().path()));
+    fs::remove(record().path());
+    // A record that is not one is told once, at start-up, not again at game over.
+    std::ofstream(record().path()) << "seven\n";
+    testing::internal::CaptureStderr();
+    BestRecord(std::make_unique<RecordFile>(record())).gameEnded(0);
+    const std::string told = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(told.begin(), told.end(), '\n'), 1) << told;
 }
 
 TEST_F(RecordFileTest, AnUnwritableFolderOrAFailedRenameLosesOnlyTheNewRecord)
 {
     write("share", "not a folder"); // nothing can be created under it, even by root
-    EXPECT_EQ(record().keepIfHigher(5), std::nullopt);
+    EXPECT_EQ(record().keepIfHigher(5).stored, std::nullopt);
     EXPECT_EQ(read((root / "share").string()), "not a folder");
     fs::remove(root / "share");
     fs::create_directories(fs::path(record().path()) / "full"); // a folder the rename cannot replace
-    EXPECT_EQ(record().keepIfHigher(5), std::nullopt);
+    EXPECT_EQ(record().keepIfHigher(5).stored, std::nullopt);
     EXPECT_EQ(std::distance(fs::directory_iterator(root / "share"), {}), 2);
 }
 
@@ -100,19 +107,46 @@ TEST_F(RecordFileTest, EachDataSetHasItsOwnRecordInTheXdgDataFolder)
 
 TEST_F(RecordFileTest, TwoGamesSharingTheRecordKeepTheHigherOneAtATimeAndOnlyTheBeaterSaysNewBest)
 {
-    ASSERT_EQ(record().keepIfHigher(5), std::nullopt);
+    ASSERT_EQ(record().keepIfHigher(5).stored, std::nullopt);
     BestRecord first(std::make_unique<RecordFile>(record())), second(std::make_unique<RecordFile>(record()));
     second.gameEnded(10);
     first.gameEnded(7);
     EXPECT_EQ(std::tuple(second.newBest(), first.newBest(), first.best(), read(record().path())),
               std::tuple(true, false, 10, "10\n"));
+    // While another game holds the lock nothing waits for it; a count below the record needs none.
     auto other = std::make_unique<FileLock>(record().path() + ".lock");
-    std::thread ending([this] { record().keepIfHigher(11); });
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    EXPECT_EQ(read(record().path()), "10\n");
+    const RecordStore::Offer below = record().keepIfHigher(9), above = record().keepIfHigher(11);
+    EXPECT_EQ(std::tuple(below.busy, below.stored, above.busy, read(record().path())),
+              std::tuple(false, std::optional(10), true, "10\n"));
     other.reset();
-    ending.join();
+    EXPECT_FALSE(record().keepIfHigher(11).busy);
     EXPECT_EQ(read(record().path()), "11\n");
+}
+
+TEST_F(RecordFileTest, ACountFindingTheLockHeldIsOfferedForASecondOfFramesThenAtClose)
+{
+    record().keepIfHigher(10);
+    auto other = std::make_unique<FileLock>(record().path() + ".lock");
+    BestRecord late(std::make_unique<RecordFile>(record())), quick(std::make_unique<RecordFile>(record()));
+    quick.gameEnded(11);
+    quick.retry(7.0);
+    other.reset();
+    quick.retry(7.1);
+    EXPECT_EQ(read(record().path()), "11\n") << "taken in a frame soon after";
+
+    other = std::make_unique<FileLock>(record().path() + ".lock");
+    testing::internal::CaptureStderr();
+    late.gameEnded(12);
+    for (double now : {50.0, 50.5, 51.0, 52.0})
+        late.retry(now);
+    other.reset();
+    late.retry(53.0); // the retries are over: the count waits for the close
+    const std::string told = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::tuple(std::count(told.begin(), told.end(), '\n'), read(record().path()), late.best(), late.newBest()),
+              std::tuple(1, "11\n", 12, true))
+        << told;
+    late.close();
+    EXPECT_EQ(read(record().path()), "12\n");
 }
 
 TEST_F(RecordFileTest, HonoursTheUmaskAndWithoutAFolderReadsAndWritesNothing)
@@ -127,7 +161,7 @@ TEST_F(RecordFileTest, HonoursTheUmaskAndWithoutAFolderReadsAndWritesNothing)
     const fs::path previous = fs::current_path();
     fs::current_path(root / "share"); // where a stray best-<checksum>.txt, not the player's, lies
     RecordFile nowhere("", (root / config).string());
-    EXPECT_EQ(std::pair(nowhere.load(), nowhere.keepIfHigher(9)), std::pair(std::optional<int>(), std::optional<int>()));
+    EXPECT_EQ(std::pair(nowhere.load(), nowhere.keepIfHigher(9).stored), std::pair(std::optional<int>(), std::optional<int>()));
     EXPECT_EQ(read(record().path()), "4\n");
     fs::current_path(previous);
     BestRecord inMemory(std::make_unique<RecordFile>(nowhere)); // lasts as long as the game

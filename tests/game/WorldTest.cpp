@@ -54,9 +54,9 @@ class MemoryRecord : public RecordStore {
 public:
     explicit MemoryRecord(std::optional<int> stored) : stored(stored) {}
     std::optional<int> load() override { return stored; }
-    std::optional<int> keepIfHigher(int waves) override
+    Offer keepIfHigher(int waves) override
     {
-        return waves > stored.value_or(0) ? std::exchange(stored, waves) : stored;
+        return {waves > stored.value_or(0) ? std::exchange(stored, waves) : stored, false};
     }
     std::optional<int> stored;
 };

@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <sys/stat.h>
 #include <sstream>
 
 namespace {
@@ -56,6 +58,7 @@ TEST(SettingsFile, WritesWhatItReadsKeepingLinesItDoesNotKnowAndOnlyWhatThePlaye
     PlayerSettings settings;
     settings.attach(std::move(file), stored, run);
     settings.set(PlayerSettings::Field::Speed, 2);
+    settings.finishWriting();
     EXPECT_EQ(settings.inEffect().scale, 4);
     std::ostringstream text;
     text << std::ifstream(path).rdbuf();
@@ -78,4 +81,53 @@ TEST(SettingsFile, NowhereToWriteIsToldOnceAndTheGameGoesOn)
         const std::string told = testing::internal::GetCapturedStderr();
         EXPECT_EQ(std::count(told.begin(), told.end(), '\n'), 2) << told;
     }
+}
+
+TEST(SettingsFile, AFileThatCannotBeReadIsNeverWrittenAndToldOnceAsAreFaultsOfWriting)
+{
+    TempFolder folder;
+    const std::filesystem::path path = folder.path / "settings.txt";
+    const std::string large = "# the player's own\n" + std::string(70 * 1024, '#') + "\nVolume=30\n";
+    const std::function<void()> unreadable[] = {
+        [&] { std::ofstream(path) << large; },
+        [&] { mkfifo(path.c_str(), 0600); },
+    };
+    for (const auto& make : unreadable) {
+        std::filesystem::remove(path);
+        make();
+        const auto before = std::filesystem::status(path);
+        PlayerSettings settings;
+        auto file = std::make_unique<SettingsFile>(folder.path.string());
+        testing::internal::CaptureStderr();
+        const Settings stored = file->load();
+        settings.attach(std::move(file), stored, stored);
+        for (int volume = 90; volume >= 0; volume -= 10)
+            settings.set(PlayerSettings::Field::Volume, volume);
+        settings.finishWriting();
+        const std::string told = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(std::count(told.begin(), told.end(), '\n'), 1) << told;
+        EXPECT_EQ(std::pair(stored, settings.inEffect().volume), std::pair(Settings(), 0));
+        EXPECT_EQ(std::filesystem::status(path).type(), before.type());
+        if (before.type() == std::filesystem::file_type::regular) {
+            std::ostringstream text;
+            text << std::ifstream(path).rdbuf();
+            EXPECT_EQ(text.str(), large);
+        }
+    }
+
+    // A write that fails says why once, in one line, with control bytes of the file shown escaped.
+    std::filesystem::remove(path);
+    std::ofstream(path) << "Volume=\x1b]0;title\x07\n";
+    SettingsFile file(folder.path.string());
+    testing::internal::CaptureStderr();
+    file.load();
+    std::filesystem::remove(path);
+    std::filesystem::create_directory(path);
+    file.save(Settings());
+    file.save(Settings());
+    const std::string told = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(told.begin(), told.end(), '\n'), 2) << told;
+    EXPECT_EQ(told.find_first_of("\x1b\x07"), std::string::npos) << told;
+    EXPECT_NE(told.find("\\x1b]0;title\\x07"), std::string::npos) << told;
+    EXPECT_EQ(told.find("cannot write"), told.rfind("cannot write")) << told;
 }

@@ -1,0 +1,77 @@
+#include "files/FileWriter.h"
+
+#include <algorithm>
+
+FileWriter::~FileWriter()
+{
+    finish();
+}
+
+void FileWriter::post(const std::string& key, std::function<void()> task, Clock::duration spacing)
+{
+    {
+        const std::lock_guard<std::mutex> lock(mutex);
+        const auto same = std::find_if(queue.begin(), queue.end(), [&key](const Task& t) { return t.key == key; });
+        if (same != queue.end()) {
+            same->run = std::move(task);
+        } else {
+            const auto begun = lastBegun.find(key);
+            const Clock::time_point due =
+                begun == lastBegun.end() ? Clock::now() : std::max(Clock::now(), begun->second + spacing);
+            queue.push_back({key, std::move(task), due});
+        }
+    }
+    changed.notify_all();
+    if (!thread.joinable())
+        thread = std::thread(&FileWriter::work, this);
+}
+
+void FileWriter::finish()
+{
+    if (!thread.joinable())
+        return;
+    {
+        const std::lock_guard<std::mutex> lock(mutex);
+        finishing = true;
+    }
+    changed.notify_all();
+    thread.join();
+    finishing = false;
+}
+
+std::size_t FileWriter::waiting() const
+{
+    const std::lock_guard<std::mutex> lock(mutex);
+    return queue.size();
+}
+
+void FileWriter::work()
+{
+    std::unique_lock<std::mutex> lock(mutex);
+    while (true) {
+        if (queue.empty()) {
+            if (finishing)
+                return;
+            changed.wait(lock);
+            continue;
+        }
+        // The first task in order that is due; every one is when the writer finishes.
+        const Clock::time_point now = Clock::now();
+        const auto next = finishing ? queue.begin()
+                                    : std::find_if(queue.begin(), queue.end(), [now](const Task& t) { return t.due <= now; });
+        if (next == queue.end()) {
+            const Clock::time_point soonest =
+                std::min_element(queue.begin(), queue.end(), [](const Task& a, const Task& b) {
+                    return a.due < b.due;
+                })->due;
+            changed.wait_until(lock, soonest);
+            continue;
+        }
+        Task task = std::move(*next);
+        queue.erase(next);
+        lastBegun[task.key] = now;
+        lock.unlock();
+        task.run();
+        lock.lock();
+    }
+}

@@ -1,0 +1,50 @@
+// Writes the player's files on a thread of its own, so that a slow disk's syncs never hold up a
+// frame: tasks run one at a time in the order given, a newer task for a file takes the place of
+// one of the same file still waiting (the file's last state is what counts), and a task may be
+// held back until a spacing has passed since the file's last write began. One thread posts.
+#pragma once
+
+#include <chrono>
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <map>
+#include <mutex>
+#include <string>
+#include <thread>
+
+class FileWriter {
+public:
+    using Clock = std::chrono::steady_clock;
+
+    FileWriter() = default;
+    // Runs what still waits, at once, then ends the thread.
+    ~FileWriter();
+    FileWriter(const FileWriter&) = delete;
+    FileWriter& operator=(const FileWriter&) = delete;
+
+    // Queues task for the file named key, to begin no sooner than spacing after its last task
+    // began. The thread starts with the first task.
+    void post(const std::string& key, std::function<void()> task, Clock::duration spacing = Clock::duration::zero());
+    // Runs every waiting task now, whatever its spacing, and ends the thread until the next post.
+    void finish();
+    // Tasks queued and not yet begun.
+    std::size_t waiting() const;
+
+private:
+    struct Task {
+        std::string key;
+        std::function<void()> run;
+        Clock::time_point due;
+    };
+
+    void work();
+
+    mutable std::mutex mutex;
+    std::condition_variable changed;
+    std::deque<Task> queue;
+    // When each file's last task began.
+    std::map<std::string, Clock::time_point> lastBegun;
+    bool finishing = false;
+    std::thread thread;
+};

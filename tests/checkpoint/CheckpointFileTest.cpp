@@ -1,0 +1,86 @@
+#include "checkpoint/CheckpointFile.h"
+
+#include "checkpoint/CheckpointKeeper.h"
+#include "support/WorldFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A world of the synthetic content, and a private folder for its checkpoints.
+class CheckpointFileTest : public WorldFixture {
+protected:
+    void SetUp() override
+    {
+        WorldFixture::SetUp();
+        char name[] = "/tmp/squibble-checkpoint-XXXXXX";
+        root = mkdtemp(name);
+        std::ofstream(root / "strings.txt") << "StartingHealth=20\n";
+    }
+    void TearDown() override
+    {
+        fs::remove_all(root);
+        WorldFixture::TearDown();
+    }
+
+    CheckpointFile file() const { return CheckpointFile((root / "state").string(), (root / "strings.txt").string()); }
+    static std::string read(const std::string& path)
+    {
+        std::ostringstream text;
+        text << std::ifstream(path).rdbuf();
+        return text.str();
+    }
+    static void write(const std::string& path, const std::string& text)
+    {
+        fs::create_directories(fs::path(path).parent_path());
+        std::ofstream(path) << text;
+    }
+
+    fs::path root;
+};
+
+} // namespace
+
+TEST_F(CheckpointFileTest, ARefusedFileIsNeverMovedOverAnotherAndStaysWhenEveryNameIsTaken)
+{
+    const std::string path = file().path();
+    std::string outcome;
+    for (const std::string& bad : {path + ".bad", path + ".2.bad"}) {
+        write(path, "refused as " + bad);
+        ASSERT_TRUE(file().setAside(outcome));
+        EXPECT_EQ(std::pair(outcome, read(bad)), std::pair(bad, "refused as " + bad));
+    }
+    for (int n = 3; n <= 1000; ++n)
+        write(path + "." + std::to_string(n) + ".bad", "kept " + std::to_string(n));
+    write(path, "the last one");
+    EXPECT_FALSE(file().setAside(outcome));
+    EXPECT_NE(outcome.find("every name"), std::string::npos) << outcome;
+    EXPECT_EQ(std::pair(read(path), read(path + ".1000.bad")), std::pair(std::string("the last one"), std::string("kept 1000")));
+
+    // The game then plays a new game that keeps nothing over the refused file.
+    CheckpointKeeper keeper(file());
+    testing::internal::CaptureStderr();
+    keeper.resume(*world);
+    const std::string told = testing::internal::GetCapturedStderr();
+    keeper.keep(*world);
+    keeper.forget();
+    EXPECT_EQ(read(path), "the last one");
+    EXPECT_NE(told.find("left in place"), std::string::npos) << told;
+    EXPECT_EQ(std::make_pair(world->waveNumber, world->paused), std::make_pair(1, false));
+}
+
+TEST_F(CheckpointFileTest, AStateFolderThatIsAFileHoldsNoCheckpointToRefuse)
+{
+    write((root / "state").string(), "a file where the folder goes");
+    CheckpointKeeper keeper(file());
+    testing::internal::CaptureStderr();
+    keeper.resume(*world);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    EXPECT_EQ(read((root / "state").string()), "a file where the folder goes");
+}
