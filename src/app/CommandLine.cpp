@@ -2,7 +2,7 @@
 
 #include "app/ScreenLayout.h"
 #include "files/PlainText.h"
-#include "control/KeyboardControls.h"
+#include "control/ControlTable.h"
 
 #include <boost/program_options.hpp>
 
@@ -121,7 +121,7 @@ std::string CommandLine::helpText(const std::vector<std::string>& dataPlaces) co
     text << "Squibble Siege " << version << ": hold the baseline against waves of Squibbles.\n\n"
          << usage() << "\n\n"
          << describe() << "\nControls (buttons act when released):\n";
-    for (const std::string& control : KeyboardControls::describe())
+    for (const std::string& control : ControlTable::describe())
         text << "  " << control << "\n";
     text << "\nThe game folder is the first of these that holds data/strings.txt\n"
          << "(a folder given with --data or SQUIBBLE_SIEGE_DATA is the only one tried):\n";

@@ -74,7 +74,7 @@ std::string WorldCheckpoint::restore(World& world, const Checkpoint& checkpoint)
         const int centre = saved.x + tower->firstFrameWidth() / 2;
         if (centre < 0 || centre >= FieldWidth)
             return which + "stands off the field at " + std::to_string(saved.x);
-        if (!TowerActions::fits(app, towers, saved.kind, centre))
+        if (!TowerActions::fits({app.towerTypes.data(), static_cast<int>(app.towerTypes.size())}, towers, saved.kind, centre))
             return which + "overlaps another";
         tower->place(saved.x);
         for (std::size_t path = 0; path < saved.levels.size(); ++path)

@@ -1,261 +1,115 @@
 #include "control/KeyboardControls.h"
 
-#include "app/Application.h"
 #include "audio/SoundBoard.h"
+#include "control/ControlTable.h"
 #include "control/TowerActions.h"
-#include "game/FrameStepper.h"
-#include "game/World.h"
+#include "game/WorldMode.h"
 
 #include <allegro.h>
 #include <algorithm>
-#include <cstdio>
 
 namespace {
 
 // The preview moves this far a press, and ShiftStep with Shift held.
 constexpr int Step = 1;
 constexpr int ShiftStep = 8;
-constexpr int VolumeStep = 10;
-constexpr int FullVolume = 100;
-
-// A volume a tenth up or down; steps land on whole tenths, whatever a hand-edited file held.
-int steppedLevel(int current, bool up)
-{
-    const int next = up ? (current / VolumeStep + 1) * VolumeStep : ((current + VolumeStep - 1) / VolumeStep - 1) * VolumeStep;
-    return std::clamp(next, 0, FullVolume);
-}
-
-using C = Control;
-using K = KeyboardControls;
 
 } // namespace
 
-const std::vector<Control>& KeyboardControls::table()
-{
-    static const std::vector<Control> rows = {
-        {"Click a build button", "choose a tower to place, if you can afford it", {}, 0, nullptr},
-        {"Click the field", "while placing: build the tower there", {}, 0, nullptr},
-        {"Click a tower", "select it: Demolish and its upgrades show", {}, 0, nullptr},
-        {"Click an upgrade", "buy its next level (Demolish: half back)", {}, 0, nullptr},
-        {"Right click", "cancel placing or selection", {}, 0, nullptr},
-        {"1, 2, 3", "choose tower kind 1, 2 or 3 to place", {KEY_1, KEY_2, KEY_3}, C::InIdle | C::InPlacing,
-         &K::chooseKind},
-        {"Left / Right", "while placing: move the tower (8 with Shift)", {KEY_LEFT, KEY_RIGHT}, C::InPlacing,
-         &K::steerPreview},
-        {"Space or Enter", "while placing: build the tower there", {KEY_SPACE, KEY_ENTER, KEY_ENTER_PAD},
-         C::InPlacing, &K::build},
-        {"Left / Right", "select the next tower left or right", {KEY_LEFT, KEY_RIGHT}, C::InIdle | C::InSelected,
-         &K::selectNeighbour},
-        {"1 .. 9", "tower selected: buy upgrade path 1 .. 9",
-         {KEY_1, KEY_2, KEY_3, KEY_4, KEY_5, KEY_6, KEY_7, KEY_8, KEY_9}, C::InSelected, &K::buyUpgrade},
-        {"Delete", "tower selected: demolish it", {KEY_DEL, KEY_DEL_PAD}, C::InSelected, &K::demolish},
-        {"Backspace", "cancel placing or selection", {KEY_BACKSPACE}, C::InPlacing | C::InSelected, &K::cancel},
-        {"Esc", "open or close the \"Quit Game?\" dialog", {KEY_ESC}, C::Always, &K::quitDialog},
-        {"F2", "ask \"New Game?\": Yes throws the run away", {KEY_F2}, C::Always, &K::newGameDialog},
-        {"Y / N", "in a dialog: answer \"Yes\" or \"No\"", {KEY_Y, KEY_N},
-         C::InQuitDialog | C::AfterGameOver | C::WhilePaused, &K::answerDialog},
-        {"D", "show or hide the debug overlay", {KEY_D}, C::Always, &K::debugOverlay},
-        {"M", "sound off and on", {KEY_M}, C::Always, &K::mute},
-        {"N", "between waves: call the next wave now, for a bonus", {KEY_N}, C::Playing, &K::callNextWave},
-        {"+ / -", "volume up or down a tenth",
-         {KEY_EQUALS, KEY_PLUS_PAD, KEY_MINUS, KEY_MINUS_PAD}, C::Always, &K::volume},
-        {"[ / ]", "music volume down or up a tenth", {KEY_OPENBRACE, KEY_CLOSEBRACE}, C::Always,
-         &K::musicVolume},
-        {"P", "pause or resume", {KEY_P}, C::Playing | C::InQuitDialog | C::WhilePaused, &K::pause},
-        {"F", "speed 1x, 2x, 4x, 8x, then 1x again", {KEY_F}, C::Always, &K::speedStep},
-        {"Tab (hold)", "run the game 8 times as fast", {}, 0, nullptr},
-        {"F11", "full screen or window", {KEY_F11}, C::Always, &K::fullScreen},
-        {"H or F1", "show or hide these controls", {KEY_H, KEY_F1}, C::Playing | C::WhilePaused, &K::help},
-        {"Enter", "after \"Game Over\": a new game", {KEY_ENTER, KEY_ENTER_PAD}, C::AfterGameOver | C::WhilePaused,
-         &K::playAgain},
-    };
-    return rows;
-}
-
-std::vector<std::string> KeyboardControls::describe()
-{
-    std::size_t width = 0;
-    for (const Control& control : table())
-        width = std::max(width, std::string(control.input).size());
-    std::vector<std::string> lines;
-    for (const Control& control : table()) {
-        std::string line = control.input;
-        line.resize(width + 2, ' ');
-        lines.push_back(line + control.does);
-    }
-    return lines;
-}
-
-KeyboardControls::KeyboardControls(World& world)
-    : world(world)
-    , app(*world.app)
+KeyboardControls::KeyboardControls(PlayState state, TowerActions& actions, SoundBoard& sound,
+                                   SettingsKeys settingsKeys, GameCommands commands)
+    : state(state)
+    , actions(actions)
+    , sound(sound)
+    , settings(std::move(settingsKeys))
+    , commands(std::move(commands))
 {
 }
 
 bool KeyboardControls::acts(const Control& control) const
 {
     unsigned mode = Control::InQuitDialog;
-    if (world.gameOver)
+    if (state.gameOver)
         mode = Control::AfterGameOver;
-    else if (world.mode == Idle)
+    else if (state.mode == Idle)
         mode = Control::InIdle;
-    else if (world.mode == Placing)
+    else if (state.mode == Placing)
         mode = Control::InPlacing;
-    else if (world.mode == TowerSelected)
+    else if (state.mode == TowerSelected)
         mode = Control::InSelected;
+    if ((control.when & Control::InHelp) != 0)
+        return showingHelp;
     if ((control.when & mode) == 0)
         return false;
-    return (control.when & Control::WhilePaused) != 0 || !(world.paused || showingHelp);
+    return (control.when & Control::WhilePaused) != 0 || !(state.paused || showingHelp);
 }
 
 void KeyboardControls::handleKey(int scancode)
 {
     if (scancode < 0)
         return;
-    for (const Control& control : table()) {
-        if (!control.action || std::find(control.scancodes.begin(), control.scancodes.end(), scancode) ==
-                                   control.scancodes.end())
+    for (const Control& control : ControlTable::rows()) {
+        if (control.command == Control::None ||
+            std::find(control.scancodes.begin(), control.scancodes.end(), scancode) == control.scancodes.end())
             continue;
         if (acts(control)) {
-            (this->*control.action)(scancode);
+            run(control.command, scancode);
             return;
         }
     }
 }
 
-void KeyboardControls::chooseKind(int scancode)
+void KeyboardControls::run(Control::Command command, int scancode)
 {
-    world.actions().chooseKind(scancode - KEY_1);
+    switch (command) {
+    case Control::ChooseKind: actions.chooseKind(scancode - KEY_1); break;
+    case Control::SteerPreview: {
+        const bool shift = commands.keyHeld(KEY_LSHIFT) || commands.keyHeld(KEY_RSHIFT);
+        const int distance = shift ? ShiftStep : Step;
+        actions.steerPreview(scancode == KEY_LEFT ? -distance : distance);
+        break;
+    }
+    case Control::Build: actions.buildAt(actions.previewX()); break;
+    case Control::SelectNeighbour: actions.selectNeighbour(scancode == KEY_LEFT ? -1 : 1); break;
+    case Control::BuyUpgrade: actions.buyUpgrade(scancode - KEY_1); break;
+    case Control::Demolish: actions.demolish(); break;
+    case Control::Cancel: actions.cancel(); break;
+    case Control::QuitDialog: toggleDialog(::QuitDialog); break;
+    case Control::NewGameDialog: toggleDialog(::NewGameDialog); break;
+    case Control::AnswerDialog:
+        // After game over the dialog may have been closed: then there is nothing to answer.
+        if (state.mode == ::QuitDialog || state.mode == ::NewGameDialog)
+            commands.answerDialog(scancode == KEY_Y);
+        break;
+    case Control::DebugOverlay: state.showDebug = !state.showDebug; break;
+    case Control::Mute: settings.toggleMute(); break;
+    case Control::CallNextWave: commands.callNextWave(); break;
+    case Control::Pause:
+        state.paused = !state.paused;
+        state.resumed = state.resumed && state.paused;
+        break;
+    case Control::SpeedStep: settings.stepSpeed(); break;
+    case Control::Volume: settings.stepVolume(scancode != KEY_MINUS && scancode != KEY_MINUS_PAD); break;
+    case Control::MusicVolume: settings.stepMusicVolume(scancode == KEY_CLOSEBRACE); break;
+    case Control::FullScreen: settings.toggleFullScreen(); break;
+    case Control::Help:
+        showingHelp = !showingHelp;
+        page = 0;
+        break;
+    case Control::TurnHelpPage: page += scancode == KEY_LEFT ? -1 : 1; break;
+    case Control::PlayAgain: commands.playAgain(); break;
+    case Control::None: break;
+    }
 }
 
-void KeyboardControls::steerPreview(int scancode)
-{
-    const bool shift = app.input().keyHeld(KEY_LSHIFT) || app.input().keyHeld(KEY_RSHIFT);
-    const int distance = shift ? ShiftStep : Step;
-    world.actions().steerPreview(scancode == KEY_LEFT ? -distance : distance);
-}
-
-void KeyboardControls::callNextWave(int)
-{
-    world.callNextWave();
-}
-
-void KeyboardControls::build(int)
-{
-    world.actions().buildAt(world.actions().previewX());
-}
-
-void KeyboardControls::selectNeighbour(int scancode)
-{
-    world.actions().selectNeighbour(scancode == KEY_LEFT ? -1 : 1);
-}
-
-void KeyboardControls::buyUpgrade(int scancode)
-{
-    world.actions().buyUpgrade(scancode - KEY_1);
-}
-
-void KeyboardControls::demolish(int)
-{
-    world.actions().demolish();
-}
-
-void KeyboardControls::cancel(int)
-{
-    world.actions().cancel();
-}
-
-void KeyboardControls::quitDialog(int)
+void KeyboardControls::toggleDialog(int dialog)
 {
     // A dialog is never hidden under the help: opening one puts the help away.
     showingHelp = false;
-    world.mode = (world.mode == QuitDialog || world.mode == NewGameDialog) ? Idle : QuitDialog;
-    if (world.mode == QuitDialog)
-        app.sound.play(SoundEvent::QuitDialog);
-}
-
-void KeyboardControls::newGameDialog(int)
-{
-    showingHelp = false;
-    world.mode = world.mode == NewGameDialog ? Idle : NewGameDialog;
-    if (world.mode == NewGameDialog)
-        app.sound.play(SoundEvent::QuitDialog);
-}
-
-void KeyboardControls::answerDialog(int scancode)
-{
-    // After game over the dialog may have been closed: then there is nothing to answer.
-    if (world.mode == QuitDialog || world.mode == NewGameDialog)
-        world.answerDialog(scancode == KEY_Y);
-}
-
-void KeyboardControls::debugOverlay(int)
-{
-    world.showDebug = !world.showDebug;
-}
-
-void KeyboardControls::mute(int)
-{
-    app.sound.toggleMute();
-    app.settings.set(PlayerSettings::Field::Mute, app.sound.muted());
-}
-
-void KeyboardControls::pause(int)
-{
-    world.paused = !world.paused;
-    world.resumed = world.resumed && world.paused;
-}
-
-void KeyboardControls::speedStep(int)
-{
-    app.settings.set(PlayerSettings::Field::Speed, FrameStepper::nextSpeedStep(app.settings.inEffect().speed));
-}
-
-void KeyboardControls::volume(int scancode)
-{
-    const int level = steppedLevel(app.settings.inEffect().volume, scancode != KEY_MINUS && scancode != KEY_MINUS_PAD);
-    app.sound.setLevel(level);
-    app.settings.set(PlayerSettings::Field::Volume, level);
-    showNotice("Volume " + std::to_string(level) + "%");
-}
-
-void KeyboardControls::musicVolume(int scancode)
-{
-    const int level = steppedLevel(app.settings.inEffect().musicVolume, scancode == KEY_CLOSEBRACE);
-    app.music.setLevel(level);
-    app.settings.set(PlayerSettings::Field::MusicVolume, level);
-    showNotice("Music " + std::to_string(level) + "%");
-}
-
-void KeyboardControls::fullScreen(int)
-{
-    const bool fullscreen = !app.settings.inEffect().fullscreen;
-    const std::string failure = app.switchScreen(fullscreen);
-    if (!failure.empty()) {
-        std::fprintf(stderr, "squibble-siege: %s\n", failure.c_str());
-        showNotice(fullscreen ? "No full screen" : "No window");
-        return;
-    }
-    app.settings.set(PlayerSettings::Field::Fullscreen, fullscreen);
-}
-
-void KeyboardControls::help(int)
-{
-    showingHelp = !showingHelp;
-}
-
-void KeyboardControls::playAgain(int)
-{
-    world.playAgain();
-}
-
-void KeyboardControls::showNotice(std::string text)
-{
-    noticeText = std::move(text);
-    noticeUntil = app.now() + NoticeSeconds;
-}
-
-std::string KeyboardControls::notice() const
-{
-    return app.now() < noticeUntil ? noticeText : std::string();
+    if (dialog == ::QuitDialog)
+        state.mode = (state.mode == ::QuitDialog || state.mode == ::NewGameDialog) ? Idle : ::QuitDialog;
+    else
+        state.mode = state.mode == ::NewGameDialog ? Idle : ::NewGameDialog;
+    if (state.mode == dialog)
+        sound.play(SoundEvent::QuitDialog);
 }

@@ -1,10 +1,10 @@
 #include "control/TowerActions.h"
 
-#include "app/Application.h"
 #include "app/BackBuffer.h"
 #include "assets/SpriteSheet.h"
 #include "audio/SoundBoard.h"
-#include "game/World.h"
+#include "game/WorldMode.h"
+#include "stats/GameStatistics.h"
 #include "towers/Building.h"
 
 #include <algorithm>
@@ -12,8 +12,6 @@
 #include <memory>
 
 namespace {
-
-constexpr int TowerKinds = 3;
 
 // The width of the first frame of animation 0: the size every tower kind is placed and centred by.
 int firstFrameWidth(const TowerType& type)
@@ -24,15 +22,19 @@ int firstFrameWidth(const TowerType& type)
 
 } // namespace
 
-TowerActions::TowerActions(World& world)
-    : world(world)
-    , app(*world.app)
+TowerActions::TowerActions(PlayState state, TowerCatalogue catalogue, PointerSample pointer, SoundBoard& sound,
+                           Factory createTower)
+    : state(state)
+    , catalogue(catalogue)
+    , pointer(pointer)
+    , sound(sound)
+    , createTower(std::move(createTower))
 {
 }
 
 const TowerType& TowerActions::typeOf(int kind) const
 {
-    return app.towerTypes[kind];
+    return catalogue[kind];
 }
 
 int TowerActions::centreOf(const Building& tower)
@@ -42,43 +44,43 @@ int TowerActions::centreOf(const Building& tower)
 
 bool TowerActions::mayChoose(int kind) const
 {
-    if (kind < 0 || kind >= TowerKinds)
+    if (!catalogue.has(kind))
         return false;
     const TowerType& type = typeOf(kind);
-    return type.price <= world.money && type.available;
+    return type.price <= state.money && type.available;
 }
 
 bool TowerActions::chooseKind(int kind)
 {
     if (!mayChoose(kind)) {
-        app.sound.play(SoundEvent::Refused, app.mouseX);
+        sound.play(SoundEvent::Refused, pointer.x);
         return false;
     }
     // A new placement starts at the mouse; another kind while placing stays where the keys put it.
-    steered = steered && world.mode == Placing;
-    world.mode = Placing;
-    world.placingKind = kind;
+    steered = steered && state.mode == Placing;
+    state.mode = Placing;
+    state.placingKind = kind;
     return true;
 }
 
 bool TowerActions::placingAffordable() const
 {
-    return world.money >= typeOf(world.placingKind).price;
+    return state.money >= typeOf(state.placingKind).price;
 }
 
 bool TowerActions::canPlaceAt(int centreX) const
 {
-    return fits(app, world.towers, world.placingKind, centreX);
+    return fits(catalogue, state.towers, state.placingKind, centreX);
 }
 
-bool TowerActions::fits(const Application& app, const std::list<std::unique_ptr<Building>>& towers, int kind,
-                        int centreX)
+bool TowerActions::fits(const TowerCatalogue& catalogue, const std::list<std::unique_ptr<Building>>& towers, int kind,
+                        int centreX, int margin)
 {
-    const int width = app.towerTypes[kind].width;
-    const int left = centreX - width / 2;
-    const int right = left + width;
+    const int width = catalogue[kind].width;
+    const int left = centreX - width / 2 - margin;
+    const int right = centreX - width / 2 + width + margin;
     for (const auto& tower : towers) {
-        const TowerType& type = app.towerTypes[tower->kind];
+        const TowerType& type = catalogue[tower->kind];
         const int l = tower->x + (firstFrameWidth(type) - type.width) / 2;
         const int r = l + type.width;
         if ((l <= left && left <= r) || (l <= right && right <= r) || (left < l && right > r))
@@ -89,39 +91,39 @@ bool TowerActions::fits(const Application& app, const std::list<std::unique_ptr<
 
 bool TowerActions::buildAt(int centreX)
 {
-    if (world.mode != Placing)
+    if (state.mode != Placing)
         return false;
-    const TowerType& type = typeOf(world.placingKind);
+    const TowerType& type = typeOf(state.placingKind);
     if (!placingAffordable()) {
-        world.mode = Idle;
+        state.mode = Idle;
         return false;
     }
     if (!canPlaceAt(centreX)) {
-        app.sound.play(SoundEvent::Refused, centreX);
+        sound.play(SoundEvent::Refused, centreX);
         return false;
     }
-    std::unique_ptr<Building> tower = world.createTower(world.placingKind);
+    std::unique_ptr<Building> tower = createTower(state.placingKind);
     tower->place(centreX - firstFrameWidth(type) / 2);
-    world.towers.push_back(std::move(tower));
-    world.money -= type.price;
-    world.statistics.towerBuilt(type.price);
-    app.sound.play(SoundEvent::TowerBuilt, centreX);
+    state.towers.push_back(std::move(tower));
+    state.money -= type.price;
+    state.statistics.towerBuilt(type.price);
+    sound.play(SoundEvent::TowerBuilt, centreX);
     if (!placingAffordable())
-        world.mode = Idle;
+        state.mode = Idle;
     return true;
 }
 
 void TowerActions::select(Building& tower)
 {
-    world.selectedTower = &tower;
-    world.mode = TowerSelected;
+    state.selectedTower = &tower;
+    state.mode = TowerSelected;
 }
 
 bool TowerActions::selectNeighbour(int direction)
 {
-    const Building* current = world.mode == TowerSelected ? world.selectedTower : nullptr;
+    const Building* current = state.mode == TowerSelected ? state.selectedTower : nullptr;
     Building* best = nullptr;
-    for (const auto& tower : world.towers) {
+    for (const auto& tower : state.towers) {
         Building* candidate = tower.get();
         if (candidate == current)
             continue;
@@ -143,69 +145,69 @@ bool TowerActions::selectNeighbour(int direction)
 
 bool TowerActions::buyUpgrade(int path)
 {
-    if (world.mode != TowerSelected || !world.selectedTower)
+    if (state.mode != TowerSelected || !state.selectedTower)
         return false;
-    Building& tower = *world.selectedTower;
+    Building& tower = *state.selectedTower;
     const TowerType& type = typeOf(tower.kind);
     const int centre = centreOf(tower);
     const int entry = path + 1;
     if (path < 0 || entry >= type.upgradeCount || path >= static_cast<int>(tower.upgradeLevels.size())) {
-        app.sound.play(SoundEvent::Refused, centre);
+        sound.play(SoundEvent::Refused, centre);
         return false;
     }
     const UpgradeType& upgrade = type.upgrades[entry];
     const int level = tower.upgradeLevels[path];
-    if (level >= upgrade.levelCount || world.money < upgrade.levels[level].price) {
-        app.sound.play(SoundEvent::Refused, centre);
+    if (level >= upgrade.levelCount || state.money < upgrade.levels[level].price) {
+        sound.play(SoundEvent::Refused, centre);
         return false;
     }
-    world.money -= upgrade.levels[level].price;
-    world.statistics.upgradeBought(upgrade.levels[level].price);
+    state.money -= upgrade.levels[level].price;
+    state.statistics.upgradeBought(upgrade.levels[level].price);
     tower.upgrade(path);
-    app.sound.play(SoundEvent::UpgradeBought, centre);
+    sound.play(SoundEvent::UpgradeBought, centre);
     return true;
 }
 
 void TowerActions::demolish()
 {
-    Building* tower = world.mode == TowerSelected ? world.selectedTower : nullptr;
+    Building* tower = state.mode == TowerSelected ? state.selectedTower : nullptr;
     if (!tower)
         return;
     tower->sell();
-    app.sound.play(SoundEvent::TowerSold, centreOf(*tower));
-    world.towers.remove_if([tower](const std::unique_ptr<Building>& t) { return t.get() == tower; });
-    world.selectedTower = nullptr;
-    world.mode = Idle;
+    sound.play(SoundEvent::TowerSold, centreOf(*tower));
+    state.towers.remove_if([tower](const std::unique_ptr<Building>& t) { return t.get() == tower; });
+    state.selectedTower = nullptr;
+    state.mode = Idle;
 }
 
 void TowerActions::cancel()
 {
-    if (world.mode == Placing || world.mode == TowerSelected)
-        world.mode = Idle;
+    if (state.mode == Placing || state.mode == TowerSelected)
+        state.mode = Idle;
 }
 
 int TowerActions::previewX() const
 {
-    return steered ? steeredX : app.mouseX;
+    return steered ? steeredX : pointer.x;
 }
 
 void TowerActions::steerPreview(int dx)
 {
     steeredX = std::clamp(previewX() + dx, 0, BackBuffer::Width - 1);
     steered = true;
-    lastMouseX = app.mouseX;
-    lastMouseY = app.mouseY;
-    lastMouseScreen = app.mouseScreen;
+    lastMouseX = pointer.x;
+    lastMouseY = pointer.y;
+    lastMouseScreen = pointer.screen;
 }
 
 void TowerActions::followMouse()
 {
     // On a new screen the picture moved under the pointer: where it now points is no move.
-    if (app.mouseScreen != lastMouseScreen) {
-        lastMouseScreen = app.mouseScreen;
-        lastMouseX = app.mouseX;
-        lastMouseY = app.mouseY;
+    if (pointer.screen != lastMouseScreen) {
+        lastMouseScreen = pointer.screen;
+        lastMouseX = pointer.x;
+        lastMouseY = pointer.y;
     }
-    if (steered && (app.mouseX != lastMouseX || app.mouseY != lastMouseY))
+    if (steered && (pointer.x != lastMouseX || pointer.y != lastMouseY))
         steered = false;
 }

@@ -3,19 +3,26 @@
 // bar's clicks and the keyboard both act through here, so they charge, refund and refuse alike.
 #pragma once
 
+#include "app/TowerCatalogue.h"
+#include "control/PlayState.h"
+#include "control/PointerSample.h"
+
+#include <functional>
 #include <list>
 #include <memory>
 
-struct TowerType;
-class Application;
 class Building;
-class World;
+class SoundBoard;
 
 class TowerActions {
 public:
-    explicit TowerActions(World& world);
+    // Makes a new tower of a kind, not yet placed (the World's factory).
+    using Factory = std::function<std::unique_ptr<Building>(int kind)>;
 
-    // Whether the kind (0, 1 or 2) is affordable and available, so that choosing it would start placing.
+    TowerActions(PlayState state, TowerCatalogue catalogue, PointerSample pointer, SoundBoard& sound,
+                 Factory createTower);
+
+    // Whether the kind is affordable and available, so that choosing it would start placing.
     bool mayChoose(int kind) const;
     // Starts placing the kind, with the preview at the mouse (a change of kind while placing keeps
     // the preview where it stands); plays the refused sound (at the mouse)
@@ -25,8 +32,9 @@ public:
     // Touching footprints overlap, so towers always stand at least a pixel apart.
     bool canPlaceAt(int centreX) const;
     // The same rule for any standing towers and kind: a restored run places its towers by it too.
-    static bool fits(const Application& app, const std::list<std::unique_ptr<Building>>& towers, int kind,
-                     int centreX);
+    // A margin widens the new footprint by that many pixels on each side.
+    static bool fits(const TowerCatalogue& catalogue, const std::list<std::unique_ptr<Building>>& towers, int kind,
+                     int centreX, int margin = 0);
     // While placing: builds the tower centred on centreX and charges its price, staying in placing
     // while the rest of the money buys another. An overlapping place is refused with the sound; a
     // placement the money no longer covers ends without a sound.
@@ -57,8 +65,11 @@ private:
     const TowerType& typeOf(int kind) const;
     static int centreOf(const Building& tower);
 
-    World& world;
-    Application& app;
+    PlayState state;
+    TowerCatalogue catalogue;
+    PointerSample pointer;
+    SoundBoard& sound;
+    Factory createTower;
     bool steered = false;
     int steeredX = 0;
     int lastMouseX = 0;

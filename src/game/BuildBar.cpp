@@ -13,9 +13,6 @@
 
 namespace {
 
-constexpr int ButtonRightX = 300;
-constexpr int ButtonTop = 220;
-constexpr int ButtonSize = 19;
 constexpr int IconSize = 16;
 constexpr int DisabledIconRow = 16;
 constexpr int CaptionRight = 317;
@@ -58,7 +55,7 @@ const TowerType& BuildBar::typeOf(int kind) const
 
 int BuildBar::buttonX(int index) const
 {
-    return ButtonRightX - index * app.buttonSpacing;
+    return buttonLeft(index, app.buttonSpacing);
 }
 
 bool BuildBar::mouseInButton(int index) const

@@ -12,6 +12,13 @@ class World;
 
 class BuildBar {
 public:
+    // Button i of a bar: its left edge, its top and its size; button 0 stands at the right, the
+    // others spacing pixels apart to its left.
+    static constexpr int ButtonRightX = 300;
+    static constexpr int ButtonTop = 220;
+    static constexpr int ButtonSize = 19;
+    static int buttonLeft(int index, int spacing) { return ButtonRightX - index * spacing; }
+
     // The clicks act through the actions, as the keys do.
     BuildBar(World& world, TowerActions& actions);
 

@@ -6,11 +6,11 @@
 #include "audio/SoundBoard.h"
 #include "control/KeyboardControls.h"
 #include "control/TowerActions.h"
-#include "hud/ControlsOverlay.h"
 #include "effects/BounceTextEffect.h"
 #include "effects/Effect.h"
 #include "effects/TextEffect.h"
 #include "game/BuildBar.h"
+#include "game/ControlWiring.h"
 #include "game/FrameStepper.h"
 #include "game/RunKeeper.h"
 #include "game/WorldRenderer.h"
@@ -58,11 +58,10 @@ constexpr int DefaultEarlyCallBonus = 2;
 
 World::World()
     : app(&Application::instance())
-    , towerActions(std::make_unique<TowerActions>(*this))
-    , keyboard(std::make_unique<KeyboardControls>(*this))
+    , towerActions(ControlWiring::towerActions(*this))
+    , keyboard(ControlWiring::keyboard(*this, *towerActions))
     , buildBar(std::make_unique<BuildBar>(*this, *towerActions))
     , renderer(std::make_unique<WorldRenderer>(*this))
-    , controlsOverlay(std::make_unique<ControlsOverlay>(*this))
 {
 }
 
@@ -354,7 +353,7 @@ void World::draw()
     renderer->draw(target);
     buildBar->draw(target);
     renderer->drawOverlays(target);
-    controlsOverlay->draw(target);
+    renderer->drawControls(target);
     app->backBuffer->present();
 }
 

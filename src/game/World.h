@@ -5,6 +5,7 @@
 
 #include "audio/MusicCue.h"
 #include "game/BestRecord.h"
+#include "game/WorldMode.h"
 #include "stats/GameStatistics.h"
 
 #include <atomic>
@@ -19,12 +20,9 @@ class Projectile;
 class RunKeeper;
 class Wave;
 class BuildBar;
-class ControlsOverlay;
 class KeyboardControls;
 class TowerActions;
 class WorldRenderer;
-
-enum WorldMode { Idle = 0, Placing = 1, TowerSelected = 2, QuitDialog = 3, NewGameDialog = 4 };
 
 struct Cloud {
     double x = 0.0;     // left edge
@@ -145,6 +143,5 @@ private:
     // The build bar: the player's mouse handling and the buttons in the bottom-right corner.
     std::unique_ptr<BuildBar> buildBar;
     std::unique_ptr<WorldRenderer> renderer;
-    std::unique_ptr<ControlsOverlay> controlsOverlay;
     std::atomic<bool> pauseRequested{false};
 };

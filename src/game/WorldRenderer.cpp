@@ -3,9 +3,14 @@
 #include "app/Application.h"
 #include "assets/BitmapFont.h"
 #include "control/KeyboardControls.h"
-#include "hud/MuteMark.h"
+#include "control/TowerActions.h"
 #include "effects/Effect.h"
+#include "game/BuildBar.h"
 #include "game/World.h"
+#include "hud/ControlsOverlay.h"
+#include "hud/MuteMark.h"
+#include "hud/RangeRing.h"
+#include "hud/StatisticsPanel.h"
 #include "invaders/Wave.h"
 #include "projectiles/Projectile.h"
 #include "towers/Building.h"
@@ -57,28 +62,63 @@ int healthBarWidth(int health, int maxHealth)
 
 WorldRenderer::WorldRenderer(const World& world)
     : world(world)
-    , figures(world)
-    , ring(world, figures)
-    , wave(world)
-    , statistics(world)
 {
 }
 
-void WorldRenderer::draw(BITMAP* target) const
+FrameView WorldRenderer::view() const
 {
+    const Application& app = *world.app;
+    FrameView view;
+    view.fonts = {app.fontMain.get(), app.fontMainRed.get(), app.fontSmall.get(), app.fontSmallRed.get()};
+    view.catalogue = {app.towerTypes.data(), static_cast<int>(app.towerTypes.size())};
+    view.towerBaseline = app.towerBaseline;
+    view.mode = world.mode;
+    view.gameOver = world.gameOver;
+    view.paused = world.paused;
+    view.showDebug = world.showDebug;
+    view.waveNumber = world.waveNumber;
+    view.waveRunning = world.currentWave != nullptr;
+    view.invadersLeft = view.waveRunning ? static_cast<int>(world.currentWave->invaders.size()) : 0;
+    view.waitingForWave = world.waitingForWave();
+    view.waveCountdown = world.waveTimer;
+    if (view.waitingForWave) {
+        view.earlyCallBonus = world.earlyCallBonus();
+        view.mayCallNextWave = world.mayCallNextWave();
+    }
+    view.hoveredButton = world.buttons().hoveredButton();
+    view.placingKind = world.placingKind;
+    view.previewX = world.actions().previewX();
+    view.selectedTower = world.mode == TowerSelected ? world.selectedTower : nullptr;
+    view.helpShown = world.keys().helpShown();
+    view.helpPage = world.keys().helpPage();
+    view.notice = world.keys().notice();
+    view.speed = app.settings.inEffect().speed;
+    if (world.gameOver)
+        view.totals = &world.statistics.totals();
+    return view;
+}
+
+void WorldRenderer::draw(BITMAP* target)
+{
+    frame = view();
     drawField(target);
     if (!world.gameOver) {
-        ring.draw(target);
+        RangeRing::draw(target, frame, figures.subject(frame));
         drawStatus(target);
         // The controls shown over the field take the whole sky.
-        if (!world.keys().helpShown()) {
-            wave.draw(target);
-            figures.draw(target);
+        if (!frame.helpShown) {
+            wave.draw(target, frame);
+            figures.draw(target, frame);
         }
     } else {
         drawGameOver(target);
-        statistics.draw(target);
+        StatisticsPanel::draw(target, frame);
     }
+}
+
+void WorldRenderer::drawControls(BITMAP* target) const
+{
+    ControlsOverlay::draw(target, frame);
 }
 
 void WorldRenderer::drawOverlays(BITMAP* target) const

@@ -1,11 +1,11 @@
 // Draws the field and the HUD of a World into the back buffer: background, clouds, projectiles,
 // towers, invaders, effects, the status row, the "Game Over" picture, the quit and new-game dialogs and the
-// debug overlay, with the views of the hud: range rings, tower figures, the wave and the game's
-// statistics at its end. It only reads the World.
+// debug overlay, with the panels of the hud: range rings, tower figures, the wave, the game's
+// statistics at its end and what the keys show. It only reads the World, and hands the panels a
+// view of it filled once per frame.
 #pragma once
 
-#include "hud/RangeRing.h"
-#include "hud/StatisticsPanel.h"
+#include "hud/FrameView.h"
 #include "hud/TowerFiguresPanel.h"
 #include "hud/WavePreview.h"
 
@@ -16,10 +16,15 @@ class WorldRenderer {
 public:
     explicit WorldRenderer(const World& world);
 
+    // What the panels show now, taken from the World.
+    FrameView view() const;
+
     // The field, the status row and, once the game is over, the greyed "Game Over" picture.
-    void draw(BITMAP* target) const;
+    void draw(BITMAP* target);
     // The quit dialog and the debug overlay, drawn over the button bar.
     void drawOverlays(BITMAP* target) const;
+    // What the keys show, over everything else.
+    void drawControls(BITMAP* target) const;
 
 private:
     void drawField(BITMAP* target) const;
@@ -32,8 +37,8 @@ private:
     void drawDebugOverlay(BITMAP* target) const;
 
     const World& world;
+    // This frame's view, taken at the start of draw.
+    FrameView frame;
     TowerFiguresPanel figures;
-    RangeRing ring;
     WavePreview wave;
-    StatisticsPanel statistics;
 };

@@ -1,9 +1,8 @@
 #include "hud/ControlsOverlay.h"
 
-#include "app/Application.h"
 #include "assets/BitmapFont.h"
-#include "control/KeyboardControls.h"
-#include "game/World.h"
+#include "control/ControlTable.h"
+#include "hud/FrameView.h"
 
 #include <allegro.h>
 #include <algorithm>
@@ -15,10 +14,11 @@ constexpr int CentreX = 160;
 constexpr int NoticeY = 40;
 constexpr int HelpTop = 3;
 constexpr int HelpLeft = 6;
-// Rows are this far apart, closer when the table would reach the status row.
 constexpr int RowHeight = 9;
-constexpr int StatusTop = 220;
+// The page line stands at the foot of the sky, above the status row.
+constexpr int PageLineY = 210;
 constexpr int ColumnGap = 6;
+constexpr int RowsThatFit = (PageLineY - HelpTop) / RowHeight;
 // How much of the field's brightness shows through behind the help.
 constexpr int DimmedShare = 3;
 
@@ -36,41 +36,52 @@ void dim(BITMAP* target, int left, int top, int right, int bottom)
 
 } // namespace
 
-ControlsOverlay::ControlsOverlay(const World& world)
-    : world(world)
+int ControlsOverlay::pageCount()
 {
+    const int rows = static_cast<int>(ControlTable::rows().size());
+    return std::max(1, (rows + RowsThatFit - 1) / RowsThatFit);
 }
 
-void ControlsOverlay::draw(BITMAP* target) const
+int ControlsOverlay::rowsPerPage()
 {
-    const Application& app = *world.app;
-    const int speed = app.settings.inEffect().speed;
-    if (!world.gameOver && speed > 1)
-        drawTextf(app.fontMain.get(), target, SpeedX, SpeedY, "%dx", speed);
-    if (world.keys().helpShown()) {
-        drawHelp(target);
+    // The rows shared out evenly over the pages they need.
+    const int rows = static_cast<int>(ControlTable::rows().size());
+    return std::max(1, (rows + pageCount() - 1) / pageCount());
+}
+
+void ControlsOverlay::draw(BITMAP* target, const FrameView& view)
+{
+    if (!view.gameOver && view.speed > 1)
+        drawTextf(view.fonts.main, target, SpeedX, SpeedY, "%dx", view.speed);
+    if (view.helpShown) {
+        drawHelp(target, view);
         return;
     }
-    const std::string notice = world.keys().notice();
-    if (!notice.empty())
-        drawTextCentered(app.fontMain.get(), target, CentreX, NoticeY, notice.c_str());
+    if (!view.notice.empty())
+        drawTextCentered(view.fonts.main, target, CentreX, NoticeY, view.notice.c_str());
 }
 
-void ControlsOverlay::drawHelp(BITMAP* target) const
+void ControlsOverlay::drawHelp(BITMAP* target, const FrameView& view)
 {
-    const Application& app = *world.app;
-    const BitmapFont* font = app.fontSmall.get();
-    const BitmapFont* keyFont = app.fontSmallRed.get();
+    const BitmapFont* font = view.fonts.small;
+    const BitmapFont* keyFont = view.fonts.smallRed;
+    const std::vector<Control>& rows = ControlTable::rows();
     int column = 0;
-    for (const Control& control : KeyboardControls::table())
+    for (const Control& control : rows)
         column = std::max(column, textWidth(keyFont, control.input));
     dim(target, 0, 0, target->w, target->h);
-    const int rows = static_cast<int>(KeyboardControls::table().size());
-    const int spacing = std::min(RowHeight, (StatusTop - HelpTop) / std::max(rows, 1));
+    const int pages = pageCount();
+    // Turning past the last page comes back to the first.
+    const int page = (view.helpPage % pages + pages) % pages;
+    const std::size_t first = static_cast<std::size_t>(page * rowsPerPage());
+    const std::size_t last = std::min(rows.size(), first + static_cast<std::size_t>(rowsPerPage()));
     int y = HelpTop;
-    for (const Control& control : KeyboardControls::table()) {
-        drawText(keyFont, target, HelpLeft, y, control.input);
-        drawText(font, target, HelpLeft + column + ColumnGap, y, control.does);
-        y += spacing;
+    for (std::size_t row = first; row < last; ++row) {
+        drawText(keyFont, target, HelpLeft, y, rows[row].input);
+        drawText(font, target, HelpLeft + column + ColumnGap, y, rows[row].does);
+        y += RowHeight;
     }
+    if (pages > 1)
+        drawTextCenteredf(font, target, CentreX, PageLineY, "Page %d of %d - Left / Right: turn, H: close", page + 1,
+                          pages);
 }

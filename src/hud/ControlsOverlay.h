@@ -1,10 +1,10 @@
 // What the keys show over the game: the game speed in the status row while it is above 1x, a
-// short notice (the volume) and, while the help is open, the table of controls over a darkened
-// field. It only reads the game.
+// short notice (the volume) and, while the help is open, a page of the controls table over a
+// darkened field, with the pages to turn when the table is longer than the sky.
 #pragma once
 
 struct BITMAP;
-class World;
+struct FrameView;
 
 class ControlsOverlay {
 public:
@@ -12,12 +12,12 @@ public:
     static constexpr int SpeedX = 82;
     static constexpr int SpeedY = 220;
 
-    explicit ControlsOverlay(const World& world);
+    // How many rows of the controls table one page of the help holds, and how many pages it takes.
+    static int rowsPerPage();
+    static int pageCount();
 
-    void draw(BITMAP* target) const;
+    static void draw(BITMAP* target, const FrameView& view);
 
 private:
-    void drawHelp(BITMAP* target) const;
-
-    const World& world;
+    static void drawHelp(BITMAP* target, const FrameView& view);
 };

@@ -1,10 +1,9 @@
 #include "hud/RangeRing.h"
 
-#include "app/Application.h"
 #include "assets/AnimatedSprite.h"
 #include "assets/SpriteSheet.h"
-#include "control/TowerActions.h"
-#include "game/World.h"
+#include "game/WorldMode.h"
+#include "hud/FrameView.h"
 #include "hud/TowerFiguresPanel.h"
 #include "towers/Building.h"
 #include "towers/TeslaCoil.h"
@@ -32,12 +31,6 @@ void dot(BITMAP* target, int x, int y, int colour)
 
 } // namespace
 
-RangeRing::RangeRing(const World& world, const TowerFiguresPanel& figures)
-    : world(world)
-    , figures(figures)
-{
-}
-
 void RangeRing::drawDotted(BITMAP* target, int cx, int cy, int radius, int colour)
 {
     // Midpoint circle, one octant mirrored eight ways.
@@ -60,12 +53,10 @@ void RangeRing::drawDotted(BITMAP* target, int cx, int cy, int radius, int colou
     }
 }
 
-void RangeRing::draw(BITMAP* target) const
+void RangeRing::draw(BITMAP* target, const FrameView& view, const FiguresSubject& subject)
 {
-    const FiguresSubject& subject = figures.subject();
-    if (!subject.shown || subject.now.range <= 0.0 || world.mode == Idle)
+    if (!subject.shown || subject.now.range <= 0.0 || view.mode == Idle)
         return;
-    const Application& app = *world.app;
     int cx = 0;
     int height = 0;
     if (const Building* tower = subject.tower) {
@@ -73,13 +64,13 @@ void RangeRing::draw(BITMAP* target) const
         height = tower->sprite ? tower->sprite->height() : 0;
         cx = tower->x + width / 2;
     } else {
-        const SpriteSheet* sheet = app.towerTypes[static_cast<std::size_t>(subject.kind)].spriteSheet;
+        const SpriteSheet* sheet = view.catalogue[subject.kind].spriteSheet;
         const BITMAP* first = sheet ? sheet->getFrame(0, 0.0f) : nullptr;
         // The tower being placed is centred where the preview stands.
-        cx = world.actions().previewX();
+        cx = view.previewX;
         height = first ? first->h : 0;
     }
-    const int cy = app.towerBaseline - height / 2 - TeslaCoil::StrikePointRise;
+    const int cy = view.towerBaseline - height / 2 - TeslaCoil::StrikePointRise;
     const auto radius = [](double range) { return static_cast<int>(std::lround(std::fmin(range, LargestRadius))); };
     drawDotted(target, cx, cy, radius(subject.now.range), makecol(NowRed, NowGreen, NowBlue));
     if (subject.path >= 0 && radius(subject.after.range) != radius(subject.now.range))

@@ -4,18 +4,13 @@
 #pragma once
 
 struct BITMAP;
-class TowerFiguresPanel;
-class World;
+struct FiguresSubject;
+struct FrameView;
 
 class RangeRing {
 public:
-    RangeRing(const World& world, const TowerFiguresPanel& figures);
-
-    void draw(BITMAP* target) const;
+    // The ring of what the figures panel is about this frame.
+    static void draw(BITMAP* target, const FrameView& view, const FiguresSubject& subject);
     // A ring of every other pixel around (cx, cy) in colour.
     static void drawDotted(BITMAP* target, int cx, int cy, int radius, int colour);
-
-private:
-    const World& world;
-    const TowerFiguresPanel& figures;
 };

@@ -1,8 +1,8 @@
 #include "hud/StatisticsPanel.h"
 
-#include "app/Application.h"
-#include "game/World.h"
+#include "hud/FrameView.h"
 #include "hud/TextPanel.h"
+#include "stats/GameStatistics.h"
 
 namespace {
 
@@ -14,16 +14,12 @@ constexpr int SecondsPerMinute = 60;
 
 } // namespace
 
-StatisticsPanel::StatisticsPanel(const World& world)
-    : world(world)
+void StatisticsPanel::draw(BITMAP* target, const FrameView& view)
 {
-}
-
-void StatisticsPanel::draw(BITMAP* target) const
-{
-    const Application& app = *world.app;
-    const BitmapFont* font = app.fontSmall.get();
-    const StatisticsTotals& totals = world.statistics.totals();
+    if (!view.totals)
+        return;
+    const BitmapFont* font = view.fonts.small;
+    const StatisticsTotals& totals = *view.totals;
 
     TextPanel money;
     money.add(font, "Invaders destroyed %d", totals.invadersDestroyed);
@@ -38,8 +34,8 @@ void StatisticsPanel::draw(BITMAP* target) const
     towers.add(font, "Towers built %d", totals.towersBuilt);
     towers.add(font, "Upgrades bought %d", totals.upgradesBought);
     towers.add(font, "Towers demolished %d", totals.towersDemolished);
-    for (std::size_t kind = 0; kind < totals.damageByKind.size() && kind < app.towerTypes.size(); ++kind)
-        towers.add(font, "%s damage %lld", app.towerTypes[kind].name.c_str(), totals.damageByKind[kind]);
+    for (std::size_t kind = 0; kind < totals.damageByKind.size() && static_cast<int>(kind) < view.catalogue.count; ++kind)
+        towers.add(font, "%s damage %lld", view.catalogue[static_cast<int>(kind)].name.c_str(), totals.damageByKind[kind]);
     const long long seconds = totals.timePlayed > 0.0 ? static_cast<long long>(totals.timePlayed) : 0;
     towers.add(font, "Time played %lld:%02lld", seconds / SecondsPerMinute, seconds % SecondsPerMinute);
 

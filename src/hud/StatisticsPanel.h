@@ -4,14 +4,10 @@
 #pragma once
 
 struct BITMAP;
-class World;
+struct FrameView;
 
 class StatisticsPanel {
 public:
-    explicit StatisticsPanel(const World& world);
-
-    void draw(BITMAP* target) const;
-
-private:
-    const World& world;
+    // Draws the totals of the view; nothing when it has none.
+    static void draw(BITMAP* target, const FrameView& view);
 };

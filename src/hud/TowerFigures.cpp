@@ -1,6 +1,6 @@
 #include "hud/TowerFigures.h"
 
-#include "app/Application.h"
+#include "app/TowerType.h"
 #include "towers/Building.h"
 #include "towers/TowerRules.h"
 
@@ -34,19 +34,31 @@ TowerFigures TowerFigures::of(int kind, const int* levels, int count)
     return figures;
 }
 
-TowerFigures TowerFigures::of(const Building& tower)
-{
-    return afterUpgrade(tower, -1);
-}
+namespace {
 
-TowerFigures TowerFigures::afterUpgrade(const Building& tower, int path)
+// The tower's levels, as many paths as the rules know.
+int levelsOf(const Building& tower, std::array<int, TowerRules::MostPaths>& levels)
 {
-    std::array<int, TowerRules::MostPaths> levels{};
     const int count = std::min(static_cast<int>(tower.upgradeLevels.size()), TowerRules::MostPaths);
     std::copy_n(tower.upgradeLevels.begin(), count, levels.begin());
+    return count;
+}
+
+} // namespace
+
+TowerFigures TowerFigures::of(const Building& tower)
+{
+    std::array<int, TowerRules::MostPaths> levels{};
+    const int count = levelsOf(tower, levels);
+    return of(tower.kind, levels.data(), count);
+}
+
+TowerFigures TowerFigures::afterUpgrade(const Building& tower, int path, const TowerType& type)
+{
+    std::array<int, TowerRules::MostPaths> levels{};
+    const int count = levelsOf(tower, levels);
     // A full path has no next level to show: its figures stay as they are.
-    const std::vector<UpgradeType>& paths =
-        Application::instance().towerTypes.at(static_cast<std::size_t>(tower.kind)).upgrades;
+    const std::vector<UpgradeType>& paths = type.upgrades;
     const std::size_t entry = static_cast<std::size_t>(path) + 1;
     if (path >= 0 && path < count && entry < paths.size() && levels[entry - 1] < paths[entry].levelCount)
         ++levels[entry - 1];

@@ -4,6 +4,7 @@
 #pragma once
 
 class Building;
+struct TowerType;
 
 class TowerFigures {
 public:
@@ -11,8 +12,9 @@ public:
     static TowerFigures of(int kind, const int* levels, int count);
     // A standing tower as it is now.
     static TowerFigures of(const Building& tower);
-    // A standing tower once one more level of path p is bought (as it is, when the path is full).
-    static TowerFigures afterUpgrade(const Building& tower, int path);
+    // A standing tower of its kind's type once one more level of path p is bought (as it is, when
+    // the path is full).
+    static TowerFigures afterUpgrade(const Building& tower, int path, const TowerType& type);
 
     // To the invader a shot lands on: a missile's blast hits it as well as the missile.
     int damagePerHit = 0;

@@ -1,9 +1,8 @@
 #include "hud/TowerFiguresPanel.h"
 
-#include "app/Application.h"
 #include "assets/BitmapFont.h"
-#include "game/BuildBar.h"
-#include "game/World.h"
+#include "game/WorldMode.h"
+#include "hud/FrameView.h"
 #include "hud/TextPanel.h"
 #include "towers/Building.h"
 
@@ -41,25 +40,20 @@ bool TowerFiguresPanel::Key::operator==(const Key& other) const
            path == other.path;
 }
 
-TowerFiguresPanel::TowerFiguresPanel(const World& world)
-    : world(world)
-{
-}
-
-TowerFiguresPanel::Key TowerFiguresPanel::keyNow() const
+TowerFiguresPanel::Key TowerFiguresPanel::keyOf(const FrameView& view)
 {
     Key key;
-    if (world.gameOver)
+    if (view.gameOver)
         return key;
-    const int hovered = world.buttons().hoveredButton();
-    if (world.mode == Idle && hovered >= 0) {
+    const int hovered = view.hoveredButton;
+    if (view.mode == Idle && hovered >= 0) {
         key.mode = Idle;
         key.kind = hovered;
-    } else if (world.mode == Placing) {
+    } else if (view.mode == Placing) {
         key.mode = Placing;
-        key.kind = world.placingKind;
-    } else if (world.mode == TowerSelected && world.selectedTower) {
-        const Building& tower = *world.selectedTower;
+        key.kind = view.placingKind;
+    } else if (view.mode == TowerSelected && view.selectedTower) {
+        const Building& tower = *view.selectedTower;
         key.mode = TowerSelected;
         key.kind = tower.kind;
         key.tower = &tower;
@@ -71,14 +65,14 @@ TowerFiguresPanel::Key TowerFiguresPanel::keyNow() const
     return key;
 }
 
-const FiguresSubject& TowerFiguresPanel::subject() const
+const FiguresSubject& TowerFiguresPanel::subject(const FrameView& view) const
 {
-    const Key key = keyNow();
+    const Key key = keyOf(view);
     if (key == cachedKey)
         return cached;
     cachedKey = key;
     cached = FiguresSubject();
-    if (key.mode < 0 || key.kind < 0 || key.kind >= static_cast<int>(world.app->towerTypes.size()))
+    if (key.mode < 0 || key.kind < 0 || !view.catalogue.has(key.kind))
         return cached;
     cached.shown = true;
     cached.kind = key.kind;
@@ -86,7 +80,7 @@ const FiguresSubject& TowerFiguresPanel::subject() const
     cached.path = key.path;
     if (key.tower) {
         cached.now = TowerFigures::of(*key.tower);
-        cached.after = key.path >= 0 ? TowerFigures::afterUpgrade(*key.tower, key.path) : cached.now;
+        cached.after = key.path >= 0 ? TowerFigures::afterUpgrade(*key.tower, key.path, view.catalogue[key.kind]) : cached.now;
     } else {
         cached.now = TowerFigures::of(key.kind, key.levels.data(), 0);
         cached.after = cached.now;
@@ -94,17 +88,16 @@ const FiguresSubject& TowerFiguresPanel::subject() const
     return cached;
 }
 
-void TowerFiguresPanel::draw(BITMAP* target) const
+void TowerFiguresPanel::draw(BITMAP* target, const FrameView& view) const
 {
-    const FiguresSubject& shown = subject();
+    const FiguresSubject& shown = subject(view);
     if (!shown.shown)
         return;
-    const Application& app = *world.app;
-    const BitmapFont* font = app.fontSmall.get();
+    const BitmapFont* font = view.fonts.small;
     const TowerFigures& now = shown.now;
     const TowerFigures& after = shown.after;
     TextPanel panel;
-    panel.add(app.fontMain.get(), "%s", app.towerTypes[static_cast<std::size_t>(shown.kind)].name.c_str());
+    panel.add(view.fonts.main, "%s", view.catalogue[shown.kind].name.c_str());
     panel.add(font, "Damage %d per hit%s", after.damagePerHit, Change(now.damagePerHit, after.damagePerHit, "%.0f").text);
     panel.add(font, "Hits %.1f/s%s", after.hitsPerSecond, Change(now.hitsPerSecond, after.hitsPerSecond, "%.1f").text);
     panel.add(font, "Damage %.1f/s%s", after.damagePerSecond,
@@ -118,7 +111,7 @@ void TowerFiguresPanel::draw(BITMAP* target) const
                   now.missileDamage > 0 ? "" : " (new)");
     }
     if (const Building* tower = shown.tower) {
-        const TowerType& type = app.towerTypes[static_cast<std::size_t>(shown.kind)];
+        const TowerType& type = view.catalogue[shown.kind];
         char levels[TextPanel::LineLength] = "Levels";
         std::size_t used = 6;
         for (std::size_t p = 0; p < tower->upgradeLevels.size() && p + 1 < type.upgrades.size(); ++p) {
@@ -130,5 +123,5 @@ void TowerFiguresPanel::draw(BITMAP* target) const
         panel.add(font, "Destroyed %d", tower->tally->invadersDestroyed);
         panel.add(font, "Damage dealt %lld", tower->tally->damage);
     }
-    panel.draw(target, PanelX, world.showDebug ? PanelYBelowDebug : PanelY);
+    panel.draw(target, PanelX, view.showDebug ? PanelYBelowDebug : PanelY);
 }

@@ -1,7 +1,7 @@
 // The figures of the tower the player is weighing up, in a panel at the top-left of the sky: the
 // kind under the mouse on the build bar or being placed, or the selected tower with its levels,
-// kills and damage dealt, and what the hovered upgrade would change ("2.1/s (+0.4)"). Only reads
-// the World; the range rings read the same subject.
+// kills and damage dealt, and what the hovered upgrade would change ("2.1/s (+0.4)"). Reads only
+// the frame's view; the range rings read the same subject.
 #pragma once
 
 #include "hud/TowerFigures.h"
@@ -10,8 +10,8 @@
 #include <array>
 
 struct BITMAP;
+struct FrameView;
 class Building;
-class World;
 
 // What the figures are about this frame.
 struct FiguresSubject {
@@ -25,12 +25,10 @@ struct FiguresSubject {
 
 class TowerFiguresPanel {
 public:
-    explicit TowerFiguresPanel(const World& world);
-
     // Worked out again only when the kind, tower, levels or hovered path change, so drawing
     // reads no configuration and allocates nothing.
-    const FiguresSubject& subject() const;
-    void draw(BITMAP* target) const;
+    const FiguresSubject& subject(const FrameView& view) const;
+    void draw(BITMAP* target, const FrameView& view) const;
 
 private:
     struct Key {
@@ -42,9 +40,8 @@ private:
         bool operator==(const Key& other) const;
     };
 
-    Key keyNow() const;
+    static Key keyOf(const FrameView& view);
 
-    const World& world;
     mutable Key cachedKey;
     mutable FiguresSubject cached;
 };

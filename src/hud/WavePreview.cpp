@@ -1,11 +1,9 @@
 #include "hud/WavePreview.h"
 
-#include "app/Application.h"
-#include "game/World.h"
+#include "hud/FrameView.h"
 #include "hud/TextPanel.h"
 #include "invaders/Squibble.h"
 #include "invaders/SquibbleWave.h"
-#include "invaders/Wave.h"
 
 #include <cmath>
 
@@ -16,36 +14,31 @@ constexpr int PanelY = 2;
 
 } // namespace
 
-WavePreview::WavePreview(const World& world)
-    : world(world)
+void WavePreview::draw(BITMAP* target, const FrameView& view) const
 {
-}
-
-void WavePreview::draw(BITMAP* target) const
-{
-    if (world.gameOver)
+    if (view.gameOver)
         return;
-    const Application& app = *world.app;
+    const HudFonts& fonts = view.fonts;
     TextPanel panel;
-    const int wave = world.waveNumber;
-    if (world.currentWave) {
-        panel.add(app.fontMain.get(), "Wave %d", wave);
-        panel.add(app.fontSmall.get(), "%d left", static_cast<int>(world.currentWave->invaders.size()));
-    } else if (world.waitingForWave()) {
+    const int wave = view.waveNumber;
+    if (view.waveRunning) {
+        panel.add(fonts.main, "Wave %d", wave);
+        panel.add(fonts.small, "%d left", view.invadersLeft);
+    } else if (view.waitingForWave) {
         if (speedWave != wave) {
             speed = SquibbleWave::speedFor(wave);
             speedWave = wave;
         }
-        panel.add(app.fontMain.get(), "Wave %d in %.0fs", wave, std::ceil(world.waveTimer));
-        panel.add(app.fontSmall.get(), "%d invaders, %d health each", SquibbleWave::sizeFor(wave),
+        panel.add(fonts.main, "Wave %d in %.0fs", wave, std::ceil(view.waveCountdown));
+        panel.add(fonts.small, "%d invaders, %d health each", SquibbleWave::sizeFor(wave),
                   Squibble::healthFor(wave));
-        panel.add(app.fontSmall.get(), "Speed %.1f px/s", speed);
+        panel.add(fonts.small, "Speed %.1f px/s", speed);
         // Offered only while N would answer.
-        const int bonus = world.earlyCallBonus();
+        const int bonus = view.earlyCallBonus;
         if (bonus > 0)
-            panel.add(app.fontSmall.get(), "N: call it now, +$%d", bonus);
-        else if (world.mayCallNextWave())
-            panel.add(app.fontSmall.get(), "N: call it now");
+            panel.add(fonts.small, "N: call it now, +$%d", bonus);
+        else if (view.mayCallNextWave)
+            panel.add(fonts.small, "N: call it now");
     }
     panel.draw(target, PanelRight - panel.width(), PanelY);
 }

@@ -4,16 +4,13 @@
 #pragma once
 
 struct BITMAP;
-class World;
+struct FrameView;
 
 class WavePreview {
 public:
-    explicit WavePreview(const World& world);
-
-    void draw(BITMAP* target) const;
+    void draw(BITMAP* target, const FrameView& view) const;
 
 private:
-    const World& world;
     // The speed of the next wave reads the configuration: worked out once per wave.
     mutable int speedWave = 0;
     mutable double speed = 0.0;

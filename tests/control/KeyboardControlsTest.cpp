@@ -1,5 +1,6 @@
 #include "control/KeyboardControls.h"
 
+#include "control/ControlTable.h"
 #include "control/TowerActions.h"
 #include "support/WorldFixture.h"
 #include "towers/Building.h"
@@ -130,7 +131,7 @@ TEST_F(KeyboardControlsTest, SpeedStepsCycleAndBothVolumesMoveInTenths)
 
 TEST(ControlsTable, NoKeyHasTwoRowsThatActInTheSameMode)
 {
-    const std::vector<Control>& table = KeyboardControls::table();
+    const std::vector<Control>& table = ControlTable::rows();
     for (std::size_t a = 0; a < table.size(); ++a)
         for (std::size_t b = a + 1; b < table.size(); ++b)
             for (int scancode : table[a].scancodes) {
@@ -143,7 +144,7 @@ TEST(ControlsTable, NoKeyHasTwoRowsThatActInTheSameMode)
 TEST(ControlsTable, TheReadmeAndTheManualNameTheSameInputs)
 {
     std::set<std::string> inputs;
-    for (const Control& control : KeyboardControls::table())
+    for (const Control& control : ControlTable::rows())
         inputs.insert(control.input);
     EXPECT_EQ(namedInputs("README.md", "## Controls", "#", "| ", " | "), inputs);
     EXPECT_EQ(namedInputs("packaging/squibble-siege.6.in", ".SH CONTROLS", ".SH", ".B ", "\n"), inputs);
@@ -159,4 +160,19 @@ TEST_F(KeyboardControlsTest, YAndNAnswerTheOpenDialog)
         EXPECT_TRUE((world->mode == Idle) == running && world->running == running) << keys[0];
         EXPECT_EQ(world->money, keys[0] == KEY_F2 ? 100 : 1) << "only F2 and Y start over";
     }
+}
+
+TEST_F(KeyboardControlsTest, LeftAndRightTurnTheHelpsPagesAndMoveNothingElse)
+{
+    input->pointAt(100, 150);
+    press({KEY_1, KEY_SPACE, KEY_BACKSPACE, KEY_H});
+    ASSERT_TRUE(world->keys().helpShown());
+    const int money = world->money;
+    press({KEY_RIGHT, KEY_RIGHT, KEY_LEFT});
+    EXPECT_EQ(world->keys().helpPage(), 1);
+    EXPECT_TRUE(world->mode == Idle && world->money == money) << "no tower selected or built under the help";
+    press({KEY_H, KEY_RIGHT});
+    EXPECT_EQ(world->mode, TowerSelected) << "with the help closed Right selects again";
+    press({KEY_H});
+    EXPECT_EQ(world->keys().helpPage(), 0) << "the help opens at its first page";
 }

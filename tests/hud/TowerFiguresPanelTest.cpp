@@ -1,6 +1,7 @@
 #include "hud/TowerFiguresPanel.h"
 
 #include "control/TowerActions.h"
+#include "game/WorldRenderer.h"
 #include "support/WorldFixture.h"
 #include "towers/Building.h"
 
@@ -22,17 +23,19 @@ constexpr int ButtonMiddleY = 229;
 // selected tower's levels, frame by frame.
 TEST_F(TowerFiguresPanelTest, SubjectFollowsTheHoveredButtonAndTheSelectedTower)
 {
-    const TowerFiguresPanel panel(*world);
+    const TowerFiguresPanel panel;
+    const WorldRenderer renderer(*world);
+    const auto subject = [&] { return panel.subject(renderer.view()); };
     input->pointAt(160, 100);
     frame(0.0);
-    EXPECT_FALSE(panel.subject().shown);
+    EXPECT_FALSE(subject().shown);
 
     input->pointAt(buttonCentre(2), ButtonMiddleY);
     frame(0.0);
-    ASSERT_TRUE(panel.subject().shown);
-    EXPECT_EQ(panel.subject().kind, 2);
-    EXPECT_EQ(panel.subject().tower, nullptr);
-    EXPECT_GT(panel.subject().now.range, 0.0);
+    ASSERT_TRUE(subject().shown);
+    EXPECT_EQ(subject().kind, 2);
+    EXPECT_EQ(subject().tower, nullptr);
+    EXPECT_GT(subject().now.range, 0.0);
 
     world->towers.push_back(world->createTower(2));
     Building& coil = *world->towers.back();
@@ -40,19 +43,19 @@ TEST_F(TowerFiguresPanelTest, SubjectFollowsTheHoveredButtonAndTheSelectedTower)
     world->actions().select(coil);
     input->pointAt(buttonCentre(1), ButtonMiddleY); // the first upgrade path
     frame(0.0);
-    ASSERT_TRUE(panel.subject().shown);
-    EXPECT_EQ(panel.subject().tower, &coil);
-    EXPECT_EQ(panel.subject().path, 0);
-    const int afterOneLevel = panel.subject().after.damagePerHit;
-    EXPECT_GT(afterOneLevel, panel.subject().now.damagePerHit);
+    ASSERT_TRUE(subject().shown);
+    EXPECT_EQ(subject().tower, &coil);
+    EXPECT_EQ(subject().path, 0);
+    const int afterOneLevel = subject().after.damagePerHit;
+    EXPECT_GT(afterOneLevel, subject().now.damagePerHit);
 
     coil.upgrade(0);
-    EXPECT_EQ(panel.subject().now.damagePerHit, afterOneLevel);
+    EXPECT_EQ(subject().now.damagePerHit, afterOneLevel);
     input->pointAt(buttonCentre(0), ButtonMiddleY); // "Demolish" changes no figure
     frame(0.0);
-    EXPECT_EQ(panel.subject().path, -1);
-    EXPECT_EQ(panel.subject().after.damagePerHit, afterOneLevel);
+    EXPECT_EQ(subject().path, -1);
+    EXPECT_EQ(subject().after.damagePerHit, afterOneLevel);
 
     world->endGame();
-    EXPECT_FALSE(panel.subject().shown);
+    EXPECT_FALSE(subject().shown);
 }

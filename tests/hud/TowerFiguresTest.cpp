@@ -74,7 +74,7 @@ TEST_F(WorldFixture, UpgradeFiguresShowWhatTheNextLevelChanges)
     Building& coil = *world->towers.back();
     coil.place(100);
     const TowerFigures now = TowerFigures::of(coil);
-    const TowerFigures after = TowerFigures::afterUpgrade(coil, 0);
+    const TowerFigures after = TowerFigures::afterUpgrade(coil, 0, app().towerTypes[2]);
     coil.upgrade(0);
     const TowerFigures bought = TowerFigures::of(coil);
     EXPECT_GT(after.damagePerHit, now.damagePerHit);
@@ -82,15 +82,15 @@ TEST_F(WorldFixture, UpgradeFiguresShowWhatTheNextLevelChanges)
     EXPECT_DOUBLE_EQ(after.damagePerSecond, bought.damagePerSecond);
     EXPECT_DOUBLE_EQ(after.range, now.range);
     // A path the kind does not have changes nothing.
-    EXPECT_DOUBLE_EQ(TowerFigures::afterUpgrade(coil, 5).damagePerSecond, bought.damagePerSecond);
+    EXPECT_DOUBLE_EQ(TowerFigures::afterUpgrade(coil, 5, app().towerTypes[2]).damagePerSecond, bought.damagePerSecond);
 
     // With a range modifier the next level reaches further, in the figures and in the coil's strikes.
     app().config.set("Tower3.Upgrade1.Level1.RangeMod", "12.5");
-    const TowerFigures wider = TowerFigures::afterUpgrade(coil, 0);
+    const TowerFigures wider = TowerFigures::afterUpgrade(coil, 0, app().towerTypes[2]);
     EXPECT_DOUBLE_EQ(wider.range, now.range + 2 * 12.5);
     coil.upgrade(0);
     EXPECT_DOUBLE_EQ(static_cast<TeslaCoil&>(coil).range, wider.range);
     while (coil.upgradeLevels[0] < app().towerTypes[2].upgrades[1].levelCount)
         coil.upgrade(0);
-    EXPECT_DOUBLE_EQ(TowerFigures::afterUpgrade(coil, 0).range, static_cast<TeslaCoil&>(coil).range) << "a full path";
+    EXPECT_DOUBLE_EQ(TowerFigures::afterUpgrade(coil, 0, app().towerTypes[2]).range, static_cast<TeslaCoil&>(coil).range) << "a full path";
 }

@@ -2,6 +2,8 @@
 
 #include "app/Application.h"
 #include "autoplay/Gestures.h"
+#include "control/TowerActions.h"
+#include "game/BuildBar.h"
 #include "game/World.h"
 #include "towers/Building.h"
 
@@ -12,9 +14,8 @@ namespace autoplay {
 
 namespace {
 
-constexpr int ButtonRightX = 300;
-constexpr int ButtonTop = 220;
-constexpr int ButtonSize = 19;
+constexpr int ButtonTop = BuildBar::ButtonTop;
+constexpr int ButtonSize = BuildBar::ButtonSize;
 constexpr int FieldWidth = 320;
 constexpr int FieldCentreX = 160;
 // Pixels kept free between neighbouring footprints (touching ones would overlap).
@@ -32,7 +33,7 @@ Strategy::Strategy()
 
 int Strategy::buttonX(int index) const
 {
-    return ButtonRightX - index * app.buttonSpacing;
+    return BuildBar::buttonLeft(index, app.buttonSpacing);
 }
 
 void Strategy::clickBuildButton(Gestures& hand, int kind) const
@@ -72,12 +73,9 @@ bool Strategy::fits(const World& world, int kind, int centre) const
     const int right = left + width;
     if (left < 0 || right > FieldWidth)
         return false;
-    return std::none_of(world.towers.begin(), world.towers.end(), [&](const auto& tower) {
-        const int standingWidth = app.towerTypes[static_cast<std::size_t>(tower->kind)].width;
-        const int l = tower->x + (tower->firstFrameWidth() - standingWidth) / 2;
-        const int r = l + standingWidth;
-        return !(right + TowerGap < l || left > r + TowerGap);
-    });
+    // The game's own placement rule, with a gap to spare on each side.
+    const TowerCatalogue catalogue{app.towerTypes.data(), static_cast<int>(app.towerTypes.size())};
+    return TowerActions::fits(catalogue, world.towers, kind, centre, TowerGap);
 }
 
 int Strategy::clearance(const World& world, int centre) const

@@ -1,0 +1,24 @@
+// What the player's actions change, as references to the game's own fields: the mode of the
+// on-screen controls, the tower being placed or selected, the money, the towers, the books, and
+// the switches the keys turn (the pause, the debug overlay).
+#pragma once
+
+#include <list>
+#include <memory>
+
+class Building;
+class GameStatistics;
+
+struct PlayState {
+    int& mode; // a WorldMode
+    int& placingKind;
+    int& money;
+    std::list<std::unique_ptr<Building>>& towers;
+    Building*& selectedTower;
+    GameStatistics& statistics;
+    const bool& gameOver;
+    bool& paused;
+    // Set while the pause a kept run resumes in lasts.
+    bool& resumed;
+    bool& showDebug;
+};

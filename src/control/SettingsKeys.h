@@ -1,0 +1,48 @@
+// What the settings keys do: sound off and on, the effects' and the music's volume in tenths, the
+// speed steps and full screen, each taking effect at once and kept through the player's settings.
+// Also keeps the short notice such a key shows (a volume, a screen that could not be switched).
+#pragma once
+
+#include <functional>
+#include <string>
+
+class MusicPlayer;
+class PlayerSettings;
+class SoundBoard;
+
+class SettingsKeys {
+public:
+    // How long a notice stays, in seconds of real time.
+    static constexpr double NoticeSeconds = 1.5;
+
+    // Reopens the screen full (true) or as a window; returns why it could not, or the empty text.
+    using ScreenSwitch = std::function<std::string(bool fullscreen)>;
+    // Seconds on a monotonic clock.
+    using Clock = std::function<double()>;
+
+    SettingsKeys(SoundBoard& sound, MusicPlayer& music, PlayerSettings& settings, ScreenSwitch switchScreen,
+                 Clock now);
+
+    void toggleMute();
+    // Up or down to the next whole tenth, within 0 and 100.
+    void stepVolume(bool up);
+    // The music's volume, the same way.
+    void stepMusicVolume(bool up);
+    // The next speed step, back to 1x after the last.
+    void stepSpeed();
+    void toggleFullScreen();
+
+    // The notice to show now; empty when there is none or its time is over.
+    std::string notice() const;
+
+private:
+    void showNotice(std::string text);
+
+    SoundBoard& sound;
+    MusicPlayer& music;
+    PlayerSettings& settings;
+    ScreenSwitch switchScreen;
+    Clock now;
+    std::string noticeText;
+    double noticeUntil = 0.0;
+};

@@ -1,0 +1,40 @@
+#include "game/ControlWiring.h"
+
+#include "app/Application.h"
+#include "control/KeyboardControls.h"
+#include "control/TowerActions.h"
+#include "game/World.h"
+#include "towers/Building.h"
+
+namespace {
+
+PlayState stateOf(World& world)
+{
+    return {world.mode,    world.placingKind, world.money,  world.towers,   world.selectedTower,
+            world.statistics, world.gameOver, world.paused, world.resumed, world.showDebug};
+}
+
+} // namespace
+
+std::unique_ptr<TowerActions> ControlWiring::towerActions(World& world)
+{
+    Application& app = *world.app;
+    const TowerCatalogue catalogue{app.towerTypes.data(), static_cast<int>(app.towerTypes.size())};
+    const PointerSample pointer{app.mouseX, app.mouseY, app.mouseScreen};
+    return std::make_unique<TowerActions>(stateOf(world), catalogue, pointer, app.sound,
+                                          [&world](int kind) { return world.createTower(kind); });
+}
+
+std::unique_ptr<KeyboardControls> ControlWiring::keyboard(World& world, TowerActions& actions)
+{
+    Application& app = *world.app;
+    SettingsKeys settings(app.sound, app.music, app.settings, [&app](bool fullscreen) { return app.switchScreen(fullscreen); },
+                          [&app] { return app.now(); });
+    GameCommands commands;
+    commands.answerDialog = [&world](bool yes) { world.answerDialog(yes); };
+    commands.callNextWave = [&world] { world.callNextWave(); };
+    commands.playAgain = [&world] { world.playAgain(); };
+    commands.keyHeld = [&app](int scancode) { return app.input().keyHeld(scancode); };
+    return std::make_unique<KeyboardControls>(stateOf(world), actions, app.sound, std::move(settings),
+                                              std::move(commands));
+}

@@ -1,0 +1,55 @@
+// What the panels of the HUD show this frame, filled once per frame by the renderer from the
+// game: the fonts and the tower catalogue to draw with, the game's state, the wave, the player's
+// hand on the build bar, what the keys changed and, once the game is over, its totals.
+#pragma once
+
+#include "app/TowerCatalogue.h"
+
+#include <string>
+
+class BitmapFont;
+class Building;
+struct StatisticsTotals;
+
+struct HudFonts {
+    const BitmapFont* main = nullptr;
+    const BitmapFont* mainRed = nullptr;
+    const BitmapFont* small = nullptr;
+    const BitmapFont* smallRed = nullptr;
+};
+
+struct FrameView {
+    HudFonts fonts;
+    TowerCatalogue catalogue;
+    int towerBaseline = 0;
+
+    int mode = 0; // a WorldMode
+    bool gameOver = false;
+    bool paused = false;
+    bool showDebug = false;
+
+    int waveNumber = 1;
+    // The wave running now, with the invaders it has left; or the wait for the next one.
+    bool waveRunning = false;
+    int invadersLeft = 0;
+    bool waitingForWave = false;
+    double waveCountdown = 0.0;
+    // What N would pay now, and whether it would call the wave at all.
+    int earlyCallBonus = 0;
+    bool mayCallNextWave = false;
+
+    // The build bar's button under the mouse (-1 for none), the kind being placed and where its
+    // preview stands, and the selected tower (null for none).
+    int hoveredButton = -1;
+    int placingKind = 0;
+    int previewX = 0;
+    const Building* selectedTower = nullptr;
+
+    bool helpShown = false;
+    int helpPage = 0;
+    std::string notice;
+    // The speed the game runs at: 1 for 1x.
+    int speed = 1;
+
+    const StatisticsTotals* totals = nullptr;
+};
