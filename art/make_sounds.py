@@ -143,6 +143,7 @@ def sounds():
         'tower_sold': notes([783.99, 523.25], 0.1, decay=12.0),
         'refused': sweep(150.0, 130.0, 0.16, 'square', decay=8.0),
         'quit_dialog': notes([587.33, 440.0], 0.07, 'sine', decay=14.0),
+        'ground_warning': notes([1318.51, 987.77, 1318.51], 0.08, 'square', decay=5.0, gap=0.03),
         'game_over': mix(alarm(262.0, 196.0, 1.2, 4), scaled(thump(1.2, 90.0, 30.0), 0.5)),
     }
 

@@ -3,6 +3,7 @@
 layout is caught: run  /usr/bin/python3 art/test_art.py  from anywhere."""
 
 import os
+import string
 import sys
 import unittest
 
@@ -125,6 +126,26 @@ class Fonts(unittest.TestCase):
             for x, y, w, h in cut_font(image).values():
                 self.assertNotIn(separator, set(image.crop((x, y, x + w, y + h)).getdata()), name)
 
+    def test_letters_and_digits_tell_apart_at_one_pixel_a_dot(self):
+        # Any two letters differ by 2 pixels and any two digits by 3, however one is slid
+        # sideways over the other; a lowercase letter is either as tall as the capitals or
+        # starts at the x-height, so it never reads as a shrunken capital ("DeStroyed").
+        letters = string.ascii_letters
+        for name in ('font_main', 'font_small'):
+            image = load(name)
+            cells = cut_font(image)
+            ink = {c: ink_rows(image, cells[ord(c)]) for c in letters + string.digits}
+            for group, least in ((letters, 2), (string.digits, 3)):
+                for i, first in enumerate(group):
+                    for second in group[i + 1:]:
+                        self.assertGreaterEqual(ink_distance(ink[first], ink[second]), least,
+                                                '%s: %s and %s' % (name, first, second))
+            top = {c: min(y for y, row in enumerate(ink[c]) if any(row)) for c in letters}
+            allowed = {top['H'], top['x']}
+            self.assertLess(top['H'], top['x'], name)
+            for c in string.ascii_lowercase:
+                self.assertIn(top[c], allowed, '%s: %s starts on row %d' % (name, c, top[c]))
+
 
 class Sheets(unittest.TestCase):
     def check_sheet(self, name, animation_count):
@@ -211,6 +232,23 @@ def ink_extent(image, frame):
     xs = [px for px in range(w) for py in range(h) if box.getpixel((px, py)) != MASK]
     ys = [py for px in range(w) for py in range(h) if box.getpixel((px, py)) != MASK]
     return max(xs) - min(xs) + 1, max(ys) - min(ys) + 1
+
+
+def ink_rows(image, box):
+    """A glyph cell as rows of booleans: True where there is ink (neither ground nor outline)."""
+    x, y, w, h = box
+    return [[image.getpixel((x + cx, y + cy)) not in (MASK, OUTLINE) for cx in range(w)] for cy in range(h)]
+
+
+def ink_distance(first, second):
+    """The fewest pixels two glyphs differ by, over every sideways shift of one on the other."""
+    wa, wb = len(first[0]), len(second[0])
+
+    def at(row, x):
+        return 0 <= x < len(row) and row[x]
+    return min(sum(at(ra, x) != at(rb, x - shift) for ra, rb in zip(first, second)
+                   for x in range(min(0, shift), max(wa, shift + wb)))
+               for shift in range(-wb, wa + 1))
 
 
 if __name__ == '__main__':

@@ -9,7 +9,7 @@ constexpr const char* Keys[] = {
     "Sound.LaserFired",   "Sound.MissileLaunched", "Sound.MissileExploded", "Sound.TeslaStrike",
     "Sound.InvaderDestroyed", "Sound.InvaderEscaped", "Sound.WaveStarted", "Sound.TowerBuilt",
     "Sound.UpgradeBought", "Sound.TowerSold",       "Sound.Refused",        "Sound.QuitDialog",
-    "Sound.GameOver",
+    "Sound.GameOver",     "Sound.GroundWarning",
 };
 static_assert(std::size(Keys) == SoundEventCount, "every sound event needs its configuration key");
 

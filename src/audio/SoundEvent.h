@@ -16,9 +16,10 @@ enum class SoundEvent {
     Refused,
     QuitDialog,
     GameOver,
+    GroundWarning,
 };
 
-constexpr int SoundEventCount = static_cast<int>(SoundEvent::GameOver) + 1;
+constexpr int SoundEventCount = static_cast<int>(SoundEvent::GroundWarning) + 1;
 
 // The configuration key of the event's sound file.
 const char* soundKey(SoundEvent event);

@@ -1,5 +1,6 @@
 // What the keys ask of the game beyond the tower actions and the settings: answer the open
-// dialog, call the next wave, start a new game after game over; and whether a key is held now.
+// dialog, call the next wave, start a new game after game over; whether a key is held now, and the
+// next key waiting in the keyboard's buffer (-1 for none).
 #pragma once
 
 #include <functional>
@@ -9,4 +10,5 @@ struct GameCommands {
     std::function<void()> callNextWave;
     std::function<void()> playAgain;
     std::function<bool(int scancode)> keyHeld;
+    std::function<int()> nextKey;
 };

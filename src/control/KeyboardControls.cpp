@@ -44,8 +44,30 @@ bool KeyboardControls::acts(const Control& control) const
     return (control.when & Control::WhilePaused) != 0 || !(state.paused || showingHelp);
 }
 
+void KeyboardControls::pictureShown()
+{
+    if (!state.gameOver) {
+        replay = Replay::Hidden;
+        return;
+    }
+    if (replay != Replay::Hidden)
+        return;
+    while (commands.nextKey() >= 0) {
+    }
+    replay = Replay::Held;
+}
+
+bool KeyboardControls::enterHeld() const
+{
+    return commands.keyHeld(KEY_ENTER) || commands.keyHeld(KEY_ENTER_PAD);
+}
+
 void KeyboardControls::handleKey(int scancode)
 {
+    if (!state.gameOver)
+        replay = Replay::Hidden;
+    else if (replay == Replay::Held && !enterHeld())
+        replay = Replay::Ready;
     if (scancode < 0)
         return;
     for (const Control& control : ControlTable::rows()) {
@@ -62,7 +84,7 @@ void KeyboardControls::handleKey(int scancode)
 void KeyboardControls::run(Control::Command command, int scancode)
 {
     switch (command) {
-    case Control::ChooseKind: actions.chooseKind(scancode - KEY_1); break;
+    case Control::ChooseKind: actions.chooseKindAt(scancode - KEY_1); break;
     case Control::SteerPreview: {
         const bool shift = commands.keyHeld(KEY_LSHIFT) || commands.keyHeld(KEY_RSHIFT);
         const int distance = shift ? ShiftStep : Step;
@@ -71,7 +93,7 @@ void KeyboardControls::run(Control::Command command, int scancode)
     }
     case Control::Build: actions.buildAt(actions.previewX()); break;
     case Control::SelectNeighbour: actions.selectNeighbour(scancode == KEY_LEFT ? -1 : 1); break;
-    case Control::BuyUpgrade: actions.buyUpgrade(scancode - KEY_1); break;
+    case Control::BuyUpgrade: actions.buyUpgradeAt(scancode - KEY_1); break;
     case Control::Demolish: actions.demolish(); break;
     case Control::Cancel: actions.cancel(); break;
     case Control::QuitDialog: toggleDialog(::QuitDialog); break;
@@ -97,7 +119,10 @@ void KeyboardControls::run(Control::Command command, int scancode)
         page = 0;
         break;
     case Control::TurnHelpPage: page += scancode == KEY_LEFT ? -1 : 1; break;
-    case Control::PlayAgain: commands.playAgain(); break;
+    case Control::PlayAgain:
+        if (replay == Replay::Ready)
+            commands.playAgain();
+        break;
     case Control::None: break;
     }
 }

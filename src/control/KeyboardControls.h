@@ -21,6 +21,10 @@ public:
 
     // Acts on one key taken from the keyboard; a key of no row for the current mode does nothing.
     void handleKey(int scancode);
+    // After each picture is shown. The first picture of "Game Over" drops the keys still waiting,
+    // typed for the game that ended; from then on Enter starts a new game once it has been seen
+    // up, so that neither a press that began before nor its repeats skip the game-over screen.
+    void pictureShown();
 
     // While the help shows, the game stands still as in the pause.
     bool helpShown() const { return showingHelp; }
@@ -40,6 +44,11 @@ private:
     SoundBoard& sound;
     SettingsKeys settings;
     GameCommands commands;
+    bool enterHeld() const;
+
     bool showingHelp = false;
     int page = 0;
+    // Where Enter stands after game over: the screen not shown yet, shown with Enter still down
+    // since before, or ready for a new press.
+    enum class Replay { Hidden, Held, Ready } replay = Replay::Hidden;
 };

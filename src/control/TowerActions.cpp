@@ -63,6 +63,11 @@ bool TowerActions::chooseKind(int kind)
     return true;
 }
 
+bool TowerActions::chooseKindAt(int fromLeft)
+{
+    return chooseKind(fromLeft >= 0 && fromLeft < catalogue.count ? catalogue.count - 1 - fromLeft : -1);
+}
+
 bool TowerActions::placingAffordable() const
 {
     return state.money >= typeOf(state.placingKind).price;
@@ -166,6 +171,14 @@ bool TowerActions::buyUpgrade(int path)
     tower.upgrade(path);
     sound.play(SoundEvent::UpgradeBought, centre);
     return true;
+}
+
+bool TowerActions::buyUpgradeAt(int fromLeft)
+{
+    if (state.mode != TowerSelected || !state.selectedTower)
+        return false;
+    const int paths = typeOf(state.selectedTower->kind).upgradeCount - 1;
+    return buyUpgrade(fromLeft >= 0 && fromLeft < paths ? paths - 1 - fromLeft : -1);
 }
 
 void TowerActions::demolish()

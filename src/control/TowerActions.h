@@ -28,6 +28,9 @@ public:
     // the preview where it stands); plays the refused sound (at the mouse)
     // and changes nothing when the kind is out of range, unaffordable or not available.
     bool chooseKind(int kind);
+    // The same for the build bar's button n counted from the left (0 the leftmost), as the keys
+    // number them: the bar shows kind 0 at the right.
+    bool chooseKindAt(int fromLeft);
     // Whether a tower of the kind being placed, centred on centreX, overlaps no standing tower.
     // Touching footprints overlap, so towers always stand at least a pixel apart.
     bool canPlaceAt(int centreX) const;
@@ -49,6 +52,9 @@ public:
     // Buys the next level of the selected tower's upgrade path (0 is its first path). A path that is
     // full, too dear or missing is refused with the sound.
     bool buyUpgrade(int path);
+    // The same for the upgrade button n counted from the left (0 the leftmost) of the selected
+    // tower's bar, as the keys number them: path 0 stands next to "Demolish" at the right.
+    bool buyUpgradeAt(int fromLeft);
     // Sells the selected tower for half its kind's price and leaves the selection.
     void demolish();
     // Drops the placement or the selection.

@@ -6,6 +6,7 @@
 #include "assets/SpriteSheet.h"
 #include "control/TowerActions.h"
 #include "game/World.h"
+#include "hud/KeyDigit.h"
 #include "towers/Building.h"
 
 #include <algorithm>
@@ -188,7 +189,11 @@ void BuildBar::drawBuildButtons(BITMAP* target) const
     for (int kind = 0; kind < 3; ++kind) {
         const TowerType& type = typeOf(kind);
         const bool affordable = type.price <= world.money;
-        if (!drawButton(target, buttonX(kind), affordable && type.available, app.iconsImage, IconSize * kind + IconSize))
+        const bool hovered =
+            drawButton(target, buttonX(kind), affordable && type.available, app.iconsImage, IconSize * kind + IconSize);
+        // The keys count the buttons from the left.
+        KeyDigit::draw(target, app.fontSmall.get(), buttonX(kind), ButtonTop, ButtonSize, 3 - kind);
+        if (!hovered)
             continue;
         drawTextRight(app.fontMain.get(), target, captionX, CaptionLine1, type.name.c_str());
         if (!type.available)
@@ -244,6 +249,8 @@ void BuildBar::drawTowerBar(BITMAP* target) const
         }
         if (drawButton(target, buttonX(i), enabled, app.upgradeIconsImage, icon < 0 ? -1 : IconSize * icon))
             drawUpgradeCaption(target, i, enabled);
+        if (i > 0)
+            KeyDigit::draw(target, app.fontSmall.get(), buttonX(i), ButtonTop, ButtonSize, type.upgradeCount - i);
     }
 }
 

@@ -355,6 +355,7 @@ void World::draw()
     renderer->drawOverlays(target);
     renderer->drawControls(target);
     app->backBuffer->present();
+    keyboard->pictureShown();
 }
 
 bool World::canPlaceTower()

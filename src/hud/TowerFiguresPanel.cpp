@@ -111,17 +111,17 @@ void TowerFiguresPanel::draw(BITMAP* target, const FrameView& view) const
                   now.missileDamage > 0 ? "" : " (new)");
     }
     if (const Building* tower = shown.tower) {
-        const TowerType& type = view.catalogue[shown.kind];
-        char levels[TextPanel::LineLength] = "Levels";
-        std::size_t used = 6;
-        for (std::size_t p = 0; p < tower->upgradeLevels.size() && p + 1 < type.upgrades.size(); ++p) {
-            const int written = std::snprintf(levels + used, sizeof levels - used, " %d/%d", tower->upgradeLevels[p],
-                                              type.upgrades[p + 1].levelCount);
-            used = std::min(sizeof levels - 1, used + static_cast<std::size_t>(std::max(written, 0)));
-        }
-        panel.add(font, "%s", levels);
         panel.add(font, "Destroyed %d", tower->tally->invadersDestroyed);
         panel.add(font, "Damage dealt %lld", tower->tally->damage);
+        // The paths in the order their buttons stand, left to right: the last path leftmost.
+        const TowerType& type = view.catalogue[shown.kind];
+        const int paths =
+            std::min(static_cast<int>(tower->upgradeLevels.size()), static_cast<int>(type.upgrades.size()) - 1);
+        for (int p = paths - 1; p >= 0; --p) {
+            const UpgradeType& path = type.upgrades[static_cast<std::size_t>(p) + 1];
+            const int level = tower->upgradeLevels[static_cast<std::size_t>(p)];
+            panel.add(font, "%s %d/%d", path.name.c_str(), level, path.levelCount);
+        }
     }
     panel.draw(target, PanelX, view.showDebug ? PanelYBelowDebug : PanelY);
 }

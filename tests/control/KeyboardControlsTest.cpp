@@ -53,7 +53,7 @@ std::set<std::string> namedInputs(const char* path, const char* heading, const c
 TEST_F(KeyboardControlsTest, TheKeyboardAlonePlaysTheBuildBar)
 {
     input->pointAt(100, 150);
-    press({KEY_1});
+    press({KEY_3}); // the laser's button is the third from the left
     ASSERT_EQ(world->mode, Placing);
     input->held.insert(KEY_LSHIFT);
     press({KEY_RIGHT});
@@ -62,14 +62,14 @@ TEST_F(KeyboardControlsTest, TheKeyboardAlonePlaysTheBuildBar)
     ASSERT_EQ(world->towers.size(), 1u);
     EXPECT_EQ(world->towers.front()->x, 101);
     EXPECT_EQ(world->money, 50);
-    press({KEY_BACKSPACE, KEY_LEFT, KEY_1, KEY_1});
+    press({KEY_BACKSPACE, KEY_LEFT, KEY_2, KEY_2}); // the rate path's button is second from the left
     EXPECT_EQ(world->money, 0) << "two levels of the rate path: 20 and 30";
     press({KEY_DEL});
     EXPECT_TRUE(world->towers.empty());
     EXPECT_EQ(world->money, 25);
     EXPECT_EQ(world->mode, Idle);
     world->money = 1000;
-    press({KEY_1, KEY_LEFT, KEY_2});
+    press({KEY_3, KEY_LEFT, KEY_2});
     EXPECT_EQ(world->actions().previewX(), 99) << "another kind stays where the keys put the last";
     ++app().screensOpened; // F11: the picture moves under a still pointer
     input->pointAt(70, 150);
@@ -165,7 +165,7 @@ TEST_F(KeyboardControlsTest, YAndNAnswerTheOpenDialog)
 TEST_F(KeyboardControlsTest, LeftAndRightTurnTheHelpsPagesAndMoveNothingElse)
 {
     input->pointAt(100, 150);
-    press({KEY_1, KEY_SPACE, KEY_BACKSPACE, KEY_H});
+    press({KEY_3, KEY_SPACE, KEY_BACKSPACE, KEY_H});
     ASSERT_TRUE(world->keys().helpShown());
     const int money = world->money;
     press({KEY_RIGHT, KEY_RIGHT, KEY_LEFT});
@@ -175,4 +175,24 @@ TEST_F(KeyboardControlsTest, LeftAndRightTurnTheHelpsPagesAndMoveNothingElse)
     EXPECT_EQ(world->mode, TowerSelected) << "with the help closed Right selects again";
     press({KEY_H});
     EXPECT_EQ(world->keys().helpPage(), 0) << "the help opens at its first page";
+}
+
+// Enter after game over: a press taken before "Game Over" has shown, one still waiting when it
+// shows and the repeats of one held since then are all for the game that ended.
+TEST_F(KeyboardControlsTest, EnterStartsANewGameOnlyWhenPressedAfterTheGameOverScreenShowed)
+{
+    world->health = 0;
+    frame(0.0);
+    ASSERT_TRUE(world->gameOver);
+    press({KEY_ENTER});
+    EXPECT_TRUE(world->gameOver) << "taken before the screen showed";
+    input->pressKey(KEY_ENTER);
+    input->held.insert(KEY_ENTER);
+    world->draw();
+    press({KEY_ENTER_PAD});
+    EXPECT_TRUE(world->gameOver) << "waiting when the screen showed, or repeated while held since";
+    input->held.clear();
+    frame(0.0);
+    press({KEY_ENTER});
+    EXPECT_FALSE(world->gameOver) << "a new press after the screen showed";
 }

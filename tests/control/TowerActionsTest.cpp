@@ -51,3 +51,35 @@ TEST_F(TowerActionsTest, ActionsOutsideTheirModeOrPathsChangeNothing)
     EXPECT_TRUE(actions().buyUpgrade(1));
     EXPECT_EQ(world->money, 40) << "only the launcher's 60 was charged";
 }
+
+// The placement rule the game builds by and the scripted player spaces its towers by: touching
+// footprints overlap, and a margin widens the new footprint on both sides.
+TEST_F(TowerActionsTest, FootprintsMustNotTouchAndAMarginKeepsThemFurtherApart)
+{
+    laserAt(100); // footprint 94 .. 106
+    const TowerCatalogue catalogue{app().towerTypes.data(), static_cast<int>(app().towerTypes.size())};
+    const struct {
+        int centre;
+        int margin;
+        bool fits;
+    } cases[] = {{112, 0, false}, {113, 0, true}, {88, 0, false}, {87, 0, true},
+                 {114, 2, false}, {115, 2, true}, {86, 2, false}, {85, 2, true}};
+    for (const auto& c : cases)
+        EXPECT_EQ(TowerActions::fits(catalogue, world->towers, 0, c.centre, c.margin), c.fits)
+            << "centre " << c.centre << ", margin " << c.margin;
+}
+
+// The keys count the bars' buttons from the left: the last kind and the last path stand leftmost.
+TEST_F(TowerActionsTest, ButtonsCountedFromTheLeftReachTheKindsAndPathsFromTheRight)
+{
+    world->money = 1000;
+    EXPECT_FALSE(actions().chooseKindAt(3) || actions().chooseKindAt(-1)) << "no fourth button";
+    ASSERT_TRUE(actions().chooseKindAt(2));
+    EXPECT_EQ(world->placingKind, 0) << "the rightmost button is kind 0";
+    actions().cancel();
+    Building& tower = laserAt(100);
+    actions().select(tower);
+    EXPECT_FALSE(actions().buyUpgradeAt(2)) << "two paths: no third button";
+    ASSERT_TRUE(actions().buyUpgradeAt(0));
+    EXPECT_TRUE(tower.upgradeLevels[0] == 0 && tower.upgradeLevels[1] == 1) << "the leftmost button is the last path";
+}
