@@ -490,7 +490,6 @@ TEST_F(WorldWaves, MusicFollowsTheGameAndQuietensWhileItWaits)
     world->health = 0;
     world->update(0.0);
     EXPECT_EQ(heard(), Expected(MusicPiece::GameOver, 2));
-    input->pressKey(KEY_ENTER);
-    world->update(0.0);
+    world->playAgain();
     EXPECT_EQ(heard(), Expected(MusicPiece::Build, 1)) << "a new game starts the build piece";
 }
