@@ -50,6 +50,8 @@ public:
     void setLevel(int percent);
 
     void setOutput(std::unique_ptr<SoundOutput> output);
+    // Whether the sounds go to a device at all.
+    bool heard() const { return out->heard(); }
     // Stops every sound that is playing (a new game starts in silence).
     void stopAll();
 

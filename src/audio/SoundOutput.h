@@ -12,4 +12,6 @@ public:
     virtual void start(const SoundClip& clip, int volume, int pan) = 0;
     // Stops every copy of the clip that is still playing.
     virtual void stop(const SoundClip& clip) = 0;
+    // Whether what starts here can be heard: false where there is no sound device.
+    virtual bool heard() const { return true; }
 };

@@ -127,6 +127,12 @@ void KeyboardControls::run(Control::Command command, int scancode)
     }
 }
 
+void KeyboardControls::refusePausedClick(int x)
+{
+    sound.play(SoundEvent::Refused, x);
+    settings.showNotice("P to play");
+}
+
 void KeyboardControls::toggleDialog(int dialog)
 {
     // A dialog is never hidden under the help: opening one puts the help away.

@@ -33,6 +33,8 @@ public:
     int helpPage() const { return page; }
     // The notice a settings key shows now; empty when there is none or its time is over.
     std::string notice() const { return settings.notice(); }
+    // A click in the pause: refused, with the hint of how to play on.
+    void refusePausedClick(int x);
 
 private:
     bool acts(const Control& control) const;

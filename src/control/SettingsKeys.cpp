@@ -13,6 +13,8 @@ namespace {
 
 constexpr int VolumeStep = 10;
 constexpr int FullVolume = 100;
+// What the sound keys say where nothing can be heard, instead of a volume that nothing plays.
+constexpr const char* NoDevice = "No sound device";
 
 // A tenth up or down; steps land on whole tenths, whatever a hand-edited file held.
 int stepped(int current, bool up)
@@ -37,6 +39,8 @@ void SettingsKeys::toggleMute()
 {
     sound.toggleMute();
     settings.set(PlayerSettings::Field::Mute, sound.muted());
+    if (!sound.heard())
+        showNotice(NoDevice);
 }
 
 void SettingsKeys::stepVolume(bool up)
@@ -44,7 +48,7 @@ void SettingsKeys::stepVolume(bool up)
     const int level = stepped(settings.inEffect().volume, up);
     sound.setLevel(level);
     settings.set(PlayerSettings::Field::Volume, level);
-    showNotice("Volume " + std::to_string(level) + "%");
+    showNotice(sound.heard() ? "Volume " + std::to_string(level) + "%" : NoDevice);
 }
 
 void SettingsKeys::stepMusicVolume(bool up)
@@ -52,7 +56,10 @@ void SettingsKeys::stepMusicVolume(bool up)
     const int level = stepped(settings.inEffect().musicVolume, up);
     music.setLevel(level);
     settings.set(PlayerSettings::Field::MusicVolume, level);
-    showNotice("Music " + std::to_string(level) + "%");
+    if (!sound.heard())
+        showNotice(NoDevice);
+    else
+        showNotice(music.heard() ? "Music " + std::to_string(level) + "%" : "No music");
 }
 
 void SettingsKeys::stepSpeed()

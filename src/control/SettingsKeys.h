@@ -34,9 +34,10 @@ public:
 
     // The notice to show now; empty when there is none or its time is over.
     std::string notice() const;
+    // Shows the text as the notice for NoticeSeconds.
+    void showNotice(std::string text);
 
 private:
-    void showNotice(std::string text);
 
     SoundBoard& sound;
     MusicPlayer& music;

@@ -300,6 +300,8 @@ void World::handleControls()
     keyboard->handleKey(app->input().nextKey());
     if (!gameOver && !paused && !keyboard->helpShown())
         buildBar->handleMouse();
+    else if (paused && mode != QuitDialog && mode != NewGameDialog && app->mouseClicked(1))
+        keyboard->refusePausedClick(app->mouseX);
     handleDialog();
 }
 

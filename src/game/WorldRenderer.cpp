@@ -8,6 +8,7 @@
 #include "game/BuildBar.h"
 #include "game/FrameStepper.h"
 #include "game/World.h"
+#include "hud/CaptionBox.h"
 #include "hud/ControlsOverlay.h"
 #include "hud/MuteMark.h"
 #include "hud/RangeRing.h"
@@ -17,6 +18,9 @@
 #include "towers/Building.h"
 
 #include <allegro.h>
+
+#include <algorithm>
+#include <cstdio>
 
 namespace {
 
@@ -42,6 +46,18 @@ constexpr int PausedTop = 60;
 constexpr int ResumedHintTop = 70;
 constexpr int DialogCentreX = 160;
 constexpr int DialogTitleTop = 90;
+// The field above the status row, dimmed in the pause; the build bar right of the status, greyed.
+constexpr int FieldBottom = 220;
+constexpr int BarLeft = 80;
+// Heights of a line of the main and the small font.
+constexpr int MainLine = 9;
+constexpr int SmallLine = 7;
+// The health bar flashes this many times a second while the block is a step from the ground.
+constexpr int WarningFlashes = 4;
+
+constexpr const char* PlayAgain = "Press Enter to play again";
+constexpr const char* PauseHint = "P to play";
+constexpr const char* ResumeHint = "P to play, F2 for a new game";
 
 // Masked copy of a whole image; nothing when the image is missing.
 void drawMasked(const BITMAP* image, BITMAP* target, int x, int y)
@@ -95,6 +111,7 @@ FrameView WorldRenderer::view() const
     view.notice = world.keys().notice();
     // The speed in effect: Tab held runs the game faster than the chosen step.
     view.speed = FrameStepper::speedFor(world.app->input().keyHeld(KEY_TAB), app.settings.inEffect().speed);
+    view.groundWarning = world.currentWave && !world.gameOver && world.currentWave->nearGround();
     if (world.gameOver)
         view.totals = &world.statistics.totals();
     return view;
@@ -125,7 +142,8 @@ void WorldRenderer::drawControls(BITMAP* target) const
 
 void WorldRenderer::drawOverlays(BITMAP* target) const
 {
-    if (world.paused)
+    // The help hides what it covers, the pause's captions too.
+    if (world.paused && !frame.helpShown)
         drawPaused(target);
     if (world.mode == QuitDialog)
         drawDialog(target, "Quit Game?");
@@ -163,6 +181,9 @@ void WorldRenderer::drawStatus(BITMAP* target) const
         if (fill > 0)
             masked_blit(app.redBarImage, target, 1, 1, BarFillX, BarFillY, fill, BarFillHeight);
     }
+    if (frame.groundWarning && static_cast<long long>(app.now() * 2 * WarningFlashes) % 2 == 0)
+        rect(target, BarFrameX - 1, StatusTop - 1, BarFrameX + BarFrameWidth, StatusTop + BarFrameHeight,
+             makecol(0xfb, 0xf2, 0x36));
     drawTextCenteredf(app.fontSmall.get(), target, HealthTextX, BarFillY, "%d", world.health);
     drawTextf(app.fontMain.get(), target, 2, MoneyTop, "$ %d", world.money);
     if (app.sound.muted())
@@ -177,32 +198,49 @@ void WorldRenderer::drawGameOver(BITMAP* target) const
         masked_stretch_blit(const_cast<BITMAP*>(caption), target, 0, 0, caption->w, caption->h,
                             DialogCentreX - caption->w, GameOverTop, 2 * caption->w, 2 * caption->h);
     }
-    drawTextCenteredf(app.fontSmallRed.get(), target, DialogCentreX, WavesDefeatedTop, "Waves Defeated: %d",
-                      world.waveNumber - 1);
     const BestRecord& record = world.bestRecord;
+    const BitmapFont* red = app.fontSmallRed.get();
+    int half = textWidthf(red, "Waves Defeated: %d", world.waveNumber - 1) / 2;
+    if (record.newBest())
+        half = std::max(half, BestGap + std::max(textWidthf(red, "Best: %d", record.best()),
+                                                 textWidth(app.fontSmall.get(), "New best!")));
+    else
+        half = std::max(half, textWidthf(red, "Best: %d", record.best()) / 2);
+    CaptionBox::centred(target, DialogCentreX, WavesDefeatedTop, 2 * half, BestTop - WavesDefeatedTop + SmallLine, true);
+    CaptionBox::centred(target, DialogCentreX, PlayAgainTop, textWidth(app.fontSmall.get(), PlayAgain), SmallLine, true);
+    drawTextCenteredf(red, target, DialogCentreX, WavesDefeatedTop, "Waves Defeated: %d", world.waveNumber - 1);
     if (record.newBest()) {
         drawTextRightf(app.fontSmallRed.get(), target, DialogCentreX - BestGap, BestTop, "Best: %d", record.best());
         drawText(app.fontSmall.get(), target, DialogCentreX + BestGap, BestTop, "New best!");
     } else {
         drawTextCenteredf(app.fontSmallRed.get(), target, DialogCentreX, BestTop, "Best: %d", record.best());
     }
-    drawTextCentered(app.fontSmall.get(), target, DialogCentreX, PlayAgainTop, "Press Enter to play again");
+    drawTextCentered(app.fontSmall.get(), target, DialogCentreX, PlayAgainTop, PlayAgain);
 }
 
 void WorldRenderer::drawPaused(BITMAP* target) const
 {
     const Application& app = *world.app;
-    if (!world.resumed) {
-        drawTextCentered(app.fontMain.get(), target, DialogCentreX, PausedTop, "Paused");
-        return;
-    }
-    drawTextCenteredf(app.fontMain.get(), target, DialogCentreX, PausedTop, "Resumed at wave %d", world.waveNumber);
-    drawTextCentered(app.fontSmall.get(), target, DialogCentreX, ResumedHintTop, "P to play, F2 for a new game");
+    CaptionBox::dim(target, 0, 0, target->w, FieldBottom);
+    CaptionBox::grey(target, BarLeft, FieldBottom, target->w - BarLeft, target->h - FieldBottom);
+    char title[48];
+    if (world.resumed)
+        std::snprintf(title, sizeof title, "Resumed at the start of wave %d", world.waveNumber);
+    else
+        std::snprintf(title, sizeof title, "Paused");
+    const char* hint = world.resumed ? ResumeHint : PauseHint;
+    const int width = std::max(textWidth(app.fontMain.get(), title), textWidth(app.fontSmall.get(), hint));
+    CaptionBox::centred(target, DialogCentreX, PausedTop, width, ResumedHintTop - PausedTop + SmallLine);
+    drawTextCentered(app.fontMain.get(), target, DialogCentreX, PausedTop, title);
+    drawTextCentered(app.fontSmall.get(), target, DialogCentreX, ResumedHintTop, hint);
 }
 
 void WorldRenderer::drawDialog(BITMAP* target, const char* title) const
 {
     const Application& app = *world.app;
+    CaptionBox::centred(target, DialogCentreX, DialogTitleTop,
+                        std::max(textWidth(app.fontSmall.get(), title), static_cast<int>(World::QuitButtonWidth)),
+                        World::QuitNoY + MainLine - DialogTitleTop, world.gameOver);
     drawTextCentered(app.fontSmall.get(), target, DialogCentreX, DialogTitleTop, title);
     const bool overYes = app.mouseInRect(World::QuitButtonX, World::QuitYesY, World::QuitButtonWidth,
                                          World::QuitButtonHeight);

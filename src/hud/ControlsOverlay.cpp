@@ -2,6 +2,7 @@
 
 #include "assets/BitmapFont.h"
 #include "control/ControlTable.h"
+#include "hud/CaptionBox.h"
 #include "hud/FrameView.h"
 
 #include <allegro.h>
@@ -12,6 +13,7 @@ namespace {
 
 constexpr int CentreX = 160;
 constexpr int NoticeY = 40;
+constexpr int NoticeHeight = 9;
 constexpr int HelpTop = 3;
 constexpr int HelpLeft = 6;
 constexpr int RowHeight = 9;
@@ -57,8 +59,10 @@ void ControlsOverlay::draw(BITMAP* target, const FrameView& view)
         drawHelp(target, view);
         return;
     }
-    if (!view.notice.empty())
+    if (!view.notice.empty()) {
+        CaptionBox::centred(target, CentreX, NoticeY, textWidth(view.fonts.main, view.notice.c_str()), NoticeHeight);
         drawTextCentered(view.fonts.main, target, CentreX, NoticeY, view.notice.c_str());
+    }
 }
 
 void ControlsOverlay::drawHelp(BITMAP* target, const FrameView& view)

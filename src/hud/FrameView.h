@@ -48,6 +48,8 @@ struct FrameView {
     bool helpShown = false;
     int helpPage = 0;
     std::string notice;
+    // The block is within a step of the ground: the health bar flashes.
+    bool groundWarning = false;
     // The speed the game runs at: 1 for 1x.
     int speed = 1;
 

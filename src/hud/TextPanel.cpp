@@ -1,6 +1,7 @@
 #include "hud/TextPanel.h"
 
 #include "assets/BitmapFont.h"
+#include "hud/CaptionBox.h"
 
 #include <allegro.h>
 
@@ -14,10 +15,6 @@ constexpr int Padding = 2;
 constexpr int LineGap = 1;
 // A font without glyphs still takes a line of this height.
 constexpr int FallbackLineHeight = 6;
-// The darkest colour of the art's palette, the outline of the sprites.
-constexpr int BoxRed = 0x22;
-constexpr int BoxGreen = 0x20;
-constexpr int BoxBlue = 0x34;
 
 } // namespace
 
@@ -59,8 +56,8 @@ void TextPanel::draw(BITMAP* target, int x, int y, bool grey) const
 {
     if (count == 0)
         return;
-    const int colour = grey ? makecol(BoxGreen, BoxGreen, BoxGreen) : makecol(BoxRed, BoxGreen, BoxBlue);
-    rectfill(target, x, y, x + width() - 1, y + height() - 1, colour);
+    // Over the field the invaders under a panel still show through it.
+    CaptionBox::box(target, x, y, width(), height(), grey, !grey);
     int top = y + Padding;
     for (int i = 0; i < count; ++i) {
         const Line& line = lines[static_cast<std::size_t>(i)];

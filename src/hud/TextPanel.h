@@ -18,7 +18,7 @@ public:
     int width() const;
     int height() const;
     // Draws the box and its lines with the box's top-left corner at (x, y); the box is the
-    // palette's darkest colour, or its grey on a greyed picture.
+    // palette's darkest colour, half see-through over the field, or its grey on a greyed picture.
     void draw(BITMAP* target, int x, int y, bool grey = false) const;
 
 private:

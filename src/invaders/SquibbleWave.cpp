@@ -87,6 +87,18 @@ void SquibbleWave::update(double dt)
         descent += dt * speed;
     changeState(lo, hi);
     Wave::update(dt);
+    if (!warned && nearGround()) {
+        warned = true;
+        Application::instance().sound.play(SoundEvent::GroundWarning);
+    }
+}
+
+bool SquibbleWave::nearGround() const
+{
+    for (const std::unique_ptr<Invader>& invader : invaders)
+        if (invader->health > 0 && invader->y + StepHeight >= EscapeLine)
+            return true;
+    return false;
 }
 
 void SquibbleWave::move(Invader& invader, double distance)

@@ -19,10 +19,13 @@ public:
     // Marches the block, lets invaders at the bottom line escape at a cost of one health, then
     // deletes the dead. Once the game is over the block only animates.
     void update(double dt) override;
+    // Whether a live Squibble is within one downward step of the line where it escapes.
+    bool nearGround() const override;
 
     double speed = 0.0;   // pixels per second, sideways and down alike
     int moveState = MovingDownBeforeRight;
     double descent = 0.0; // pixels covered in the current downward step
+    bool warned = false;  // the warning sound of this wave has played
 
 private:
     void place(Invader& invader, int index, int count);

@@ -18,6 +18,8 @@ public:
     void draw(BITMAP* destination);
     // Whether the invader is still in this wave's list.
     bool contains(const Invader* invader) const;
+    // Whether the invaders are about to reach the ground: the health bar warns while they are.
+    virtual bool nearGround() const { return false; }
 
     std::list<std::unique_ptr<Invader>> invaders;
 

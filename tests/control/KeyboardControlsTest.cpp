@@ -2,6 +2,7 @@
 
 #include "control/ControlTable.h"
 #include "control/TowerActions.h"
+#include "support/TestSound.h"
 #include "support/WorldFixture.h"
 #include "towers/Building.h"
 
@@ -116,7 +117,13 @@ TEST_F(KeyboardControlsTest, SpeedStepsCycleAndBothVolumesMoveInTenths)
         EXPECT_EQ(app().sound.level(), level);
         EXPECT_EQ(app().settings.inEffect().volume, level);
     }
-    EXPECT_EQ(world->keys().notice(), "Volume 90%");
+    EXPECT_EQ(world->keys().notice(), "No sound device") << "no volume shown that nothing plays";
+    press({KEY_M});
+    EXPECT_EQ(world->keys().notice(), "No sound device");
+    press({KEY_M});
+    testsound::install();
+    press({KEY_MINUS});
+    EXPECT_EQ(world->keys().notice(), "Volume 80%");
     app().settings.set(PlayerSettings::Field::MusicVolume, 95); // as a hand-edited file may hold
     const std::pair<int, int> musicSteps[] = {
         {KEY_OPENBRACE, 90}, {KEY_CLOSEBRACE, 100}, {KEY_CLOSEBRACE, 100}, {KEY_OPENBRACE, 90}};
@@ -125,8 +132,17 @@ TEST_F(KeyboardControlsTest, SpeedStepsCycleAndBothVolumesMoveInTenths)
         EXPECT_EQ(app().music.level(), level);
         EXPECT_EQ(app().settings.inEffect().musicVolume, level);
     }
-    EXPECT_EQ(app().settings.inEffect().volume, 90) << "the effects keep their volume";
-    EXPECT_EQ(world->keys().notice(), "Music 90%");
+    EXPECT_EQ(app().settings.inEffect().volume, 80) << "the effects keep their volume";
+    EXPECT_EQ(world->keys().notice(), "No music") << "no music output (--no-music), but the level is kept";
+    struct Stream : MusicOutput {
+        int rate() const override { return 8000; }
+        int wanted() override { return 0; }
+        void write(const std::int16_t*, int) override {}
+    };
+    app().music.setOutput(std::make_unique<Stream>());
+    press({KEY_OPENBRACE});
+    EXPECT_EQ(world->keys().notice(), "Music 80%");
+    app().music.setOutput(nullptr);
 }
 
 TEST(ControlsTable, NoKeyHasTwoRowsThatActInTheSameMode)

@@ -2,12 +2,14 @@
 
 #include "app/BackBuffer.h"
 #include "app/WindowEvents.h"
+#include "control/KeyboardControls.h"
 #include "effects/Effect.h"
 #include "game/RunKeeper.h"
 #include "invaders/Invader.h"
 #include "invaders/Wave.h"
 #include "projectiles/LaserProjectile.h"
 #include "projectiles/Projectile.h"
+#include "support/TestSound.h"
 #include "support/WorldFixture.h"
 #include "towers/Building.h"
 
@@ -392,6 +394,35 @@ TEST_F(WorldPause, PFreezesTheWholeFieldAcrossFramesButNotTheQuitDialog)
     world->update(0.05);
     world->update(0.05);
     EXPECT_NE(movingState(*world), frozen);
+}
+
+TEST_F(WorldPause, DimsTheFieldGreysTheBarAndAnswersAClickWithItsHint)
+{
+    testsound::RecordingSoundOutput& sounds = testsound::install();
+    BITMAP* target = app().backBuffer->bitmap;
+    const std::pair<int, int> field[] = {{5, 5}, {300, 150}, {40, 200}}, bar[] = {{290, 225}, {310, 235}};
+    auto brightness = [&](std::pair<int, int> at) {
+        const int pixel = getpixel(target, at.first, at.second);
+        return getr(pixel) + getg(pixel) + getb(pixel);
+    };
+    world->draw();
+    std::vector<int> before;
+    for (const auto& at : field)
+        before.push_back(brightness(at));
+    input->pressKey(KEY_P);
+    world->update(0.0);
+    world->draw();
+    for (std::size_t i = 0; i < before.size(); ++i)
+        EXPECT_NEAR(brightness(field[i]), before[i] / 2, 6) << i;
+    for (const auto& [x, y] : bar) {
+        const int pixel = getpixel(target, x, y);
+        EXPECT_TRUE(getr(pixel) == getg(pixel) && getg(pixel) == getb(pixel)) << x << "," << y;
+    }
+    EXPECT_EQ(getpixel(target, 160, 59), makecol(0x22, 0x20, 0x34)) << "a dark box behind \"Paused\"";
+    clickAt(309, 229);
+    EXPECT_EQ(world->mode, Idle);
+    EXPECT_EQ(sounds.of(SoundEvent::Refused).size(), 1u);
+    EXPECT_EQ(world->keys().notice(), "P to play");
 }
 
 TEST_F(WorldPause, LosingTheFocusPausesUntilPButNotOnceTheGameIsOver)

@@ -7,6 +7,7 @@
 #include "effects/TextImage.h"
 #include "invaders/Invader.h"
 #include "support/PixelProbe.h"
+#include "support/TestSound.h"
 #include "support/WorldFixture.h"
 
 #include <algorithm>
@@ -260,4 +261,30 @@ TEST_F(SquibbleWaveTest, WithoutSpeedTheBlockStandsStill)
     for (std::size_t i = 0; i < before.size(); ++i)
         EXPECT_DOUBLE_EQ(before[i].y, after[i].y);
     EXPECT_EQ(3, wave.moveState);
+}
+
+TEST_F(SquibbleWaveTest, WarningOnceAWaveWhenTheLowestRowIsAStepFromTheGround)
+{
+    testsound::RecordingSoundOutput& sounds = testsound::install();
+    SquibbleWave wave(2);
+    wave.moveState = MovingRight; // sideways: the rows keep their heights
+    Invader& lowest = *wave.invaders.front();
+    lowest.y = 173.0; // 17 above the escape line: more than a step
+    wave.update(0.0);
+    EXPECT_FALSE(wave.nearGround());
+    lowest.y = 174.0;
+    for (int frame = 0; frame < 3; ++frame)
+        wave.update(0.0);
+    EXPECT_TRUE(wave.nearGround());
+    EXPECT_EQ(sounds.of(SoundEvent::GroundWarning).size(), 1u);
+    lowest.health = 0; // a destroyed invader warns of nothing
+    wave.update(0.0);
+    EXPECT_FALSE(wave.nearGround());
+
+    testsound::now() += 1.0; // past the gap the voice cap keeps between two starts
+    SquibbleWave next(2);
+    next.moveState = MovingRight;
+    next.invaders.back()->y = 180.0;
+    next.update(0.0);
+    EXPECT_EQ(sounds.of(SoundEvent::GroundWarning).size(), 2u) << "each wave warns once";
 }
