@@ -3,19 +3,23 @@
 #pragma once
 
 #include "stats/GameStatistics.h"
+#include "stats/TowerTally.h"
 
 #include <vector>
 
 // One standing tower: its kind (0 LaserTurret, 1 MissileTurret, 2 TeslaCoil), its left edge on the
-// baseline and the levels bought of each of its upgrade paths, in the catalogue's order.
+// baseline, the levels bought of each of its upgrade paths, in the catalogue's order, and what it
+// has destroyed and dealt this game.
 struct CheckpointTower {
     int kind = 0;
     int x = 0;
     std::vector<int> levels;
+    TowerTally tally;
 
     bool operator==(const CheckpointTower& other) const
     {
-        return kind == other.kind && x == other.x && levels == other.levels;
+        return kind == other.kind && x == other.x && levels == other.levels &&
+               tally.invadersDestroyed == other.tally.invadersDestroyed && tally.damage == other.tally.damage;
     }
 };
 

@@ -2,6 +2,7 @@
 
 #include "checkpoint/CheckpointText.h"
 #include "files/AtomicFile.h"
+#include "files/FileLock.h"
 #include "files/PlayerFolder.h"
 #include "game/RecordFile.h"
 
@@ -75,14 +76,26 @@ CheckpointFile::Loaded CheckpointFile::load() const
 
 bool CheckpointFile::save(const Checkpoint& checkpoint) const
 {
+    const std::string text = CheckpointText::write(checkpoint);
+    const CheckpointText::Parsed check = CheckpointText::parse(text);
     const std::string failure =
-        file.empty() ? "no folder for it (neither XDG_STATE_HOME nor HOME names an absolute folder)"
-                     : AtomicFile::write(file, CheckpointText::write(checkpoint));
+        file.empty()       ? "no folder for it (neither XDG_STATE_HOME nor HOME names an absolute folder)"
+        : !check.checkpoint ? "the run is beyond what a checkpoint holds (" + check.problem + ")"
+                            : AtomicFile::write(file, text);
     // A folder that cannot be written is told once, not at every wave, until a save succeeds again.
     if (!failure.empty() && !toldFailure)
         warn(failure + "; the run is not kept");
     toldFailure = !failure.empty();
     return failure.empty();
+}
+
+std::unique_ptr<FileLock> CheckpointFile::lock() const
+{
+    if (file.empty())
+        return nullptr;
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    return std::make_unique<FileLock>(file + ".lock", FileLock::Mode::Try);
 }
 
 void CheckpointFile::remove() const

@@ -6,8 +6,11 @@
 
 #include "checkpoint/Checkpoint.h"
 
+#include <memory>
 #include <optional>
 #include <string>
+
+class FileLock;
 
 class CheckpointFile {
 public:
@@ -27,8 +30,12 @@ public:
     // Reads and parses the file, refusing one that is too long before reading it whole.
     Loaded load() const;
     // Writes the checkpoint over the last one; on failure false, and a line on standard error unless
-    // the last save failed too.
+    // the last save failed too. A checkpoint that would be refused when read back (a run beyond
+    // what a checkpoint holds) is not written.
     bool save(const Checkpoint& checkpoint) const;
+    // Takes the lock of the file's owner ("<file>.lock", its folder made if need be) without waiting:
+    // busy when another game owns the file. Nothing without a folder.
+    std::unique_ptr<FileLock> lock() const;
     // Deletes the checkpoint; a missing one is no error.
     void remove() const;
     // Renames the file to the first free name of "<file>.bad", "<file>.2.bad"... up to ".1000.bad",

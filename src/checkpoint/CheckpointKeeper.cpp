@@ -12,6 +12,12 @@ CheckpointKeeper::CheckpointKeeper(CheckpointFile file)
 
 void CheckpointKeeper::resume(World& world)
 {
+    lock = file.lock();
+    if (lock && lock->busy()) {
+        keeping = false;
+        std::fprintf(stderr, "squibble-siege: checkpoint: another game is keeping this run; this game will not be kept\n");
+        return;
+    }
     const CheckpointFile::Loaded loaded = file.load();
     if (loaded.missing)
         return;
@@ -27,13 +33,13 @@ void CheckpointKeeper::resume(World& world)
 void CheckpointKeeper::keep(const World& world)
 {
     if (keeping)
-        file.save(WorldCheckpoint::capture(world));
+        writer.post(file.path(), [this, checkpoint = WorldCheckpoint::capture(world)] { file.save(checkpoint); });
 }
 
 void CheckpointKeeper::forget()
 {
     if (keeping)
-        file.remove();
+        writer.post(file.path(), [this] { file.remove(); });
 }
 
 void CheckpointKeeper::refuse(const std::string& problem)

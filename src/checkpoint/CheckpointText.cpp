@@ -1,6 +1,7 @@
 #include "checkpoint/CheckpointText.h"
 
 #include "files/PlainText.h"
+#include "stats/RunLimits.h"
 
 #include <charconv>
 #include <cmath>
@@ -12,11 +13,10 @@
 namespace {
 
 constexpr const char* VersionPrefix = "squibble-siege checkpoint ";
+// Towers of the first version carry no tallies.
+constexpr const char* FirstVersionLine = "squibble-siege checkpoint 1";
 constexpr const char* KindNames[] = {"LaserTurret", "MissileTurret", "TeslaCoil"};
 constexpr int KindCount = 3;
-// Counts kept as long long (money, damage) may grow past what an int holds, never this far.
-constexpr long long MaxTotal = 1000000000000000000LL;
-constexpr double MaxSeconds = 1e12;
 // Left edges beyond this are off any field; the data set's own check is narrower.
 constexpr long long MaxEdge = 100000;
 
@@ -48,7 +48,7 @@ std::optional<double> seconds(const std::string& text)
     const char* end = text.data() + text.size();
     const auto [stop, error] = std::from_chars(text.data(), end, value);
     if (text.empty() || error != std::errc() || stop != end || !std::isfinite(value) || value < 0.0 ||
-        value > MaxSeconds)
+        value > RunLimits::MaxSeconds)
         return std::nullopt;
     return value;
 }
@@ -65,6 +65,8 @@ std::string format(double value)
 // Reads the lines after the version line into a checkpoint, stopping at the first fault.
 class Reader {
 public:
+    explicit Reader(bool withTallies) : withTallies(withTallies) {}
+
     std::string problem;
     Checkpoint checkpoint;
 
@@ -82,11 +84,11 @@ public:
         if (key == "Wave")
             whole(value, checkpoint.waveNumber, 1, CheckpointText::MaxWave, "wave");
         else if (key == "Health")
-            whole(value, checkpoint.health, 0, CheckpointText::MaxAmount, "health");
+            whole(value, checkpoint.health, 0, RunLimits::MaxAmount, "health");
         else if (key == "StartingHealth")
-            whole(value, checkpoint.maxHealth, 1, CheckpointText::MaxAmount, "starting health");
+            whole(value, checkpoint.maxHealth, 1, RunLimits::MaxAmount, "starting health");
         else if (key == "Money")
-            whole(value, checkpoint.money, 0, CheckpointText::MaxAmount, "money");
+            whole(value, checkpoint.money, 0, RunLimits::MaxAmount, "money");
         else if (!statistic(key, value))
             fail("unknown key " + key);
     }
@@ -132,8 +134,7 @@ private:
                 else
                     fail(key + " '" + value + "' is not a number of seconds from 0 to 1e12");
             } else {
-                const long long high = sizeof(field) == sizeof(int) ? CheckpointText::MaxAmount : MaxTotal;
-                whole(value, field, 0, high, name);
+                whole(value, field, 0, RunLimits::highest<std::decay_t<decltype(field)>>(), name);
             }
         });
         return known;
@@ -159,17 +160,24 @@ private:
             return;
         }
         whole(edge, tower.x, -MaxEdge, MaxEdge, "tower position");
+        if (withTallies) {
+            std::string destroyed, damage;
+            words >> destroyed >> damage;
+            whole(destroyed, tower.tally.invadersDestroyed, 0, RunLimits::MaxAmount, "invaders destroyed");
+            whole(damage, tower.tally.damage, 0, RunLimits::MaxTotal, "damage dealt");
+        }
         while (problem.empty() && words >> level) {
             if (tower.levels.size() >= static_cast<std::size_t>(CheckpointText::MaxPathsPerTower)) {
                 fail("more than " + std::to_string(CheckpointText::MaxPathsPerTower) + " upgrade paths");
                 return;
             }
             tower.levels.push_back(0);
-            whole(level, tower.levels.back(), 0, CheckpointText::MaxAmount, "upgrade level");
+            whole(level, tower.levels.back(), 0, RunLimits::MaxAmount, "upgrade level");
         }
         checkpoint.towers.push_back(std::move(tower));
     }
 
+    const bool withTallies;
     std::string where;
     std::map<std::string, int> seen;
 };
@@ -184,7 +192,8 @@ std::string CheckpointText::write(const Checkpoint& checkpoint)
     text += "StartingHealth=" + std::to_string(checkpoint.maxHealth) + "\n";
     text += "Money=" + std::to_string(checkpoint.money) + "\n";
     for (const CheckpointTower& tower : checkpoint.towers) {
-        text += std::string("Tower=") + kindName(tower.kind) + " " + std::to_string(tower.x);
+        text += std::string("Tower=") + kindName(tower.kind) + " " + std::to_string(tower.x) + " " +
+                std::to_string(tower.tally.invadersDestroyed) + " " + std::to_string(tower.tally.damage);
         for (int level : tower.levels)
             text += " " + std::to_string(level);
         text += "\n";
@@ -211,12 +220,12 @@ CheckpointText::Parsed CheckpointText::parse(const std::string& text)
     std::string line;
     std::getline(lines, line);
     line = PlainText::trim(line);
-    if (line != VersionLine) {
+    if (line != VersionLine && line != FirstVersionLine) {
         if (line.rfind(VersionPrefix, 0) == 0)
             return {std::nullopt, "unknown version '" + line.substr(std::string(VersionPrefix).size()) + "'"};
         return {std::nullopt, "not a checkpoint: the first line is not '" + std::string(VersionLine) + "'"};
     }
-    Reader reader;
+    Reader reader(line == VersionLine);
     for (int number = 2; reader.problem.empty() && std::getline(lines, line); ++number) {
         line = PlainText::trim(line);
         if (line.empty())

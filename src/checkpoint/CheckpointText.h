@@ -1,8 +1,9 @@
 // The checkpoint file's text: a version line, then one Key=Value line per figure and one "Tower"
-// line per tower. Writing and reading are kept in one class so the two cannot drift apart; reading
+// line per tower, every figure within the run's limits. Writing and reading are kept in one class so the two cannot drift apart; reading
 // checks everything that does not depend on the data set, and refuses with a reason.
 #pragma once
 
+#include "app/CatalogueReader.h"
 #include "checkpoint/Checkpoint.h"
 
 #include <cstddef>
@@ -11,15 +12,15 @@
 
 class CheckpointText {
 public:
-    // The first line of every checkpoint this game writes.
-    static constexpr const char* VersionLine = "squibble-siege checkpoint 1";
+    // The first line of every checkpoint this game writes; version 1 files (towers without their
+    // tallies) are read too.
+    static constexpr const char* VersionLine = "squibble-siege checkpoint 2";
     // No checkpoint is longer: a longer file is refused before it is read whole.
     static constexpr std::size_t MaxBytes = 64 * 1024;
     // Towers stand at least a pixel apart on a 320-pixel field, so no run holds more.
     static constexpr int MaxTowers = 320;
-    static constexpr int MaxPathsPerTower = 16;
-    // Money, health and every count stay below this, far from overflowing as the game adds to them.
-    static constexpr long long MaxAmount = 1000000000;
+    // As many upgrade paths as a data set may give a tower kind.
+    static constexpr int MaxPathsPerTower = CatalogueReader::MaxEntries;
     // Each wave brings two more invaders than the last: no checkpoint asks for a wave of millions.
     static constexpr int MaxWave = 1000;
 

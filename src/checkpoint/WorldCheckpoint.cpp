@@ -50,7 +50,7 @@ Checkpoint WorldCheckpoint::capture(const World& world)
     for (const auto& tower : world.towers) {
         const int paths = pathsOf(world.app->towerTypes[tower->kind]);
         std::vector<int> levels(tower->upgradeLevels.begin(), tower->upgradeLevels.begin() + paths);
-        checkpoint.towers.push_back({tower->kind, tower->x, std::move(levels)});
+        checkpoint.towers.push_back({tower->kind, tower->x, std::move(levels), *tower->tally});
     }
     checkpoint.statistics = world.statistics.totals();
     return checkpoint;
@@ -80,6 +80,7 @@ std::string WorldCheckpoint::restore(World& world, const Checkpoint& checkpoint)
         for (std::size_t path = 0; path < saved.levels.size(); ++path)
             for (int level = 0; level < saved.levels[path]; ++level)
                 tower->upgrade(static_cast<int>(path));
+        *tower->tally = saved.tally;
         towers.push_back(std::move(tower));
     }
     world.playAgain();

@@ -8,6 +8,7 @@
 #include "effects/SimpleEffect.h"
 #include "effects/TextEffect.h"
 #include "game/World.h"
+#include "stats/RunLimits.h"
 
 #include <algorithm>
 #include <climits>
@@ -93,7 +94,7 @@ void Squibble::destroyed()
     if (!world)
         return;
     const int reward = type().reward;
-    world->money += reward;
+    world->money = RunLimits::paid(world->money, reward);
     world->statistics.invaderDestroyed(reward);
     const int cx = effectX();
     const int cy = effectY();

@@ -1,5 +1,7 @@
 #include "stats/GameStatistics.h"
 
+#include "stats/RunLimits.h"
+
 bool StatisticsTotals::operator==(const StatisticsTotals& other) const
 {
     return wavesDefeated == other.wavesDefeated && invadersDestroyed == other.invadersDestroyed &&
@@ -15,32 +17,32 @@ void GameStatistics::invaderDestroyed(int reward)
 {
     if (closed)
         return;
-    ++figures.invadersDestroyed;
-    figures.moneyFromKills += reward;
+    RunLimits::add(figures.invadersDestroyed, 1);
+    RunLimits::add(figures.moneyFromKills, reward);
 }
 
 void GameStatistics::towerBuilt(int price)
 {
     if (closed)
         return;
-    ++figures.towersBuilt;
-    figures.moneySpentOnTowers += price;
+    RunLimits::add(figures.towersBuilt, 1);
+    RunLimits::add(figures.moneySpentOnTowers, price);
 }
 
 void GameStatistics::upgradeBought(int price)
 {
     if (closed)
         return;
-    ++figures.upgradesBought;
-    figures.moneySpentOnUpgrades += price;
+    RunLimits::add(figures.upgradesBought, 1);
+    RunLimits::add(figures.moneySpentOnUpgrades, price);
 }
 
 void GameStatistics::towerDemolished(int refund)
 {
     if (closed)
         return;
-    ++figures.towersDemolished;
-    figures.moneyRefunded += refund;
+    RunLimits::add(figures.towersDemolished, 1);
+    RunLimits::add(figures.moneyRefunded, refund);
 }
 
 void GameStatistics::damageDealt(int kind, long long amount)
@@ -48,29 +50,29 @@ void GameStatistics::damageDealt(int kind, long long amount)
     if (closed)
         return;
     if (kind >= 0 && kind < StatisticsTotals::TowerKinds && amount > 0)
-        figures.damageByKind[static_cast<std::size_t>(kind)] += amount;
+        RunLimits::add(figures.damageByKind[static_cast<std::size_t>(kind)], amount);
 }
 
 void GameStatistics::waveDefeated()
 {
     if (!closed)
-        ++figures.wavesDefeated;
+        RunLimits::add(figures.wavesDefeated, 1);
 }
 
 void GameStatistics::invaderEscaped()
 {
     if (!closed)
-        ++figures.invadersEscaped;
+        RunLimits::add(figures.invadersEscaped, 1);
 }
 
 void GameStatistics::earlyCall(int bonus)
 {
     if (!closed)
-        figures.moneyFromEarlyCalls += bonus;
+        RunLimits::add(figures.moneyFromEarlyCalls, bonus);
 }
 
 void GameStatistics::timePassed(double seconds)
 {
     if (!closed)
-        figures.timePlayed += seconds;
+        RunLimits::add(figures.timePlayed, seconds);
 }

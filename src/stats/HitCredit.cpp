@@ -3,6 +3,7 @@
 #include "app/Application.h"
 #include "game/World.h"
 #include "invaders/Invader.h"
+#include "stats/RunLimits.h"
 
 #include <algorithm>
 #include <utility>
@@ -22,9 +23,9 @@ void HitCredit::damage(Invader& invader, int amount) const
         return;
     const bool finished = invader.health <= 0;
     if (tally) {
-        tally->damage += lost;
+        RunLimits::add(tally->damage, lost);
         if (finished)
-            ++tally->invadersDestroyed;
+            RunLimits::add(tally->invadersDestroyed, 1);
     }
     if (World* world = Application::instance().world)
         world->statistics.damageDealt(kind, lost);

@@ -84,3 +84,31 @@ TEST_F(CheckpointFileTest, AStateFolderThatIsAFileHoldsNoCheckpointToRefuse)
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
     EXPECT_EQ(read((root / "state").string()), "a file where the folder goes");
 }
+
+TEST_F(CheckpointFileTest, TheGameThatStartsFirstOwnsTheRunAndASecondNeverTouchesIt)
+{
+    auto first = std::make_unique<CheckpointKeeper>(file());
+    first->resume(*world);
+    world->waveNumber = 3;
+    first->keep(*world);
+    auto second = std::make_unique<CheckpointKeeper>(file());
+    World other;
+    testing::internal::CaptureStderr();
+    second->resume(other);
+    other.waveNumber = 9;
+    second->keep(other);
+    second->forget();
+    second.reset();
+    const std::string told = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(told, "squibble-siege: checkpoint: another game is keeping this run; this game will not be kept\n");
+    EXPECT_EQ(other.waveNumber, 9);
+    first.reset(); // its last save is done before it goes
+    EXPECT_NE(read(file().path()).find("\nWave=3\n"), std::string::npos) << read(file().path());
+
+    // Once the owner has gone, the next game resumes the run and owns it in turn.
+    CheckpointKeeper next(file());
+    world->newGame();
+    next.resume(*world);
+    EXPECT_EQ(std::pair(world->waveNumber, world->resumed), std::pair(3, true));
+    next.forget();
+}

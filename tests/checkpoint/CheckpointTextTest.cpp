@@ -1,6 +1,10 @@
 #include "checkpoint/CheckpointText.h"
 
+#include "stats/RunLimits.h"
+
 #include <gtest/gtest.h>
+
+#include <climits>
 
 // Written checkpoints reading back byte for byte are the round-trip test's, in WorldCheckpointTest.
 TEST(CheckpointText, RefusesWithTheReason)
@@ -9,9 +13,13 @@ TEST(CheckpointText, RefusesWithTheReason)
     std::string manyTowers = head + "Money=1\n";
     for (int i = 0; i <= CheckpointText::MaxTowers; ++i)
         manyTowers += "Tower=TeslaCoil " + std::to_string(i) + "\n";
+    std::string manyPaths;
+    for (int i = 0; i < CheckpointText::MaxPathsPerTower; ++i)
+        manyPaths += " 0";
+    const std::string v2 = "squibble-siege checkpoint 2\nWave=4\nHealth=7\nStartingHealth=20\nMoney=1\n";
     const std::pair<std::string, const char*> cases[] = {
         {"", "not a checkpoint"},
-        {"squibble-siege checkpoint 2\nWave=4\n", "unknown version '2'"},
+        {"squibble-siege checkpoint 3\nWave=4\n", "unknown version '3'"},
         {"squibble-siege checkpoint 1\nWave=1001\n", "wave '1001'"},
         {head, "no Money line"},
         {head + "Money=-1\n", "money '-1'"},
@@ -24,7 +32,10 @@ TEST(CheckpointText, RefusesWithTheReason)
         {head + "Money=5\nno equals sign\n", "line 6: no '='"},
         {head + "Money=5\nTower=Catapult 10\n", "unknown tower kind 'Catapult'"},
         {head + "Money=5\nTower=LaserTurret 10 1 -1\n", "upgrade level '-1'"},
-        {head + "Money=5\nTower=LaserTurret 10 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0\n", "more than 16 upgrade paths"},
+        {head + "Money=5\nTower=LaserTurret 10" + manyPaths + " 0\n", "more than 64 upgrade paths"},
+        {v2 + "Tower=LaserTurret 10\n", "invaders destroyed ''"},
+        {v2 + "Tower=LaserTurret 10 -1 0\n", "invaders destroyed '-1'"},
+        {v2 + "Tower=LaserTurret 10 0 1000000000000000001\n", "damage dealt"},
         {head + "Money=5\nTimePlayed=nan\n", "TimePlayed 'nan'"},
         {head + "Money=5\nTowersBuilt=-2\n", "TowersBuilt '-2'"},
         {manyTowers, "more than 320 towers"},
@@ -35,4 +46,60 @@ TEST(CheckpointText, RefusesWithTheReason)
         EXPECT_FALSE(parsed.checkpoint) << reason;
         EXPECT_NE(parsed.problem.find(reason), std::string::npos) << parsed.problem;
     }
+}
+
+TEST(CheckpointText, ReadsTheFirstVersionWithoutTalliesAndKeepsEachTowersTalliesSince)
+{
+    std::string paths;
+    for (int i = 0; i < CheckpointText::MaxPathsPerTower; ++i)
+        paths += " " + std::to_string(i % 3);
+    const CheckpointText::Parsed first = CheckpointText::parse(
+        "squibble-siege checkpoint 1\nWave=4\nHealth=7\nStartingHealth=20\nMoney=5\nTower=TeslaCoil 10" + paths +
+        "\n");
+    ASSERT_TRUE(first.checkpoint) << first.problem;
+    Checkpoint checkpoint = *first.checkpoint;
+    ASSERT_EQ(checkpoint.towers.size(), 1u);
+    EXPECT_EQ(std::pair(checkpoint.towers[0].tally.invadersDestroyed, checkpoint.towers[0].tally.damage), std::pair(0, 0LL));
+    EXPECT_EQ(checkpoint.towers[0].levels.size(), static_cast<std::size_t>(CheckpointText::MaxPathsPerTower));
+    checkpoint.towers[0].tally = {3400, 12};
+    const std::string text = CheckpointText::write(checkpoint);
+    EXPECT_EQ(text.rfind("squibble-siege checkpoint 2\n", 0), 0u) << text;
+    EXPECT_NE(text.find("Tower=TeslaCoil 10 12 3400" + paths + "\n"), std::string::npos) << text;
+    const CheckpointText::Parsed second = CheckpointText::parse(text);
+    ASSERT_TRUE(second.checkpoint) << second.problem;
+    EXPECT_TRUE(second.checkpoint->towers == checkpoint.towers);
+}
+
+// Whatever the game adds to a run at the limits, its checkpoint is still one the game reads.
+TEST(CheckpointText, TheGameAddsUpToWhatACheckpointAcceptsAndNoFurther)
+{
+    const std::tuple<int, long long, int> payments[] = {
+        {5, 3, 8}, {999999999, 240000000, 1000000000}, {INT_MAX, INT_MAX, 1000000000}, {4, -9, 0}};
+    for (const auto& [money, amount, after] : payments)
+        EXPECT_EQ(RunLimits::paid(money, amount), after) << money << " + " << amount;
+
+    StatisticsTotals full;
+    full.invadersDestroyed = full.wavesDefeated = full.towersBuilt = RunLimits::MaxAmount;
+    full.moneyFromKills = full.damageByKind[1] = RunLimits::MaxTotal - 1;
+    full.timePlayed = RunLimits::MaxSeconds - 0.5;
+    GameStatistics statistics;
+    statistics.restore(full);
+    statistics.invaderDestroyed(240000000);
+    statistics.waveDefeated();
+    statistics.towerBuilt(INT_MAX);
+    statistics.damageDealt(1, 7);
+    statistics.timePassed(1.0);
+    TowerTally tally{RunLimits::MaxTotal, static_cast<int>(RunLimits::MaxAmount)};
+    RunLimits::add(tally.damage, 1);
+    RunLimits::add(tally.invadersDestroyed, 1);
+
+    Checkpoint checkpoint;
+    checkpoint.health = checkpoint.maxHealth = 20;
+    checkpoint.money = RunLimits::paid(static_cast<int>(RunLimits::MaxAmount), 1);
+    checkpoint.towers.push_back({0, 10, {1, 0}, tally});
+    checkpoint.statistics = statistics.totals();
+    const CheckpointText::Parsed parsed = CheckpointText::parse(CheckpointText::write(checkpoint));
+    ASSERT_TRUE(parsed.checkpoint) << parsed.problem;
+    EXPECT_EQ(parsed.checkpoint->statistics.moneyFromKills, RunLimits::MaxTotal);
+    EXPECT_EQ(parsed.checkpoint->statistics.timePlayed, RunLimits::MaxSeconds);
 }
