@@ -1,6 +1,9 @@
 // What the player chose on the command line: where the game folder is and how the screen looks.
 #pragma once
 
+#include "difficulty/Difficulty.h"
+
+#include <optional>
 #include <string>
 
 struct LaunchOptions {
@@ -12,4 +15,6 @@ struct LaunchOptions {
     bool mute = false;
     // --no-music: no music this game (the effects still play).
     bool music = true;
+    // The difficulty of this launch's games when given; the settings' otherwise.
+    std::optional<Difficulty::Level> difficulty;
 };

@@ -1,6 +1,10 @@
 // What the player sets in the game and the game keeps between launches: a plain record.
 #pragma once
 
+#include "difficulty/Difficulty.h"
+
+#include <optional>
+
 struct Settings {
     // Every back-buffer pixel as a block of scale x scale screen pixels (1..8).
     int scale = 2;
@@ -12,10 +16,13 @@ struct Settings {
     int speed = 1;
     // Music volume in percent of the data set's music level (0..100); [ and ] step it by tenths.
     int musicVolume = 100;
+    // The difficulty of a new game, once the player has chosen one; until then Normal.
+    std::optional<Difficulty::Level> difficulty;
 
     bool operator==(const Settings& other) const
     {
         return scale == other.scale && fullscreen == other.fullscreen && volume == other.volume &&
-               mute == other.mute && speed == other.speed && musicVolume == other.musicVolume;
+               mute == other.mute && speed == other.speed && musicVolume == other.musicVolume &&
+               difficulty == other.difficulty;
     }
 };

@@ -60,6 +60,8 @@ void resetToDefault(Settings& settings, const std::string& key)
         settings.speed = defaults.speed;
     else if (key == "MusicVolume")
         settings.musicVolume = defaults.musicVolume;
+    else if (key == "Difficulty")
+        settings.difficulty = defaults.difficulty;
 }
 
 } // namespace
@@ -101,6 +103,8 @@ Settings SettingsFile::parse(const std::string& text, std::vector<std::string>& 
             good = readInt(value, 1, FrameStepper::FastForward, settings.speed) && isSpeedStep(settings.speed);
         else if (key == "MusicVolume")
             good = readInt(value, 0, MaxVolume, settings.musicVolume);
+        else if (key == "Difficulty")
+            good = (settings.difficulty = Difficulty::named(value)).has_value();
         else {
             // Kept as it is; but a line of no key at all (garbage, "Scale 3") is likely a slip.
             unknown.push_back(line);
@@ -126,6 +130,8 @@ std::string SettingsFile::format(const Settings& settings, const std::vector<std
          << "Mute=" << (settings.mute ? 1 : 0) << "\n"
          << "Speed=" << settings.speed << "\n"
          << "MusicVolume=" << settings.musicVolume << "\n";
+    if (settings.difficulty)
+        text << "Difficulty=" << Difficulty::nameOf(*settings.difficulty) << "\n";
     for (const std::string& line : unknown)
         text << line << "\n";
     return text.str();

@@ -36,6 +36,7 @@ TEST(CommandLine, NoArgumentsPlayTheSpecifiedWindow)
     EXPECT_FALSE(parsed.options.fullscreen);
     EXPECT_TRUE(parsed.options.dataFolder.empty());
     EXPECT_FALSE(parsed.options.mute);
+    EXPECT_FALSE(parsed.options.difficulty) << "the settings' difficulty plays";
 }
 
 TEST(CommandLine, ReadsEveryOptionInBothSpellings)
@@ -47,8 +48,9 @@ TEST(CommandLine, ReadsEveryOptionInBothSpellings)
     EXPECT_TRUE(parsed.options.fullscreen);
     EXPECT_FALSE(parsed.options.mute);
     EXPECT_TRUE(parsed.options.music);
-    parsed = parse({"--data=here", "--scale=8", "--mute", "--no-music"});
+    parsed = parse({"--data=here", "--scale=8", "--mute", "--difficulty", "Easy", "--difficulty=hard", "--no-music"});
     ASSERT_EQ(parsed.action, CommandLine::Action::Play);
+    EXPECT_EQ(parsed.options.difficulty, Difficulty::Level::Hard);
     EXPECT_TRUE(parsed.options.mute);
     EXPECT_FALSE(parsed.options.music);
     EXPECT_EQ(parsed.options.dataFolder, "here");
@@ -78,7 +80,8 @@ TEST(CommandLine, RejectsUnknownOptionsAndBadValues)
              {"--bogus"}, {"stray"}, {"--scale"}, {"--scale", "0"}, {"--scale", "9"}, {"--scale", "-2"},
              {"--scale", "2.5"}, {"--scale", "two"}, {"--scale", "99999999999999999999"}, {"--data"},
              {"--data", ""}, {"--fullscreen=yes"}, {"--mute=no"}, {"--no-music=1"}, {"--s", "3"}, {"--full"}, {"--scale", "3", "--data"},
-             {"--data", "a", "--data="}, {"--scale", "+3"}, {"--scale", " 3"}}) {
+             {"--data", "a", "--data="}, {"--scale", "+3"}, {"--scale", " 3"},
+             {"--difficulty", "Medium"}, {"--difficulty", ""}, {"--difficulty"}}) {
         std::vector<const char*> argv{"squibble-siege"};
         argv.insert(argv.end(), arguments.begin(), arguments.end());
         CommandLine commandLine("1");
@@ -96,7 +99,7 @@ TEST(CommandLine, HelpNamesOptionsControlsAndDataPlaces)
 {
     CommandLine commandLine("9.8.7");
     const std::string help = commandLine.helpText({"working directory: /tmp/here", "installed: /usr/share/x"});
-    for (const char* expected : {"9.8.7", "--data", "--scale", "--fullscreen", "--windowed", "--version",
+    for (const char* expected : {"9.8.7", "--data", "--scale", "--difficulty", "--fullscreen", "--windowed", "--version",
                                  "Right click", "Tab", "Enter", "Quit Game?", "/tmp/here", "/usr/share/x",
                                  "SQUIBBLE_SIEGE_DATA"})
         EXPECT_NE(help.find(expected), std::string::npos) << expected;
