@@ -26,11 +26,11 @@ struct TempFolder {
 TEST(SettingsFile, EachBadValueFallsBackToItsDefaultAlone)
 {
     const std::tuple<const char*, Settings, std::size_t> cases[] = {
-        {"Scale=3\nFullscreen=1\nVolume=40\nMute=1\nSpeed=4\n", {3, true, 40, true, 4, std::nullopt}, 0},
-        {" Scale = 5 \r\nSpeed=8", {5, false, 100, false, 8, std::nullopt}, 0},
+        {"Scale=3\nFullscreen=1\nVolume=40\nMute=1\nSpeed=4\n", {3, true, 40, true, 4, 100, std::nullopt}, 0},
+        {" Scale = 5 \r\nSpeed=8", {5, false, 100, false, 8, 100, std::nullopt}, 0},
         {"Scale=0x3\nFullscreen=yes\nVolume=-10\nMute=2\nSpeed=3\n", Settings(), 5},
-        {"Volume=101\nSpeed=\nScale=99999999999999\nMute=1\n", {2, false, 100, true, 1, std::nullopt}, 3},
-        {"\xEF\xBB\xBFMute=1\r\nScale 3\n# mine\n\nColourBlind=1\n\x01\xff\n", {2, false, 100, true, 1, std::nullopt}, 2},
+        {"Volume=101\nSpeed=\nScale=99999999999999\nMute=1\n", {2, false, 100, true, 1, 100, std::nullopt}, 3},
+        {"\xEF\xBB\xBFMute=1\r\nScale 3\n# mine\n\nColourBlind=1\n\x01\xff\n", {2, false, 100, true, 1, 100, std::nullopt}, 2},
         {"Scale=3\nScale=x\nVolume=40\nVolume=\nSpeed=4\nSpeed=3\n", Settings(), 3},
         {"MusicVolume=40\nMusicVolume=101\n", Settings(), 1},
         {"MusicVolume= 30\nVolume=70", {2, false, 70, false, 1, 30, {}}, 0},
