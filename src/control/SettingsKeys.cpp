@@ -62,11 +62,6 @@ void SettingsKeys::stepMusicVolume(bool up)
         showNotice(music.heard() ? "Music " + std::to_string(level) + "%" : "No music");
 }
 
-void SettingsKeys::stepSpeed()
-{
-    settings.set(PlayerSettings::Field::Speed, FrameStepper::nextSpeedStep(settings.inEffect().speed));
-}
-
 void SettingsKeys::toggleFullScreen()
 {
     const bool fullscreen = !settings.inEffect().fullscreen;

@@ -28,8 +28,6 @@ public:
     void stepVolume(bool up);
     // The music's volume, the same way.
     void stepMusicVolume(bool up);
-    // The next speed step, back to 1x after the last.
-    void stepSpeed();
     void toggleFullScreen();
 
     // The notice to show now; empty when there is none or its time is over.

@@ -75,7 +75,7 @@ void World::run()
     FrameStepper stepper(*this);
     while (running) {
         const double dt = app->waitForNextFrame();
-        stepper.advance(dt, FrameStepper::speedFor(app->input().keyHeld(KEY_TAB), app->settings.inEffect().speed));
+        stepper.advance(dt, FrameStepper::speedFor(app->input().keyHeld(KEY_TAB), speedStep));
         bestRecord.retry(app->now());
         app->music.setMuted(app->sound.muted());
         app->music.follow(musicCue());
@@ -143,6 +143,7 @@ void World::setUpGame()
     mode = Idle;
     paused = false;
     resumed = false;
+    speedStep = 1;
     pauseRequested = false;
     bestRecord.newGame();
     statistics.reset();
@@ -219,8 +220,7 @@ void World::startWave()
 {
     if (runKeeper)
         runKeeper->keep(*this);
-    // A player who has not chosen a difficulty plays Normal, offered the others in the first
-    // pause only: from now on Normal is kept as chosen.
+    // A player who has not chosen a difficulty plays Normal: from the first wave on it is kept.
     if (!app->settings.inEffect().difficulty)
         app->settings.set(PlayerSettings::Field::Difficulty, static_cast<int>(Difficulty::Level::Normal));
     currentWave = std::make_unique<SquibbleWave>(SquibbleWave::sizeFor(waveNumber));
