@@ -27,11 +27,11 @@ TEST(SettingsFile, EachBadValueFallsBackToItsDefaultAlone)
 {
     const std::tuple<const char*, Settings, std::size_t> cases[] = {
         // An older file's Speed is kept as a line of no key the game reads: no fault, no effect.
-        {"Scale=3\nFullscreen=1\nVolume=40\nMute=1\nSpeed=4\n", {3, true, 40, true, 100}, 0},
-        {" Scale = 5 \r\nSpeed=8", {5, false, 100, false, 100}, 0},
+        {"Scale=3\nFullscreen=1\nVolume=40\nMute=1\nSpeed=4\n", {3, true, 40, true, 100, std::nullopt}, 0},
+        {" Scale = 5 \r\nSpeed=8", {5, false, 100, false, 100, std::nullopt}, 0},
         {"Scale=0x3\nFullscreen=yes\nVolume=-10\nMute=2\nSpeed=3\n", Settings(), 4},
-        {"Volume=101\nSpeed=\nScale=99999999999999\nMute=1\n", {2, false, 100, true, 100}, 2},
-        {"\xEF\xBB\xBFMute=1\r\nScale 3\n# mine\n\nColourBlind=1\n\x01\xff\n", {2, false, 100, true, 100}, 2},
+        {"Volume=101\nSpeed=\nScale=99999999999999\nMute=1\n", {2, false, 100, true, 100, std::nullopt}, 2},
+        {"\xEF\xBB\xBFMute=1\r\nScale 3\n# mine\n\nColourBlind=1\n\x01\xff\n", {2, false, 100, true, 100, std::nullopt}, 2},
         {"Scale=3\nScale=x\nVolume=40\nVolume=\nSpeed=4\nSpeed=3\n", Settings(), 2},
         {"Difficulty=hard\nMute=1\n", {2, false, 100, true, 100, Difficulty::Level::Hard}, 0},
         {"MusicVolume=40\nMusicVolume=101\n", Settings(), 1},
