@@ -5,9 +5,9 @@
 set -euo pipefail
 
 build_packages=(cmake g++ make pkg-config liballegro4-dev libasound2-dev zlib1g-dev libboost-dev
-                libboost-program-options-dev libpng-dev libxmp-dev)
+                libboost-program-options-dev libpng-dev libxmp-dev libx11-dev)
 package_packages=(dpkg-dev file)
-test_packages=(libgtest-dev libbenchmark-dev xvfb xfonts-base xauth xdotool imagemagick python3-xlib python3-pil python3-matplotlib x11-utils
+test_packages=(libgtest-dev libbenchmark-dev xvfb xfonts-base xauth xdotool imagemagick python3-xlib python3-pil python3-matplotlib x11-utils openbox
                clang libclang-rt-14-dev lintian desktop-file-utils appstream)
 
 wanted=("${build_packages[@]}")

@@ -26,6 +26,7 @@ image  cloud3           cloud3.mz
 image  cloud4           cloud4.mz
 image  cloud5           cloud5.mz
 image  selector         selector.mz
+image  app_icon         app_icon.mz
 image  font_main        font_main.mz
 image  font_main_red    font_main_red.mz
 image  font_small       font_small.mz

@@ -13,7 +13,4 @@ cmake --build "$build_dir" -j"$(nproc)"
 # checker would report; under the sanitizers only the headless tests run.
 exclude=()
 [ "$sanitize" = ON ] && exclude=(-LE window)
-# A test that fails is run once more: a real fault fails twice, while a rare stall of the X server
-# or the window library under a loaded machine does not sink the whole run (its first failure is
-# still printed above the summary).
-ctest --test-dir "$build_dir" --output-on-failure -j"$(nproc)" --repeat until-pass:2 "${exclude[@]}"
+ctest --test-dir "$build_dir" --output-on-failure -j"$(nproc)" "${exclude[@]}"

@@ -2,6 +2,7 @@
 
 #include "app/BackBuffer.h"
 #include "app/ContentLoader.h"
+#include "app/DesktopWindow.h"
 #include "app/StartUp.h"
 #include "app/WindowEvents.h"
 #include "assets/BitmapFont.h"
@@ -80,10 +81,12 @@ void Application::initialise(const LaunchOptions& options)
 {
     if (install_allegro(SYSTEM_AUTODETECT, &errno, std::atexit) != 0)
         failStartup(std::string("cannot initialise the graphics library: ") + allegro_error);
+    DesktopWindow::endOnLostDisplay();
     WindowEvents::catchTerminationSignals();
     install_keyboard();
     install_mouse();
     StartUp::preparePictures();
+    DesktopWindow::nameClass();
     const std::string failure = screens.open(options);
     if (!failure.empty())
         failStartup(failure);
@@ -153,7 +156,7 @@ bool Application::frameWaitInterrupted()
 {
     // A pressed or released button starts the frame at once, so a long frame loses no click;
     // a closed window or a termination signal ends the wait so the loop can stop.
-    if (WindowEvents::terminationRequested() && world)
+    if (WindowEvents::closeRequested() && world)
         world->running = false;
     return (world && !world->running) || inputSource->mouseButtons() != mouseButtons;
 }

@@ -1,5 +1,7 @@
 #include "app/InputSource.h"
 
+#include "app/DesktopWindow.h"
+
 #include <allegro.h>
 
 int AllegroInput::mouseX()
@@ -27,4 +29,10 @@ int AllegroInput::nextKey()
 bool AllegroInput::keyHeld(int scancode)
 {
     return keyboard_driver && key[scancode] != 0;
+}
+
+bool AllegroInput::keyDown(int scancode)
+{
+    const int down = DesktopWindow::keyDown(scancode);
+    return down < 0 ? keyHeld(scancode) : down != 0;
 }

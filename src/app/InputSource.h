@@ -15,6 +15,9 @@ public:
     virtual int nextKey() = 0;
     // Whether the key with this scancode is held down right now.
     virtual bool keyHeld(int scancode) = 0;
+    // Whether the key is down on the keyboard this moment, even where keyHeld lost track of it
+    // (a new screen forgets the keys held while it opened).
+    virtual bool keyDown(int scancode) { return keyHeld(scancode); }
 };
 
 // Reads Allegro's keyboard buffer, key state and mouse variables.
@@ -25,4 +28,6 @@ public:
     int mouseButtons() override;
     int nextKey() override;
     bool keyHeld(int scancode) override;
+    // Asks the display server, where there is one.
+    bool keyDown(int scancode) override;
 };

@@ -1,6 +1,8 @@
 #include "app/ScreenSwitch.h"
 
 #include "app/BackBuffer.h"
+#include "app/DesktopIcon.h"
+#include "app/DesktopWindow.h"
 #include "app/GameWindow.h"
 
 #include <allegro.h>
@@ -30,6 +32,11 @@ std::string ScreenSwitch::openOnce(const LaunchOptions& wanted)
     enable_hardware_cursor();
     if (titled)
         set_window_title(title.c_str());
+    if (!iconLoaded) {
+        icon = DesktopIcon::load();
+        iconLoaded = true;
+    }
+    DesktopWindow::describe(icon);
     return {};
 }
 

@@ -1,11 +1,13 @@
 // The game's screen: opened as the player asked at start-up and switched between a window and
-// full screen (F11), keeping the game and its pictures.
+// full screen (F11), keeping the game and its pictures; each new window tells the desktop whose
+// it is.
 #pragma once
 
 #include "app/LaunchOptions.h"
 #include "app/ScreenLayout.h"
 
 #include <string>
+#include <vector>
 
 class ScreenSwitch {
 public:
@@ -31,5 +33,8 @@ private:
     ScreenLayout shown;
     std::string title;
     bool titled = false;
+    // The window icon's cardinals, loaded with the first screen.
+    std::vector<unsigned long> icon;
+    bool iconLoaded = false;
     bool screenOpen = false;
 };

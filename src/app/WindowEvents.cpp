@@ -26,6 +26,9 @@ public:
 };
 
 std::atomic<bool> terminationSignalled{false};
+// Latched by the close button while a World is attached: a close pressed before the game loop has
+// started, which starts the World running, still ends it.
+std::atomic<bool> closePressed{false};
 static_assert(std::atomic<bool>::is_always_lock_free, "the signal handler may only touch lock-free atomics");
 
 extern "C" void onTerminationSignal(int)
@@ -46,6 +49,7 @@ void WindowEvents::install()
 
 void WindowEvents::open()
 {
+    closePressed = false;
     callbacksClosed = false;
 }
 
@@ -58,6 +62,7 @@ void WindowEvents::close()
     callbacksClosed = true;
     while (callbacksInside > 0)
         std::this_thread::yield();
+    closePressed = false;
 }
 
 void WindowEvents::catchTerminationSignals()
@@ -70,16 +75,18 @@ void WindowEvents::catchTerminationSignals()
         sigaction(signalNumber, &action, nullptr);
 }
 
-bool WindowEvents::terminationRequested()
+bool WindowEvents::closeRequested()
 {
-    return terminationSignalled;
+    return terminationSignalled || closePressed;
 }
 
 void onCloseButton()
 {
     const CallbackScope scope;
-    if (World* world = scope.world())
+    if (World* world = scope.world()) {
+        closePressed = true;
         world->running = false;
+    }
 }
 
 void onSwitchIn()

@@ -15,8 +15,9 @@ public:
     // Replaces the library's handlers of SIGTERM, SIGINT and SIGHUP, which shut it down inside
     // the handler and may abort, by one that asks the game to close.
     static void catchTerminationSignals();
-    // Whether a termination signal arrived.
-    static bool terminationRequested();
+    // Whether a termination signal arrived, or the close button was pressed while a World was
+    // attached: the game ends even when its loop had not started yet.
+    static bool closeRequested();
 };
 
 // Window callbacks, called by the library from its own thread.

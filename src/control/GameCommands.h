@@ -11,4 +11,6 @@ struct GameCommands {
     std::function<void()> playAgain;
     std::function<bool(int scancode)> keyHeld;
     std::function<int()> nextKey;
+    // Whether the key is down on the keyboard itself, even where keyHeld lost track of it.
+    std::function<bool(int scancode)> keyDown;
 };

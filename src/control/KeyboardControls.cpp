@@ -68,8 +68,14 @@ void KeyboardControls::handleKey(int scancode)
         replay = Replay::Hidden;
     else if (replay == Replay::Held && !enterHeld())
         replay = Replay::Ready;
-    if (scancode < 0)
+    // A held F11 repeats, and the repeats pile up while a screen opens: after a switch F11 acts
+    // again only once it is up and the keys taken meanwhile are used up, or the screen would flip
+    // back and forth for as long as the key is held.
+    if (scancode < 0) {
+        if (!fullScreenReleased && !(commands.keyDown && commands.keyDown(KEY_F11)))
+            fullScreenReleased = true;
         return;
+    }
     for (const Control& control : ControlTable::rows()) {
         if (control.command == Control::None ||
             std::find(control.scancodes.begin(), control.scancodes.end(), scancode) == control.scancodes.end())
@@ -112,7 +118,11 @@ void KeyboardControls::run(Control::Command command, int scancode)
         break;
     case Control::SpeedStep: settings.stepSpeed(); break;
     case Control::Volume: settings.stepVolume(scancode != KEY_MINUS && scancode != KEY_MINUS_PAD); break;
-    case Control::FullScreen: settings.toggleFullScreen(); break;
+    case Control::FullScreen:
+        if (fullScreenReleased)
+            settings.toggleFullScreen();
+        fullScreenReleased = false;
+        break;
     case Control::Help:
         showingHelp = !showingHelp;
         page = 0;

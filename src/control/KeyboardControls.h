@@ -53,4 +53,6 @@ private:
     // Where Enter stands after game over: the screen not shown yet, shown with Enter still down
     // since before, or ready for a new press.
     enum class Replay { Hidden, Held, Ready } replay = Replay::Hidden;
+    // Whether F11 has been seen up, with no key waiting, since it last switched the screen.
+    bool fullScreenReleased = true;
 };

@@ -36,6 +36,7 @@ std::unique_ptr<KeyboardControls> ControlWiring::keyboard(World& world, TowerAct
     commands.playAgain = [&world] { world.playAgain(); };
     commands.keyHeld = [&app](int scancode) { return app.input().keyHeld(scancode); };
     commands.nextKey = [&app] { return app.input().nextKey(); };
+    commands.keyDown = [&app](int scancode) { return app.input().keyDown(scancode); };
     return std::make_unique<KeyboardControls>(stateOf(world), actions, app.sound, std::move(settings),
                                               std::move(commands));
 }

@@ -226,3 +226,20 @@ TEST_F(ApplicationFrames, CloseButtonAndMouseButtonsEndALongWait)
     EXPECT_TRUE(world.running);
     app.attachWorld(nullptr);
 }
+
+TEST_F(ApplicationFrames, ACloseBeforeTheLoopStartsStillEndsTheGame)
+{
+    World world;
+    app.attachWorld(&world);
+    onCloseButton(); // pressed between start-up and the first frame
+    world.newGame(); // the loop starts the World running
+    app.waitForNextFrame();
+    EXPECT_FALSE(world.running);
+    EXPECT_EQ(app.detachWorld(), &world);
+    app.attachWorld(&world); // a World attached later starts with no close pending
+    world.running = true;
+    app.waitForNextFrame();
+    EXPECT_TRUE(world.running);
+    app.detachWorld();
+    app.attachWorld(nullptr);
+}

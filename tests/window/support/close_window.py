@@ -1,5 +1,9 @@
 #!/usr/bin/python3
-"""Presses a window's close button: sends it the WM_DELETE_WINDOW client message."""
+"""Presses a window's close button: sends it the WM_DELETE_WINDOW client message.
+
+The message is sent as a window manager sends it, and this helper waits until the X server has
+taken it: a client that leaves right after writing a request may find the server closing its
+connection before it reads that request, and the press is then lost."""
 import sys
 
 from Xlib import X, display, protocol
@@ -14,7 +18,9 @@ def main():
     event = protocol.event.ClientMessage(window=window, client_type=protocols,
                                          data=(32, [delete, X.CurrentTime, 0, 0, 0]))
     window.send_event(event, event_mask=X.NoEventMask)
-    d.flush()
+    # A round trip: the server answers only after it has handled every earlier request.
+    d.sync()
+    d.close()
 
 
 if __name__ == "__main__":
