@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Plays every scripted strategy on the shipped data (seed 1, the shipped frame time) and draws the
-# wave-by-wave figures into one PNG.
+# Plays every scripted strategy on the shipped data (seed 1, the shipped frame time) at each
+# difficulty and draws the wave-by-wave figures of all three into one PNG.
 # Usage: bash scripts/plot-balance.sh [BUILD_DIR] [PNG]   (defaults: build, docs/balance.png)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -14,8 +14,10 @@ if [ ! -f "$build_dir/CMakeCache.txt" ]; then
   cmake -S . -B "$build_dir" >/dev/null
 fi
 cmake --build "$build_dir" -j2 --target balance >/dev/null
-figures=$(mktemp --suffix=.csv)
-trap 'rm -f "$figures"' EXIT
-"$build_dir/tools/balance/balance" --csv "$figures"
-/usr/bin/python3 tools/balance/plot_balance.py "$figures" "$png"
+figures=$(mktemp -d)
+trap 'rm -rf "$figures"' EXIT
+for difficulty in Easy Normal Hard; do
+  "$build_dir/tools/balance/balance" --difficulty "$difficulty" --csv "$figures/$difficulty.csv"
+done
+/usr/bin/python3 tools/balance/plot_balance.py "$figures/Easy.csv" "$figures/Normal.csv" "$figures/Hard.csv" "$png"
 echo "wrote $png"

@@ -60,6 +60,8 @@ int main(int argc, char** argv)
     inEffect.scale = run.scale;
     inEffect.fullscreen = run.fullscreen;
     inEffect.mute = run.mute;
+    if (run.difficulty)
+        inEffect.difficulty = run.difficulty;
 
     Application& app = Application::instance();
     app.settings.attach(std::move(settingsFile), stored, inEffect);
@@ -67,8 +69,9 @@ int main(int argc, char** argv)
     app.sound.setLevel(inEffect.volume);
     app.initialise(run);
     app.attachWorld(new World());
-    app.world->bestRecord =
-        BestRecord(std::make_unique<RecordFile>(RecordFile::defaultFolder(), Config::GamePath));
+    app.world->recordStoreFor = [](Difficulty::Level level) {
+        return std::make_unique<RecordFile>(RecordFile::defaultFolder(), Config::GamePath, level);
+    };
     app.world->runKeeper =
         std::make_unique<CheckpointKeeper>(CheckpointFile(CheckpointFile::defaultFolder(), Config::GamePath));
     app.world->run();

@@ -26,7 +26,9 @@ po::options_description describe()
         ("scale", po::value<std::string>()->value_name("N"), "a 320N x 240N window, N = 1..8 (default 2: 640 x 480)")
         ("fullscreen", "fill the screen, enlarged by the largest whole factor")
         ("windowed", "play in a window (the default)")
-        ("mute", "start with the sound off (M turns it on)");
+        ("mute", "start with the sound off (M turns it on)")
+        ("difficulty", po::value<std::string>()->value_name("NAME"),
+         "play at Easy, Normal or Hard without keeping it (F2 chooses and keeps one)");
     return described;
 }
 
@@ -91,6 +93,10 @@ CommandLine::Action CommandLine::parse(int argc, const char* const argv[], Launc
         else if (key == "data") {
             options.dataFolder = value;
             dataGiven = true;
+        } else if (key == "difficulty") {
+            options.difficulty = Difficulty::named(value);
+            if (!options.difficulty)
+                problem = "the difficulty must be Easy, Normal or Hard";
         } else if (key == "scale" && !readScale(value, options.scale)) {
             problem = "the scale must be a whole number from " + std::to_string(ScreenLayout::MinimumScale) +
                       " to " + std::to_string(ScreenLayout::MaximumScale);

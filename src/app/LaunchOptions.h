@@ -1,6 +1,9 @@
 // What the player chose on the command line: where the game folder is and how the screen looks.
 #pragma once
 
+#include "difficulty/Difficulty.h"
+
+#include <optional>
 #include <string>
 
 struct LaunchOptions {
@@ -10,4 +13,6 @@ struct LaunchOptions {
     int scale = 2;
     bool fullscreen = false;
     bool mute = false;
+    // The difficulty of this launch's games when given; the settings' otherwise.
+    std::optional<Difficulty::Level> difficulty;
 };

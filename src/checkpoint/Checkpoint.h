@@ -2,6 +2,7 @@
 // written at each wave's start and at a close between waves, and kept apart from its file.
 #pragma once
 
+#include "difficulty/Difficulty.h"
 #include "stats/GameStatistics.h"
 #include "stats/TowerTally.h"
 
@@ -28,6 +29,7 @@ struct Checkpoint {
     int health = 0;
     int maxHealth = 0;  // the starting health
     int money = 0;
+    Difficulty::Level difficulty = Difficulty::Level::Normal; // a checkpoint that does not say is Normal's
     std::vector<CheckpointTower> towers; // in the World's list order
     StatisticsTotals statistics;         // time played included
 };

@@ -89,6 +89,8 @@ public:
             whole(value, checkpoint.maxHealth, 1, RunLimits::MaxAmount, "starting health");
         else if (key == "Money")
             whole(value, checkpoint.money, 0, RunLimits::MaxAmount, "money");
+        else if (key == "Difficulty")
+            difficulty(value);
         else if (!statistic(key, value))
             fail("unknown key " + key);
     }
@@ -109,6 +111,14 @@ private:
     {
         if (problem.empty())
             problem = where + what;
+    }
+
+    void difficulty(const std::string& value)
+    {
+        if (const std::optional<Difficulty::Level> level = Difficulty::named(value))
+            checkpoint.difficulty = *level;
+        else
+            fail("difficulty '" + value + "' is not Easy, Normal or Hard");
     }
 
     template <typename Field>
@@ -191,6 +201,7 @@ std::string CheckpointText::write(const Checkpoint& checkpoint)
     text += "Health=" + std::to_string(checkpoint.health) + "\n";
     text += "StartingHealth=" + std::to_string(checkpoint.maxHealth) + "\n";
     text += "Money=" + std::to_string(checkpoint.money) + "\n";
+    text += std::string("Difficulty=") + Difficulty::nameOf(checkpoint.difficulty) + "\n";
     for (const CheckpointTower& tower : checkpoint.towers) {
         text += std::string("Tower=") + kindName(tower.kind) + " " + std::to_string(tower.x) + " " +
                 std::to_string(tower.tally.invadersDestroyed) + " " + std::to_string(tower.tally.damage);

@@ -47,6 +47,7 @@ Checkpoint WorldCheckpoint::capture(const World& world)
     checkpoint.health = world.health;
     checkpoint.maxHealth = world.maxHealth;
     checkpoint.money = world.money;
+    checkpoint.difficulty = world.difficulty.level;
     for (const auto& tower : world.towers) {
         const int paths = pathsOf(world.app->towerTypes[tower->kind]);
         std::vector<int> levels(tower->upgradeLevels.begin(), tower->upgradeLevels.begin() + paths);
@@ -59,10 +60,10 @@ Checkpoint WorldCheckpoint::capture(const World& world)
 std::string WorldCheckpoint::restore(World& world, const Checkpoint& checkpoint)
 {
     Application& app = *world.app;
-    const int startingHealth = app.config.getInt("StartingHealth");
+    const int startingHealth = Difficulty::of(app.config, checkpoint.difficulty).startingHealth;
     if (checkpoint.maxHealth != startingHealth)
         return "starting health " + std::to_string(checkpoint.maxHealth) + " is not this data set's " +
-               std::to_string(startingHealth);
+               std::to_string(startingHealth) + " on " + Difficulty::nameOf(checkpoint.difficulty);
     // Each tower is placed as the player placed it, against those standing before it.
     std::list<std::unique_ptr<Building>> towers;
     for (const CheckpointTower& saved : checkpoint.towers) {
@@ -83,6 +84,7 @@ std::string WorldCheckpoint::restore(World& world, const Checkpoint& checkpoint)
         *tower->tally = saved.tally;
         towers.push_back(std::move(tower));
     }
+    world.setDifficulty(checkpoint.difficulty);
     world.playAgain();
     world.towers = std::move(towers);
     world.waveNumber = checkpoint.waveNumber;

@@ -3,6 +3,7 @@
 
 #include "app/Config.h"
 #include "files/PlainText.h"
+#include "stats/RunLimits.h"
 
 #include <algorithm>
 #include <cctype>
@@ -49,7 +50,7 @@ std::optional<double> readValue(const std::string& text, Kind kind, std::string&
 {
     if (kind == Kind::Money || kind == Kind::Health) {
         const long long low = kind == Kind::Money ? 0 : 1;
-        const long long high = kind == Kind::Money ? Difficulty::MaxStartingMoney : Difficulty::MaxStartingHealth;
+        const long long high = RunLimits::MaxAmount;
         const std::optional<long long> amount = PlainText::wholeNumber(text, low, high);
         if (!amount)
             why = "is not a whole number from " + std::to_string(low) + " to " + std::to_string(high);

@@ -14,10 +14,8 @@ public:
     enum class Level { Easy = 0, Normal = 1, Hard = 2 };
     static constexpr int LevelCount = 3;
 
-    // The largest starting money and health and the longest pause between waves a difficulty may
-    // give; a factor lies above 0 and at most MaxFactor.
-    static constexpr long long MaxStartingMoney = 1000000000;
-    static constexpr long long MaxStartingHealth = 1000000;
+    // The longest pause between waves a difficulty may give; a factor lies above 0 and at most
+    // MaxFactor. Starting money and health are amounts of a run, within its limits.
     static constexpr double MaxTimeBetweenWaves = 3600.0;
     static constexpr double MaxFactor = 1000.0;
 

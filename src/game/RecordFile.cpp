@@ -8,6 +8,7 @@
 
 #include <zlib.h>
 
+#include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <limits>
@@ -32,11 +33,22 @@ std::optional<int> parseRecord(const char* text, std::size_t length)
     return static_cast<int>(*value);
 }
 
+// Normal's record keeps the name it has always had; the others are told apart by their level.
+std::string suffixOf(Difficulty::Level level)
+{
+    if (level == Difficulty::Level::Normal)
+        return "";
+    std::string name = Difficulty::nameOf(level);
+    for (char& c : name)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return "-" + name;
+}
+
 } // namespace
 
-RecordFile::RecordFile(const std::string& folder, const std::string& configPath)
+RecordFile::RecordFile(const std::string& folder, const std::string& configPath, Difficulty::Level level)
     : folder(folder)
-    , file((std::filesystem::path(folder) / ("best-" + checksumOf(configPath) + ".txt")).string())
+    , file((std::filesystem::path(folder) / ("best-" + checksumOf(configPath) + suffixOf(level) + ".txt")).string())
 {
 }
 

@@ -1,18 +1,21 @@
-// The best record of one data set kept in a small text file, "best-<checksum>.txt" in the
-// player's data folder, the checksum being that of the data set's configuration file. A new
+// The best record of one data set and difficulty kept in a small text file in the player's data
+// folder: "best-<checksum>.txt" for Normal, "best-<checksum>-easy.txt" and "best-<checksum>-hard.txt"
+// beside it, the checksum being that of the data set's configuration file. A new
 // record replaces the old one atomically, so a crash never leaves a torn or empty file, and
 // under a lock on "best-<checksum>.txt.lock", so two games ending together keep the higher count.
 #pragma once
 
+#include "difficulty/Difficulty.h"
 #include "game/RecordStore.h"
 
 #include <string>
 
 class RecordFile : public RecordStore {
 public:
-    // The record of the data set whose configuration file is configPath, kept in folder. Without a
-    // folder there is no record: nothing is read or written.
-    RecordFile(const std::string& folder, const std::string& configPath);
+    // The record of the data set whose configuration file is configPath, played at level, kept in
+    // folder. Without a folder there is no record: nothing is read or written.
+    RecordFile(const std::string& folder, const std::string& configPath,
+               Difficulty::Level level = Difficulty::Level::Normal);
 
     // $XDG_DATA_HOME/squibble-siege, or ~/.local/share/squibble-siege when XDG_DATA_HOME is unset
     // or not absolute; empty when neither is known.

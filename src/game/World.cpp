@@ -89,6 +89,7 @@ void World::run()
 void World::newGame()
 {
     running = true;
+    setDifficulty(app->settings.inEffect().difficulty.value_or(Difficulty::Level::Normal));
     setUpGame();
 }
 
@@ -102,14 +103,28 @@ void World::playAgain()
     selectedTower = nullptr;
     placingKind = 0;
     gameOver = false;
+    setDifficulty(difficulty.level);
     setUpGame();
 }
 
-void World::startOver()
+void World::startOver(Difficulty::Level level)
 {
+    app->settings.set(PlayerSettings::Field::Difficulty, static_cast<int>(level));
     if (runKeeper)
         runKeeper->forget();
+    difficulty.level = level;
     playAgain();
+}
+
+void World::setDifficulty(Difficulty::Level level)
+{
+    difficulty = Difficulty::of(app->config, level);
+    if (!recordStoreFor || recordLevel == level)
+        return;
+    // A count still waiting for the last difficulty's store is offered before it goes.
+    bestRecord.close();
+    bestRecord = BestRecord(recordStoreFor(level));
+    recordLevel = level;
 }
 
 void World::setUpGame()
@@ -122,8 +137,8 @@ void World::setUpGame()
     pauseRequested = false;
     bestRecord.newGame();
     statistics.reset();
-    health = maxHealth = app->config.getInt("StartingHealth");
-    money = app->config.getInt("StartingMoney");
+    health = maxHealth = difficulty.startingHealth;
+    money = difficulty.startingMoney;
     clouds.clear();
     for (const CloudGroup& group : CloudGroups) {
         int offset = 0;
@@ -138,7 +153,7 @@ void World::setUpGame()
     }
     waveNumber = 1;
     currentWave.reset();
-    waveTimer = app->config.getDouble("TimeBetweenWaves");
+    waveTimer = difficulty.timeBetweenWaves;
 }
 
 void World::update(double dt)
@@ -184,7 +199,7 @@ void World::updateWaveSchedule(double dt)
     else
         waveTimer -= dt;
     if (currentWave && currentWave->invaders.empty()) {
-        waveTimer = app->config.getDouble("TimeBetweenWaves");
+        waveTimer = difficulty.timeBetweenWaves;
         currentWave.reset();
         statistics.waveDefeated();
         ++waveNumber;
@@ -195,6 +210,10 @@ void World::startWave()
 {
     if (runKeeper)
         runKeeper->keep(*this);
+    // A player who has not chosen a difficulty plays Normal, offered the others in the first
+    // pause only: from now on Normal is kept as chosen.
+    if (!app->settings.inEffect().difficulty)
+        app->settings.set(PlayerSettings::Field::Difficulty, static_cast<int>(Difficulty::Level::Normal));
     currentWave = std::make_unique<SquibbleWave>(SquibbleWave::sizeFor(waveNumber));
     waveTimer = -1.0;
     char banner[32];
@@ -313,7 +332,7 @@ void World::answerDialog(bool yes)
     else if (mode == QuitDialog)
         running = false;
     else if (mode == NewGameDialog)
-        startOver();
+        startOver(difficulty.level);
 }
 
 void World::endGame()

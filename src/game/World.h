@@ -3,14 +3,17 @@
 // pause, the best record and the main loop.
 #pragma once
 
+#include "difficulty/Difficulty.h"
 #include "game/BestRecord.h"
 #include "game/WorldMode.h"
 #include "stats/GameStatistics.h"
 
 #include <atomic>
 #include <cstddef>
+#include <functional>
 #include <list>
 #include <memory>
+#include <optional>
 
 class Application;
 class Building;
@@ -48,12 +51,17 @@ public:
     // cleared: each frame waits for the frame clock, runs its updates through a FrameStepper and
     // draws once. A close between waves hands the run to the keeper.
     void run();
-    // Health, money, clouds and the pause before the first wave; starts the loop running.
+    // Health, money, clouds and the pause before the first wave at the settings' difficulty
+    // (Normal until one is chosen); starts the loop running.
     void newGame();
-    // Enter after game over: everything of the last game goes and a new one is set up.
+    // Enter after game over: everything of the last game goes and a new one is set up at the
+    // same difficulty.
     void playAgain();
-    // "Yes" to "New Game?": the run is thrown away, its checkpoint too, and wave 1 begins.
-    void startOver();
+    // A difficulty chosen in "New Game?": it is kept in the settings, the run is thrown away, its
+    // checkpoint too, and wave 1 begins at that difficulty.
+    void startOver(Difficulty::Level level);
+    // The difficulty of the game being set up or resumed, and its best record.
+    void setDifficulty(Difficulty::Level level);
     // One frame of game logic.
     void update(double dt);
     // Draws the frame into the back buffer and presents it.
@@ -103,6 +111,8 @@ public:
     int health = 0;
     int maxHealth = 0;
     int money = 0;
+    // The numbers of the game being played, those of its difficulty.
+    Difficulty difficulty;
     Application* app;
     bool gameOver = false;
     Building* selectedTower = nullptr;
@@ -114,7 +124,11 @@ public:
     bool paused = false;
     // Set while the pause a kept run resumes in lasts; P clears it.
     bool resumed = false;
+    // The best record of the difficulty played.
     BestRecord bestRecord;
+    // The store of each difficulty's best record, taken whenever a game at another difficulty
+    // begins; without it the record set up by hand stays.
+    std::function<std::unique_ptr<RecordStore>(Difficulty::Level)> recordStoreFor;
     // The books of the game being played, started over with every new game.
     GameStatistics statistics;
     // Keeps the run between launches; without one nothing is kept.
@@ -139,4 +153,6 @@ private:
     std::unique_ptr<BuildBar> buildBar;
     std::unique_ptr<WorldRenderer> renderer;
     std::atomic<bool> pauseRequested{false};
+    // The difficulty whose store the best record holds, once recordStoreFor gave one.
+    std::optional<Difficulty::Level> recordLevel;
 };

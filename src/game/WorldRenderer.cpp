@@ -98,9 +98,11 @@ FrameView WorldRenderer::view() const
     view.invadersLeft = view.waveRunning ? static_cast<int>(world.currentWave->invaders.size()) : 0;
     view.waitingForWave = world.waitingForWave();
     view.waveCountdown = world.waveTimer;
+    view.difficulty = world.difficulty;
     if (view.waitingForWave) {
         view.earlyCallBonus = world.earlyCallBonus();
         view.mayCallNextWave = world.mayCallNextWave();
+        view.offerDifficulty = world.waveNumber == 1 && !app.settings.inEffect().difficulty;
     }
     view.hoveredButton = world.buttons().hoveredButton();
     view.placingKind = world.placingKind;

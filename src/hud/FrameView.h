@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/TowerCatalogue.h"
+#include "difficulty/Difficulty.h"
 
 #include <string>
 
@@ -37,6 +38,10 @@ struct FrameView {
     // What N would pay now, and whether it would call the wave at all.
     int earlyCallBonus = 0;
     bool mayCallNextWave = false;
+    // The numbers the game plays by, and whether the pause offers the other difficulties (the
+    // first game of a player who has not chosen one).
+    Difficulty difficulty;
+    bool offerDifficulty = false;
 
     // The build bar's button under the mouse (-1 for none), the kind being placed and where its
     // preview stands, and the selected tower (null for none).

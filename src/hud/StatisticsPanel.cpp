@@ -31,6 +31,7 @@ void StatisticsPanel::draw(BITMAP* target, const FrameView& view)
     money.add(font, "Refunded $%lld", totals.moneyRefunded);
 
     TextPanel towers;
+    towers.add(font, "Difficulty %s", Difficulty::nameOf(view.difficulty.level));
     towers.add(font, "Towers built %d", totals.towersBuilt);
     towers.add(font, "Upgrades bought %d", totals.upgradesBought);
     towers.add(font, "Towers demolished %d", totals.towersDemolished);

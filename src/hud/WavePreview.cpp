@@ -25,13 +25,14 @@ void WavePreview::draw(BITMAP* target, const FrameView& view) const
         panel.add(fonts.main, "Wave %d", wave);
         panel.add(fonts.small, "%d left", view.invadersLeft);
     } else if (view.waitingForWave) {
-        if (speedWave != wave) {
-            speed = SquibbleWave::speedFor(wave);
+        if (speedWave != wave || speedLevel != view.difficulty.level) {
+            speed = SquibbleWave::speedFor(wave, view.difficulty);
             speedWave = wave;
+            speedLevel = view.difficulty.level;
         }
         panel.add(fonts.main, "Wave %d in %.0fs", wave, std::ceil(view.waveCountdown));
         panel.add(fonts.small, "%d invaders, %d health each", SquibbleWave::sizeFor(wave),
-                  Squibble::healthFor(wave));
+                  Squibble::healthFor(wave, view.difficulty));
         panel.add(fonts.small, "Speed %.1f px/s", speed);
         // Offered only while N would answer.
         const int bonus = view.earlyCallBonus;
@@ -39,6 +40,9 @@ void WavePreview::draw(BITMAP* target, const FrameView& view) const
             panel.add(fonts.small, "N: call it now, +$%d", bonus);
         else if (view.mayCallNextWave)
             panel.add(fonts.small, "N: call it now");
+        if (view.offerDifficulty)
+            panel.add(fonts.small, "F2: a new game, Easy or Hard");
     }
+    panel.add(fonts.small, "Difficulty: %s", Difficulty::nameOf(view.difficulty.level));
     panel.draw(target, PanelRight - panel.width(), PanelY);
 }

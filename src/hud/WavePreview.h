@@ -1,7 +1,10 @@
-// The wave in the top-right corner of the sky: its number always; during a wave how many of its
-// invaders are left; in the pause before one the countdown, what it brings (invaders, their
-// health each, their speed), all from the wave rules the game uses, and what N would pay.
+// The wave in the top-right corner of the sky: its number and the game's difficulty always;
+// during a wave how many of its invaders are left; in the pause before one the countdown, what it
+// brings (invaders, their health each, their speed), all from the wave rules the game uses at its
+// difficulty, and what N would pay.
 #pragma once
+
+#include "difficulty/Difficulty.h"
 
 struct BITMAP;
 struct FrameView;
@@ -11,7 +14,8 @@ public:
     void draw(BITMAP* target, const FrameView& view) const;
 
 private:
-    // The speed of the next wave reads the configuration: worked out once per wave.
+    // The speed of the next wave reads the configuration: worked out once per wave and difficulty.
     mutable int speedWave = 0;
+    mutable Difficulty::Level speedLevel = Difficulty::Level::Normal;
     mutable double speed = 0.0;
 };

@@ -5,6 +5,7 @@
 #include "assets/BitmapFont.h"
 #include "assets/PixelCoordinate.h"
 #include "audio/SoundBoard.h"
+#include "difficulty/Difficulty.h"
 #include "effects/SimpleEffect.h"
 #include "effects/TextEffect.h"
 #include "game/World.h"
@@ -31,19 +32,20 @@ Squibble::Squibble()
 {
     const Application& app = Application::instance();
     const int waveNumber = app.world ? app.world->waveNumber : 1;
-    health = maxHealth = healthFor(waveNumber);
+    health = maxHealth = healthFor(waveNumber, app.world ? app.world->difficulty : Difficulty());
     radius = type().size;
     sprite = std::make_unique<AnimatedSprite>(type().spriteSheet);
 }
 
 // The increase is truncated before it is added.
-int Squibble::healthFor(int waveNumber)
+int Squibble::healthFor(int waveNumber, const Difficulty& difficulty)
 {
     const InvaderType& kind = type();
     const double total = std::trunc((waveNumber - 1) * kind.healthIncrease) + kind.health;
     if (std::isnan(total))
-        return kind.health;
-    return static_cast<int>(std::clamp(total, static_cast<double>(INT_MIN), static_cast<double>(INT_MAX)));
+        return difficulty.invaderHealth(kind.health);
+    return difficulty.invaderHealth(
+        static_cast<int>(std::clamp(total, static_cast<double>(INT_MIN), static_cast<double>(INT_MAX))));
 }
 
 const InvaderType& Squibble::type()
@@ -93,7 +95,7 @@ void Squibble::destroyed()
     World* world = app.world;
     if (!world)
         return;
-    const int reward = type().reward;
+    const int reward = world->difficulty.reward(type().reward);
     world->money = RunLimits::paid(world->money, reward);
     world->statistics.invaderDestroyed(reward);
     const int cx = effectX();

@@ -4,11 +4,12 @@
 
 #include "invaders/Invader.h"
 
+class Difficulty;
 struct InvaderType;
 
 class Squibble : public Invader {
 public:
-    // Health from the type and the World's wave number, radius and sprite from the type.
+    // Health from the type, the World's wave number and difficulty, radius and sprite from the type.
     Squibble();
 
     void update(double dt) override;
@@ -17,8 +18,9 @@ public:
     // Replays the flash of the current hurt level, or pays out when health reaches 0.
     void takeDamage(int amount) override;
 
-    // Health of every Squibble of the given wave: the type's health plus the per-wave increase.
-    static int healthFor(int waveNumber);
+    // Health of every Squibble of the given wave: the type's health plus the per-wave increase,
+    // scaled by the difficulty.
+    static int healthFor(int waveNumber, const Difficulty& difficulty);
 
 private:
     static const InvaderType& type();

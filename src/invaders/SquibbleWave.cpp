@@ -3,6 +3,7 @@
 #include "app/Application.h"
 #include "assets/PixelCoordinate.h"
 #include "audio/SoundBoard.h"
+#include "difficulty/Difficulty.h"
 #include "effects/SimpleEffect.h"
 #include "effects/TextEffect.h"
 #include "game/World.h"
@@ -32,7 +33,7 @@ constexpr int WaveGrowth = 2;
 SquibbleWave::SquibbleWave(int count)
 {
     const World* world = Application::instance().world;
-    speed = speedFor(world ? world->waveNumber : 1);
+    speed = world ? speedFor(world->waveNumber, world->difficulty) : speedFor(1, Difficulty());
     for (int i = 0; i < count; ++i) {
         invaders.push_back(std::make_unique<Squibble>());
         Invader& invader = *invaders.back();
@@ -46,12 +47,12 @@ int SquibbleWave::sizeFor(int waveNumber)
     return WaveGrowth * (waveNumber - 1) + FirstWaveSize;
 }
 
-double SquibbleWave::speedFor(int waveNumber)
+double SquibbleWave::speedFor(int waveNumber, const Difficulty& difficulty)
 {
     Config& config = Application::instance().config;
     const double speed = (waveNumber - 1) * config.getDouble("Wave1SpeedIncrease") + config.getDouble("Wave1SpeedBase");
     const double maximum = config.getDouble("Wave1SpeedMax");
-    return maximum > speed ? speed : maximum;
+    return difficulty.invaderSpeed(maximum > speed ? speed : maximum);
 }
 
 void SquibbleWave::place(Invader& invader, int index, int count)

@@ -4,17 +4,20 @@
 
 #include "invaders/Wave.h"
 
+class Difficulty;
+
 enum MoveState { MovingRight = 0, MovingDownBeforeLeft = 1, MovingLeft = 2, MovingDownBeforeRight = 3 };
 
 class SquibbleWave : public Wave {
 public:
     // Forms count Squibbles, rows of at most 12 centred on one line, the last row just above
-    // the field; the speed grows with the World's wave number up to a configured maximum.
+    // the field; the speed grows with the World's wave number up to a configured maximum, and is
+    // scaled by the World's difficulty.
     explicit SquibbleWave(int count);
 
-    // How many Squibbles the World sends in a wave, and how fast that wave marches.
+    // How many Squibbles the World sends in a wave, and how fast that wave marches at a difficulty.
     static int sizeFor(int waveNumber);
-    static double speedFor(int waveNumber);
+    static double speedFor(int waveNumber, const Difficulty& difficulty);
 
     // Marches the block, lets invaders at the bottom line escape at a cost of one health, then
     // deletes the dead. Once the game is over the block only animates.

@@ -17,6 +17,7 @@ void PlayerSettings::assign(Settings& settings, Field field, int value)
     case Field::Volume: settings.volume = value; break;
     case Field::Mute: settings.mute = value != 0; break;
     case Field::Speed: settings.speed = value; break;
+    case Field::Difficulty: settings.difficulty = static_cast<Difficulty::Level>(value); break;
     }
 }
 

@@ -13,7 +13,7 @@
 
 class PlayerSettings {
 public:
-    enum class Field { Scale, Fullscreen, Volume, Mute, Speed };
+    enum class Field { Scale, Fullscreen, Volume, Mute, Speed, Difficulty };
 
     // The least time between two writes of the file.
     static constexpr std::chrono::seconds WriteSpacing{1};

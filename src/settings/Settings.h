@@ -1,6 +1,10 @@
 // What the player sets in the game and the game keeps between launches: a plain record.
 #pragma once
 
+#include "difficulty/Difficulty.h"
+
+#include <optional>
+
 struct Settings {
     // Every back-buffer pixel as a block of scale x scale screen pixels (1..8).
     int scale = 2;
@@ -10,10 +14,12 @@ struct Settings {
     bool mute = false;
     // The game-speed step: 1, 2, 4 or 8.
     int speed = 1;
+    // The difficulty of a new game, once the player has chosen one; until then Normal.
+    std::optional<Difficulty::Level> difficulty;
 
     bool operator==(const Settings& other) const
     {
         return scale == other.scale && fullscreen == other.fullscreen && volume == other.volume &&
-               mute == other.mute && speed == other.speed;
+               mute == other.mute && speed == other.speed && difficulty == other.difficulty;
     }
 };

@@ -58,6 +58,8 @@ void resetToDefault(Settings& settings, const std::string& key)
         settings.mute = defaults.mute;
     else if (key == "Speed")
         settings.speed = defaults.speed;
+    else if (key == "Difficulty")
+        settings.difficulty = defaults.difficulty;
 }
 
 } // namespace
@@ -97,6 +99,8 @@ Settings SettingsFile::parse(const std::string& text, std::vector<std::string>& 
             good = readFlag(value, settings.mute);
         else if (key == "Speed")
             good = readInt(value, 1, FrameStepper::FastForward, settings.speed) && isSpeedStep(settings.speed);
+        else if (key == "Difficulty")
+            good = (settings.difficulty = Difficulty::named(value)).has_value();
         else {
             // Kept as it is; but a line of no key at all (garbage, "Scale 3") is likely a slip.
             unknown.push_back(line);
@@ -121,6 +125,8 @@ std::string SettingsFile::format(const Settings& settings, const std::vector<std
          << "Volume=" << settings.volume << "\n"
          << "Mute=" << (settings.mute ? 1 : 0) << "\n"
          << "Speed=" << settings.speed << "\n";
+    if (settings.difficulty)
+        text << "Difficulty=" << Difficulty::nameOf(*settings.difficulty) << "\n";
     for (const std::string& line : unknown)
         text << line << "\n";
     return text.str();

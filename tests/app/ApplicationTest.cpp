@@ -235,11 +235,6 @@ TEST_F(ApplicationFrames, ACloseBeforeTheLoopStartsStillEndsTheGame)
     world.newGame(); // the loop starts the World running
     app.waitForNextFrame();
     EXPECT_FALSE(world.running);
-    EXPECT_EQ(app.detachWorld(), &world);
-    app.attachWorld(&world); // a World attached later starts with no close pending
-    world.running = true;
-    app.waitForNextFrame();
-    EXPECT_TRUE(world.running);
     app.detachWorld();
     app.attachWorld(nullptr);
 }

@@ -36,6 +36,7 @@ TEST(CommandLine, NoArgumentsPlayTheSpecifiedWindow)
     EXPECT_FALSE(parsed.options.fullscreen);
     EXPECT_TRUE(parsed.options.dataFolder.empty());
     EXPECT_FALSE(parsed.options.mute);
+    EXPECT_FALSE(parsed.options.difficulty) << "the settings' difficulty plays";
 }
 
 TEST(CommandLine, ReadsEveryOptionInBothSpellings)
@@ -46,8 +47,9 @@ TEST(CommandLine, ReadsEveryOptionInBothSpellings)
     EXPECT_EQ(parsed.options.scale, 3);
     EXPECT_TRUE(parsed.options.fullscreen);
     EXPECT_FALSE(parsed.options.mute);
-    parsed = parse({"--data=here", "--scale=8", "--mute"});
+    parsed = parse({"--data=here", "--scale=8", "--mute", "--difficulty", "Easy", "--difficulty=hard"});
     ASSERT_EQ(parsed.action, CommandLine::Action::Play);
+    EXPECT_EQ(parsed.options.difficulty, Difficulty::Level::Hard);
     EXPECT_TRUE(parsed.options.mute);
     EXPECT_EQ(parsed.options.dataFolder, "here");
     EXPECT_EQ(parsed.options.scale, 8);
@@ -76,7 +78,8 @@ TEST(CommandLine, RejectsUnknownOptionsAndBadValues)
              {"--bogus"}, {"stray"}, {"--scale"}, {"--scale", "0"}, {"--scale", "9"}, {"--scale", "-2"},
              {"--scale", "2.5"}, {"--scale", "two"}, {"--scale", "99999999999999999999"}, {"--data"},
              {"--data", ""}, {"--fullscreen=yes"}, {"--mute=no"}, {"--s", "3"}, {"--full"}, {"--scale", "3", "--data"},
-             {"--data", "a", "--data="}, {"--scale", "+3"}, {"--scale", " 3"}}) {
+             {"--data", "a", "--data="}, {"--scale", "+3"}, {"--scale", " 3"},
+             {"--difficulty", "Medium"}, {"--difficulty", ""}, {"--difficulty"}}) {
         std::vector<const char*> argv{"squibble-siege"};
         argv.insert(argv.end(), arguments.begin(), arguments.end());
         CommandLine commandLine("1");
@@ -94,7 +97,7 @@ TEST(CommandLine, HelpNamesOptionsControlsAndDataPlaces)
 {
     CommandLine commandLine("9.8.7");
     const std::string help = commandLine.helpText({"working directory: /tmp/here", "installed: /usr/share/x"});
-    for (const char* expected : {"9.8.7", "--data", "--scale", "--fullscreen", "--windowed", "--version",
+    for (const char* expected : {"9.8.7", "--data", "--scale", "--difficulty", "--fullscreen", "--windowed", "--version",
                                  "Right click", "Tab", "Enter", "Quit Game?", "/tmp/here", "/usr/share/x",
                                  "SQUIBBLE_SIEGE_DATA"})
         EXPECT_NE(help.find(expected), std::string::npos) << expected;

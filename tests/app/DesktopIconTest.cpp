@@ -3,40 +3,27 @@
 #include <allegro.h>
 #include <gtest/gtest.h>
 
-#include <cstddef>
+#include <array>
 
-namespace {
-
-// The cardinal of the pixel (x, y) of the icon of this size, after the sizes before it.
-unsigned long pixelOf(const std::vector<unsigned long>& values, int size, int x, int y)
+// The cardinal of pixel (x, y) of the icon of this size, which follows the sizes before it.
+static unsigned long pixelOf(const std::vector<unsigned long>& values, int size, int x, int y)
 {
     std::size_t at = 0;
-    for (int earlier : DesktopIcon::Sizes) {
-        if (earlier == size)
-            break;
-        at += 2 + static_cast<std::size_t>(earlier) * earlier;
-    }
-    EXPECT_EQ(values.at(at), static_cast<unsigned long>(size));
-    EXPECT_EQ(values.at(at + 1), static_cast<unsigned long>(size));
-    return values.at(at + 2 + static_cast<std::size_t>(y) * size + x);
+    for (int earlier = 0; DesktopIcon::Sizes.at(earlier) != size; ++earlier)
+        at += 2 + static_cast<std::size_t>(DesktopIcon::Sizes[earlier] * DesktopIcon::Sizes[earlier]);
+    EXPECT_EQ(values.at(at) * 1000 + values.at(at + 1), size * 1001ul); // width and height
+    return values.at(at + 2 + static_cast<std::size_t>(y * size + x));
 }
 
-} // namespace
-
-TEST(DesktopIcon, EverySizeEnlargesTheDrawingWithItsMaskTransparent)
+TEST(DesktopIcon, EverySizeEnlargesTheDrawingWithItsMaskClear)
 {
-    // A 2 x 2 drawing: masked top left, red top right, green and blue below.
-    BITMAP* drawing = create_bitmap_ex(32, 2, 2);
-    putpixel(drawing, 0, 0, bitmap_mask_color(drawing));
-    putpixel(drawing, 1, 0, makecol32(255, 0, 0));
-    putpixel(drawing, 0, 1, makecol32(0, 255, 0));
-    putpixel(drawing, 1, 1, makecol32(1, 2, 3));
+    BITMAP* drawing = create_bitmap_ex(32, 2, 2); // masked, red; green, a dark grey
+    const std::array colours{bitmap_mask_color(drawing), makecol32(255, 0, 0), makecol32(0, 255, 0), makecol32(1, 2, 3)};
+    for (int pixel : {0, 1, 2, 3})
+        putpixel(drawing, pixel % 2, pixel / 2, colours[pixel]);
     const std::vector<unsigned long> values = DesktopIcon::cardinals(drawing);
     destroy_bitmap(drawing);
-    std::size_t expected = 0;
-    for (int size : DesktopIcon::Sizes)
-        expected += 2 + static_cast<std::size_t>(size) * size;
-    ASSERT_EQ(values.size(), expected);
+    ASSERT_EQ(values.size(), 6u * 2 + 16 * 16 + 32 * 32 + 48 * 48 + 64 * 64 + 128 * 128 + 256 * 256);
     for (int size : DesktopIcon::Sizes) {
         const int half = size / 2;
         EXPECT_EQ(pixelOf(values, size, half - 1, half - 1), 0ul) << size;
@@ -44,14 +31,8 @@ TEST(DesktopIcon, EverySizeEnlargesTheDrawingWithItsMaskTransparent)
         EXPECT_EQ(pixelOf(values, size, half - 1, half), 0xff00ff00ul) << size;
         EXPECT_EQ(pixelOf(values, size, size - 1, size - 1), 0xff010203ul) << size;
     }
-}
-
-TEST(DesktopIcon, TheGamesDrawingLoadsAndNoDrawingGivesNoIcon)
-{
-    const std::vector<unsigned long> icon = DesktopIcon::load();
-    ASSERT_FALSE(icon.empty());
-    EXPECT_EQ(pixelOf(icon, 16, 0, 0), 0ul); // the round patch leaves the corners clear
-    EXPECT_EQ(pixelOf(icon, 256, 128, 128) >> 24, 0xfful);
-    EXPECT_TRUE(DesktopIcon::cardinals(nullptr).empty());
+    const std::vector<unsigned long> game = DesktopIcon::load(); // the round patch leaves its corners clear
+    EXPECT_EQ(pixelOf(game, 16, 0, 0), 0ul);
+    EXPECT_EQ(pixelOf(game, 256, 128, 128) >> 24, 0xfful);
     EXPECT_TRUE(DesktopIcon::load("data/no-such-icon.mz").empty());
 }

@@ -29,6 +29,8 @@ TEST(CheckpointText, RefusesWithTheReason)
         {"squibble-siege checkpoint 1\nWave=4\nHealth=21\nStartingHealth=20\nMoney=5\n", "health 21 is out of range"},
         {"squibble-siege checkpoint 1\nWave=4\nHealth=0\nStartingHealth=20\nMoney=5\n", "health 0 is out of range"},
         {head + "Money=5\nColour=red\n", "unknown key Colour"},
+        {head + "Money=5\nDifficulty=Medium\n", "difficulty 'Medium' is not Easy, Normal or Hard"},
+        {head + "Money=5\nDifficulty=Hard\nDifficulty=Easy\n", "Difficulty is given twice"},
         {head + "Money=5\nno equals sign\n", "line 6: no '='"},
         {head + "Money=5\nTower=Catapult 10\n", "unknown tower kind 'Catapult'"},
         {head + "Money=5\nTower=LaserTurret 10 1 -1\n", "upgrade level '-1'"},

@@ -95,3 +95,41 @@ TEST(WorldCheckpoint, RefusesWhatThisDataSetCannotPlay)
         EXPECT_EQ(WorldCheckpoint::restore(world, *CheckpointText::parse(valid + "StartingHealth=20").checkpoint), "");
     }
 }
+
+// A run keeps its difficulty: each one's checkpoint resumes at it, with its starting health, in a
+// World that played another; a checkpoint that does not name one is a Normal run.
+TEST(WorldCheckpoint, ResumesEachDifficultyAndNormalWhenTheCheckpointDoesNotSay)
+{
+    using Level = Difficulty::Level;
+    quickGames();
+    Application::instance().config.set("Easy.StartingHealth", "30");
+    Application::instance().config.set("Hard.StartingHealth", "12");
+    autoplay::MixedStrategy strategy;
+    for (const auto& [level, health] : {std::pair{Level::Easy, 30}, {Level::Normal, 20}, {Level::Hard, 12}}) {
+        SCOPED_TRACE(Difficulty::nameOf(level));
+        std::string kept;
+        {
+            autoplay::Player player(strategy, {1, FrameTime, false, 1, false, level});
+            EXPECT_EQ(player.world().maxHealth, health);
+            kept = CheckpointText::write(WorldCheckpoint::capture(player.world()));
+        }
+        EXPECT_NE(kept.find(std::string("\nDifficulty=") + Difficulty::nameOf(level) + "\n"), std::string::npos);
+        const Level other = Difficulty::next(level, 1);
+        autoplay::Player player(strategy, {1, FrameTime, false, 1, false, other});
+        World& world = player.world();
+        ASSERT_EQ(WorldCheckpoint::restore(world, *CheckpointText::parse(kept).checkpoint), "");
+        EXPECT_EQ(std::tuple(world.difficulty.level, world.maxHealth), std::tuple(level, health));
+        EXPECT_EQ(CheckpointText::write(WorldCheckpoint::capture(world)), kept);
+        // Written at another difficulty, the same starting health is refused.
+        std::string renamed = kept;
+        renamed.replace(renamed.find(Difficulty::nameOf(level)), std::string(Difficulty::nameOf(level)).size(),
+                        Difficulty::nameOf(other));
+        EXPECT_NE(WorldCheckpoint::restore(world, *CheckpointText::parse(renamed).checkpoint).find("starting health"),
+                  std::string::npos);
+    }
+    const auto parsed = CheckpointText::parse("squibble-siege checkpoint 1\nWave=2\nHealth=9\nStartingHealth=20\nMoney=5\n");
+    ASSERT_TRUE(parsed.checkpoint);
+    autoplay::Player player(strategy, {1, FrameTime, false, 1, false, Level::Hard});
+    ASSERT_EQ(WorldCheckpoint::restore(player.world(), *parsed.checkpoint), "");
+    EXPECT_EQ(player.world().difficulty.level, Level::Normal);
+}

@@ -63,7 +63,7 @@ TEST(Difficulty, UnusableValuesLeaveNormalsValueAndAreNamed)
     } cases[] = {
         {"Easy.StartingMoney=lots", "whole number from 0 to 1000000000"},
         {"Easy.StartingMoney=1000000001", "whole number from 0 to 1000000000"},
-        {"Hard.StartingHealth=0", "whole number from 1 to 1000000"},
+        {"Hard.StartingHealth=0", "whole number from 1 to 1000000000"},
         {"Hard.StartingHealth=12.5", "whole number from 1"},
         {"Easy.TimeBetweenWaves=-1", "seconds from 0 to 3600"},
         {"Easy.TimeBetweenWaves=5s", "seconds from 0 to 3600"},

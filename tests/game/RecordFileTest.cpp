@@ -105,6 +105,26 @@ TEST_F(RecordFileTest, EachDataSetHasItsOwnRecordInTheXdgDataFolder)
     saved ? setenv("XDG_DATA_HOME", restore.c_str(), 1) : unsetenv("XDG_DATA_HOME");
 }
 
+TEST_F(RecordFileTest, EachDifficultyHasItsOwnRecordAndNormalKeepsTheOldName)
+{
+    const std::string share = (root / "share").string();
+    const std::string configPath = (root / config).string();
+    const std::string stem = share + "/best-" + RecordFile::checksumOf(configPath);
+    const std::tuple<Difficulty::Level, std::string, int> levels[] = {
+        {Difficulty::Level::Normal, stem + ".txt", 4},
+        {Difficulty::Level::Easy, stem + "-easy.txt", 9},
+        {Difficulty::Level::Hard, stem + "-hard.txt", 2},
+    };
+    for (const auto& [level, path, waves] : levels) {
+        RecordFile file(share, configPath, level);
+        EXPECT_EQ(file.path(), path);
+        file.keepIfHigher(waves);
+    }
+    EXPECT_EQ(record().path(), stem + ".txt");
+    for (const auto& [level, path, waves] : levels)
+        EXPECT_EQ(RecordFile(share, configPath, level).load(), waves) << path;
+}
+
 TEST_F(RecordFileTest, TwoGamesSharingTheRecordKeepTheHigherOneAtATimeAndOnlyTheBeaterSaysNewBest)
 {
     ASSERT_EQ(record().keepIfHigher(5).stored, std::nullopt);

@@ -207,6 +207,10 @@ TEST_F(ArtFiles, SaveInfoDescribesACheckpointOrSaysWhyItIsRefused)
         {head + "TimePlayed=301.5\n", "time played 301.5 s\nresumes with the data set here\n"},
         {head + "Tower=LaserTurret 40 0 0\nTower=TeslaCoil 45 0\n", "refused by the data set here: tower 2: overlaps"},
         {head + "Tower=LaserTur", "refused: line 6: unknown tower kind 'LaserTur'"},
+        {head, "Normal, wave 6, health 9 of 20"},
+        {"squibble-siege checkpoint 1\nWave=6\nHealth=5\nStartingHealth=8\nMoney=77\nDifficulty=Hard\n",
+         "Hard, wave 6, health 5 of 8, money 77\n"},
+        {head + "Difficulty=Hard\n", "refused by the data set here: starting health 20 is not this data set's 8 on Hard"},
     };
     const std::string name = CheckpointFile::nameFor(Config::GamePath);
     for (const auto& [text, expected] : cases) {

@@ -36,7 +36,7 @@ double frameTimeFor(const PlayOptions& options)
 Player::Player(Strategy& strategy, const PlayOptions& options)
     : strategy(strategy)
     , input(installInput())
-    , game(startGame(options.seed))
+    , game(startGame(options.seed, options.difficulty))
     , ledger(*game)
     , waveLog(*game)
     , stepper(*game)
@@ -59,9 +59,10 @@ Player::~Player()
         app.world = nullptr;
 }
 
-std::unique_ptr<World> Player::startGame(unsigned seed)
+std::unique_ptr<World> Player::startGame(unsigned seed, Difficulty::Level difficulty)
 {
     Application& app = Application::instance();
+    app.settings.set(PlayerSettings::Field::Difficulty, static_cast<int>(difficulty));
     app.mouseX = app.mouseY = app.mouseButtons = app.previousMouseButtons = 0;
     auto world = std::make_unique<World>();
     app.world = world.get();

@@ -6,6 +6,7 @@
 #include "autoplay/Gestures.h"
 #include "autoplay/Ledger.h"
 #include "autoplay/WaveLog.h"
+#include "difficulty/Difficulty.h"
 #include "game/FrameStepper.h"
 
 #include <memory>
@@ -29,6 +30,8 @@ struct PlayOptions {
     int speed = 1;
     // Whenever the strategy has nothing to do in the pause before a wave, N calls the wave early.
     bool callEarly = false;
+    // The difficulty of the game, chosen as a player's settings choose it.
+    Difficulty::Level difficulty = Difficulty::Level::Normal;
 };
 
 // How one game went.
@@ -46,7 +49,7 @@ struct RunReport {
 class Player {
 public:
     // Creates the World, makes it the Application's, installs the player's input, seeds the
-    // random generator and starts a new game.
+    // random generator and starts a new game at the options' difficulty.
     explicit Player(Strategy& strategy, const PlayOptions& options = {});
     // Destroys the World and clears the Application's pointer to it.
     ~Player();
@@ -80,7 +83,7 @@ public:
     long frameCount() const { return frames; }
 
 private:
-    static std::unique_ptr<World> startGame(unsigned seed);
+    static std::unique_ptr<World> startGame(unsigned seed, Difficulty::Level difficulty);
 
     Strategy& strategy;
     ScriptedInput* input;

@@ -1,10 +1,11 @@
+// The balance figures of a game wave by wave, written as comma-separated values.
 #include "autoplay/WaveCsv.h"
 
 namespace autoplay {
 
-const char* const WaveCsvColumns[9] = {"strategy",     "wave",        "invaders",        "starting_health",
-                                       "damage_dealt", "money_earned", "money_spent", "towers_standing",
-                                       "health_left"};
+const char* const WaveCsvColumns[10] = {"difficulty",      "strategy",     "wave",         "invaders",
+                                        "starting_health", "damage_dealt", "money_earned", "money_spent",
+                                        "towers_standing", "health_left"};
 
 void writeWaveCsvHeader(std::ostream& out)
 {
@@ -16,11 +17,12 @@ void writeWaveCsvHeader(std::ostream& out)
     out << '\n';
 }
 
-void writeWaveCsvRows(std::ostream& out, const std::string& strategy, const std::vector<WaveRecord>& rows)
+void writeWaveCsvRows(std::ostream& out, const std::string& difficulty, const std::string& strategy,
+                      const std::vector<WaveRecord>& rows)
 {
-    // Strategy names are plain words, so no field needs quoting.
+    // Difficulty and strategy names are plain words, so no field needs quoting.
     for (const WaveRecord& row : rows)
-        out << strategy << ',' << row.wave << ',' << row.invaders << ',' << row.startingHealth << ','
+        out << difficulty << ',' << strategy << ',' << row.wave << ',' << row.invaders << ',' << row.startingHealth << ','
             << row.damageDealt << ',' << row.moneyEarned << ',' << row.moneySpent << ',' << row.towersStanding
             << ',' << row.healthLeft << '\n';
 }

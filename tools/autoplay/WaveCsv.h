@@ -1,5 +1,5 @@
-// The wave-by-wave balance figures as comma-separated values, one row per strategy and wave, the
-// form the balance plot script reads.
+// The wave-by-wave balance figures as comma-separated values, one row per difficulty, strategy
+// and wave, the form the balance plot script reads.
 #pragma once
 
 #include "autoplay/WaveLog.h"
@@ -11,11 +11,12 @@
 namespace autoplay {
 
 // The header line's column names, in order.
-extern const char* const WaveCsvColumns[9];
+extern const char* const WaveCsvColumns[10];
 
 // The header line.
 void writeWaveCsvHeader(std::ostream& out);
-// One line per wave of one strategy's game.
-void writeWaveCsvRows(std::ostream& out, const std::string& strategy, const std::vector<WaveRecord>& rows);
+// One line per wave of one strategy's game at a difficulty.
+void writeWaveCsvRows(std::ostream& out, const std::string& difficulty, const std::string& strategy,
+                      const std::vector<WaveRecord>& rows);
 
 } // namespace autoplay

@@ -3,9 +3,10 @@
 // the towers built; with --csv also writes the game of every strategy wave by wave. The figures
 // are the game's own statistics.
 //
-// Usage: balance [--data DIR] [--dt SECONDS] [--tab] [--speed N] [--early] [--waves N] [--seed N]
-//                [--csv FILE]
+// Usage: balance [--data DIR] [--difficulty NAME] [--dt SECONDS] [--tab] [--speed N] [--early]
+//                [--waves N] [--seed N] [--csv FILE]
 //   DIR      the directory holding data/ (default: the working directory)
+//   NAME     the difficulty played: Easy, Normal (the default) or Hard
 //   SECONDS  frame time of the simulation (default: the shipped "TimestepThreshold"; a whole
 //            report then takes about ten seconds, and 1/30 s halves that with the same outcome)
 //   --tab    Tab held for the whole game, as a player fast-forwarding
@@ -20,6 +21,7 @@
 #include "autoplay/Strategy.h"
 #include "autoplay/StrategyFactory.h"
 #include "autoplay/WaveCsv.h"
+#include "difficulty/Difficulty.h"
 #include "game/FrameStepper.h"
 
 #include <chrono>
@@ -43,10 +45,11 @@ struct Options {
     int speed = 1;
     bool alsoEarly = false;
     std::string csvPath;
+    Difficulty::Level difficulty = Difficulty::Level::Normal;
 };
 
 constexpr const char* Usage =
-    "usage: balance [--data DIR] [--dt SECONDS] [--tab] [--speed N] [--early] [--waves N] [--seed N] [--csv FILE]\n";
+    "usage: balance [--data DIR] [--difficulty NAME] [--dt SECONDS] [--tab] [--speed N] [--early] [--waves N] [--seed N] [--csv FILE]\n";
 
 bool parse(int argc, char** argv, Options& options)
 {
@@ -75,6 +78,8 @@ bool parse(int argc, char** argv, Options& options)
             options.seed = static_cast<unsigned>(std::strtoul(value, nullptr, 10));
         else if (flag == "--csv" && *value != '\0')
             options.csvPath = value;
+        else if (flag == "--difficulty" && Difficulty::named(value))
+            options.difficulty = *Difficulty::named(value);
         else
             return false;
     }
@@ -98,11 +103,17 @@ void playOne(const Options& options, const std::string& name, bool callEarly, st
 {
     const auto started = std::chrono::steady_clock::now();
     std::unique_ptr<autoplay::Strategy> strategy = autoplay::makeStrategy(name);
-    autoplay::PlayOptions play{options.seed, options.dt, options.fastForward, options.speed, callEarly};
+    autoplay::PlayOptions play{options.seed, options.dt, options.fastForward, options.speed, callEarly,
+                               options.difficulty};
     autoplay::Player player(*strategy, play);
     if (!headerShown) {
-        std::printf("frame time %.4f s%s, speed %dx, seed %u, waves up to %d\n", player.frameTime(),
-                    options.fastForward ? " with Tab held" : "", options.speed, options.seed, options.lastWave);
+        // Normal's header is the one the report has always had.
+        const std::string played = options.difficulty == Difficulty::Level::Normal
+                                       ? ""
+                                       : std::string(", ") + Difficulty::nameOf(options.difficulty);
+        std::printf("frame time %.4f s%s, speed %dx, seed %u, waves up to %d%s\n", player.frameTime(),
+                    options.fastForward ? " with Tab held" : "", options.speed, options.seed, options.lastWave,
+                    played.c_str());
         std::printf("%-12s %-10s %8s %8s %8s %8s %10s %8s\n", "strategy", "lost in", "earned", "early", "spent",
                     "towers", "frames", "seconds");
         headerShown = true;
@@ -113,7 +124,7 @@ void playOne(const Options& options, const std::string& name, bool callEarly, st
     const std::string shownName = callEarly ? name + "+early" : name;
     printRun(player.report(), shownName, took.count());
     if (csv)
-        autoplay::writeWaveCsvRows(*csv, shownName, player.waves());
+        autoplay::writeWaveCsvRows(*csv, Difficulty::nameOf(options.difficulty), shownName, player.waves());
 }
 
 void playAll(const Options& options, std::ostream* csv)

@@ -1,8 +1,9 @@
 #!/usr/bin/python3
-"""Draws the wave-by-wave balance figures (balance --csv FILE) as one PNG: a panel per measure,
-a line per strategy, the wave on the x axis.
+"""Draws the wave-by-wave balance figures (balance --csv FILE, one file or several, such as one per
+difficulty) as one PNG: a panel per measure, a line per strategy and difficulty (a colour for each
+strategy, a line style for each difficulty), the wave on the x axis.
 
-Usage: plot_balance.py CSV PNG
+Usage: plot_balance.py CSV [CSV...] PNG
 """
 import csv
 import sys
@@ -13,7 +14,7 @@ matplotlib.use("Agg")
 import matplotlib.pyplot as plt  # noqa: E402 (the back end is chosen first)
 from matplotlib.ticker import MaxNLocator  # noqa: E402
 
-COLUMNS = ["strategy", "wave", "invaders", "starting_health", "damage_dealt", "money_earned",
+COLUMNS = ["difficulty", "strategy", "wave", "invaders", "starting_health", "damage_dealt", "money_earned",
            "money_spent", "towers_standing", "health_left"]
 
 # The panels, in reading order: the column and its title.
@@ -28,28 +29,40 @@ PANELS = [
 ]
 
 
+# Each difficulty's line style, and the colour of each strategy in the order they first appear.
+STYLES = {"Easy": ":", "Normal": "-", "Hard": "--"}
+COLOURS = ["tab:blue", "tab:orange", "tab:green", "tab:red", "tab:purple", "tab:brown"]
+# Columns before the figures.
+NAMES = 2
+
+
 class BadCsv(Exception):
     pass
 
 
-def read_runs(path):
-    """Returns {strategy: {column: [values by wave]}} in the file's order of strategies."""
+def read_runs(path, runs=None):
+    """Adds the file's games to runs, {(difficulty, strategy): {column: [values by wave]}}, in the
+    file's order, and returns it."""
     with open(path, newline="") as source:
         rows = list(csv.reader(source))
     if not rows or rows[0] != COLUMNS:
         raise BadCsv(f"{path}: the first line must be {','.join(COLUMNS)}")
-    runs = {}
+    runs = {} if runs is None else runs
+    found = False
     for number, row in enumerate(rows[1:], start=2):
         if len(row) != len(COLUMNS):
             raise BadCsv(f"{path}:{number}: {len(row)} fields where {len(COLUMNS)} belong")
+        if row[0] not in STYLES:
+            raise BadCsv(f"{path}:{number}: \"{row[0]}\" is not Easy, Normal or Hard")
         try:
-            values = [int(field) for field in row[1:]]
+            values = [int(field) for field in row[NAMES:]]
         except ValueError:
             raise BadCsv(f"{path}:{number}: a figure that is not a whole number") from None
-        run = runs.setdefault(row[0], {column: [] for column in COLUMNS[1:]})
-        for column, value in zip(COLUMNS[1:], values):
+        run = runs.setdefault((row[0], row[1]), {column: [] for column in COLUMNS[NAMES:]})
+        for column, value in zip(COLUMNS[NAMES:], values):
             run[column].append(value)
-    if not runs:
+        found = True
+    if not found:
         raise BadCsv(f"{path}: no waves")
     return runs
 
@@ -57,9 +70,12 @@ def read_runs(path):
 def plot(runs, png_path):
     figure, axes = plt.subplots(4, 2, figsize=(10, 12), sharex=True)
     panels = axes.flatten()
+    strategies = list(dict.fromkeys(strategy for _, strategy in runs))
     for (column, title), panel in zip(PANELS, panels):
-        for strategy, run in runs.items():
-            panel.plot(run["wave"], run[column], marker="o", markersize=3, label=strategy)
+        for (difficulty, strategy), run in runs.items():
+            colour = COLOURS[strategies.index(strategy) % len(COLOURS)]
+            panel.plot(run["wave"], run[column], STYLES[difficulty], color=colour, marker="o", markersize=2,
+                       label=f"{strategy}, {difficulty}")
         panel.set_title(title, fontsize=10)
         panel.grid(True, alpha=0.3)
         panel.xaxis.set_major_locator(MaxNLocator(integer=True))
@@ -70,7 +86,7 @@ def plot(runs, png_path):
     # The eighth cell holds the key.
     handles, labels = panels[0].get_legend_handles_labels()
     panels[-1].axis("off")
-    panels[-1].legend(handles, labels, title="strategy", loc="center")
+    panels[-1].legend(handles, labels, title="strategy, difficulty", loc="center", ncol=1 if len(labels) < 10 else 2)
     figure.suptitle("Balance, wave by wave")
     figure.tight_layout()
     figure.savefig(png_path, dpi=80)
@@ -78,15 +94,17 @@ def plot(runs, png_path):
 
 
 def main(arguments):
-    if len(arguments) != 2:
+    if len(arguments) < 2:
         print(__doc__.strip().splitlines()[-1], file=sys.stderr)
         return 2
+    runs = {}
     try:
-        runs = read_runs(arguments[0])
+        for path in arguments[:-1]:
+            read_runs(path, runs)
     except (OSError, BadCsv) as problem:
         print(f"plot_balance: {problem}", file=sys.stderr)
         return 1
-    plot(runs, arguments[1])
+    plot(runs, arguments[-1])
     return 0
 
 

@@ -16,12 +16,12 @@ HERE = pathlib.Path(__file__).resolve().parent
 sys.path.insert(0, str(HERE))
 import plot_balance  # noqa: E402
 
-SMALL_CSV = """strategy,wave,invaders,starting_health,damage_dealt,money_earned,money_spent,towers_standing,health_left
-idle,1,16,160,0,0,0,0,4
-idle,2,18,252,0,0,0,0,0
-lasers,1,16,160,160,80,200,4,20
-lasers,2,18,252,230,85,100,6,17
-lasers,3,20,360,300,90,0,6,0
+SMALL_CSV = """difficulty,strategy,wave,invaders,starting_health,damage_dealt,money_earned,money_spent,towers_standing,health_left
+Normal,idle,1,16,160,0,0,0,0,4
+Normal,idle,2,18,252,0,0,0,0,0
+Normal,lasers,1,16,160,160,80,200,4,20
+Normal,lasers,2,18,252,230,85,100,6,17
+Normal,lasers,3,20,360,300,90,0,6,0
 """
 
 
@@ -54,6 +54,7 @@ class Plot(unittest.TestCase):
         cases = [
             SMALL_CSV.replace("damage_dealt,", ""),  # a column missing from the header
             SMALL_CSV.replace("lasers,3,20,", "lasers,3,"),  # a short row
+            SMALL_CSV.replace("Normal,idle,2,", "Medium,idle,2,"),  # a difficulty the game has not
             SMALL_CSV.replace(",360,300,", ",360,lots,"),  # a figure that is not a number
             SMALL_CSV.splitlines()[0] + "\n",  # no waves
         ]
@@ -61,6 +62,18 @@ class Plot(unittest.TestCase):
             self.assertEqual(plot_balance.main([self.write(text), str(png)]), 1, text)
             self.assertFalse(png.exists())
         self.assertEqual(plot_balance.main([str(self.root / "missing.csv"), str(png)]), 1)
+
+    def test_difficulties_of_several_files_are_told_apart(self):
+        hard = self.root / "hard.csv"
+        hard.write_text(SMALL_CSV.replace("Normal,", "Hard,"))
+        runs = {}
+        plot_balance.read_runs(self.write(SMALL_CSV), runs)
+        plot_balance.read_runs(str(hard), runs)
+        self.assertEqual(list(runs), [("Normal", "idle"), ("Normal", "lasers"), ("Hard", "idle"), ("Hard", "lasers")])
+        self.assertEqual(runs[("Hard", "lasers")]["damage_dealt"], [160, 230, 300])
+        png = self.root / "both.png"
+        self.assertEqual(plot_balance.main([self.write(SMALL_CSV), str(hard), str(png)]), 0)
+        self.assertTrue(png.exists())
 
 
 class BalanceCsv(unittest.TestCase):
@@ -79,8 +92,9 @@ class BalanceCsv(unittest.TestCase):
             waves = {}
             for row in rows[1:]:
                 self.assertEqual(len(row), len(plot_balance.COLUMNS))
-                figures = [int(field) for field in row[1:]]
-                waves.setdefault(row[0], []).append(figures[0])
+                self.assertEqual(row[0], "Normal")
+                figures = [int(field) for field in row[2:]]
+                waves.setdefault(row[1], []).append(figures[0])
                 invaders, starting, damage = figures[1:4]
                 self.assertEqual(invaders, 2 * figures[0] + 14)
                 self.assertLessEqual(damage, starting)

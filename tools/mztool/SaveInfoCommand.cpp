@@ -19,7 +19,7 @@ namespace {
 
 void describe(const Checkpoint& checkpoint, std::ostream& out)
 {
-    out << "wave " << checkpoint.waveNumber << ", health " << checkpoint.health << " of " << checkpoint.maxHealth
+    out << Difficulty::nameOf(checkpoint.difficulty) << ", wave " << checkpoint.waveNumber << ", health " << checkpoint.health << " of " << checkpoint.maxHealth
         << ", money " << checkpoint.money << "\n";
     out << checkpoint.towers.size() << " tower" << (checkpoint.towers.size() == 1 ? "" : "s") << "\n";
     for (const CheckpointTower& tower : checkpoint.towers) {

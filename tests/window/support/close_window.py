@@ -1,9 +1,5 @@
 #!/usr/bin/python3
-"""Presses a window's close button: sends it the WM_DELETE_WINDOW client message.
-
-The message is sent as a window manager sends it, and this helper waits until the X server has
-taken it: a client that leaves right after writing a request may find the server closing its
-connection before it reads that request, and the press is then lost."""
+"""Presses a window's close button: WM_DELETE_WINDOW, waited on (a server may drop a leaver's last request)."""
 import sys
 
 from Xlib import X, display, protocol
@@ -18,7 +14,6 @@ def main():
     event = protocol.event.ClientMessage(window=window, client_type=protocols,
                                          data=(32, [delete, X.CurrentTime, 0, 0, 0]))
     window.send_event(event, event_mask=X.NoEventMask)
-    # A round trip: the server answers only after it has handled every earlier request.
     d.sync()
     d.close()
 
