@@ -69,22 +69,23 @@ void KeyboardControls::handleKey(int scancode)
     else if (replay == Replay::Held && !enterHeld())
         replay = Replay::Ready;
     // A held F11 repeats, and the repeats pile up while a screen opens: after a switch F11 acts
-    // again only once it is up and the keys taken meanwhile are used up, or the screen would flip
-    // back and forth for as long as the key is held.
-    if (scancode < 0) {
-        if (!fullScreenReleased && !(commands.keyDown && commands.keyDown(KEY_F11)))
-            fullScreenReleased = true;
-        return;
-    }
+    // again only once it has been seen up and a later take found no key waiting (every repeat is
+    // then used up), or the screen would flip back and forth for as long as the key is held.
+    if (scancode < 0 && fullScreenKey == FullScreenKey::Up)
+        fullScreenKey = FullScreenKey::Ready;
     for (const Control& control : ControlTable::rows()) {
-        if (control.command == Control::None ||
+        if (scancode < 0 || control.command == Control::None ||
             std::find(control.scancodes.begin(), control.scancodes.end(), scancode) == control.scancodes.end())
             continue;
         if (acts(control)) {
             run(control.command, scancode);
-            return;
+            break;
         }
     }
+    // The library's key state goes up only after every press before the release was taken in.
+    if (fullScreenKey == FullScreenKey::Held && !commands.keyHeld(KEY_F11) &&
+        !(commands.keyDown && commands.keyDown(KEY_F11)))
+        fullScreenKey = FullScreenKey::Up;
 }
 
 void KeyboardControls::run(Control::Command command, int scancode)
@@ -119,9 +120,9 @@ void KeyboardControls::run(Control::Command command, int scancode)
     case Control::SpeedStep: settings.stepSpeed(); break;
     case Control::Volume: settings.stepVolume(scancode != KEY_MINUS && scancode != KEY_MINUS_PAD); break;
     case Control::FullScreen:
-        if (fullScreenReleased)
+        if (fullScreenKey == FullScreenKey::Ready)
             settings.toggleFullScreen();
-        fullScreenReleased = false;
+        fullScreenKey = FullScreenKey::Held;
         break;
     case Control::Help:
         showingHelp = !showingHelp;

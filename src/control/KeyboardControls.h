@@ -53,6 +53,7 @@ private:
     // Where Enter stands after game over: the screen not shown yet, shown with Enter still down
     // since before, or ready for a new press.
     enum class Replay { Hidden, Held, Ready } replay = Replay::Hidden;
-    // Whether F11 has been seen up, with no key waiting, since it last switched the screen.
-    bool fullScreenReleased = true;
+    // Where F11 stands since it last switched the screen: held (or its repeats not all taken),
+    // seen up, or ready to switch again.
+    enum class FullScreenKey { Held, Up, Ready } fullScreenKey = FullScreenKey::Ready;
 };

@@ -210,8 +210,7 @@ void World::startWave()
 {
     if (runKeeper)
         runKeeper->keep(*this);
-    // A player who has not chosen a difficulty plays Normal, offered the others in the first
-    // pause only: from now on Normal is kept as chosen.
+    // A player who has not chosen a difficulty plays Normal: from the first wave on it is kept.
     if (!app->settings.inEffect().difficulty)
         app->settings.set(PlayerSettings::Field::Difficulty, static_cast<int>(Difficulty::Level::Normal));
     currentWave = std::make_unique<SquibbleWave>(SquibbleWave::sizeFor(waveNumber));

@@ -102,7 +102,6 @@ FrameView WorldRenderer::view() const
     if (view.waitingForWave) {
         view.earlyCallBonus = world.earlyCallBonus();
         view.mayCallNextWave = world.mayCallNextWave();
-        view.offerDifficulty = world.waveNumber == 1 && !app.settings.inEffect().difficulty;
     }
     view.hoveredButton = world.buttons().hoveredButton();
     view.placingKind = world.placingKind;

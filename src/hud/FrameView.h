@@ -38,10 +38,8 @@ struct FrameView {
     // What N would pay now, and whether it would call the wave at all.
     int earlyCallBonus = 0;
     bool mayCallNextWave = false;
-    // The numbers the game plays by, and whether the pause offers the other difficulties (the
-    // first game of a player who has not chosen one).
+    // The numbers the game plays by.
     Difficulty difficulty;
-    bool offerDifficulty = false;
 
     // The build bar's button under the mouse (-1 for none), the kind being placed and where its
     // preview stands, and the selected tower (null for none).

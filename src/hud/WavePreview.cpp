@@ -40,8 +40,6 @@ void WavePreview::draw(BITMAP* target, const FrameView& view) const
             panel.add(fonts.small, "N: call it now, +$%d", bonus);
         else if (view.mayCallNextWave)
             panel.add(fonts.small, "N: call it now");
-        if (view.offerDifficulty)
-            panel.add(fonts.small, "F2: a new game, Easy or Hard");
     }
     panel.add(fonts.small, "Difficulty: %s", Difficulty::nameOf(view.difficulty.level));
     panel.draw(target, PanelRight - panel.width(), PanelY);
