@@ -3,6 +3,7 @@
 #include "audio/SoundBoard.h"
 #include "control/ControlTable.h"
 #include "control/TowerActions.h"
+#include "game/FrameStepper.h"
 #include "game/WorldMode.h"
 
 #include <allegro.h>
@@ -117,7 +118,7 @@ void KeyboardControls::run(Control::Command command, int scancode)
         state.paused = !state.paused;
         state.resumed = state.resumed && state.paused;
         break;
-    case Control::SpeedStep: settings.stepSpeed(); break;
+    case Control::SpeedStep: state.speedStep = FrameStepper::nextSpeedStep(state.speedStep); break;
     case Control::Volume: settings.stepVolume(scancode != KEY_MINUS && scancode != KEY_MINUS_PAD); break;
     case Control::FullScreen:
         if (fullScreenKey == FullScreenKey::Ready)

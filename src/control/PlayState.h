@@ -21,4 +21,6 @@ struct PlayState {
     // Set while the pause a kept run resumes in lasts.
     bool& resumed;
     bool& showDebug;
+    // The game's speed step, 1x again in every new game.
+    int& speedStep;
 };

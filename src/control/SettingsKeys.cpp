@@ -44,11 +44,6 @@ void SettingsKeys::stepVolume(bool up)
     showNotice(sound.heard() ? "Volume " + std::to_string(level) + "%" : NoDevice);
 }
 
-void SettingsKeys::stepSpeed()
-{
-    settings.set(PlayerSettings::Field::Speed, FrameStepper::nextSpeedStep(settings.inEffect().speed));
-}
-
 void SettingsKeys::toggleFullScreen()
 {
     const bool fullscreen = !settings.inEffect().fullscreen;

@@ -24,8 +24,6 @@ public:
     void toggleMute();
     // Up or down to the next whole tenth, within 0 and 100.
     void stepVolume(bool up);
-    // The next speed step, back to 1x after the last.
-    void stepSpeed();
     void toggleFullScreen();
 
     // The notice to show now; empty when there is none or its time is over.

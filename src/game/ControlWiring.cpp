@@ -11,7 +11,8 @@ namespace {
 PlayState stateOf(World& world)
 {
     return {world.mode,    world.placingKind, world.money,  world.towers,   world.selectedTower,
-            world.statistics, world.gameOver, world.paused, world.resumed, world.showDebug};
+            world.statistics, world.gameOver, world.paused, world.resumed, world.showDebug,
+            world.speedStep};
 }
 
 } // namespace

@@ -76,7 +76,7 @@ void World::run()
     FrameStepper stepper(*this);
     while (running) {
         const double dt = app->waitForNextFrame();
-        stepper.advance(dt, FrameStepper::speedFor(app->input().keyHeld(KEY_TAB), app->settings.inEffect().speed));
+        stepper.advance(dt, FrameStepper::speedFor(app->input().keyHeld(KEY_TAB), speedStep));
         bestRecord.retry(app->now());
         draw();
     }
@@ -134,6 +134,7 @@ void World::setUpGame()
     mode = Idle;
     paused = false;
     resumed = false;
+    speedStep = 1;
     pauseRequested = false;
     bestRecord.newGame();
     statistics.reset();

@@ -124,6 +124,8 @@ public:
     bool paused = false;
     // Set while the pause a kept run resumes in lasts; P clears it.
     bool resumed = false;
+    // The speed step F chose (1, 2, 4 or 8): every new game starts at 1.
+    int speedStep = 1;
     // The best record of the difficulty played.
     BestRecord bestRecord;
     // The store of each difficulty's best record, taken whenever a game at another difficulty

@@ -111,7 +111,7 @@ FrameView WorldRenderer::view() const
     view.helpPage = world.keys().helpPage();
     view.notice = world.keys().notice();
     // The speed in effect: Tab held runs the game faster than the chosen step.
-    view.speed = FrameStepper::speedFor(world.app->input().keyHeld(KEY_TAB), app.settings.inEffect().speed);
+    view.speed = FrameStepper::speedFor(world.app->input().keyHeld(KEY_TAB), world.speedStep);
     view.groundWarning = world.currentWave && !world.gameOver && world.currentWave->nearGround();
     if (world.gameOver)
         view.totals = &world.statistics.totals();

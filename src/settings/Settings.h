@@ -12,14 +12,12 @@ struct Settings {
     // Master volume in percent of the data set's mix (0..100); the keys step it by tenths.
     int volume = 100;
     bool mute = false;
-    // The game-speed step: 1, 2, 4 or 8.
-    int speed = 1;
     // The difficulty of a new game, once the player has chosen one; until then Normal.
     std::optional<Difficulty::Level> difficulty;
 
     bool operator==(const Settings& other) const
     {
         return scale == other.scale && fullscreen == other.fullscreen && volume == other.volume &&
-               mute == other.mute && speed == other.speed && difficulty == other.difficulty;
+               mute == other.mute && difficulty == other.difficulty;
     }
 };

@@ -39,11 +39,6 @@ bool readFlag(const std::string& text, bool& value)
     return true;
 }
 
-bool isSpeedStep(int speed)
-{
-    return FrameStepper::speedFor(false, speed) == speed;
-}
-
 // A bad value gives the key its default, whatever an earlier line of the same key said.
 void resetToDefault(Settings& settings, const std::string& key)
 {
@@ -56,8 +51,6 @@ void resetToDefault(Settings& settings, const std::string& key)
         settings.volume = defaults.volume;
     else if (key == "Mute")
         settings.mute = defaults.mute;
-    else if (key == "Speed")
-        settings.speed = defaults.speed;
     else if (key == "Difficulty")
         settings.difficulty = defaults.difficulty;
 }
@@ -97,12 +90,11 @@ Settings SettingsFile::parse(const std::string& text, std::vector<std::string>& 
             good = readInt(value, 0, MaxVolume, settings.volume);
         else if (key == "Mute")
             good = readFlag(value, settings.mute);
-        else if (key == "Speed")
-            good = readInt(value, 1, FrameStepper::FastForward, settings.speed) && isSpeedStep(settings.speed);
         else if (key == "Difficulty")
             good = (settings.difficulty = Difficulty::named(value)).has_value();
         else {
-            // Kept as it is; but a line of no key at all (garbage, "Scale 3") is likely a slip.
+            // Kept as it is (an older file's Speed too: speed steps belong to one game); but a
+            // line of no key at all (garbage, "Scale 3") is likely a slip.
             unknown.push_back(line);
             if (equals == std::string::npos && !key.empty() && key[0] != '#')
                 problems.push_back(at + "\"" + PlainText::printable(key) + "\" is no Key=Value line; it is kept as it is");
@@ -123,8 +115,7 @@ std::string SettingsFile::format(const Settings& settings, const std::vector<std
     text << "Scale=" << settings.scale << "\n"
          << "Fullscreen=" << (settings.fullscreen ? 1 : 0) << "\n"
          << "Volume=" << settings.volume << "\n"
-         << "Mute=" << (settings.mute ? 1 : 0) << "\n"
-         << "Speed=" << settings.speed << "\n";
+         << "Mute=" << (settings.mute ? 1 : 0) << "\n";
     if (settings.difficulty)
         text << "Difficulty=" << Difficulty::nameOf(*settings.difficulty) << "\n";
     for (const std::string& line : unknown)

@@ -108,7 +108,7 @@ TEST_F(KeyboardControlsTest, SpeedStepsCycleAndVolumeMovesInTenths)
     std::vector<int> speeds;
     for (int times = 0; times < 5; ++times) {
         press({KEY_F});
-        speeds.push_back(app().settings.inEffect().speed);
+        speeds.push_back(world->speedStep);
     }
     EXPECT_EQ(speeds, (std::vector<int>{2, 4, 8, 1, 2}));
     const std::pair<int, int> steps[] = {{KEY_EQUALS, 100}, {KEY_MINUS, 90}, {KEY_MINUS_PAD, 80}, {KEY_PLUS_PAD, 90}};

@@ -14,7 +14,7 @@ TEST_F(WorldFixture, TheViewShowsTheSpeedInEffect)
         int shown;
     } cases[] = {{1, false, 1}, {2, false, 2}, {1, true, 8}, {4, true, 8}};
     for (const auto& c : cases) {
-        for (int press = 0; press < 4 && app().settings.inEffect().speed != c.step; ++press) {
+        for (int press = 0; press < 4 && world->speedStep != c.step; ++press) {
             input->pressKey(KEY_F);
             frame(0.0);
         }

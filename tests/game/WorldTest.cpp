@@ -325,6 +325,9 @@ TEST_F(WorldPlayAgain, EnterAfterGameOverStartsAFreshGameLikeTheFirst)
     input->pressKey(KEY_ENTER); // nothing while the game goes on
     world->update(0.0);
     ASSERT_EQ(world->towers.size(), 1u);
+    input->pressKey(KEY_F);
+    world->update(0.0);
+    ASSERT_EQ(world->speedStep, 2);
     world->selectedTower = world->towers.front().get();
     world->health = 0;
     world->update(0.0);
@@ -341,6 +344,7 @@ TEST_F(WorldPlayAgain, EnterAfterGameOverStartsAFreshGameLikeTheFirst)
     EXPECT_EQ(world->waveNumber, 1);
     EXPECT_DOUBLE_EQ(world->waveTimer, 5.0);
     EXPECT_EQ(world->clouds.size(), 17u);
+    EXPECT_EQ(world->speedStep, 1) << "speed steps belong to one game";
 }
 
 TEST_F(WorldPlayAgain, OnlyABeatenBestIsStoredAndShownAsNew)

@@ -41,10 +41,10 @@ Player::Player(Strategy& strategy, const PlayOptions& options)
     , waveLog(*game)
     , stepper(*game)
     , dt(frameTimeFor(options))
+    , speedStep(FrameStepper::speedFor(false, options.speed))
     , callEarly(options.callEarly)
 {
     holdTab(options.fastForward);
-    Application::instance().settings.set(PlayerSettings::Field::Speed, FrameStepper::speedFor(false, options.speed));
     // Purchases and damage are read after every update, so no step of a frame goes unseen.
     stepper.afterStep = [this] {
         ledger.observe(*game);
@@ -80,7 +80,7 @@ void Player::playFrame()
     gestures.feed(*input);
     Application& app = Application::instance();
     app.sampleMouse();
-    stepper.advance(dt, FrameStepper::speedFor(app.input().keyHeld(KEY_TAB), app.settings.inEffect().speed));
+    stepper.advance(dt, FrameStepper::speedFor(app.input().keyHeld(KEY_TAB), speedStep));
     game->draw();
     ++frames;
     if (game->gameOver && lostInWave == 0)

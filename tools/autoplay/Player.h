@@ -1,5 +1,5 @@
 // The scripted player: runs a game frame by frame the way the main loop does (the same
-// FrameStepper, Tab read from the input, the speed step from the settings), feeding the strategy's clicks through the input a person
+// FrameStepper, Tab read from the input, the speed step of its options in every game it plays), feeding the strategy's clicks through the input a person
 // uses, and keeps the books of the game, in total and wave by wave.
 #pragma once
 
@@ -93,6 +93,7 @@ private:
     FrameStepper stepper;
     Gestures gestures;
     double dt;
+    int speedStep;
     bool callEarly;
     long frames = 0;
     int lostInWave = 0;
