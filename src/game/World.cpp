@@ -17,6 +17,7 @@
 #include "invaders/Invader.h"
 #include "invaders/SquibbleWave.h"
 #include "projectiles/Projectile.h"
+#include "stats/RunLimits.h"
 #include "towers/Building.h"
 #include "towers/LaserTurret.h"
 #include "towers/MissileTurret.h"
@@ -252,7 +253,7 @@ void World::callNextWave()
     // again, and must not be paid twice.
     startWave();
     if (bonus > 0) {
-        money += bonus;
+        money = RunLimits::paid(money, bonus);
         statistics.earlyCall(bonus);
         char text[32];
         std::snprintf(text, sizeof text, "+$%d", bonus);
