@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
 # Measures the CPU the real game uses in a window under Xvfb: 30 seconds of a running wave at the
 # shipped frame rate, read from the process's CPU counters, and the whole run from /usr/bin/time -v.
-# The target is under 15 % of one core.
-# Usage: bash bench/window_cpu.sh [BUILD_DIR]   (default: build-bench, a Release build)
+# The target is under 15 % of one core. With WINDOW_CPU_SOUND=1 the game plays to ALSA's file
+# plugin (as the window sound test does), so the sound, and the music unless --no-music is given,
+# count too; compare the two to see what the music costs.
+# Usage: [WINDOW_CPU_SOUND=1] bash bench/window_cpu.sh [BUILD_DIR [GAME_OPTION...]]
+#        (default BUILD_DIR: build-bench, a Release build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 build_dir="${1:-build-bench}"
+options=("${@:2}")
 if [ ! -f "$build_dir/CMakeCache.txt" ]; then
   cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=Release -DSQUIBBLE_TESTS=OFF >/dev/null
 fi
@@ -23,13 +27,18 @@ work=$(mktemp -d)
 trap 'stop_x; rm -rf "$work" "$SHOTS_DIR"' EXIT
 cat >"$work/timed-game" <<WRAPPER
 #!/usr/bin/env bash
-exec /usr/bin/time -v -o "$work/time.txt" "$game"
+exec /usr/bin/time -v -o "$work/time.txt" "$game" ${options[*]}
 WRAPPER
 chmod +x "$work/timed-game"
 
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
 
 start_x
+if [ "${WINDOW_CPU_SOUND:-0}" = 1 ]; then
+  use_sound_capture
+  trap 'stop_x; rm -rf "$work" "$SHOTS_DIR" "$SOUND_HOME"' EXIT
+  export HOME="$SOUND_HOME"
+fi
 start_game "$work/timed-game" "$root"
 game_pid=$(pgrep -P "$GAME_PID" | head -n 1)
 [ -n "$game_pid" ] || fail "cannot find the game's process"

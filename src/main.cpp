@@ -67,6 +67,7 @@ int main(int argc, char** argv)
     app.settings.attach(std::move(settingsFile), stored, inEffect);
     app.sound.setMuted(inEffect.mute);
     app.sound.setLevel(inEffect.volume);
+    app.music.setLevel(inEffect.musicVolume);
     app.initialise(run);
     app.attachWorld(new World());
     app.world->recordStoreFor = [](Difficulty::Level level) {

@@ -6,6 +6,7 @@
 #include "app/StartUp.h"
 #include "app/WindowEvents.h"
 #include "assets/BitmapFont.h"
+#include "audio/AllegroMusicOutput.h"
 #include "audio/AllegroSoundOutput.h"
 #include "assets/SpriteSheet.h"
 #include "game/World.h"
@@ -69,12 +70,16 @@ void Application::setInput(std::unique_ptr<InputSource> source)
     inputSource = std::move(source);
 }
 
-void Application::openSound()
+void Application::openSound(const LaunchOptions& options)
 {
-    if (std::unique_ptr<AllegroSoundOutput> device = AllegroSoundOutput::open())
-        sound.setOutput(std::move(device));
-    else
+    std::unique_ptr<AllegroSoundOutput> device = AllegroSoundOutput::open();
+    if (!device) {
         std::fprintf(stderr, "squibble-siege: no sound device could be opened; playing silently\n");
+        return;
+    }
+    sound.setOutput(std::move(device));
+    if (options.music)
+        music.setOutput(AllegroMusicOutput::open());
 }
 
 void Application::initialise(const LaunchOptions& options)
@@ -91,12 +96,15 @@ void Application::initialise(const LaunchOptions& options)
     if (!failure.empty())
         failStartup(failure);
     showNewScreen();
-    openSound();
+    openSound(options);
     const std::vector<std::string> problems = StartUp::loadDataSet(*this);
     for (const std::string& problem : problems)
         std::fprintf(stderr, "squibble-siege: %s\n", problem.c_str());
     if (!problems.empty())
         std::exit(1);
+    // A piece that does not load is only silent: the game starts all the same.
+    for (const std::string& problem : options.music ? music.load(config) : std::vector<std::string>())
+        std::fprintf(stderr, "squibble-siege: %s\n", problem.c_str());
     screens.setTitle(config.get("WindowTitle"));
     lastFrameTime = now();
     WindowEvents::install();

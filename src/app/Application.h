@@ -9,6 +9,7 @@
 #include "app/ScreenLayout.h"
 #include "app/ScreenSwitch.h"
 #include "app/TowerType.h"
+#include "audio/MusicPlayer.h"
 #include "audio/SoundBoard.h"
 #include "game/Clouds.h"
 #include "settings/PlayerSettings.h"
@@ -80,6 +81,9 @@ public:
     // Every sound the game makes goes through here; silent until a sound device is opened. Muting
     // it before start-up (sound.setMuted) starts the game muted.
     SoundBoard sound;
+    // The music, on its own stream beside the sounds; silent without a sound device or with
+    // --no-music. The World tells it what the game is doing every frame.
+    MusicPlayer music;
     // The player's settings: in effect for this run, and kept for the next.
     PlayerSettings settings;
     int towerBaseline = 0;
@@ -133,8 +137,9 @@ private:
     bool frameWaitInterrupted();
     // Takes the picture's place on a screen just opened and counts the screen.
     void showNewScreen();
-    // Opens the sound device for the sound board; without one the game plays silently and says so.
-    void openSound();
+    // Opens the sound device for the sound board, and the music's stream unless the options say
+    // no music; without a device the game plays silently and says so.
+    void openSound(const LaunchOptions& options);
 
     // The sheets of the tower and invader kinds, owned here; the catalogue points into them.
     std::vector<std::unique_ptr<SpriteSheet>> catalogueSheets;

@@ -27,6 +27,7 @@ po::options_description describe()
         ("fullscreen", "fill the screen, enlarged by the largest whole factor")
         ("windowed", "play in a window (the default)")
         ("mute", "start with the sound off (M turns it on)")
+        ("no-music", "play without music (this game only)")
         ("difficulty", po::value<std::string>()->value_name("NAME"),
          "play at Easy, Normal or Hard without keeping it (F2 chooses and keeps one)");
     return described;
@@ -90,6 +91,8 @@ CommandLine::Action CommandLine::parse(int argc, const char* const argv[], Launc
             options.fullscreen = key == "fullscreen";
         else if (key == "mute")
             options.mute = true;
+        else if (key == "no-music")
+            options.music = false;
         else if (key == "data") {
             options.dataFolder = value;
             dataGiven = true;

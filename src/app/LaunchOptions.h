@@ -13,6 +13,8 @@ struct LaunchOptions {
     int scale = 2;
     bool fullscreen = false;
     bool mute = false;
+    // --no-music: no music this game (the effects still play).
+    bool music = true;
     // The difficulty of this launch's games when given; the settings' otherwise.
     std::optional<Difficulty::Level> difficulty;
 };

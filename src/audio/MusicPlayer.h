@@ -43,6 +43,8 @@ public:
 
     // The output to feed; null plays nothing (no sound device, or no music wanted).
     void setOutput(std::unique_ptr<MusicOutput> output);
+    // Whether the music goes to an output at all.
+    bool heard() const { return out != nullptr; }
     // Tells the player what the game is doing now; a new piece (or wave section) fades in.
     void follow(const MusicCue& cue);
     // Gives the output every frame it wants, at most a few blocks a call.

@@ -42,10 +42,13 @@ bool moveWithoutReplacing(const std::string& from, const std::string& to)
 
 CheckpointFile::CheckpointFile(const std::string& folder, const std::string& configPath)
     : folder(folder)
-    , file(folder.empty() ? ""
-                          : (std::filesystem::path(folder) / ("checkpoint-" + DataSetChecksum::of(configPath) + ".txt"))
-                                .string())
+    , file(folder.empty() ? "" : (std::filesystem::path(folder) / nameFor(configPath)).string())
 {
+}
+
+std::string CheckpointFile::nameFor(const std::string& configPath)
+{
+    return "checkpoint-" + DataSetChecksum::of(configPath) + ".txt";
 }
 
 std::string CheckpointFile::defaultFolder()

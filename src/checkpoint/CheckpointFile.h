@@ -24,6 +24,8 @@ public:
     // The checkpoint of the data set whose configuration file is configPath, kept in folder.
     CheckpointFile(const std::string& folder, const std::string& configPath);
 
+    // The name of the checkpoint file of that data set: the only one the game picks up for it.
+    static std::string nameFor(const std::string& configPath);
     // $XDG_STATE_HOME/squibble-siege, or ~/.local/state/squibble-siege; empty when neither is known.
     static std::string defaultFolder();
 

@@ -37,6 +37,7 @@ struct Control {
         Pause,
         SpeedStep,
         Volume,
+        MusicVolume,
         FullScreen,
         Help,
         PlayAgain,

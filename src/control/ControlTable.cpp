@@ -39,6 +39,7 @@ const std::vector<Control>& ControlTable::rows()
         {"N", "between waves: call the next wave now, for a bonus", {KEY_N}, C::Playing, C::CallNextWave},
         {"+ / -", "volume up or down a tenth", {KEY_EQUALS, KEY_PLUS_PAD, KEY_MINUS, KEY_MINUS_PAD}, C::Always,
          C::Volume},
+        {"[ / ]", "music volume down or up a tenth", {KEY_OPENBRACE, KEY_CLOSEBRACE}, C::Always, C::MusicVolume},
         {"P", "pause or resume", {KEY_P}, C::Playing | C::InQuitDialog | C::WhilePaused, C::Pause},
         {"F", "speed 1x, 2x, 4x, 8x, then 1x again", {KEY_F}, C::Always, C::SpeedStep},
         {"Tab (hold)", "run the game 8 times as fast", {}, 0, C::None},

@@ -120,6 +120,7 @@ void KeyboardControls::run(Control::Command command, int scancode)
         break;
     case Control::SpeedStep: state.speedStep = GameSpeed::next(state.speedStep); break;
     case Control::Volume: settings.stepVolume(scancode != KEY_MINUS && scancode != KEY_MINUS_PAD); break;
+    case Control::MusicVolume: settings.stepMusicVolume(scancode == KEY_CLOSEBRACE); break;
     case Control::FullScreen:
         if (fullScreenKey == FullScreenKey::Ready)
             settings.toggleFullScreen();

@@ -1,6 +1,7 @@
 // The settings keys' effects on the sound, the screen and the kept settings.
 #include "control/SettingsKeys.h"
 
+#include "audio/MusicPlayer.h"
 #include "audio/SoundBoard.h"
 #include "game/GameSpeed.h"
 #include "settings/PlayerSettings.h"
@@ -15,10 +16,19 @@ constexpr int FullVolume = 100;
 // What the sound keys say where nothing can be heard, instead of a volume that nothing plays.
 constexpr const char* NoDevice = "No sound device";
 
+// A tenth up or down; steps land on whole tenths, whatever a hand-edited file held.
+int stepped(int current, bool up)
+{
+    const int next = up ? (current / VolumeStep + 1) * VolumeStep : ((current + VolumeStep - 1) / VolumeStep - 1) * VolumeStep;
+    return std::clamp(next, 0, FullVolume);
+}
+
 } // namespace
 
-SettingsKeys::SettingsKeys(SoundBoard& sound, PlayerSettings& settings, ScreenSwitch switchScreen, Clock now)
+SettingsKeys::SettingsKeys(SoundBoard& sound, MusicPlayer& music, PlayerSettings& settings, ScreenSwitch switchScreen,
+                           Clock now)
     : sound(sound)
+    , music(music)
     , settings(settings)
     , switchScreen(std::move(switchScreen))
     , now(std::move(now))
@@ -35,13 +45,21 @@ void SettingsKeys::toggleMute()
 
 void SettingsKeys::stepVolume(bool up)
 {
-    // Steps land on whole tenths, whatever a hand-edited file held.
-    const int current = settings.inEffect().volume;
-    const int next = up ? (current / VolumeStep + 1) * VolumeStep : ((current + VolumeStep - 1) / VolumeStep - 1) * VolumeStep;
-    const int level = std::clamp(next, 0, FullVolume);
+    const int level = stepped(settings.inEffect().volume, up);
     sound.setLevel(level);
     settings.set(PlayerSettings::Field::Volume, level);
     showNotice(sound.heard() ? "Volume " + std::to_string(level) + "%" : NoDevice);
+}
+
+void SettingsKeys::stepMusicVolume(bool up)
+{
+    const int level = stepped(settings.inEffect().musicVolume, up);
+    music.setLevel(level);
+    settings.set(PlayerSettings::Field::MusicVolume, level);
+    if (!sound.heard())
+        showNotice(NoDevice);
+    else
+        showNotice(music.heard() ? "Music " + std::to_string(level) + "%" : "No music");
 }
 
 void SettingsKeys::toggleFullScreen()

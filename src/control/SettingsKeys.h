@@ -1,11 +1,12 @@
-// What the settings keys do: sound off and on, the volume in tenths, the speed steps and full
-// screen, each taking effect at once and kept through the player's settings. Also keeps the short
-// notice such a key shows (the volume, a screen that could not be switched).
+// What the settings keys do: sound off and on, the effects' and the music's volume in tenths, the
+// speed steps and full screen, each taking effect at once and kept through the player's settings.
+// Also keeps the short notice such a key shows (a volume, a screen that could not be switched).
 #pragma once
 
 #include <functional>
 #include <string>
 
+class MusicPlayer;
 class PlayerSettings;
 class SoundBoard;
 
@@ -19,11 +20,14 @@ public:
     // Seconds on a monotonic clock.
     using Clock = std::function<double()>;
 
-    SettingsKeys(SoundBoard& sound, PlayerSettings& settings, ScreenSwitch switchScreen, Clock now);
+    SettingsKeys(SoundBoard& sound, MusicPlayer& music, PlayerSettings& settings, ScreenSwitch switchScreen,
+                 Clock now);
 
     void toggleMute();
     // Up or down to the next whole tenth, within 0 and 100.
     void stepVolume(bool up);
+    // The music's volume, the same way.
+    void stepMusicVolume(bool up);
     void toggleFullScreen();
 
     // The notice to show now; empty when there is none or its time is over.
@@ -34,6 +38,7 @@ public:
 private:
 
     SoundBoard& sound;
+    MusicPlayer& music;
     PlayerSettings& settings;
     ScreenSwitch switchScreen;
     Clock now;

@@ -29,7 +29,7 @@ std::unique_ptr<TowerActions> ControlWiring::towerActions(World& world)
 std::unique_ptr<KeyboardControls> ControlWiring::keyboard(World& world, TowerActions& actions)
 {
     Application& app = *world.app;
-    SettingsKeys settings(app.sound, app.settings, [&app](bool fullscreen) { return app.switchScreen(fullscreen); },
+    SettingsKeys settings(app.sound, app.music, app.settings, [&app](bool fullscreen) { return app.switchScreen(fullscreen); },
                           [&app] { return app.now(); });
     GameCommands commands;
     commands.answerDialog = [&world](bool yes) { world.answerDialog(yes); };

@@ -21,6 +21,7 @@
 #include "invaders/Invader.h"
 #include "invaders/SquibbleWave.h"
 #include "projectiles/Projectile.h"
+#include "stats/RunLimits.h"
 #include "towers/Building.h"
 #include "towers/TowerKinds.h"
 
@@ -66,7 +67,17 @@ void World::playFrame(FrameStepper& stepper, double dt, int step)
 {
     stepper.advance(dt, GameSpeed::of(app->input().keyHeld(KEY_TAB), step));
     bestRecord.retry(app->now());
+    app->music.setMuted(app->sound.muted());
+    app->music.follow(musicCue());
+    app->music.update();
     draw();
+}
+
+MusicCue World::musicCue() const
+{
+    const MusicPiece piece = gameOver ? MusicPiece::GameOver : currentWave ? MusicPiece::Wave : MusicPiece::Build;
+    const bool waiting = paused || mode == QuitDialog || mode == NewGameDialog || keyboard->helpShown();
+    return {piece, waveNumber, waiting};
 }
 
 void World::newGame()
@@ -210,7 +221,7 @@ void World::callNextWave()
     // again, and must not be paid twice.
     startWave();
     if (bonus > 0) {
-        money += bonus;
+        money = RunLimits::paid(money, bonus);
         statistics.earlyCall(bonus);
         char text[32];
         std::snprintf(text, sizeof text, "+$%d", bonus);

@@ -3,6 +3,7 @@
 // pause, the best record and the main loop.
 #pragma once
 
+#include "audio/MusicCue.h"
 #include "difficulty/Difficulty.h"
 #include "game/BestRecord.h"
 #include "game/Clouds.h"
@@ -85,6 +86,10 @@ public:
     bool mayCallNextWave() const { return waitingForWave() && !paused && mode != QuitDialog && mode != NewGameDialog; }
     // The bonus N would pay now; 0 while N would do nothing.
     int earlyCallBonus() const;
+
+    // What the music should play now: the wave piece while a wave marches, the game-over piece
+    // after the end, else the build piece; quieter while the game waits (pause, dialog, help).
+    MusicCue musicCue() const;
 
     // The button bar, for the views that show what the hovered button would do.
     const BuildBar& buttons() const { return *buildBar; }

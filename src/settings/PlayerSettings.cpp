@@ -16,6 +16,7 @@ void PlayerSettings::assign(Settings& settings, Field field, int value)
     case Field::Fullscreen: settings.fullscreen = value != 0; break;
     case Field::Volume: settings.volume = value; break;
     case Field::Mute: settings.mute = value != 0; break;
+    case Field::MusicVolume: settings.musicVolume = value; break;
     case Field::Difficulty: settings.difficulty = static_cast<Difficulty::Level>(value); break;
     }
 }

@@ -12,12 +12,14 @@ struct Settings {
     // Master volume in percent of the data set's mix (0..100); the keys step it by tenths.
     int volume = 100;
     bool mute = false;
+    // Music volume in percent of the data set's music level (0..100); [ and ] step it by tenths.
+    int musicVolume = 100;
     // The difficulty of a new game, once the player has chosen one; until then Normal.
     std::optional<Difficulty::Level> difficulty;
 
     bool operator==(const Settings& other) const
     {
         return scale == other.scale && fullscreen == other.fullscreen && volume == other.volume &&
-               mute == other.mute && difficulty == other.difficulty;
+               mute == other.mute && musicVolume == other.musicVolume && difficulty == other.difficulty;
     }
 };

@@ -50,6 +50,8 @@ void resetToDefault(Settings& settings, const std::string& key)
         settings.volume = defaults.volume;
     else if (key == "Mute")
         settings.mute = defaults.mute;
+    else if (key == "MusicVolume")
+        settings.musicVolume = defaults.musicVolume;
     else if (key == "Difficulty")
         settings.difficulty = defaults.difficulty;
 }
@@ -89,6 +91,8 @@ Settings SettingsFile::parse(const std::string& text, std::vector<std::string>& 
             good = readInt(value, 0, MaxVolume, settings.volume);
         else if (key == "Mute")
             good = readFlag(value, settings.mute);
+        else if (key == "MusicVolume")
+            good = readInt(value, 0, MaxVolume, settings.musicVolume);
         else if (key == "Difficulty")
             good = (settings.difficulty = Difficulty::named(value)).has_value();
         else {
@@ -114,7 +118,8 @@ std::string SettingsFile::format(const Settings& settings, const std::vector<std
     text << "Scale=" << settings.scale << "\n"
          << "Fullscreen=" << (settings.fullscreen ? 1 : 0) << "\n"
          << "Volume=" << settings.volume << "\n"
-         << "Mute=" << (settings.mute ? 1 : 0) << "\n";
+         << "Mute=" << (settings.mute ? 1 : 0) << "\n"
+         << "MusicVolume=" << settings.musicVolume << "\n";
     if (settings.difficulty)
         text << "Difficulty=" << Difficulty::nameOf(*settings.difficulty) << "\n";
     for (const std::string& line : unknown)

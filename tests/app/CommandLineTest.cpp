@@ -47,10 +47,12 @@ TEST(CommandLine, ReadsEveryOptionInBothSpellings)
     EXPECT_EQ(parsed.options.scale, 3);
     EXPECT_TRUE(parsed.options.fullscreen);
     EXPECT_FALSE(parsed.options.mute);
-    parsed = parse({"--data=here", "--scale=8", "--mute", "--difficulty", "Easy", "--difficulty=hard"});
+    EXPECT_TRUE(parsed.options.music);
+    parsed = parse({"--data=here", "--scale=8", "--mute", "--difficulty", "Easy", "--difficulty=hard", "--no-music"});
     ASSERT_EQ(parsed.action, CommandLine::Action::Play);
     EXPECT_EQ(parsed.options.difficulty, Difficulty::Level::Hard);
     EXPECT_TRUE(parsed.options.mute);
+    EXPECT_FALSE(parsed.options.music);
     EXPECT_EQ(parsed.options.dataFolder, "here");
     EXPECT_EQ(parsed.options.scale, 8);
 }
@@ -77,7 +79,7 @@ TEST(CommandLine, RejectsUnknownOptionsAndBadValues)
     for (auto arguments : std::vector<std::vector<const char*>>{
              {"--bogus"}, {"stray"}, {"--scale"}, {"--scale", "0"}, {"--scale", "9"}, {"--scale", "-2"},
              {"--scale", "2.5"}, {"--scale", "two"}, {"--scale", "99999999999999999999"}, {"--data"},
-             {"--data", ""}, {"--fullscreen=yes"}, {"--mute=no"}, {"--s", "3"}, {"--full"}, {"--scale", "3", "--data"},
+             {"--data", ""}, {"--fullscreen=yes"}, {"--mute=no"}, {"--no-music=1"}, {"--s", "3"}, {"--full"}, {"--scale", "3", "--data"},
              {"--data", "a", "--data="}, {"--scale", "+3"}, {"--scale", " 3"},
              {"--difficulty", "Medium"}, {"--difficulty", ""}, {"--difficulty"}}) {
         std::vector<const char*> argv{"squibble-siege"};

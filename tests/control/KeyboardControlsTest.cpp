@@ -103,7 +103,7 @@ TEST_F(KeyboardControlsTest, KeysActOnlyInTheirModesAndNotWhileTheGameWaits)
     EXPECT_EQ(world->keys().helpShown(), help) << "H does nothing after game over";
 }
 
-TEST_F(KeyboardControlsTest, SpeedStepsCycleAndVolumeMovesInTenths)
+TEST_F(KeyboardControlsTest, SpeedStepsCycleAndBothVolumesMoveInTenths)
 {
     std::vector<int> speeds;
     for (int times = 0; times < 5; ++times) {
@@ -124,6 +124,25 @@ TEST_F(KeyboardControlsTest, SpeedStepsCycleAndVolumeMovesInTenths)
     testsound::install();
     press({KEY_MINUS});
     EXPECT_EQ(world->keys().notice(), "Volume 80%");
+    app().settings.set(PlayerSettings::Field::MusicVolume, 95); // as a hand-edited file may hold
+    const std::pair<int, int> musicSteps[] = {
+        {KEY_OPENBRACE, 90}, {KEY_CLOSEBRACE, 100}, {KEY_CLOSEBRACE, 100}, {KEY_OPENBRACE, 90}};
+    for (const auto& [key, level] : musicSteps) {
+        press({key});
+        EXPECT_EQ(app().music.level(), level);
+        EXPECT_EQ(app().settings.inEffect().musicVolume, level);
+    }
+    EXPECT_EQ(app().settings.inEffect().volume, 80) << "the effects keep their volume";
+    EXPECT_EQ(world->keys().notice(), "No music") << "no music output (--no-music), but the level is kept";
+    struct Stream : MusicOutput {
+        int rate() const override { return 8000; }
+        int wanted() override { return 0; }
+        void write(const std::int16_t*, int) override {}
+    };
+    app().music.setOutput(std::make_unique<Stream>());
+    press({KEY_OPENBRACE});
+    EXPECT_EQ(world->keys().notice(), "Music 80%");
+    app().music.setOutput(nullptr);
 }
 
 TEST(ControlsTable, NoKeyHasTwoRowsThatActInTheSameMode)

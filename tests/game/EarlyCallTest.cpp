@@ -38,6 +38,18 @@ TEST_F(EarlyCall, NInThePauseStartsTheWaveAndPaysForEveryWholeSecondLeft)
     EXPECT_EQ(world->waveNumber, 2);
     EXPECT_TRUE(world->currentWave);
     EXPECT_EQ(world->statistics.totals().moneyFromEarlyCalls, 4 + 3 * 7);
+
+    // A huge bonus fills the purse up to the most a checkpoint holds, and no further, call after call.
+    app().config.set("EarlyCallBonus", "240000000");
+    world->money = 999999000;
+    for (int wave = 3; wave <= 4; ++wave) {
+        world->currentWave->invaders.clear();
+        frame(0.0);
+        frame(BeforeTheCall);
+        input->pressKey(KEY_N);
+        frame(0.0);
+        EXPECT_EQ(std::pair(world->waveNumber, world->money), std::pair(wave, 1000000000));
+    }
 }
 
 TEST_F(EarlyCall, NDoesNothingDuringAWaveWhilePausedInTheQuitDialogOrAtGameOver)

@@ -15,6 +15,7 @@
 
 #include <allegro.h>
 
+#include <functional>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -494,4 +495,36 @@ TEST_F(WorldInput, F2AsksForANewGameThatForgetsTheRunAndAWaveStartKeepsIt)
     frame(0.0);
     EXPECT_EQ(keeper.forgotten, 2) << "game over forgets the run";
     EXPECT_EQ(world->mode, NewGameDialog) << "an open \"New Game?\" stays";
+}
+
+TEST_F(WorldWaves, MusicFollowsTheGameAndQuietensWhileItWaits)
+{
+    using Expected = std::pair<MusicPiece, int>;
+    const auto heard = [this] { return Expected{world->musicCue().piece, world->musicCue().wave}; };
+    EXPECT_EQ(heard(), Expected(MusicPiece::Build, 1));
+    world->update(5.0);
+    EXPECT_EQ(heard(), Expected(MusicPiece::Wave, 1));
+    for (auto& invader : world->currentWave->invaders)
+        invader->health = 0;
+    world->update(0.0);
+    world->update(0.0);
+    EXPECT_EQ(heard(), Expected(MusicPiece::Build, 2));
+    // Every way the game waits turns the music down, and nothing else does.
+    const std::pair<const char*, std::function<void(bool)>> waits[] = {
+        {"pause", [this](bool on) { world->paused = on; }},
+        {"quit dialog", [this](bool on) { world->mode = on ? QuitDialog : Idle; }},
+        {"new-game dialog", [this](bool on) { world->mode = on ? NewGameDialog : Idle; }},
+        {"help", [this](bool on) { input->pressKey(KEY_H), frame(0.0), (void)on; }},
+    };
+    for (const auto& [what, wait] : waits) {
+        EXPECT_FALSE(world->musicCue().quiet) << what;
+        wait(true);
+        EXPECT_TRUE(world->musicCue().quiet) << what;
+        wait(false);
+    }
+    world->health = 0;
+    world->update(0.0);
+    EXPECT_EQ(heard(), Expected(MusicPiece::GameOver, 2));
+    world->playAgain();
+    EXPECT_EQ(heard(), Expected(MusicPiece::Build, 1)) << "a new game starts the build piece";
 }

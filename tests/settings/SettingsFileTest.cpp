@@ -27,13 +27,15 @@ TEST(SettingsFile, EachBadValueFallsBackToItsDefaultAlone)
 {
     const std::tuple<const char*, Settings, std::size_t> cases[] = {
         // An older file's Speed is kept as a line of no key the game reads: no fault, no effect.
-        {"Scale=3\nFullscreen=1\nVolume=40\nMute=1\nSpeed=4\n", {3, true, 40, true}, 0},
-        {" Scale = 5 \r\nSpeed=8", {5, false, 100, false}, 0},
+        {"Scale=3\nFullscreen=1\nVolume=40\nMute=1\nSpeed=4\n", {3, true, 40, true, 100, std::nullopt}, 0},
+        {" Scale = 5 \r\nSpeed=8", {5, false, 100, false, 100, std::nullopt}, 0},
         {"Scale=0x3\nFullscreen=yes\nVolume=-10\nMute=2\nSpeed=3\n", Settings(), 4},
-        {"Volume=101\nSpeed=\nScale=99999999999999\nMute=1\n", {2, false, 100, true}, 2},
-        {"\xEF\xBB\xBFMute=1\r\nScale 3\n# mine\n\nColourBlind=1\n\x01\xff\n", {2, false, 100, true}, 2},
+        {"Volume=101\nSpeed=\nScale=99999999999999\nMute=1\n", {2, false, 100, true, 100, std::nullopt}, 2},
+        {"\xEF\xBB\xBFMute=1\r\nScale 3\n# mine\n\nColourBlind=1\n\x01\xff\n", {2, false, 100, true, 100, std::nullopt}, 2},
         {"Scale=3\nScale=x\nVolume=40\nVolume=\nSpeed=4\nSpeed=3\n", Settings(), 2},
-        {"Difficulty=hard\nMute=1\n", {2, false, 100, true, Difficulty::Level::Hard}, 0},
+        {"Difficulty=hard\nMute=1\n", {2, false, 100, true, 100, Difficulty::Level::Hard}, 0},
+        {"MusicVolume=40\nMusicVolume=101\n", Settings(), 1},
+        {"MusicVolume= 30\nVolume=70", {2, false, 70, false, 30, {}}, 0},
         {"Difficulty=Easy\nDifficulty=Medium\n", Settings(), 1},
     };
     for (const auto& [text, expected, faults] : cases) {
@@ -63,7 +65,7 @@ TEST(SettingsFile, WritesWhatItReadsKeepingLinesItDoesNotKnowAndOnlyWhatThePlaye
     EXPECT_EQ(settings.inEffect().scale, 4);
     std::ostringstream text;
     text << std::ifstream(path).rdbuf();
-    EXPECT_EQ(text.str(), "Scale=2\nFullscreen=0\nVolume=30\nMute=1\n# mine\nColourBlind=1\nScale 3\nSpeed=3\n")
+    EXPECT_EQ(text.str(), "Scale=2\nFullscreen=0\nVolume=30\nMute=1\nMusicVolume=100\n# mine\nColourBlind=1\nScale 3\nSpeed=3\n")
         << "no difficulty chosen yet, none written";
     settings.set(PlayerSettings::Field::Difficulty, static_cast<int>(Difficulty::Level::Easy));
     settings.finishWriting();

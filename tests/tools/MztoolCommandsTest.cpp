@@ -1,7 +1,9 @@
 #include "mztool/CommandTable.h"
 
+#include "app/Config.h"
 #include "assets/MzImage.h"
 #include "assets/SpriteSheet.h"
+#include "checkpoint/CheckpointFile.h"
 #include "mztool/PngFile.h"
 #include "support/AssetFiles.h"
 
@@ -210,10 +212,17 @@ TEST_F(ArtFiles, SaveInfoDescribesACheckpointOrSaysWhyItIsRefused)
          "Hard, wave 6, health 5 of 8, money 77\n"},
         {head + "Difficulty=Hard\n", "refused by the data set here: starting health 20 is not this data set's 8 on Hard"},
     };
+    const std::string name = CheckpointFile::nameFor(Config::GamePath);
     for (const auto& [text, expected] : cases) {
-        writeText(dir.path("checkpoint.txt"), text);
-        const ToolRun run = mztoolRun({"save-info", dir.path("checkpoint.txt")});
+        writeText(dir.path(name), text);
+        const ToolRun run = mztoolRun({"save-info", dir.path(name)});
         EXPECT_NE(run.out.find(expected), std::string::npos) << expected << " in:\n" << run.out;
         EXPECT_EQ(run.status, std::string(expected).find("refused") == std::string::npos ? 0 : 1) << run.out;
     }
+    // A checkpoint the game here plays, under a name it never reads (another data set's checksum).
+    writeText(dir.path("checkpoint-00000000.txt"), head);
+    const ToolRun misnamed = mztoolRun({"save-info", dir.path("checkpoint-00000000.txt")});
+    EXPECT_NE(misnamed.out.find("never picks it up: it reads " + name), std::string::npos) << misnamed.out;
+    EXPECT_EQ(misnamed.out.find("resumes"), std::string::npos) << misnamed.out;
+    EXPECT_EQ(misnamed.status, 1);
 }

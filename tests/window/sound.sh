@@ -75,7 +75,7 @@ press_key Escape
 click_at 160 112
 wait_exit 10
 [ "$GAME_STATUS" -eq 0 ] || fail "quitting with the music playing gave status $GAME_STATUS"
-rm -rf "$MUSIC_DIR" "$SOUND_HOME/.config" "$SOUND_HOME/.local" "$CAPTURE"
+rm -rf "$MUSIC_DIR" "$XDG_CONFIG_HOME" "$XDG_STATE_HOME" "$CAPTURE"   # M and [ were kept: start afresh
 
 # Without the music, and of the sounds only the laser's left, what is heard is the turret.
 tuned_data "$ROOT" <<END

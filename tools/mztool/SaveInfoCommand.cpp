@@ -3,8 +3,10 @@
 #include "app/Application.h"
 #include "app/Config.h"
 #include "autoplay/HeadlessGame.h"
+#include "checkpoint/CheckpointFile.h"
 #include "checkpoint/CheckpointText.h"
 #include "files/AtomicFile.h"
+#include "files/PlainText.h"
 #include "game/World.h"
 #include "game/WorldCheckpoint.h"
 #include "towers/TowerKinds.h"
@@ -35,7 +37,7 @@ void describe(const Checkpoint& checkpoint, std::ostream& out)
 }
 
 // Why the data set in the current folder would refuse the checkpoint; empty when it resumes it.
-std::string restoreProblem(const Checkpoint& checkpoint, std::ostream& out)
+std::string restoreProblem(const Checkpoint& checkpoint)
 {
     const std::vector<std::string> problems = autoplay::startHeadless(".");
     if (!problems.empty())
@@ -46,9 +48,18 @@ std::string restoreProblem(const Checkpoint& checkpoint, std::ostream& out)
     world.newGame();
     const std::string problem = WorldCheckpoint::restore(world, checkpoint);
     app.world = nullptr;
-    if (problem.empty())
-        out << "resumes with the data set here\n";
     return problem;
+}
+
+// Why the game started here would never pick the file up, by its name; empty when it would.
+std::string nameProblem(const std::string& path)
+{
+    const std::string expected = CheckpointFile::nameFor(Config::GamePath);
+    const std::string name = std::filesystem::path(path).filename().string();
+    if (name == expected)
+        return "";
+    return "restores with the data set here, but the game never picks it up: it reads " + expected +
+           " (named by this data set's checksum), not " + PlainText::printable(name);
 }
 
 } // namespace
@@ -75,11 +86,18 @@ int saveInfoCommand(const Arguments& arguments, std::ostream& out, std::ostream&
         out << "not checked against a data set (no " << Config::GamePath << " here)\n";
         return ExitSuccess;
     }
-    const std::string problem = restoreProblem(*parsed.checkpoint, out);
-    if (problem.empty())
-        return ExitSuccess;
-    out << path << ": refused by the data set here: " << problem << "\n";
-    return ExitFailure;
+    const std::string problem = restoreProblem(*parsed.checkpoint);
+    if (!problem.empty()) {
+        out << path << ": refused by the data set here: " << problem << "\n";
+        return ExitFailure;
+    }
+    const std::string unnamed = nameProblem(path);
+    if (!unnamed.empty()) {
+        out << path << ": " << unnamed << "\n";
+        return ExitFailure;
+    }
+    out << "resumes with the data set here\n";
+    return ExitSuccess;
 }
 
 } // namespace mztool
