@@ -2,8 +2,18 @@
 #include "game/EarlyCall.h"
 
 #include "app/Config.h"
+#include "effects/TextEffect.h"
 
 #include <cmath>
+#include <cstdio>
+
+namespace {
+
+// Clear of the status row's marks.
+constexpr int BonusTextX = 4;
+constexpr int BonusTextY = 208;
+
+} // namespace
 
 int EarlyCall::bonusPerSecond(Config& config)
 {
@@ -16,4 +26,11 @@ int EarlyCall::bonusFor(double secondsLeft, int perSecond)
     const double total = std::floor(secondsLeft) * perSecond;
     // A broken bonus pays nothing rather than taking money or overflowing it.
     return total > 0.0 && total < 1e9 ? static_cast<int>(total) : 0;
+}
+
+std::unique_ptr<Effect> EarlyCall::bonusText(int bonus, const BitmapFont* font)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "+$%d", bonus);
+    return std::make_unique<TextEffect>(BonusTextX, BonusTextY, font, text);
 }

@@ -3,7 +3,11 @@
 // pays DefaultBonusPerSecond.
 #pragma once
 
+#include <memory>
+
+class BitmapFont;
 class Config;
+class Effect;
 
 class EarlyCall {
 public:
@@ -15,4 +19,6 @@ public:
     // The bonus for calling with secondsLeft on the clock at perSecond a whole second; 0 when
     // that would take money or overflow it.
     static int bonusFor(double secondsLeft, int perSecond);
+    // The "+$N" that shows the bonus paid, rising from just above the money.
+    static std::unique_ptr<Effect> bonusText(int bonus, const BitmapFont* font);
 };

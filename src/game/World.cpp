@@ -8,7 +8,6 @@
 #include "control/TowerActions.h"
 #include "effects/BounceTextEffect.h"
 #include "effects/Effect.h"
-#include "effects/TextEffect.h"
 #include "game/BuildBar.h"
 #include "game/ControlWiring.h"
 #include "game/EarlyCall.h"
@@ -32,9 +31,6 @@ namespace {
 
 constexpr int BannerX = Field::CentreX;
 constexpr int BannerY = 80;
-// The early call's "+$N" rises from just above the money, clear of the status row's marks.
-constexpr int BonusTextX = 4;
-constexpr int BonusTextY = 208;
 
 } // namespace
 
@@ -223,9 +219,7 @@ void World::callNextWave()
     if (bonus > 0) {
         money = RunLimits::paid(money, bonus);
         statistics.earlyCall(bonus);
-        char text[32];
-        std::snprintf(text, sizeof text, "+$%d", bonus);
-        effects.push_back(std::make_unique<TextEffect>(BonusTextX, BonusTextY, app->fontSmall.get(), text));
+        effects.push_back(EarlyCall::bonusText(bonus, app->fontSmall.get()));
     }
 }
 
@@ -300,9 +294,4 @@ void World::draw()
     renderer->drawControls(target);
     app->backBuffer->present();
     keyboard->pictureShown();
-}
-
-bool World::canPlaceTower()
-{
-    return towerActions->canPlaceAt(towerActions->previewX());
 }

@@ -96,8 +96,6 @@ public:
 
     // A new tower of kind 0, 1 or 2 (not yet placed); null for any other kind.
     std::unique_ptr<Building> createTower(int kind);
-    // Whether a tower of placingKind centred where the preview stands would overlap no standing tower.
-    bool canPlaceTower();
     // The rules of building, selecting, upgrading, demolishing and cancelling, for the mouse and the keys.
     TowerActions& actions() { return *towerActions; }
     const TowerActions& actions() const { return *towerActions; }

@@ -2,6 +2,7 @@
 
 #include "app/BackBuffer.h"
 #include "assets/AnimatedSprite.h"
+#include "control/TowerActions.h"
 #include "support/WorldFixture.h"
 #include "towers/Building.h"
 
@@ -127,7 +128,7 @@ TEST_F(BuildBarTest, TouchingFootprintsOverlap)
     for (const auto& [mouseX, free] : cases) {
         input->pointAt(mouseX, 150);
         app().sampleMouse();
-        EXPECT_EQ(world->canPlaceTower(), free) << mouseX;
+        EXPECT_EQ(world->actions().canPlaceAt(world->actions().previewX()), free) << mouseX;
     }
     leftClick(88, 150);
     EXPECT_EQ(world->towers.size(), 1u) << "an overlapping click builds nothing";
