@@ -35,7 +35,7 @@ TEST(SettingsFile, EachBadValueFallsBackToItsDefaultAlone)
         {"Scale=3\nScale=x\nVolume=40\nVolume=\nSpeed=4\nSpeed=3\n", Settings(), 2},
         {"Difficulty=hard\nMute=1\n", {2, false, 100, true, 100, Difficulty::Level::Hard}, 0},
         {"MusicVolume=40\nMusicVolume=101\n", Settings(), 1},
-        {"MusicVolume= 30\nVolume=70", {2, false, 70, false, 30, {}}, 0},
+        {"MusicVolume= 30\nVolume=70", {2, false, 70, false, 30, std::nullopt}, 0},
         {"Difficulty=Easy\nDifficulty=Medium\n", Settings(), 1},
     };
     for (const auto& [text, expected, faults] : cases) {
