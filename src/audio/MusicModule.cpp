@@ -45,17 +45,7 @@ MusicModule::~MusicModule()
 
 bool MusicModule::read(const std::string& path, std::string& bytes, std::string& error)
 {
-    AtomicFile::ReadResult file = AtomicFile::read(path, MaxFileBytes);
-    if (file.missing) {
-        error = "cannot open it";
-        return false;
-    }
-    if (!file.text) {
-        error = file.error;
-        return false;
-    }
-    bytes = std::move(*file.text);
-    return true;
+    return AtomicFile::read(path, MaxFileBytes).take(bytes, error);
 }
 
 void MusicModule::release()

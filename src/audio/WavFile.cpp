@@ -26,16 +26,8 @@ int little16(const unsigned char* bytes)
 
 bool WavFile::inspect(const std::string& path, std::string& error)
 {
-    const AtomicFile::ReadResult file = AtomicFile::read(path, MaxFileBytes);
-    if (file.missing) {
-        error = "cannot open it";
-        return false;
-    }
-    if (!file.text) {
-        error = file.error;
-        return false;
-    }
-    return parse(*file.text, error);
+    std::string bytes;
+    return AtomicFile::read(path, MaxFileBytes).take(bytes, error) && parse(bytes, error);
 }
 
 bool WavFile::parse(const std::string& text, std::string& error)

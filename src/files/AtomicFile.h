@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <utility>
 
 class AtomicFile {
 public:
@@ -13,6 +14,18 @@ public:
         std::optional<std::string> text;
         bool missing = false;
         std::string error; // empty unless the file exists and could not be read
+
+        // Hands the bytes over; false with why when there are none ("cannot open it" for a
+        // missing file).
+        bool take(std::string& bytes, std::string& why)
+        {
+            if (text) {
+                bytes = std::move(*text);
+                return true;
+            }
+            why = missing ? "cannot open it" : error;
+            return false;
+        }
     };
 
     // Reads a regular file of at most maxBytes into memory of its size. A pipe, device or folder at
