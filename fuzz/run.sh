@@ -4,7 +4,7 @@
 # short game on every strings.txt that loads; the checkpoint, which plays on from every one
 # that the shipped data set resumes; and the music modules, loaded and rendered for a second.
 # Fails on any crash, leak, timeout or out-of-memory.
-# Needs clang, libclang-rt-14-dev, liballegro4-dev, libasound2-dev, libxmp-dev, zlib1g-dev,
+# Needs clang, libclang-rt-14-dev, liballegro4-dev, libasound2-dev, libxmp-dev, libx11-dev, zlib1g-dev,
 # libboost-dev and libboost-program-options-dev.
 set -euo pipefail
 
@@ -27,7 +27,7 @@ if ! command -v "$cxx" >/dev/null; then
     echo "fuzz: $cxx not found (install the clang and libclang-rt-14-dev packages)" >&2
     exit 1
 fi
-libs="$(pkg-config --libs allegro 2>/dev/null || echo -lalleg) $(pkg-config --libs alsa 2>/dev/null || echo -lasound) $(pkg-config --libs libxmp 2>/dev/null || echo -lxmp) -lboost_program_options -lz -pthread"
+libs="$(pkg-config --libs allegro 2>/dev/null || echo -lalleg) $(pkg-config --libs alsa 2>/dev/null || echo -lasound) $(pkg-config --libs libxmp 2>/dev/null || echo -lxmp) $(pkg-config --libs x11 2>/dev/null || echo -lX11) -lboost_program_options -lz -pthread"
 flags=(-std=c++17 -g -O1 -fno-omit-frame-pointer -I"$root/src" -I"$root/tools" -I"$root/fuzz"
        -fsanitize=address,undefined -fno-sanitize-recover=undefined)
 
