@@ -1,6 +1,7 @@
 #include "bench/BenchScene.h"
 
 #include "app/Application.h"
+#include "game/GameSpeed.h"
 #include "game/World.h"
 #include "invaders/Invader.h"
 #include "invaders/SquibbleWave.h"
@@ -109,7 +110,7 @@ bool BenchScene::renewWave()
 void BenchScene::update()
 {
     Application::instance().sampleMouse();
-    stepper.advance(FrameTime, tabHeld);
+    stepper.advance(FrameTime, GameSpeed::of(tabHeld, 1));
 }
 
 void BenchScene::frame()

@@ -8,8 +8,6 @@
 // stays with the caller: one World::draw per frame, after advance.
 #pragma once
 
-#include "game/GameSpeed.h"
-
 #include <functional>
 
 class World;
@@ -25,13 +23,12 @@ public:
 
     explicit FrameStepper(World& world);
 
-    // Runs one frame of game time: dt real seconds, times GameSpeed::FastForward when fastForward is set.
-    // The caller has sampled the mouse for the frame (Application::waitForNextFrame does); before
-    // every further step the mouse is sampled again, so a click seen by one step is not seen by
-    // the next and acts once. Keys are taken one per update as always. Stops after the step that
-    // clears the World's running flag. Returns the number of updates run.
-    int advance(double dt, bool fastForward) { return advance(dt, fastForward ? GameSpeed::FastForward : 1); }
-    // The same for dt real seconds times speed (taken as 1 when below 1).
+    // Runs one frame of game time: dt real seconds times speed (taken as 1 when below 1; see
+    // GameSpeed::of for Tab and the speed steps). The caller has sampled the mouse for the frame
+    // (Application::waitForNextFrame does); before every further step the mouse is sampled again,
+    // so a click seen by one step is not seen by the next and acts once. Keys are taken one per
+    // update as always. Stops after the step that clears the World's running flag. Returns the
+    // number of updates run.
     int advance(double dt, int speed);
 
     // The number of equal steps that cover this much game time: 1 for anything up to

@@ -13,6 +13,7 @@
 #include "game/EarlyCall.h"
 #include "game/Field.h"
 #include "game/FrameStepper.h"
+#include "game/GameSpeed.h"
 #include "game/HitResolver.h"
 #include "game/RunKeeper.h"
 #include "game/WorldRenderer.h"

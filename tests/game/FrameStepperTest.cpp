@@ -1,4 +1,5 @@
 #include "game/FrameStepper.h"
+#include "game/GameSpeed.h"
 
 #include "invaders/Invader.h"
 #include "invaders/SquibbleWave.h"
@@ -28,7 +29,7 @@ protected:
     int steppedFrame(double dt, bool tab)
     {
         app().sampleMouse();
-        return stepper->advance(dt, tab);
+        return stepper->advance(dt, GameSpeed::of(tab, 1));
     }
 
     std::unique_ptr<FrameStepper> stepper;
@@ -54,7 +55,7 @@ int healthAfterTabbedSecond(World& world, FrameStepper* stepper)
     const auto standing = [&world, &invader] { return world.currentWave && world.currentWave->contains(&invader); };
     for (int frame = 0; frame < 60 && standing(); ++frame) {
         if (stepper)
-            stepper->advance(Sixtieth, true);
+            stepper->advance(Sixtieth, GameSpeed::FastForward);
         else
             world.update(GameSpeed::FastForward * Sixtieth);
     }
