@@ -17,6 +17,18 @@ struct TowerWeapons {
     double range = 0.0;        // pixels from the strike point; 0 for kinds that reach the whole field
 };
 
+// What one level of an upgrade path changes, and the data set's key that says by how much. A key
+// names the first level (one names the second) for history's sake; every level adds it again.
+struct UpgradeModifier {
+    enum Role { Rate, MissilePeriod, MissileDamage, SplashRadius, Damage, Range };
+    int kind; // 0, 1 or 2
+    int path; // from 0
+    Role role;
+    const char* key;
+    bool whole;             // a whole number; else one with a fraction
+    const char* whenAbsent; // what a data set without the key gets; null when the key must be there
+};
+
 class TowerRules {
 public:
     // Paths a kind may have at most in what the figures look at.
@@ -29,4 +41,9 @@ public:
     {
         return weaponsOf(kind, levels.data(), static_cast<int>(levels.size()));
     }
+
+    // Every key an upgrade path's modifier is read from, for the towers and the data checker alike.
+    static const std::vector<UpgradeModifier>& modifiers();
+    // The key of a kind's modifier in that role; the key of no kind is empty.
+    static const char* keyOf(int kind, UpgradeModifier::Role role);
 };

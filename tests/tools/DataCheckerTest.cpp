@@ -168,9 +168,11 @@ TEST_F(BrokenData, PeriodsThatAreNotPositive)
     appendLine("Tower3.FreqBase=0");
     appendLine("Tower1.FreqBase=0.4");
     appendLine("Tower1.Upgrade1.Level1.FreqMod=-0.2"); // three levels take it to -0.2
+    appendLine("Tower1.Upgrade2.Level1.MissileFreq=0");
     const std::vector<std::string> problems = check();
     EXPECT_TRUE(mentions(problems, "Tower3.FreqBase", "above 0"));
     EXPECT_TRUE(mentions(problems, "Tower1.Upgrade1", "stay above 0"));
+    EXPECT_TRUE(mentions(problems, "Tower1.Upgrade2.Level1.MissileFreq", "above 0"));
 }
 
 TEST_F(BrokenData, KerningsThatBreakTheGamesTexts)

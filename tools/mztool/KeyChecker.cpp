@@ -8,6 +8,7 @@
 #include "difficulty/Difficulty.h"
 #include "game/EarlyCall.h"
 #include "towers/TowerKinds.h"
+#include "towers/TowerRules.h"
 
 #include <algorithm>
 #include <cctype>
@@ -16,7 +17,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
-#include <map>
 #include <set>
 
 namespace mztool {
@@ -185,16 +185,6 @@ std::vector<KeyChecker::KnownKey> KeyChecker::knownKeys(Config& config) const
     keys.push_back({"MusicVolume", KeyKind::Int, false, "the music is silent"});
     for (int i = 0; i < MusicPieceCount; ++i)
         keys.push_back({musicKey(static_cast<MusicPiece>(i)), KeyKind::Text});
-    // Upgrade modifiers are read only when their path exists.
-    const std::multimap<std::pair<int, int>, KnownKey> modifiers{
-        {{1, 1}, {"Tower1.Upgrade1.Level1.FreqMod", KeyKind::Double}},
-        {{1, 2}, {"Tower1.Upgrade2.Level1.MissileFreq", KeyKind::Double}},
-        {{1, 2}, {"Tower1.Upgrade2.Level1.MissileDamage", KeyKind::Int}},
-        {{2, 1}, {"Tower2.Upgrade1.Level1.FreqMod", KeyKind::Double}},
-        {{2, 2}, {"Tower2.Upgrade2.Level2.SplashMod", KeyKind::Double}},
-        {{3, 1}, {"Tower3.Upgrade1.Level1.DamageMod", KeyKind::Int}},
-        {{3, 1}, {"Tower3.Upgrade1.Level1.RangeMod", KeyKind::Double, false, "the upgrade leaves the range as it is"}},
-    };
     const int maxEntries = CatalogueReader::MaxEntries;
     for (int n = 1; n <= TowerKinds::Count; ++n) {
         keys.push_back({format("Tower%d.Name", n), KeyKind::Text});
@@ -211,9 +201,11 @@ std::vector<KeyChecker::KnownKey> KeyChecker::knownKeys(Config& config) const
                 keys.push_back({format("Tower%d.Upgrade%d.Level%d.Value", n, j, k), KeyKind::Int});
                 keys.push_back({format("Tower%d.Upgrade%d.Level%d.Icon", n, j, k), KeyKind::Int});
             }
-            const auto range = modifiers.equal_range({n, j});
-            for (auto it = range.first; it != range.second; ++it)
-                keys.push_back(it->second);
+            // Upgrade modifiers are read only when their path exists.
+            for (const UpgradeModifier& modifier : TowerRules::modifiers())
+                if (modifier.kind == n - 1 && modifier.path == j - 1)
+                    keys.push_back({modifier.key, modifier.whole ? KeyKind::Int : KeyKind::Double, false,
+                                    modifier.whenAbsent ? modifier.whenAbsent : ""});
         }
     }
     return keys;
@@ -268,26 +260,30 @@ void KeyChecker::checkNearMisses(const Config& config, const std::vector<KnownKe
 
 void KeyChecker::checkPeriods(Config& config)
 {
-    const char* rateModifiers[TowerKinds::Count] = {"Tower1.Upgrade1.Level1.FreqMod", "Tower2.Upgrade1.Level1.FreqMod", nullptr};
     for (int n = 1; n <= TowerKinds::Count; ++n) {
         const std::string key = format("Tower%d.FreqBase", n);
         const double base = config.getDouble(key);
-        if (base <= 0) {
+        if (base <= 0)
             problem(key + " is " + config.get(key) + "; a period must be above 0");
+    }
+    for (const UpgradeModifier& modifier : TowerRules::modifiers()) {
+        const int n = modifier.kind + 1;
+        const int path = modifier.path + 1;
+        if (config.getIntf("Tower%d.Upgrades", n) < path)
             continue;
-        }
-        if (!rateModifiers[n - 1] || config.getIntf("Tower%d.Upgrades", n) < 1)
+        if (modifier.role == UpgradeModifier::MissilePeriod && config.getDouble(modifier.key) <= 0)
+            problem(std::string(modifier.key) + " must be above 0");
+        if (modifier.role != UpgradeModifier::Rate || config.getDouble(format("Tower%d.FreqBase", n)) <= 0)
             continue;
         // Every level of the rate path adds the level-1 modifier again.
-        const int levels = config.getIntf("Tower%d.Upgrade1.Levels", n);
-        const double fastest = base + levels * config.getDouble(rateModifiers[n - 1]);
+        const int levels = config.getIntf("Tower%d.Upgrade%d.Levels", n, path);
+        const double fastest =
+            config.getDouble(format("Tower%d.FreqBase", n)) + levels * config.getDouble(modifier.key);
         if (fastest <= 0)
-            problem("after all " + std::to_string(levels) + " levels of " + format("Tower%d.Upgrade1", n) +
+            problem("after all " + std::to_string(levels) + " levels of " + format("Tower%d.Upgrade%d", n, path) +
                     " the period of tower " + std::to_string(n) + " is " + std::to_string(fastest) +
                     "; it must stay above 0");
     }
-    if (config.getInt("Tower1.Upgrades") >= 2 && config.getDouble("Tower1.Upgrade2.Level1.MissileFreq") <= 0)
-        problem("Tower1.Upgrade2.Level1.MissileFreq must be above 0");
 }
 
 void KeyChecker::checkFrameTime(Config& config)
