@@ -6,7 +6,8 @@
 
 struct Control {
     // The modes a key acts in, as bits: the build bar's three modes, the quit dialog, after game
-    // over, while the game is paused (the pause and the help), and only while the help shows.
+    // over, while the game is paused (the pause and the help), and only while the help or the
+    // new-game choice shows.
     enum When : unsigned {
         InIdle = 1,
         InPlacing = 2,
@@ -15,6 +16,7 @@ struct Control {
         AfterGameOver = 16,
         WhilePaused = 32,
         InHelp = 64,
+        InNewGame = 128, // only while "New Game?" is open
         Playing = InIdle | InPlacing | InSelected,
         Always = Playing | InQuitDialog | AfterGameOver | WhilePaused,
     };
@@ -42,6 +44,7 @@ struct Control {
         Help,
         PlayAgain,
         TurnHelpPage,
+        MoveChoice,
     };
 
     const char* input;

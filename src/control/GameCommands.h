@@ -1,5 +1,5 @@
 // What the keys ask of the game beyond the tower actions and the settings: answer the open
-// dialog, call the next wave, start a new game after game over; whether a key is held now, and the
+// dialog or move its choice, call the next wave, start a new game after game over; whether a key is held now, and the
 // next key waiting in the keyboard's buffer (-1 for none).
 #pragma once
 
@@ -7,6 +7,8 @@
 
 struct GameCommands {
     std::function<void(bool yes)> answerDialog;
+    // Left (-1) or Right (1) among the difficulties of "New Game?".
+    std::function<void(int step)> moveChoice;
     std::function<void()> callNextWave;
     std::function<void()> playAgain;
     std::function<bool(int scancode)> keyHeld;

@@ -40,6 +40,8 @@ bool KeyboardControls::acts(const Control& control) const
         mode = Control::InSelected;
     if ((control.when & Control::InHelp) != 0)
         return showingHelp;
+    if ((control.when & Control::InNewGame) != 0)
+        return state.mode == ::NewGameDialog && !showingHelp;
     if ((control.when & mode) == 0)
         return false;
     return (control.when & Control::WhilePaused) != 0 || !(state.paused || showingHelp);
@@ -109,7 +111,7 @@ void KeyboardControls::run(Control::Command command, int scancode)
     case Control::AnswerDialog:
         // After game over the dialog may have been closed: then there is nothing to answer.
         if (state.mode == ::QuitDialog || state.mode == ::NewGameDialog)
-            commands.answerDialog(scancode == KEY_Y);
+            commands.answerDialog(scancode != KEY_N);
         break;
     case Control::DebugOverlay: state.showDebug = !state.showDebug; break;
     case Control::Mute: settings.toggleMute(); break;
@@ -130,6 +132,7 @@ void KeyboardControls::run(Control::Command command, int scancode)
         showingHelp = !showingHelp;
         page = 0;
         break;
+    case Control::MoveChoice: commands.moveChoice(scancode == KEY_LEFT ? -1 : 1); break;
     case Control::TurnHelpPage: page += scancode == KEY_LEFT ? -1 : 1; break;
     case Control::PlayAgain:
         if (replay == Replay::Ready)

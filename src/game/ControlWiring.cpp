@@ -1,6 +1,7 @@
 #include "game/ControlWiring.h"
 
 #include "app/Application.h"
+#include "control/DialogControls.h"
 #include "control/KeyboardControls.h"
 #include "control/TowerActions.h"
 #include "game/World.h"
@@ -16,6 +17,14 @@ PlayState stateOf(World& world)
 }
 
 } // namespace
+
+std::unique_ptr<DialogControls> ControlWiring::dialogs(World& world)
+{
+    DialogControls::Answers answers;
+    answers.quit = [&world] { world.running = false; };
+    answers.startOver = [&world](Difficulty::Level level) { world.startOver(level); };
+    return std::make_unique<DialogControls>(world.mode, world.difficulty.level, std::move(answers));
+}
 
 std::unique_ptr<TowerActions> ControlWiring::towerActions(World& world)
 {
@@ -33,6 +42,7 @@ std::unique_ptr<KeyboardControls> ControlWiring::keyboard(World& world, TowerAct
                           [&app] { return app.now(); });
     GameCommands commands;
     commands.answerDialog = [&world](bool yes) { world.answerDialog(yes); };
+    commands.moveChoice = [&world](int step) { world.dialogs().moveFocus(step); };
     commands.callNextWave = [&world] { world.callNextWave(); };
     commands.playAgain = [&world] { world.playAgain(); };
     commands.keyHeld = [&app](int scancode) { return app.input().keyHeld(scancode); };

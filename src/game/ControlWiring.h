@@ -5,12 +5,14 @@
 
 #include <memory>
 
+class DialogControls;
 class KeyboardControls;
 class TowerActions;
 class World;
 
 class ControlWiring {
 public:
+    static std::unique_ptr<DialogControls> dialogs(World& world);
     static std::unique_ptr<TowerActions> towerActions(World& world);
     static std::unique_ptr<KeyboardControls> keyboard(World& world, TowerActions& actions);
 };

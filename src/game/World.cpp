@@ -4,6 +4,7 @@
 #include "app/BackBuffer.h"
 #include "assets/BitmapFont.h"
 #include "audio/SoundBoard.h"
+#include "control/DialogControls.h"
 #include "control/KeyboardControls.h"
 #include "control/TowerActions.h"
 #include "effects/BounceTextEffect.h"
@@ -37,6 +38,7 @@ constexpr int BannerY = 80;
 
 World::World()
     : app(&Application::instance())
+    , dialog(ControlWiring::dialogs(*this))
     , towerActions(ControlWiring::towerActions(*this))
     , keyboard(ControlWiring::keyboard(*this, *towerActions))
     , buildBar(std::make_unique<BuildBar>(*this, *towerActions))
@@ -246,22 +248,13 @@ void World::handleControls()
 
 void World::handleDialog()
 {
-    if ((mode != QuitDialog && mode != NewGameDialog) || !app->mouseClicked(1))
-        return;
-    if (app->mouseInRect(QuitButtonX, QuitYesY, QuitButtonWidth, QuitButtonHeight))
-        answerDialog(true);
-    else if (app->mouseInRect(QuitButtonX, QuitNoY, QuitButtonWidth, QuitButtonHeight))
-        answerDialog(false);
+    if (mode == QuitDialog || mode == NewGameDialog)
+        dialog->followPointer(app->mouseX, app->mouseY, app->mouseOnPicture, app->mouseClicked(1));
 }
 
 void World::answerDialog(bool yes)
 {
-    if (!yes)
-        mode = Idle;
-    else if (mode == QuitDialog)
-        running = false;
-    else if (mode == NewGameDialog)
-        startOver(difficulty.level);
+    dialog->answer(yes);
 }
 
 void World::endGame()

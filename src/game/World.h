@@ -19,6 +19,7 @@
 
 class Application;
 class Building;
+class DialogControls;
 class Effect;
 class FrameStepper;
 class Projectile;
@@ -32,13 +33,6 @@ class WorldRenderer;
 
 class World {
 public:
-    // The quit dialog's "Yes" and "No" rectangles.
-    static constexpr int QuitButtonX = 140;
-    static constexpr int QuitYesY = 110;
-    static constexpr int QuitNoY = 120;
-    static constexpr int QuitButtonWidth = 40;
-    static constexpr int QuitButtonHeight = 8;
-
     World();
     ~World();
     World(const World&) = delete;
@@ -68,8 +62,8 @@ public:
     // Draws the frame into the back buffer and presents it.
     void draw();
     void endGame();
-    // "Yes" or "No" to the open dialog, from the mouse or the keys: "Yes" quits the game or starts
-    // it over, "No" closes the dialog.
+    // "Yes" or "No" to the open dialog, from the keys: "Yes" quits the game or starts it over at
+    // the difficulty in focus, "No" closes the dialog.
     void answerDialog(bool yes);
     // Asks for a pause from any thread (the window losing the focus); taken at the next update.
     void requestPause() { pauseRequested = true; }
@@ -100,6 +94,9 @@ public:
     TowerActions& actions() { return *towerActions; }
     const TowerActions& actions() const { return *towerActions; }
     const KeyboardControls& keys() const { return *keyboard; }
+    // The dialogs' buttons, for the mouse and the keys.
+    DialogControls& dialogs() { return *dialog; }
+    const DialogControls& dialogs() const { return *dialog; }
 
     int mode = Idle;
     int placingKind = 0;
@@ -144,11 +141,12 @@ private:
     void updateWaveSchedule(double dt);
     void startWave();
     void removeFinished();
-    // The quit dialog and the new-game dialog: "Yes" and "No" at the same places.
+    // The open dialog's buttons under this frame's pointer.
     void handleDialog();
     // The keys, the build bar's mouse and the quit dialog: what still answers while paused.
     void handleControls();
 
+    std::unique_ptr<DialogControls> dialog;
     std::unique_ptr<TowerActions> towerActions;
     // Every key: the one table of the game's controls.
     std::unique_ptr<KeyboardControls> keyboard;

@@ -2,6 +2,7 @@
 
 #include "app/Application.h"
 #include "assets/BitmapFont.h"
+#include "control/DialogControls.h"
 #include "control/KeyboardControls.h"
 #include "control/TowerActions.h"
 #include "effects/Effect.h"
@@ -46,7 +47,7 @@ constexpr int PlayAgainTop = 140;
 constexpr int PausedTop = 60;
 constexpr int ResumedHintTop = 70;
 constexpr int DialogCentreX = Field::CentreX;
-constexpr int DialogTitleTop = 90;
+constexpr int DialogTitleTop = DialogControls::TitleTop;
 // The field above the status row, dimmed in the pause; the build bar right of the status, greyed.
 constexpr int FieldBottom = Field::StatusTop;
 constexpr int BarLeft = 80;
@@ -240,16 +241,30 @@ void WorldRenderer::drawPaused(BITMAP* target) const
 void WorldRenderer::drawDialog(BITMAP* target, const char* title) const
 {
     const Application& app = *world.app;
-    CaptionBox::centred(target, DialogCentreX, DialogTitleTop,
-                        std::max(textWidth(app.fontSmall.get(), title), static_cast<int>(World::QuitButtonWidth)),
-                        World::QuitNoY + MainLine - DialogTitleTop, world.gameOver);
+    const std::vector<DialogButton>& buttons = DialogControls::buttonsOf(world.mode);
+    int left = DialogCentreX;
+    int right = DialogCentreX;
+    int bottom = DialogTitleTop;
+    for (const DialogButton& button : buttons) {
+        left = std::min(left, button.x);
+        right = std::max(right, button.x + button.width);
+        bottom = std::max(bottom, button.y + MainLine);
+    }
+    const int width = std::max(textWidth(app.fontSmall.get(), title), 2 * std::max(DialogCentreX - left, right - DialogCentreX));
+    CaptionBox::centred(target, DialogCentreX, DialogTitleTop, width, bottom - DialogTitleTop, world.gameOver);
     drawTextCentered(app.fontSmall.get(), target, DialogCentreX, DialogTitleTop, title);
-    const bool overYes = app.mouseInRect(World::QuitButtonX, World::QuitYesY, World::QuitButtonWidth,
-                                         World::QuitButtonHeight);
-    const bool overNo = app.mouseInRect(World::QuitButtonX, World::QuitNoY, World::QuitButtonWidth,
-                                        World::QuitButtonHeight);
-    drawTextCentered((overYes ? app.fontMainRed : app.fontMain).get(), target, DialogCentreX, World::QuitYesY, "Yes");
-    drawTextCentered((overNo ? app.fontMainRed : app.fontMain).get(), target, DialogCentreX, World::QuitNoY, "No");
+    const DialogControls& dialog = world.dialogs();
+    for (const DialogButton& button : buttons) {
+        // A difficulty is lit while it has the focus, "Yes" and "No" while the pointer is on them.
+        const bool lit = button.answer == DialogButton::Start
+                             ? button.level == dialog.focused()
+                             : app.mouseInRect(button.x, button.y, button.width, button.height);
+        if (button.answer == DialogButton::Start && button.level == dialog.current())
+            rect(target, button.x, button.y - 1, button.x + button.width, button.y + button.height,
+                 makecol(0x9a, 0x9a, 0xb8));
+        drawTextCentered((lit ? app.fontMainRed : app.fontMain).get(), target, button.centreX(), button.y,
+                         button.caption);
+    }
 }
 
 void WorldRenderer::drawDebugOverlay(BITMAP* target) const

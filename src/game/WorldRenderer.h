@@ -32,7 +32,7 @@ private:
     void drawGameOver(BITMAP* target) const;
     // "Paused", or what a resumed run says until P is pressed.
     void drawPaused(BITMAP* target) const;
-    // The quit dialog's look: its title over "Yes" and "No".
+    // A dialog's look: its title over its buttons, in a box.
     void drawDialog(BITMAP* target, const char* title) const;
     void drawDebugOverlay(BITMAP* target) const;
 

@@ -6,9 +6,13 @@
 #include "invaders/SquibbleWave.h"
 #include "support/WorldFixture.h"
 
+#include <allegro.h>
+#include <functional>
+#include <iterator>
 #include <map>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -96,4 +100,42 @@ TEST_F(WorldDifficulty, ChoosingADifficultyKeepsItAndEnterPlaysItAgainWithItsOwn
     EXPECT_EQ(kept, (std::map<Level, std::optional<int>>{{Level::Easy, 9}, {Level::Normal, 3}, {Level::Hard, 7}}));
     world->startOver(Level::Easy);
     EXPECT_EQ(world->bestRecord.best(), 9);
+}
+
+TEST_F(WorldDifficulty, NewGameOffersTheThreeByMouseAndByKeysStartingFromTheOnePlayed)
+{
+    playAt(Level::Normal);
+    // Each way in: F2 opens "New Game?" on the difficulty played, then the keys or the mouse.
+    const std::pair<const char*, std::function<void()>> ways[] = {
+        {"Right, Right, Right, Enter: the choice stops at Hard",
+         [this] {
+             for (int key : {KEY_RIGHT, KEY_RIGHT, KEY_RIGHT, KEY_ENTER})
+                 input->pressKey(key), frame(0.0);
+         }},
+        {"Left, Y", [this] { input->pressKey(KEY_LEFT), frame(0.0), input->pressKey(KEY_Y), frame(0.0); }},
+        {"the pointer onto Hard, then Enter", [this] { input->pointAt(205, 112), frame(0.0), input->pressKey(KEY_ENTER), frame(0.0); }},
+        {"a click on Easy's right edge", [this] { clickAt(135, 118); }},
+        {"a click on Normal", [this] { clickAt(160, 110); }},
+    };
+    const Level started[] = {Level::Hard, Level::Normal, Level::Hard, Level::Easy, Level::Normal};
+    for (std::size_t i = 0; i < std::size(ways); ++i) {
+        input->pointAt(10, 10);
+        world->waveNumber = 4;
+        input->pressKey(KEY_F2), frame(0.0);
+        ASSERT_EQ(world->mode, NewGameDialog) << ways[i].first;
+        ways[i].second();
+        EXPECT_EQ(std::tuple(world->difficulty.level, world->waveNumber, world->mode), std::tuple(started[i], 1, int(Idle)))
+            << ways[i].first;
+        EXPECT_EQ(app().settings.inEffect().difficulty, started[i]) << ways[i].first;
+    }
+    // N, Esc and "No" go back to the run as it was.
+    for (const auto& back : std::vector<std::function<void()>>{[this] { input->pressKey(KEY_N), frame(0.0); },
+                                                               [this] { input->pressKey(KEY_ESC), frame(0.0); },
+                                                               [this] { clickAt(160, 122); }}) {
+        world->waveNumber = 4;
+        input->pressKey(KEY_F2), frame(0.0);
+        input->pressKey(KEY_LEFT), frame(0.0);
+        back();
+        EXPECT_EQ(std::tuple(world->difficulty.level, world->waveNumber, world->mode), std::tuple(Level::Normal, 4, int(Idle)));
+    }
 }

@@ -1,0 +1,87 @@
+#include "control/DialogControls.h"
+
+#include "game/WorldMode.h"
+
+#include <algorithm>
+
+namespace {
+
+using Level = Difficulty::Level;
+
+constexpr int ButtonWidth = 40;
+constexpr int ButtonHeight = 8;
+constexpr int CentreLeft = 140;
+constexpr int SideStep = 45;
+constexpr int FirstLine = 110;
+constexpr int SecondLine = 120;
+
+} // namespace
+
+DialogControls::DialogControls(int& mode, const Difficulty::Level& played, Answers answers)
+    : mode(mode)
+    , played(played)
+    , answers(std::move(answers))
+{
+}
+
+const std::vector<DialogButton>& DialogControls::buttonsOf(int mode)
+{
+    using B = DialogButton;
+    static const std::vector<DialogButton> none;
+    static const std::vector<DialogButton> quit = {
+        {B::Yes, Level::Normal, "Yes", CentreLeft, FirstLine, ButtonWidth, ButtonHeight},
+        {B::No, Level::Normal, "No", CentreLeft, SecondLine, ButtonWidth, ButtonHeight},
+    };
+    static const std::vector<DialogButton> newGame = {
+        {B::Start, Level::Easy, "Easy", CentreLeft - SideStep, FirstLine, ButtonWidth, ButtonHeight},
+        {B::Start, Level::Normal, "Normal", CentreLeft, FirstLine, ButtonWidth, ButtonHeight},
+        {B::Start, Level::Hard, "Hard", CentreLeft + SideStep, FirstLine, ButtonWidth, ButtonHeight},
+        {B::No, Level::Normal, "No", CentreLeft, SecondLine, ButtonWidth, ButtonHeight},
+    };
+    return mode == QuitDialog ? quit : mode == NewGameDialog ? newGame : none;
+}
+
+void DialogControls::follow()
+{
+    if (opened == mode)
+        return;
+    opened = mode;
+    focus = played;
+    under = nullptr;
+}
+
+void DialogControls::followPointer(int x, int y, bool onPicture, bool clicked)
+{
+    follow();
+    const std::vector<DialogButton>& buttons = buttonsOf(mode);
+    const auto found = std::find_if(buttons.begin(), buttons.end(),
+                                    [x, y](const DialogButton& button) { return button.contains(x, y); });
+    const DialogButton* button = onPicture && found != buttons.end() ? &*found : nullptr;
+    if (button != under && button && button->answer == DialogButton::Start)
+        focus = button->level;
+    under = button;
+    if (!button || !clicked)
+        return;
+    if (button->answer == DialogButton::Start)
+        answers.startOver(button->level);
+    else
+        answer(button->answer == DialogButton::Yes);
+}
+
+void DialogControls::moveFocus(int step)
+{
+    follow();
+    const int index = std::clamp(static_cast<int>(focus) + step, 0, Difficulty::LevelCount - 1);
+    focus = static_cast<Level>(index);
+}
+
+void DialogControls::answer(bool yes)
+{
+    follow();
+    if (!yes)
+        mode = Idle;
+    else if (mode == QuitDialog)
+        answers.quit();
+    else if (mode == NewGameDialog)
+        answers.startOver(focus);
+}
