@@ -131,6 +131,8 @@ void KeyboardControls::run(Control::Command command, int scancode)
     case Control::Help:
         showingHelp = !showingHelp;
         page = 0;
+        if (showingHelp)
+            settings.controlsSeen();
         break;
     case Control::MoveChoice: commands.moveChoice(scancode == KEY_LEFT ? -1 : 1); break;
     case Control::TurnHelpPage: page += scancode == KEY_LEFT ? -1 : 1; break;

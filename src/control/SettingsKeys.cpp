@@ -35,6 +35,12 @@ SettingsKeys::SettingsKeys(SoundBoard& sound, MusicPlayer& music, PlayerSettings
 {
 }
 
+void SettingsKeys::controlsSeen()
+{
+    if (settings.firstLaunch())
+        settings.keep();
+}
+
 void SettingsKeys::toggleMute()
 {
     sound.toggleMute();

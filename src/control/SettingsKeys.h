@@ -29,6 +29,9 @@ public:
     // The music's volume, the same way.
     void stepMusicVolume(bool up);
     void toggleFullScreen();
+    // The player opened the controls: on a first launch the settings are written now, so that its
+    // hints do not come back at the next.
+    void controlsSeen();
 
     // The notice to show now; empty when there is none or its time is over.
     std::string notice() const;

@@ -123,6 +123,7 @@ FrameView WorldRenderer::view() const
 void WorldRenderer::draw(BITMAP* target)
 {
     frame = view();
+    hints.follow(frame, world.app->settings.firstLaunch());
     drawField(target);
     if (!world.gameOver) {
         RangeRing::draw(target, frame, figures.subject(frame));

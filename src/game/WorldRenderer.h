@@ -5,6 +5,7 @@
 // view of it filled once per frame.
 #pragma once
 
+#include "hud/FirstLaunchHints.h"
 #include "hud/FrameView.h"
 #include "hud/TowerFiguresPanel.h"
 #include "hud/WavePreview.h"
@@ -39,6 +40,7 @@ private:
     const World& world;
     // This frame's view, taken at the start of draw.
     FrameView frame;
+    FirstLaunchHints hints;
     TowerFiguresPanel figures;
     WavePreview wave;
 };

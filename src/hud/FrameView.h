@@ -53,6 +53,10 @@ struct FrameView {
     std::string notice;
     // The block is within a step of the ground: the health bar flashes.
     bool groundWarning = false;
+    // A first launch's hints under the wave panel: "H: controls" until the controls have shown or
+    // wave 1 has ended; the difficulties in the pause before wave 1.
+    bool controlsHint = false;
+    bool difficultyHint = false;
     // The speed the game runs at: 1 for 1x.
     int speed = 1;
 

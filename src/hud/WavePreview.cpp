@@ -11,6 +11,8 @@ namespace {
 
 constexpr int PanelRight = 318;
 constexpr int PanelY = 2;
+// Between the wave panel and a first launch's hints under it.
+constexpr int HintGap = 3;
 
 } // namespace
 
@@ -43,4 +45,11 @@ void WavePreview::draw(BITMAP* target, const FrameView& view) const
     }
     panel.add(fonts.small, "Difficulty: %s", Difficulty::nameOf(view.difficulty.level));
     panel.draw(target, PanelRight - panel.width(), PanelY);
+    TextPanel hints;
+    if (view.controlsHint)
+        hints.add(fonts.main, "H: controls");
+    if (view.difficultyHint)
+        hints.add(fonts.small, "F2: a new game, Easy or Hard");
+    if (view.controlsHint || view.difficultyHint)
+        hints.draw(target, PanelRight - hints.width(), PanelY + panel.height() + HintGap);
 }

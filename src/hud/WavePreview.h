@@ -1,7 +1,7 @@
 // The wave in the top-right corner of the sky: its number and the game's difficulty always;
 // during a wave how many of its invaders are left; in the pause before one the countdown, what it
 // brings (invaders, their health each, their speed), all from the wave rules the game uses at its
-// difficulty, and what N would pay.
+// difficulty, and what N would pay. Under it, on a first launch, the hints a newcomer needs.
 #pragma once
 
 #include "difficulty/Difficulty.h"

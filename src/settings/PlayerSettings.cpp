@@ -7,6 +7,7 @@ void PlayerSettings::attach(std::unique_ptr<SettingsFile> settingsFile, const Se
     file = std::move(settingsFile);
     kept = storedSettings;
     current = run;
+    first = file && file->missing();
 }
 
 void PlayerSettings::assign(Settings& settings, Field field, int value)
@@ -25,6 +26,11 @@ void PlayerSettings::set(Field field, int value)
 {
     assign(current, field, value);
     assign(kept, field, value);
+    keep();
+}
+
+void PlayerSettings::keep()
+{
     if (file)
         writer.post(file->path(), [target = file.get(), settings = kept] { target->save(settings); }, WriteSpacing);
 }

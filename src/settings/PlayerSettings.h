@@ -23,9 +23,13 @@ public:
     void attach(std::unique_ptr<SettingsFile> file, const Settings& stored, const Settings& run);
 
     const Settings& inEffect() const { return current; }
+    // Whether this launch found no settings file: the player's first, which shows its hints.
+    bool firstLaunch() const { return first; }
 
     // The player changed one setting in the game: it takes effect, is kept and written.
     void set(Field field, int value);
+    // The settings kept so far are written, so that the next launch is no longer a first one.
+    void keep();
     // At exit: a write still waiting is done now, and the writing thread ends.
     void finishWriting() { writer.finish(); }
 
@@ -35,6 +39,7 @@ private:
     std::unique_ptr<SettingsFile> file;
     Settings current;
     Settings kept;
+    bool first = false;
     // Last, so that it ends (and writes what waits) before the file goes.
     FileWriter writer;
 };

@@ -130,11 +130,13 @@ std::string SettingsFile::format(const Settings& settings, const std::vector<std
 Settings SettingsFile::load()
 {
     unknownLines.clear();
+    absent = true;
     if (file.empty())
         return Settings();
     const AtomicFile::ReadResult read = AtomicFile::read(file, MaxSettingsBytes);
     if (read.missing)
         return Settings();
+    absent = false;
     if (!read.text) {
         // The player's values are in there: a file this game could not read is never replaced.
         unreadable = true;

@@ -33,6 +33,8 @@ public:
     static std::string format(const Settings& settings, const std::vector<std::string>& unknown);
 
     const std::string& path() const { return file; }
+    // Whether the last load found no file (or had no folder to look in): a first launch.
+    bool missing() const { return absent; }
 
 private:
     void warnOnce(const std::string& message);
@@ -42,4 +44,5 @@ private:
     std::vector<std::string> unknownLines;
     bool warned = false;
     bool unreadable = false;
+    bool absent = false;
 };

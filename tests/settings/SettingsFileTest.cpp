@@ -70,6 +70,23 @@ TEST(SettingsFile, WritesWhatItReadsKeepingLinesItDoesNotKnowAndOnlyWhatThePlaye
     settings.set(PlayerSettings::Field::Difficulty, static_cast<int>(Difficulty::Level::Easy));
     settings.finishWriting();
     EXPECT_EQ(SettingsFile(folder.path.string()).load().difficulty, Difficulty::Level::Easy);
+    EXPECT_FALSE(settings.firstLaunch());
+}
+
+// Without a file the launch is a first one; once its hints are done the file is written, and the
+// next launch is not.
+TEST(SettingsFile, AFirstLaunchIsOneWithoutAFileAndKeepWritesItForTheNext)
+{
+    TempFolder folder;
+    for (bool first : {true, false}) {
+        auto file = std::make_unique<SettingsFile>(folder.path.string());
+        const Settings stored = file->load();
+        PlayerSettings settings;
+        settings.attach(std::move(file), stored, stored);
+        EXPECT_EQ(settings.firstLaunch(), first);
+        settings.keep();
+        settings.finishWriting();
+    }
 }
 
 TEST(SettingsFile, NowhereToWriteIsToldOnceAndTheGameGoesOn)

@@ -1,0 +1,16 @@
+// What a first launch tells a newcomer under the wave panel: "H: controls" until the controls have
+// shown or wave 1 has ended, and the choice of difficulty through the pause before wave 1. A hint
+// once gone stays gone for the rest of the launch, through every new game.
+#pragma once
+
+struct FrameView;
+
+class FirstLaunchHints {
+public:
+    // Sets the view's hints for this frame; none unless firstLaunch.
+    void follow(FrameView& view, bool firstLaunch);
+
+private:
+    bool controlsFound = false;
+    bool firstPauseOver = false;
+};
