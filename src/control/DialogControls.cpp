@@ -63,9 +63,8 @@ void DialogControls::followPointer(int x, int y, bool onPicture, bool clicked)
     if (!button || !clicked)
         return;
     if (button->answer == DialogButton::Start)
-        answers.startOver(button->level);
-    else
-        answer(button->answer == DialogButton::Yes);
+        focus = button->level;
+    answer(button->answer != DialogButton::No);
 }
 
 void DialogControls::moveFocus(int step)
@@ -78,6 +77,8 @@ void DialogControls::moveFocus(int step)
 void DialogControls::answer(bool yes)
 {
     follow();
+    // Answered, the dialog is over: opened again, even within the frame, it starts afresh.
+    opened = -1;
     if (!yes)
         mode = Idle;
     else if (mode == QuitDialog)

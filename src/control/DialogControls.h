@@ -43,8 +43,8 @@ public:
     // The buttons of the dialog open in mode; none for a mode that is no dialog.
     static const std::vector<DialogButton>& buttonsOf(int mode);
 
-    // This frame's pointer, while a dialog is open: a difficulty it moves onto takes the focus,
-    // and a left click on a button answers with it. Nothing off the picture.
+    // This frame's pointer, every frame: a difficulty it moves onto takes the focus, and a left
+    // click on a button of the open dialog answers with it. Nothing off the picture.
     void followPointer(int x, int y, bool onPicture, bool clicked);
     // Left (-1) or Right (1) in "New Game?": the focus moves one difficulty that way, and stays at
     // either end.

@@ -248,8 +248,8 @@ void World::handleControls()
 
 void World::handleDialog()
 {
-    if (mode == QuitDialog || mode == NewGameDialog)
-        dialog->followPointer(app->mouseX, app->mouseY, app->mouseOnPicture, app->mouseClicked(1));
+    // Every frame, so that a dialog closed and opened again starts afresh.
+    dialog->followPointer(app->mouseX, app->mouseY, app->mouseOnPicture, app->mouseClicked(1));
 }
 
 void World::answerDialog(bool yes)

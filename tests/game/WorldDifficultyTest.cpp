@@ -138,4 +138,7 @@ TEST_F(WorldDifficulty, NewGameOffersTheThreeByMouseAndByKeysStartingFromTheOneP
         back();
         EXPECT_EQ(std::tuple(world->difficulty.level, world->waveNumber, world->mode), std::tuple(Level::Normal, 4, int(Idle)));
     }
+    input->pressKey(KEY_F2), frame(0.0);
+    input->pressKey(KEY_ENTER), frame(0.0);
+    EXPECT_EQ(world->difficulty.level, Level::Normal) << "opened again, the choice starts on the one played";
 }
