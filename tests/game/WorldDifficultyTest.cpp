@@ -7,8 +7,6 @@
 #include "support/WorldFixture.h"
 
 #include <allegro.h>
-#include <functional>
-#include <iterator>
 #include <map>
 #include <tuple>
 #include <utility>
@@ -105,40 +103,36 @@ TEST_F(WorldDifficulty, ChoosingADifficultyKeepsItAndEnterPlaysItAgainWithItsOwn
 TEST_F(WorldDifficulty, NewGameOffersTheThreeByMouseAndByKeysStartingFromTheOnePlayed)
 {
     playAt(Level::Normal);
-    // Each way in: F2 opens "New Game?" on the difficulty played, then the keys or the mouse.
-    const std::pair<const char*, std::function<void()>> ways[] = {
-        {"Right, Right, Right, Enter: the choice stops at Hard",
-         [this] {
-             for (int key : {KEY_RIGHT, KEY_RIGHT, KEY_RIGHT, KEY_ENTER})
-                 input->pressKey(key), frame(0.0);
-         }},
-        {"Left, Y", [this] { input->pressKey(KEY_LEFT), frame(0.0), input->pressKey(KEY_Y), frame(0.0); }},
-        {"the pointer onto Hard, then Enter", [this] { input->pointAt(205, 112), frame(0.0), input->pressKey(KEY_ENTER), frame(0.0); }},
-        {"a click on Easy's right edge", [this] { clickAt(135, 118); }},
-        {"a click on Normal", [this] { clickAt(160, 110); }},
+    // In wave 4, the pointer at (x, y) and F2, then the keys and a click where the pointer is: the
+    // difficulty played after, and whether the run was thrown away for a new one.
+    const struct {
+        const char* what;
+        int x, y;
+        std::vector<int> keys;
+        bool click;
+        Level played;
+        bool started;
+    } ways[] = {
+        {"the choice stops at Hard", 10, 10, {KEY_RIGHT, KEY_RIGHT, KEY_RIGHT, KEY_ENTER}, false, Level::Hard, true},
+        {"Left and Y from Hard", 10, 10, {KEY_LEFT, KEY_Y}, false, Level::Normal, true},
+        {"the pointer onto Hard, then Enter", 205, 112, {KEY_ENTER}, false, Level::Hard, true},
+        {"a click on Easy's right edge", 135, 118, {}, true, Level::Easy, true},
+        {"a click on Normal", 160, 110, {}, true, Level::Normal, true},
+        {"N goes back", 10, 10, {KEY_LEFT, KEY_N}, false, Level::Normal, false},
+        {"Esc goes back", 10, 10, {KEY_LEFT, KEY_ESC}, false, Level::Normal, false},
+        {"\"No\" goes back", 160, 122, {KEY_LEFT}, true, Level::Normal, false},
+        {"opened again, the choice starts on the one played", 10, 10, {KEY_ENTER}, false, Level::Normal, true},
     };
-    const Level started[] = {Level::Hard, Level::Normal, Level::Hard, Level::Easy, Level::Normal};
-    for (std::size_t i = 0; i < std::size(ways); ++i) {
-        input->pointAt(10, 10);
+    for (const auto& way : ways) {
         world->waveNumber = 4;
+        input->pointAt(way.x, way.y);
         input->pressKey(KEY_F2), frame(0.0);
-        ASSERT_EQ(world->mode, NewGameDialog) << ways[i].first;
-        ways[i].second();
-        EXPECT_EQ(std::tuple(world->difficulty.level, world->waveNumber, world->mode), std::tuple(started[i], 1, int(Idle)))
-            << ways[i].first;
-        EXPECT_EQ(app().settings.inEffect().difficulty, started[i]) << ways[i].first;
+        for (int key : way.keys)
+            input->pressKey(key), frame(0.0);
+        if (way.click)
+            clickAt(way.x, way.y);
+        EXPECT_EQ(std::tuple(world->difficulty.level, world->waveNumber, world->mode, app().settings.inEffect().difficulty),
+                  std::tuple(way.played, way.started ? 1 : 4, int(Idle), std::optional(way.played)))
+            << way.what;
     }
-    // N, Esc and "No" go back to the run as it was.
-    for (const auto& back : std::vector<std::function<void()>>{[this] { input->pressKey(KEY_N), frame(0.0); },
-                                                               [this] { input->pressKey(KEY_ESC), frame(0.0); },
-                                                               [this] { clickAt(160, 122); }}) {
-        world->waveNumber = 4;
-        input->pressKey(KEY_F2), frame(0.0);
-        input->pressKey(KEY_LEFT), frame(0.0);
-        back();
-        EXPECT_EQ(std::tuple(world->difficulty.level, world->waveNumber, world->mode), std::tuple(Level::Normal, 4, int(Idle)));
-    }
-    input->pressKey(KEY_F2), frame(0.0);
-    input->pressKey(KEY_ENTER), frame(0.0);
-    EXPECT_EQ(world->difficulty.level, Level::Normal) << "opened again, the choice starts on the one played";
 }

@@ -70,7 +70,6 @@ TEST(SettingsFile, WritesWhatItReadsKeepingLinesItDoesNotKnowAndOnlyWhatThePlaye
     settings.set(PlayerSettings::Field::Difficulty, static_cast<int>(Difficulty::Level::Easy));
     settings.finishWriting();
     EXPECT_EQ(SettingsFile(folder.path.string()).load().difficulty, Difficulty::Level::Easy);
-    EXPECT_FALSE(settings.firstLaunch());
 }
 
 // Without a file the launch is a first one; once its hints are done the file is written, and the
