@@ -117,11 +117,10 @@ TEST_F(WorldDifficulty, NewGameOffersTheThreeByMouseAndByKeysStartingFromTheOneP
         {"Left and Y from Hard", 10, 10, {KEY_LEFT, KEY_Y}, false, Level::Normal, true},
         {"the pointer onto Hard, then Enter", 205, 112, {KEY_ENTER}, false, Level::Hard, true},
         {"a click on Easy's right edge", 135, 118, {}, true, Level::Easy, true},
-        {"a click on Normal", 160, 110, {}, true, Level::Normal, true},
-        {"N goes back", 10, 10, {KEY_LEFT, KEY_N}, false, Level::Normal, false},
-        {"Esc goes back", 10, 10, {KEY_LEFT, KEY_ESC}, false, Level::Normal, false},
-        {"\"No\" goes back", 160, 122, {KEY_LEFT}, true, Level::Normal, false},
-        {"opened again, the choice starts on the one played", 10, 10, {KEY_ENTER}, false, Level::Normal, true},
+        {"N goes back", 10, 10, {KEY_LEFT, KEY_N}, false, Level::Easy, false},
+        {"Esc goes back", 10, 10, {KEY_RIGHT, KEY_ESC}, false, Level::Easy, false},
+        {"\"No\" goes back", 160, 122, {KEY_RIGHT}, true, Level::Easy, false},
+        {"opened again, the choice starts on the one played", 10, 10, {KEY_ENTER}, false, Level::Easy, true},
     };
     for (const auto& way : ways) {
         world->waveNumber = 4;
