@@ -147,7 +147,7 @@ void KeyboardControls::run(Control::Command command, int scancode)
 void KeyboardControls::refusePausedClick(int x)
 {
     sound.play(SoundEvent::Refused, x);
-    settings.showNotice("P to play");
+    settings.lightPauseHint();
 }
 
 void KeyboardControls::toggleDialog(int dialog)

@@ -33,8 +33,9 @@ public:
     int helpPage() const { return page; }
     // The notice a settings key shows now; empty when there is none or its time is over.
     std::string notice() const { return settings.notice(); }
-    // A click in the pause: refused, with the hint of how to play on.
+    // A click in the pause: refused, the pause's hint of how to play on lit for a moment.
     void refusePausedClick(int x);
+    bool pauseHintLit() const { return settings.pauseHintLit(); }
 
 private:
     bool acts(const Control& control) const;

@@ -1,6 +1,7 @@
 // What the settings keys do: sound off and on, the effects' and the music's volume in tenths, the
 // speed steps and full screen, each taking effect at once and kept through the player's settings.
-// Also keeps the short notice such a key shows (a volume, a screen that could not be switched).
+// Also keeps the short notice such a key shows (a volume, a screen that could not be switched),
+// and how long the pause's hint stays lit.
 #pragma once
 
 #include <functional>
@@ -37,6 +38,10 @@ public:
     std::string notice() const;
     // Shows the text as the notice for NoticeSeconds.
     void showNotice(std::string text);
+    // Lights the pause's own hint for NoticeSeconds, where a click in the pause would otherwise
+    // bring a second notice of the same words.
+    void lightPauseHint() { pauseHintUntil = now() + NoticeSeconds; }
+    bool pauseHintLit() const { return now() < pauseHintUntil; }
 
 private:
 
@@ -47,4 +52,5 @@ private:
     Clock now;
     std::string noticeText;
     double noticeUntil = 0.0;
+    double pauseHintUntil = 0.0;
 };

@@ -112,6 +112,7 @@ FrameView WorldRenderer::view() const
     view.helpShown = world.keys().helpShown();
     view.helpPage = world.keys().helpPage();
     view.notice = world.keys().notice();
+    view.pauseHintLit = world.keys().pauseHintLit();
     // The speed in effect: Tab held runs the game faster than the chosen step.
     view.speed = GameSpeed::of(world.app->input().keyHeld(KEY_TAB), world.speedStep);
     view.groundWarning = world.currentWave && !world.gameOver && world.currentWave->nearGround();
@@ -236,7 +237,8 @@ void WorldRenderer::drawPaused(BITMAP* target) const
     const int width = std::max(textWidth(app.fontMain.get(), title), textWidth(app.fontSmall.get(), hint));
     CaptionBox::centred(target, DialogCentreX, PausedTop, width, ResumedHintTop - PausedTop + SmallLine);
     drawTextCentered(app.fontMain.get(), target, DialogCentreX, PausedTop, title);
-    drawTextCentered(app.fontSmall.get(), target, DialogCentreX, ResumedHintTop, hint);
+    drawTextCentered((frame.pauseHintLit ? app.fontSmallRed : app.fontSmall).get(), target, DialogCentreX,
+                     ResumedHintTop, hint);
 }
 
 void WorldRenderer::drawDialog(BITMAP* target, const char* title) const

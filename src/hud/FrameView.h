@@ -51,6 +51,8 @@ struct FrameView {
     bool helpShown = false;
     int helpPage = 0;
     std::string notice;
+    // A click in the pause lights the pause's hint.
+    bool pauseHintLit = false;
     // The block is within a step of the ground: the health bar flashes.
     bool groundWarning = false;
     // A first launch's hints under the wave panel: "H: controls" until the controls have shown or
