@@ -1,7 +1,7 @@
 #include "bench/BenchScene.h"
 
 #include "app/Application.h"
-#include "game/GameSpeed.h"
+#include "control/GameSpeed.h"
 #include "game/World.h"
 #include "invaders/Invader.h"
 #include "invaders/SquibbleWave.h"

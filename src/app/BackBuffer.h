@@ -2,7 +2,7 @@
 // on the screen (twice its size filling the 640 x 480 window unless the player chose otherwise).
 #pragma once
 
-#include "game/Field.h"
+#include "app/Field.h"
 
 struct BITMAP;
 

@@ -2,7 +2,7 @@
 // the picture that is shown and the pointer that is read back agree to the pixel.
 #pragma once
 
-#include "game/Field.h"
+#include "app/Field.h"
 
 class ScreenLayout {
 public:

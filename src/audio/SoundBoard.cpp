@@ -2,8 +2,8 @@
 
 #include "app/Config.h"
 #include "app/DataFolder.h"
+#include "app/Field.h"
 #include "audio/SilentSoundOutput.h"
-#include "game/Field.h"
 
 #include <algorithm>
 #include <chrono>

@@ -4,8 +4,8 @@
 #pragma once
 
 #include "app/CatalogueReader.h"
+#include "app/Field.h"
 #include "checkpoint/Checkpoint.h"
-#include "game/Field.h"
 
 #include <cstddef>
 #include <optional>

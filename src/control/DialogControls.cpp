@@ -1,6 +1,6 @@
 #include "control/DialogControls.h"
 
-#include "game/WorldMode.h"
+#include "control/WorldMode.h"
 
 #include <algorithm>
 

@@ -2,9 +2,9 @@
 
 #include "audio/SoundBoard.h"
 #include "control/ControlTable.h"
+#include "control/GameSpeed.h"
 #include "control/TowerActions.h"
-#include "game/GameSpeed.h"
-#include "game/WorldMode.h"
+#include "control/WorldMode.h"
 
 #include <allegro.h>
 #include <algorithm>

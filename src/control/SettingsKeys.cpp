@@ -3,7 +3,7 @@
 
 #include "audio/MusicPlayer.h"
 #include "audio/SoundBoard.h"
-#include "game/GameSpeed.h"
+#include "control/GameSpeed.h"
 #include "settings/PlayerSettings.h"
 
 #include <algorithm>

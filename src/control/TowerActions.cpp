@@ -3,7 +3,7 @@
 #include "app/BackBuffer.h"
 #include "assets/SpriteSheet.h"
 #include "audio/SoundBoard.h"
-#include "game/WorldMode.h"
+#include "control/WorldMode.h"
 #include "stats/GameStatistics.h"
 #include "towers/Building.h"
 #include "towers/TowerKinds.h"

@@ -1,11 +1,11 @@
 #include "game/BuildBar.h"
 
 #include "app/Application.h"
+#include "app/Field.h"
 #include "assets/AnimatedSprite.h"
 #include "assets/BitmapFont.h"
 #include "assets/SpriteSheet.h"
 #include "control/TowerActions.h"
-#include "game/Field.h"
 #include "game/World.h"
 #include "hud/KeyDigit.h"
 #include "towers/Building.h"

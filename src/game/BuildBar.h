@@ -3,7 +3,7 @@
 // buying its upgrades and demolishing it.
 #pragma once
 
-#include "game/Field.h"
+#include "app/Field.h"
 
 struct BITMAP;
 struct TowerType;

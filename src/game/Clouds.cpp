@@ -1,7 +1,7 @@
 // The clouds' groups and their drift.
 #include "game/Clouds.h"
 
-#include "game/Field.h"
+#include "app/Field.h"
 
 #include <allegro.h>
 #include <cstdlib>

@@ -4,10 +4,10 @@
 #pragma once
 
 #include "audio/MusicCue.h"
+#include "control/WorldMode.h"
 #include "difficulty/Difficulty.h"
 #include "game/BestRecord.h"
 #include "game/Clouds.h"
-#include "game/WorldMode.h"
 #include "stats/GameStatistics.h"
 
 #include <atomic>

@@ -1,9 +1,9 @@
 #include "game/WorldCheckpoint.h"
 
 #include "app/Application.h"
+#include "app/Field.h"
 #include "checkpoint/CheckpointText.h"
 #include "control/TowerActions.h"
-#include "game/Field.h"
 #include "game/World.h"
 #include "towers/Building.h"
 #include "towers/TowerKinds.h"

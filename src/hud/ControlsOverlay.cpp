@@ -1,8 +1,8 @@
 #include "hud/ControlsOverlay.h"
 
+#include "app/Field.h"
 #include "assets/BitmapFont.h"
 #include "control/ControlTable.h"
-#include "game/Field.h"
 #include "hud/CaptionBox.h"
 #include "hud/FrameView.h"
 

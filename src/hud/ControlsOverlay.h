@@ -3,7 +3,7 @@
 // darkened field, with the pages to turn when the table is longer than the sky.
 #pragma once
 
-#include "game/Field.h"
+#include "app/Field.h"
 
 struct BITMAP;
 struct FrameView;

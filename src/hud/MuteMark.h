@@ -1,7 +1,7 @@
 // The small crossed-out speaker in the status row that tells the player the sound is off.
 #pragma once
 
-#include "game/Field.h"
+#include "app/Field.h"
 
 struct BITMAP;
 

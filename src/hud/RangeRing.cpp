@@ -1,9 +1,9 @@
 #include "hud/RangeRing.h"
 
+#include "app/Field.h"
 #include "assets/AnimatedSprite.h"
 #include "assets/SpriteSheet.h"
-#include "game/Field.h"
-#include "game/WorldMode.h"
+#include "control/WorldMode.h"
 #include "hud/FrameView.h"
 #include "hud/TowerFiguresPanel.h"
 #include "towers/Building.h"

@@ -1,6 +1,6 @@
 #include "hud/StatisticsPanel.h"
 
-#include "game/Field.h"
+#include "app/Field.h"
 #include "hud/FrameView.h"
 #include "hud/TextPanel.h"
 #include "stats/GameStatistics.h"

@@ -1,7 +1,7 @@
 #include "hud/TowerFiguresPanel.h"
 
 #include "assets/BitmapFont.h"
-#include "game/WorldMode.h"
+#include "control/WorldMode.h"
 #include "hud/FrameView.h"
 #include "hud/TextPanel.h"
 #include "towers/Building.h"

@@ -1,12 +1,12 @@
 #include "invaders/SquibbleWave.h"
 
 #include "app/Application.h"
+#include "app/Field.h"
 #include "assets/PixelCoordinate.h"
 #include "audio/SoundBoard.h"
 #include "difficulty/Difficulty.h"
 #include "effects/SimpleEffect.h"
 #include "effects/TextEffect.h"
-#include "game/Field.h"
 #include "game/World.h"
 #include "invaders/Squibble.h"
 

@@ -1,6 +1,6 @@
 #include "game/FrameStepper.h"
-#include "game/GameSpeed.h"
 
+#include "control/GameSpeed.h"
 #include "invaders/Invader.h"
 #include "invaders/SquibbleWave.h"
 #include "projectiles/Projectile.h"

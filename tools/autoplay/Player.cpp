@@ -3,7 +3,7 @@
 #include "app/Application.h"
 #include "autoplay/ScriptedInput.h"
 #include "autoplay/Strategy.h"
-#include "game/GameSpeed.h"
+#include "control/GameSpeed.h"
 #include "game/World.h"
 
 #include <allegro.h>

@@ -1,10 +1,10 @@
 #include "autoplay/Strategy.h"
 
 #include "app/Application.h"
+#include "app/Field.h"
 #include "autoplay/Gestures.h"
 #include "control/TowerActions.h"
 #include "game/BuildBar.h"
-#include "game/Field.h"
 #include "game/World.h"
 #include "towers/Building.h"
 

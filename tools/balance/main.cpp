@@ -21,8 +21,8 @@
 #include "autoplay/Strategy.h"
 #include "autoplay/StrategyFactory.h"
 #include "autoplay/WaveCsv.h"
+#include "control/GameSpeed.h"
 #include "difficulty/Difficulty.h"
-#include "game/GameSpeed.h"
 
 #include <chrono>
 #include <cstdio>

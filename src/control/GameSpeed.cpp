@@ -1,5 +1,5 @@
 // The speed steps and Tab's fast-forward.
-#include "game/GameSpeed.h"
+#include "control/GameSpeed.h"
 
 int GameSpeed::of(bool tabHeld, int step)
 {
