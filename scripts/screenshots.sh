@@ -15,16 +15,6 @@ set +u
 returning() { mkdir -p "$XDG_CONFIG_HOME/squibble-siege" && echo "Scale=2" >"$XDG_CONFIG_HOME/squibble-siege/settings.txt"; }
 # Each scene is a new game, not the run the last one kept.
 fresh_game() { rm -rf "$XDG_STATE_HOME"; start_game "$@"; }
-# Whether the field has turned grey: game over.
-field_grey() {
-  screenshot .over
-  local point r g b
-  for point in "100 40" "600 300" "300 430"; do
-    set -- $point
-    IFS=, read -r r g b <<<"$(pixel_at .over "$1" "$2")"
-    [ "$r" = "$g" ] && [ "$g" = "$b" ] || return 1
-  done
-}
 # keep SHOT NAME: the window's picture as docs/NAME.png.
 keep() { convert "$SHOTS_DIR/$1.png" -crop 640x480+0+0 +repage "$root/docs/$2.png"; echo "wrote docs/$2.png"; }
 # build KEY X: the build button of that key, then a click on the field at x.
@@ -74,7 +64,7 @@ build 2 250
 click_at 250 200
 press_key Delete
 move_to 10 10
-wait_for 120 "the short game was not lost" field_grey
+wait_for 120 "the short game was not lost" field_is_grey
 sleep 1
 screenshot game-over-stats
 keep game-over-stats game-over-stats

@@ -129,6 +129,18 @@ close_window() { /usr/bin/python3 "$HERE_LIB/close_window.py" "$WINDOW"; }
 # pixel_at SHOT X Y: the colour of a window pixel (window coordinates) in a screenshot as "r,g,b".
 pixel_at() { convert "$SHOTS_DIR/$1.png" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:; }
 
+# field_is_grey [SHOT]: takes a screenshot (default .over) and tells whether the field has turned
+# grey at game over: everything but the red captions is, so the sky and the ground are sampled.
+field_is_grey() {
+  local shot=${1:-.over} point r g b
+  screenshot "$shot"
+  for point in "100 40" "600 300" "300 430"; do
+    set -- $point
+    IFS=, read -r r g b <<<"$(pixel_at "$shot" "$1" "$2")"
+    [ "$r" = "$g" ] && [ "$g" = "$b" ] || return 1
+  done
+}
+
 # changed_pixels SHOT_A SHOT_B GEOMETRY: how many pixels differ between two screenshots in a region
 # given as ImageMagick geometry (WxH+X+Y, window coordinates).
 changed_pixels() {
