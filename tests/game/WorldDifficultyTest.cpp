@@ -118,7 +118,6 @@ TEST_F(WorldDifficulty, NewGameOffersTheThreeByMouseAndByKeysStartingFromTheOneP
         {"the pointer onto Hard, then Enter", 205, 112, {KEY_ENTER}, false, Level::Hard, true},
         {"a click on Easy's right edge", 135, 118, {}, true, Level::Easy, true},
         {"N goes back", 10, 10, {KEY_LEFT, KEY_N}, false, Level::Easy, false},
-        {"Esc goes back", 10, 10, {KEY_RIGHT, KEY_ESC}, false, Level::Easy, false},
         {"\"No\" goes back", 160, 122, {KEY_RIGHT}, true, Level::Easy, false},
         {"opened again, the choice starts on the one played", 10, 10, {KEY_ENTER}, false, Level::Easy, true},
     };

@@ -72,8 +72,7 @@ TEST(SettingsFile, WritesWhatItReadsKeepingLinesItDoesNotKnowAndOnlyWhatThePlaye
     EXPECT_EQ(SettingsFile(folder.path.string()).load().difficulty, Difficulty::Level::Easy);
 }
 
-// Without a file the launch is a first one; once its hints are done the file is written, and the
-// next launch is not.
+// Without a file a launch is a first one; keep() writes the file, and the next launch is not.
 TEST(SettingsFile, AFirstLaunchIsOneWithoutAFileAndKeepWritesItForTheNext)
 {
     TempFolder folder;
