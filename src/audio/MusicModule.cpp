@@ -17,6 +17,8 @@ constexpr int BytesPerFrame = 4; // left and right, 16 bits each
 
 // Only the two formats the game's pieces are written in reach libxmp, not every loader it has:
 // a ProTracker module ("M.K." or a channel count such as "6CHN" or "12CH") or a FastTracker one.
+// Not "1CHN": libxmp 4.5 writes out of bounds playing a one-channel module with looped samples,
+// a pattern delay and a position jump.
 bool knownFormat(const std::string& bytes)
 {
     if (bytes.compare(0, sizeof XmSignature - 1, XmSignature) == 0)
@@ -25,7 +27,7 @@ bool knownFormat(const std::string& bytes)
         return false;
     const std::string tag = bytes.substr(ModSignatureAt, 4);
     const auto digit = [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; };
-    return tag == "M.K." || (digit(tag[0]) && tag.compare(1, 3, "CHN") == 0) ||
+    return tag == "M.K." || (digit(tag[0]) && tag[0] != '1' && tag.compare(1, 3, "CHN") == 0) ||
            (digit(tag[0]) && digit(tag[1]) && tag.compare(2, 2, "CH") == 0);
 }
 

@@ -191,7 +191,10 @@ TEST_F(MusicPlayerTest, BrokenOrMissingModuleIsOneLineAndThatPieceIsSilent)
     truncated.resize(1200);
     std::string large = toneModule(1, 64);
     large.resize(MusicModule::MaxFileBytes + 1);
-    for (const auto& [bytes, error] : {std::pair{truncated, "refuses"}, {large, "larger than 4 MiB"}})
+    std::string oneChannel = toneModule(1, 64); // one channel can crash the module player
+    oneChannel.replace(1080, 4, "1CHN");
+    for (const auto& [bytes, error] :
+         {std::pair{truncated, "refuses"}, {large, "larger than 4 MiB"}, {oneChannel, "not a ProTracker"}})
         EXPECT_NE(player.setModule(MusicPiece::Build, bytes).find(error), std::string::npos) << error;
 }
 
