@@ -1,35 +1,16 @@
 // Loads, checks and renders one tracker module with libxmp.
 #include "audio/MusicModule.h"
 
+#include "audio/ProTrackerCheck.h"
 #include "files/AtomicFile.h"
 
 #include <xmp.h>
 
 #include <algorithm>
-#include <cctype>
-#include <cstring>
 
 namespace {
 
-constexpr std::size_t ModSignatureAt = 1080;
-constexpr char XmSignature[] = "Extended Module: ";
 constexpr int BytesPerFrame = 4; // left and right, 16 bits each
-
-// Only the two formats the game's pieces are written in reach libxmp, not every loader it has:
-// a ProTracker module ("M.K." or a channel count such as "6CHN" or "12CH") or a FastTracker one.
-// Not "1CHN": libxmp 4.5 writes out of bounds playing a one-channel module with looped samples,
-// a pattern delay and a position jump.
-bool knownFormat(const std::string& bytes)
-{
-    if (bytes.compare(0, sizeof XmSignature - 1, XmSignature) == 0)
-        return true;
-    if (bytes.size() < ModSignatureAt + 4)
-        return false;
-    const std::string tag = bytes.substr(ModSignatureAt, 4);
-    const auto digit = [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; };
-    return tag == "M.K." || (digit(tag[0]) && tag[0] != '1' && tag.compare(1, 3, "CHN") == 0) ||
-           (digit(tag[0]) && digit(tag[1]) && tag.compare(2, 2, "CH") == 0);
-}
 
 } // namespace
 
@@ -71,8 +52,15 @@ bool MusicModule::load(const std::string& bytes, std::string& error)
         error = "larger than " + std::to_string(MaxFileBytes >> 20) + " MiB";
         return false;
     }
-    if (!knownFormat(bytes)) {
-        error = "not a ProTracker or FastTracker module";
+    // Only the format the game's pieces are written in reaches libxmp, not every loader it has,
+    // and only in the shape it plays safely.
+    if (ProTrackerCheck::channels(bytes) == 0) {
+        error = "not a ProTracker module";
+        return false;
+    }
+    const std::string problem = ProTrackerCheck::problem(bytes);
+    if (!problem.empty()) {
+        error = "not a module the game plays: " + problem;
         return false;
     }
     if (xmp_load_module_from_memory(context, bytes.data(), static_cast<long>(bytes.size())) != 0) {

@@ -18,8 +18,9 @@ public:
 
     // Reads a module file through the bounded regular-files-only reader; false with `error` set.
     static bool read(const std::string& path, std::string& bytes, std::string& error);
-    // Loads the bytes of a ProTracker (.mod) or FastTracker (.xm) module, replacing what was
-    // loaded; false with `error` saying why it was refused (then nothing is loaded).
+    // Loads the bytes of a ProTracker (.mod) module of the shape ProTrackerCheck asks for,
+    // replacing what was loaded; false with `error` saying why it was refused (then nothing is
+    // loaded).
     bool load(const std::string& bytes, std::string& error);
     bool loaded() const { return isLoaded; }
     // How many sections the module holds (0 when nothing is loaded).

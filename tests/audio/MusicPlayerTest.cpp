@@ -191,11 +191,39 @@ TEST_F(MusicPlayerTest, BrokenOrMissingModuleIsOneLineAndThatPieceIsSilent)
     truncated.resize(1200);
     std::string large = toneModule(1, 64);
     large.resize(MusicModule::MaxFileBytes + 1);
-    std::string oneChannel = toneModule(1, 64); // one channel can crash the module player
-    oneChannel.replace(1080, 4, "1CHN");
-    for (const auto& [bytes, error] :
-         {std::pair{truncated, "refuses"}, {large, "larger than 4 MiB"}, {oneChannel, "not a ProTracker"}})
+    for (const auto& [bytes, error] : {std::pair{truncated, "ends before pattern 0"}, {large, "larger than 4 MiB"}})
         EXPECT_NE(player.setModule(MusicPiece::Build, bytes).find(error), std::string::npos) << error;
+}
+
+// Each change of a module that plays makes one the module player could not play safely.
+TEST(MusicModuleTest, RefusesWhatProTrackerWouldNotWrite)
+{
+    const std::size_t cell = 1084, lastRow = cell + 63 * 16 + 4;
+    const struct {
+        std::size_t at;
+        std::string bytes;
+        const char* problem;
+    } changes[] = {
+        {1080, "1CHN", "not a ProTracker module"},
+        {950, std::string(1, '\0'), "a song of 0 positions"},
+        {952, "\x05", "ends before pattern 5"},
+        {952, "\xC8", "an order past pattern 127"},
+        {44, "\x10", "sample 1 has a finetune past 15"},
+        {45, "\x41", "sample 1 is louder than 64"},
+        {49, "\x11", "sample 1 loops past its end"},
+        {cell, "\x21", "pattern 0, row 0 names sample 33"},
+        {lastRow + 3, "\x01", "pattern 0, row 63 jumps past the song's end"},
+        {lastRow + 2, "\x0D\x64", "pattern 0, row 63 breaks to a row past the pattern's end"},
+    };
+    MusicModule module;
+    std::string error;
+    ASSERT_TRUE(module.load(toneModule(1, 64), error)) << error;
+    for (const auto& change : changes) {
+        std::string bytes = toneModule(1, 64);
+        bytes.replace(change.at, change.bytes.size(), change.bytes);
+        EXPECT_FALSE(module.load(bytes, error)) << change.problem;
+        EXPECT_NE(error.find(change.problem), std::string::npos) << error;
+    }
 }
 
 TEST(MusicModuleTest, TheShippedWavePieceHasThreeSectionsAndPlays)

@@ -276,5 +276,5 @@ TEST_F(BrokenData, MusicModulesMissingNotRegularTooLargeOrRefused)
     dropLines({"Music.Build", "Music.Wave", "Music.Pause", "MusicVolume"}); // empty keys: that music is silent
     problems = check();
     ASSERT_EQ(problems.size(), 1u);
-    EXPECT_TRUE(mentions(problems, "Music.GameOver", "not a ProTracker or FastTracker module"));
+    EXPECT_TRUE(mentions(problems, "Music.GameOver", "not a ProTracker module"));
 }
