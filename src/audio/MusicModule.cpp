@@ -54,15 +54,9 @@ bool MusicModule::load(const std::string& bytes, std::string& error)
     }
     // Only the format the game's pieces are written in reaches libxmp, not every loader it has,
     // and only in the shape it plays safely.
-    if (ProTrackerCheck::channels(bytes) == 0) {
-        error = "not a ProTracker module";
+    error = ProTrackerCheck::problem(bytes);
+    if (!error.empty())
         return false;
-    }
-    const std::string problem = ProTrackerCheck::problem(bytes);
-    if (!problem.empty()) {
-        error = "not a module the game plays: " + problem;
-        return false;
-    }
     if (xmp_load_module_from_memory(context, bytes.data(), static_cast<long>(bytes.size())) != 0) {
         error = "the module player refuses it";
         return false;

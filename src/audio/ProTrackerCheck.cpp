@@ -2,9 +2,14 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstddef>
 
 namespace {
 
+// Where the channel tag stands ("M.K.", "6CHN", "12CH"), and the size of the header before the
+// first pattern.
+constexpr std::size_t TagAt = 1080;
+constexpr std::size_t HeaderBytes = 1084;
 constexpr std::size_t SamplesAt = 20;
 constexpr std::size_t SampleHeaderBytes = 30;
 constexpr int SampleCount = 31;
@@ -50,9 +55,8 @@ std::string sampleProblem(const std::string& bytes, int sample)
     return "";
 }
 
-} // namespace
-
-int ProTrackerCheck::channels(const std::string& bytes)
+// The number of channels the tag names (2 to 32); 0 for a tag that is no ProTracker one.
+int channels(const std::string& bytes)
 {
     if (bytes.size() < HeaderBytes)
         return 0;
@@ -67,11 +71,19 @@ int ProTrackerCheck::channels(const std::string& bytes)
     return count >= 2 && count <= MostChannels ? count : 0;
 }
 
+} // namespace
+
 std::string ProTrackerCheck::problem(const std::string& bytes)
 {
     const int channelCount = channels(bytes);
     if (channelCount == 0)
-        return "no ProTracker channel tag of 2 to 32 channels";
+        return "not a ProTracker module";
+    const std::string shape = shapeProblem(bytes, channelCount);
+    return shape.empty() ? shape : "not a module the game plays: " + shape;
+}
+
+std::string ProTrackerCheck::shapeProblem(const std::string& bytes, int channelCount)
+{
     const int songLength = byteAt(bytes, SongLengthAt);
     if (songLength < 1 || songLength > OrderCount)
         return "a song of " + std::to_string(songLength) + " positions";

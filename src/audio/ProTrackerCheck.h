@@ -6,18 +6,14 @@
 // exists and jump or break only within the song.
 #pragma once
 
-#include <cstddef>
 #include <string>
 
 class ProTrackerCheck {
 public:
-    // Where the channel tag stands ("M.K.", "6CHN", "12CH"), and the size of the header before
-    // the first pattern.
-    static constexpr std::size_t TagAt = 1080;
-    static constexpr std::size_t HeaderBytes = 1084;
-
-    // The number of channels the tag names (2 to 32); 0 for a tag that is no ProTracker one.
-    static int channels(const std::string& bytes);
-    // Empty when the bytes have that shape; else what is wrong, in a few words.
+    // Empty when the bytes have that shape; else what is wrong, in a few words: "not a ProTracker
+    // module" without a channel tag of 2 to 32 channels, else "not a module the game plays: ...".
     static std::string problem(const std::string& bytes);
+
+private:
+    static std::string shapeProblem(const std::string& bytes, int channelCount);
 };

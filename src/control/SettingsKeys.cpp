@@ -3,7 +3,6 @@
 
 #include "audio/MusicPlayer.h"
 #include "audio/SoundBoard.h"
-#include "control/GameSpeed.h"
 #include "settings/PlayerSettings.h"
 
 #include <algorithm>

@@ -6,7 +6,6 @@
 #include "control/WorldMode.h"
 #include "stats/GameStatistics.h"
 #include "towers/Building.h"
-#include "towers/TowerKinds.h"
 
 #include <algorithm>
 #include <allegro.h>

@@ -18,7 +18,6 @@
 #include "game/HitResolver.h"
 #include "game/RunKeeper.h"
 #include "game/WorldRenderer.h"
-#include "hud/ControlsOverlay.h"
 #include "invaders/Invader.h"
 #include "invaders/SquibbleWave.h"
 #include "projectiles/Projectile.h"

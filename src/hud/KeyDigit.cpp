@@ -1,6 +1,7 @@
 #include "hud/KeyDigit.h"
 
 #include "assets/BitmapFont.h"
+#include "hud/CaptionBox.h"
 
 #include <allegro.h>
 
@@ -11,10 +12,6 @@ constexpr int Inset = 1;
 constexpr int Padding = 1;
 // A font without glyphs still gets a patch of this height.
 constexpr int FallbackHeight = 6;
-// The darkest colour of the art's palette, as the panels' boxes.
-constexpr int PatchRed = 0x22;
-constexpr int PatchGreen = 0x20;
-constexpr int PatchBlue = 0x34;
 
 } // namespace
 
@@ -31,6 +28,6 @@ void KeyDigit::draw(BITMAP* target, const BitmapFont* font, int x, int y, int si
     const int bottom = y + size - 1 - Inset;
     const int left = right - width + 1;
     const int top = bottom - (height + Padding) + 1;
-    rectfill(target, left, top, right, bottom, makecol(PatchRed, PatchGreen, PatchBlue));
+    CaptionBox::box(target, left, top, right - left + 1, bottom - top + 1, false, false);
     drawText(font, target, left + Padding, top + Padding, digit);
 }
