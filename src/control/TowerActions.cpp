@@ -54,7 +54,7 @@ bool TowerActions::chooseKind(int kind)
 
 bool TowerActions::chooseKindAt(int fromLeft)
 {
-    return chooseKind(fromLeft >= 0 && fromLeft < catalogue.count ? catalogue.count - 1 - fromLeft : -1);
+    return chooseKind(fromLeft >= 0 && fromLeft < catalogue.count ? mirrored(fromLeft, catalogue.count) : -1);
 }
 
 bool TowerActions::placingAffordable() const
@@ -167,7 +167,7 @@ bool TowerActions::buyUpgradeAt(int fromLeft)
     if (state.mode != TowerSelected || !state.selectedTower)
         return false;
     const int paths = typeOf(state.selectedTower->kind).upgradeCount - 1;
-    return buyUpgrade(fromLeft >= 0 && fromLeft < paths ? paths - 1 - fromLeft : -1);
+    return buyUpgrade(fromLeft >= 0 && fromLeft < paths ? mirrored(fromLeft, paths) : -1);
 }
 
 void TowerActions::demolish()

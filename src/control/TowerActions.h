@@ -31,6 +31,9 @@ public:
     // The same for the build bar's button n counted from the left (0 the leftmost), as the keys
     // number them: the bar shows kind 0 at the right.
     bool chooseKindAt(int fromLeft);
+    // The bars stand right to left (kind 0, and path 0, at the right of count buttons) while the
+    // keys count from the left: this turns either count into the other.
+    static int mirrored(int index, int count) { return count - 1 - index; }
     // Whether a tower of the kind being placed, centred on centreX, overlaps no standing tower.
     // Touching footprints overlap, so towers always stand at least a pixel apart.
     bool canPlaceAt(int centreX) const;

@@ -178,7 +178,8 @@ void BuildBar::drawBuildButtons(BITMAP* target) const
         const bool hovered =
             drawButton(target, buttonX(kind), affordable && type.available, app.iconsImage, IconSize * kind + IconSize);
         // The keys count the buttons from the left.
-        KeyDigit::draw(target, app.fontSmall.get(), buttonX(kind), ButtonTop, ButtonSize, 3 - kind);
+        KeyDigit::draw(target, app.fontSmall.get(), buttonX(kind), ButtonTop, ButtonSize,
+                       TowerActions::mirrored(kind, TowerKinds::Count) + 1);
         if (!hovered)
             continue;
         drawTextRight(app.fontMain.get(), target, captionX, CaptionLine1, type.name.c_str());
@@ -235,7 +236,8 @@ void BuildBar::drawTowerBar(BITMAP* target) const
         if (drawButton(target, buttonX(i), enabled, app.upgradeIconsImage, icon < 0 ? -1 : IconSize * icon))
             drawUpgradeCaption(target, i, enabled);
         if (i > 0)
-            KeyDigit::draw(target, app.fontSmall.get(), buttonX(i), ButtonTop, ButtonSize, type.upgradeCount - i);
+            KeyDigit::draw(target, app.fontSmall.get(), buttonX(i), ButtonTop, ButtonSize,
+                           TowerActions::mirrored(i - 1, type.upgradeCount - 1) + 1);
     }
 }
 
