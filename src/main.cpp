@@ -66,6 +66,7 @@ int main(int argc, char** argv)
     Application& app = Application::instance();
     app.settings.attach(std::move(settingsFile), stored, inEffect);
     app.sound.setMuted(inEffect.mute);
+    app.music.setMuted(inEffect.mute);
     app.sound.setLevel(inEffect.volume);
     app.music.setLevel(inEffect.musicVolume);
     app.initialise(run);

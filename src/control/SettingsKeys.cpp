@@ -43,6 +43,7 @@ void SettingsKeys::controlsSeen()
 void SettingsKeys::toggleMute()
 {
     sound.toggleMute();
+    music.setMuted(sound.muted());
     settings.set(PlayerSettings::Field::Mute, sound.muted());
     if (!sound.heard())
         showNotice(NoDevice);

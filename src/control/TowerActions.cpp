@@ -1,6 +1,6 @@
 #include "control/TowerActions.h"
 
-#include "app/BackBuffer.h"
+#include "app/Field.h"
 #include "assets/SpriteSheet.h"
 #include "audio/SoundBoard.h"
 #include "control/WorldMode.h"
@@ -195,7 +195,7 @@ int TowerActions::previewX() const
 
 void TowerActions::steerPreview(int dx)
 {
-    steeredX = std::clamp(previewX() + dx, 0, BackBuffer::Width - 1);
+    steeredX = std::clamp(previewX() + dx, 0, Field::Width - 1);
     steered = true;
     lastMouseX = pointer.x;
     lastMouseY = pointer.y;

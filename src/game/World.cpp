@@ -65,7 +65,6 @@ void World::playFrame(FrameStepper& stepper, double dt, int step)
 {
     stepper.advance(dt, GameSpeed::of(app->input().keyHeld(KEY_TAB), step));
     bestRecord.retry(app->now());
-    app->music.setMuted(app->sound.muted());
     app->music.follow(musicCue());
     app->music.update();
     draw();
