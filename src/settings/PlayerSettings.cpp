@@ -7,7 +7,6 @@ void PlayerSettings::attach(std::unique_ptr<SettingsFile> settingsFile, const Se
     file = std::move(settingsFile);
     kept = storedSettings;
     current = run;
-    first = file && file->missing();
 }
 
 void PlayerSettings::assign(Settings& settings, Field field, int value)

@@ -24,7 +24,7 @@ public:
 
     const Settings& inEffect() const { return current; }
     // Whether this launch found no settings file: the player's first, which shows its hints.
-    bool firstLaunch() const { return first; }
+    bool firstLaunch() const { return file && file->missing(); }
 
     // The player changed one setting in the game: it takes effect, is kept and written.
     void set(Field field, int value);
@@ -39,7 +39,6 @@ private:
     std::unique_ptr<SettingsFile> file;
     Settings current;
     Settings kept;
-    bool first = false;
     // Last, so that it ends (and writes what waits) before the file goes.
     FileWriter writer;
 };

@@ -33,7 +33,8 @@ public:
     static std::string format(const Settings& settings, const std::vector<std::string>& unknown);
 
     const std::string& path() const { return file; }
-    // Whether the last load found no file (or had no folder to look in): a first launch.
+    // Whether the last load found no file (or had no folder to look in): a first launch. Writing
+    // the file later leaves it so until the next load.
     bool missing() const { return absent; }
 
 private:
