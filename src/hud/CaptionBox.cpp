@@ -15,8 +15,6 @@ constexpr int BoxGreen = 0x20;
 constexpr int BoxBlue = 0x34;
 // How opaque a see-through box is, of 255.
 constexpr int SeeThroughAlpha = 150;
-// How much of the brightness a dimmed pixel keeps, of 255.
-constexpr int DimAlpha = 128;
 
 void blendedRect(BITMAP* target, int left, int top, int width, int height, int colour, int alpha)
 {
@@ -44,10 +42,10 @@ void CaptionBox::box(BITMAP* target, int left, int top, int width, int height, b
         rectfill(target, left, top, left + width - 1, top + height - 1, colour);
 }
 
-void CaptionBox::dim(BITMAP* target, int left, int top, int width, int height)
+void CaptionBox::dim(BITMAP* target, int left, int top, int width, int height, int kept)
 {
     if (target && width > 0 && height > 0)
-        blendedRect(target, left, top, width, height, makecol(0, 0, 0), DimAlpha);
+        blendedRect(target, left, top, width, height, makecol(0, 0, 0), 255 - std::clamp(kept, 0, 255));
 }
 
 void CaptionBox::grey(BITMAP* target, int left, int top, int width, int height)

@@ -14,8 +14,8 @@ public:
     static void centred(BITMAP* target, int x, int y, int width, int height, bool grey = false);
     // A box of the panels' colour; half of what is under it shows through when see-through.
     static void box(BITMAP* target, int left, int top, int width, int height, bool grey, bool seeThrough);
-    // Halves the brightness of the rectangle's pixels.
-    static void dim(BITMAP* target, int left, int top, int width, int height);
+    // Leaves the rectangle's pixels kept/255 of their brightness: half unless told otherwise.
+    static void dim(BITMAP* target, int left, int top, int width, int height, int kept = 127);
     // Turns the rectangle's pixels grey.
     static void grey(BITMAP* target, int left, int top, int width, int height);
 };

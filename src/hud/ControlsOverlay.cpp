@@ -22,20 +22,8 @@ constexpr int RowHeight = 9;
 constexpr int PageLineY = 210;
 constexpr int ColumnGap = 6;
 constexpr int RowsThatFit = (PageLineY - HelpTop) / RowHeight;
-// How much of the field's brightness shows through behind the help.
-constexpr int DimmedShare = 3;
-
-// Darkens the rectangle to a third of its brightness, so the table reads over any field.
-void dim(BITMAP* target, int left, int top, int right, int bottom)
-{
-    for (int y = std::max(top, 0); y < std::min(bottom, target->h); ++y) {
-        for (int x = std::max(left, 0); x < std::min(right, target->w); ++x) {
-            const int pixel = getpixel(target, x, y);
-            putpixel(target, x, y,
-                     makecol(getr(pixel) / DimmedShare, getg(pixel) / DimmedShare, getb(pixel) / DimmedShare));
-        }
-    }
-}
+// How much of the field's brightness shows through behind the help, of 255: a third.
+constexpr int DimmedBrightness = 85;
 
 } // namespace
 
@@ -74,7 +62,7 @@ void ControlsOverlay::drawHelp(BITMAP* target, const FrameView& view)
     int column = 0;
     for (const Control& control : rows)
         column = std::max(column, textWidth(keyFont, control.input));
-    dim(target, 0, 0, target->w, target->h);
+    CaptionBox::dim(target, 0, 0, target->w, target->h, DimmedBrightness);
     const int pages = pageCount();
     // Turning past the last page comes back to the first.
     const int page = (view.helpPage % pages + pages) % pages;
