@@ -38,10 +38,11 @@ void BestRecord::gameEnded(int wavesDefeated)
 
 void BestRecord::retry(double now)
 {
-    if (!waiting || retriesOver)
+    if (!waiting || retriesOver || (retryUntil && now < nextRetry))
         return;
     if (!retryUntil)
         retryUntil = now + RetrySeconds;
+    nextRetry = now + RetrySpacing;
     if (offer(*waiting)) {
         waiting.reset();
     } else if (now >= *retryUntil) {

@@ -11,8 +11,10 @@
 
 class BestRecord {
 public:
-    // How long a count is offered again, frame after frame, while the store is held elsewhere.
+    // How long a count is offered again while the store is held elsewhere, and how often: each
+    // offer reads the file and tries its lock, too much to do in every frame.
     static constexpr double RetrySeconds = 1.0;
+    static constexpr double RetrySpacing = 0.1;
 
     // Reads the stored best; without a store the record lasts only as long as the process.
     explicit BestRecord(std::unique_ptr<RecordStore> store = nullptr);
@@ -20,8 +22,9 @@ public:
     // At game over: a count above the stored best becomes the best, is stored and counts as
     // beaten; a higher best stored meanwhile by another game becomes this one's best.
     void gameEnded(int wavesDefeated);
-    // Every frame, now in seconds: a count that found the store held is offered again, until
-    // RetrySeconds have passed since the first such frame; then it waits for close(), said once.
+    // Every frame, now in seconds: a count that found the store held is offered again every
+    // RetrySpacing, until RetrySeconds have passed since the first such frame; then it waits for
+    // close(), said once.
     void retry(double now);
     // When the game closes: a count still waiting is offered one last time.
     void close();
@@ -51,5 +54,6 @@ private:
     // A count the store was too busy to compare, and when the retries of it end.
     std::optional<int> waiting;
     std::optional<double> retryUntil;
+    double nextRetry = 0.0;
     bool retriesOver = false;
 };
