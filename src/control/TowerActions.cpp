@@ -4,7 +4,7 @@
 #include "assets/SpriteSheet.h"
 #include "audio/SoundBoard.h"
 #include "control/WorldMode.h"
-#include "stats/GameStatistics.h"
+#include "stats/Purse.h"
 #include "towers/Building.h"
 
 #include <algorithm>
@@ -36,7 +36,7 @@ bool TowerActions::mayChoose(int kind) const
     if (!catalogue.has(kind))
         return false;
     const TowerType& type = typeOf(kind);
-    return type.price <= state.money && type.available;
+    return state.purse.covers(type.price) && type.available;
 }
 
 bool TowerActions::chooseKind(int kind)
@@ -59,7 +59,7 @@ bool TowerActions::chooseKindAt(int fromLeft)
 
 bool TowerActions::placingAffordable() const
 {
-    return state.money >= typeOf(state.placingKind).price;
+    return state.purse.covers(typeOf(state.placingKind).price);
 }
 
 bool TowerActions::canPlaceAt(int centreX) const
@@ -99,8 +99,7 @@ bool TowerActions::buildAt(int centreX)
     std::unique_ptr<Building> tower = createTower(state.placingKind);
     tower->place(centreX - SpriteSheet::firstFrameWidth(type.spriteSheet) / 2);
     state.towers.push_back(std::move(tower));
-    state.money -= type.price;
-    state.statistics.towerBuilt(type.price);
+    state.purse.payForTower(type.price);
     sound.play(SoundEvent::TowerBuilt, centreX);
     if (!placingAffordable())
         state.mode = Idle;
@@ -151,12 +150,11 @@ bool TowerActions::buyUpgrade(int path)
     }
     const UpgradeType& upgrade = type.upgrades[entry];
     const int level = tower.upgradeLevels[path];
-    if (level >= upgrade.levelCount || state.money < upgrade.levels[level].price) {
+    if (level >= upgrade.levelCount || !state.purse.covers(upgrade.levels[level].price)) {
         sound.play(SoundEvent::Refused, centre);
         return false;
     }
-    state.money -= upgrade.levels[level].price;
-    state.statistics.upgradeBought(upgrade.levels[level].price);
+    state.purse.payForUpgrade(upgrade.levels[level].price);
     tower.upgrade(path);
     sound.play(SoundEvent::UpgradeBought, centre);
     return true;

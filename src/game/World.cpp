@@ -21,7 +21,6 @@
 #include "invaders/Invader.h"
 #include "invaders/SquibbleWave.h"
 #include "projectiles/Projectile.h"
-#include "stats/RunLimits.h"
 #include "towers/Building.h"
 #include "towers/TowerKinds.h"
 
@@ -218,8 +217,7 @@ void World::callNextWave()
     // again, and must not be paid twice.
     startWave();
     if (bonus > 0) {
-        money = RunLimits::paid(money, bonus);
-        statistics.earlyCall(bonus);
+        purse.takeEarlyCallBonus(bonus);
         effects.push_back(EarlyCall::bonusText(bonus, app->fontSmall.get()));
     }
 }

@@ -9,6 +9,7 @@
 #include "game/BestRecord.h"
 #include "game/Clouds.h"
 #include "stats/GameStatistics.h"
+#include "stats/Purse.h"
 
 #include <atomic>
 #include <cstddef>
@@ -133,6 +134,8 @@ public:
     std::function<std::unique_ptr<RecordStore>(Difficulty::Level)> recordStoreFor;
     // The books of the game being played, started over with every new game.
     GameStatistics statistics;
+    // Every payment in or out of money, counted in the statistics.
+    Purse purse{money, statistics};
     // Keeps the run between launches; without one nothing is kept.
     std::unique_ptr<RunKeeper> runKeeper;
 

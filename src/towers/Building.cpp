@@ -7,7 +7,6 @@
 #include "effects/SimpleEffect.h"
 #include "effects/TextEffect.h"
 #include "game/World.h"
-#include "stats/RunLimits.h"
 
 #include <allegro.h>
 
@@ -63,8 +62,7 @@ void Building::sell()
 {
     Application& app = Application::instance();
     const int refund = app.towerTypes.at(static_cast<std::size_t>(kind)).price / 2;
-    app.world->money = RunLimits::paid(app.world->money, refund);
-    app.world->statistics.towerDemolished(refund);
+    app.world->purse.refund(refund);
 
     char text[32];
     std::snprintf(text, sizeof text, "+%d", refund);
