@@ -26,11 +26,6 @@ const TowerType& TowerActions::typeOf(int kind) const
     return catalogue[kind];
 }
 
-int TowerActions::centreOf(const Building& tower)
-{
-    return tower.x + tower.firstFrameWidth() / 2;
-}
-
 bool TowerActions::mayChoose(int kind) const
 {
     if (!catalogue.has(kind))
@@ -142,7 +137,7 @@ bool TowerActions::buyUpgrade(int path)
         return false;
     Building& tower = *state.selectedTower;
     const TowerType& type = typeOf(tower.kind);
-    const int centre = centreOf(tower);
+    const int centre = tower.centreLine();
     const int entry = path + 1;
     if (path < 0 || entry >= type.upgradeCount || path >= static_cast<int>(tower.upgradeLevels.size())) {
         sound.play(SoundEvent::Refused, centre);
@@ -174,7 +169,7 @@ void TowerActions::demolish()
     if (!tower)
         return;
     tower->sell();
-    sound.play(SoundEvent::TowerSold, centreOf(*tower));
+    sound.play(SoundEvent::TowerSold, tower->centreLine());
     state.towers.remove_if([tower](const std::unique_ptr<Building>& t) { return t.get() == tower; });
     state.selectedTower = nullptr;
     state.mode = Idle;

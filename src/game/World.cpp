@@ -62,11 +62,23 @@ void World::run()
 
 void World::playFrame(FrameStepper& stepper, double dt, int step)
 {
-    stepper.advance(dt, GameSpeed::of(app->input().keyHeld(KEY_TAB), step));
+    stepper.advance(dt, speedAt(step));
     bestRecord.retry(app->now());
     app->music.follow(musicCue());
     app->music.update();
+    showFrame();
+}
+
+void World::showFrame()
+{
+    renderer->followHints();
     draw();
+    keyboard->pictureShown();
+}
+
+int World::speedAt(int step) const
+{
+    return GameSpeed::of(app->input().keyHeld(KEY_TAB), step);
 }
 
 MusicCue World::musicCue() const
@@ -283,5 +295,4 @@ void World::draw()
     renderer->drawOverlays(target);
     renderer->drawControls(target);
     app->backBuffer->present();
-    keyboard->pictureShown();
 }

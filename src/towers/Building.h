@@ -29,6 +29,8 @@ public:
     void sell();
     // Width of animation 0's first frame of the kind's sheet; 0 without one.
     int firstFrameWidth() const;
+    // The tower's centre line: its left edge and half the first frame's width.
+    int centreLine() const { return x + firstFrameWidth() / 2; }
     // What this tower's shots and strikes are credited to.
     HitCredit credit() const { return HitCredit(kind, tally, books); }
 

@@ -6,6 +6,7 @@
 #include "game/World.h"
 #include "projectiles/LaserProjectile.h"
 #include "projectiles/MissileProjectile.h"
+#include "towers/TowerKinds.h"
 #include "towers/TowerRules.h"
 
 #include <boost/math/constants/constants.hpp>
@@ -14,7 +15,6 @@
 
 namespace {
 
-constexpr int LaserKind = 0;
 constexpr int RatePath = 0;
 constexpr int LauncherPath = 1;
 constexpr int ShootAnimation = 2;
@@ -36,11 +36,11 @@ constexpr double RandomTop = 32767.0;
 } // namespace
 
 LaserTurret::LaserTurret()
-    : Building(LaserKind)
+    : Building(TowerKinds::Laser)
 {
     Application& app = Application::instance();
-    sheet = app.towerTypes[LaserKind].spriteSheet;
-    const TowerWeapons weapons = TowerRules::weaponsOf(LaserKind, upgradeLevels);
+    sheet = app.towerTypes[TowerKinds::Laser].spriteSheet;
+    const TowerWeapons weapons = TowerRules::weaponsOf(TowerKinds::Laser, upgradeLevels);
     period = weapons.period;
     timer = period * 0.5f;
     missilePeriod = weapons.missilePeriod;
@@ -67,7 +67,7 @@ void LaserTurret::upgrade(int p)
 {
     countLevel(p);
     if (p == RatePath)
-        period = TowerRules::weaponsOf(LaserKind, upgradeLevels).period;
+        period = TowerRules::weaponsOf(TowerKinds::Laser, upgradeLevels).period;
 }
 
 void LaserTurret::fireLaser()
