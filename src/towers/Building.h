@@ -20,7 +20,8 @@ public:
 
     virtual void draw(BITMAP* destination);
     virtual void update(double dt) = 0;
-    // Buys one level of path p (the World has checked the level exists and charged its price).
+    // Buys one level of path p (the tower actions have checked the level exists and the purse has
+    // paid its price).
     virtual void upgrade(int p) = 0;
 
     // Sets the left edge and creates the sprite (when the kind has a sheet).
