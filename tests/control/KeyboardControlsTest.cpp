@@ -212,3 +212,25 @@ TEST_F(KeyboardControlsTest, EnterStartsANewGameOnlyWhenPressedAfterTheGameOverS
     press({KEY_ENTER});
     EXPECT_FALSE(world->gameOver) << "a new press after the screen showed";
 }
+
+// T and the bar's aim button (left of the upgrade buttons) step the selected tower's aim alike; a
+// laser turret without its launcher has nothing to aim and is refused.
+TEST_F(KeyboardControlsTest, TAndTheAimButtonStepWhatTheSelectedTowerAimsAt)
+{
+    world->money = 1000;
+    input->pointAt(100, 150);
+    press({KEY_2, KEY_SPACE, KEY_BACKSPACE, KEY_RIGHT, KEY_T});
+    ASSERT_EQ(world->mode, TowerSelected);
+    Building& missile = *world->selectedTower;
+    EXPECT_EQ(missile.aim, TargetPriority::First);
+    const int buttons = app().towerTypes[1].upgradeCount; // "Demolish" and the paths
+    clickAt(300 - 20 * buttons + 9, 229);
+    EXPECT_EQ(missile.aim, TargetPriority::Strongest);
+    EXPECT_EQ(world->money, 1000 - app().towerTypes[1].price) << "stepping the aim is free";
+
+    input->pointAt(250, 150);
+    press({KEY_BACKSPACE, KEY_3, KEY_SPACE, KEY_BACKSPACE, KEY_RIGHT, KEY_T});
+    ASSERT_EQ(world->selectedTower->kind, 0);
+    EXPECT_EQ(world->selectedTower->aim, TargetPriority::Random);
+    EXPECT_TRUE(world->selectedTower->aimChoices().empty());
+}

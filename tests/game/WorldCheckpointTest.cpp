@@ -6,6 +6,7 @@
 #include "checkpoint/CheckpointText.h"
 #include "game/RunKeeper.h"
 #include "game/World.h"
+#include "towers/Building.h"
 #include "support/TestContent.h"
 
 #include <gtest/gtest.h>
@@ -38,12 +39,13 @@ void quickGames()
 } // namespace
 
 // Checkpoints of a game the scripted player plays, taken at several waves, load into a fresh
-// World and save again to the same bytes; the loaded game plays on to the same wave within one.
+// World and save again to the same bytes, what each tower aims at included; the loaded game plays
+// on to the same wave within one.
 TEST(WorldCheckpoint, RoundTripsScriptedGamesAndPlaysOnAlike)
 {
     quickGames();
     std::map<int, std::string> kept;
-    autoplay::MixedStrategy strategy;
+    autoplay::MixedStrategy strategy(2, TargetPriority::First);
     auto original = std::make_unique<autoplay::Player>(strategy, autoplay::PlayOptions{3, FrameTime});
     original->world().runKeeper = std::make_unique<MemoryKeeper>(kept);
     original->playUntilLost(1000, 40000);
@@ -55,6 +57,11 @@ TEST(WorldCheckpoint, RoundTripsScriptedGamesAndPlaysOnAlike)
         SCOPED_TRACE("checkpoint of wave " + std::to_string(wave));
         const CheckpointText::Parsed parsed = CheckpointText::parse(kept.at(wave));
         ASSERT_TRUE(parsed.checkpoint && !parsed.checkpoint->towers.empty()) << parsed.problem;
+        if (wave > 2) {
+            EXPECT_NE(kept.at(wave).find("Tower=MissileTurret "), std::string::npos);
+        }
+        EXPECT_EQ(kept.at(wave).find("Tower=MissileTurret ") == std::string::npos,
+                  kept.at(wave).find(" First ") == std::string::npos);
         autoplay::Player player(strategy, {static_cast<unsigned>(wave), FrameTime});
         World& world = player.world();
         ASSERT_EQ(WorldCheckpoint::restore(world, *parsed.checkpoint), "");
@@ -93,6 +100,32 @@ TEST(WorldCheckpoint, RefusesWhatThisDataSetCannotPlay)
         EXPECT_NE(WorldCheckpoint::restore(world, *parsed.checkpoint).find(test.reason), std::string::npos);
         EXPECT_TRUE(world.towers.empty() && world.waveNumber == 1 && !world.paused && world.money == 300);
         EXPECT_EQ(WorldCheckpoint::restore(world, *CheckpointText::parse(valid + "StartingHealth=20").checkpoint), "");
+    }
+}
+
+// A tower resumes on the rule it was kept with, one it may be stepped to; a kept run of an older
+// version, on its kind's own.
+TEST(WorldCheckpoint, RestoresEachTowersAimWhereItHasThatChoice)
+{
+    const std::string head = "squibble-siege checkpoint 3\nWave=3\nHealth=10\nStartingHealth=20\nMoney=40\n";
+    const struct { const char* towers; const char* problem; const char* aims; } cases[] = {
+        {"Tower=LaserTurret 50 0 0 Random 1 0\nTower=MissileTurret 100 0 0 Weakest 0 0 0\n", "", "Random Weakest"},
+        {"Tower=LaserTurret 50 0 0 First 1 1\nTower=TeslaCoil 100 0 0 Own 0\n", "", "First Nearest"},
+        {"Tower=LaserTurret 50 0 0 First 1 0\n", "tower 1: LaserTurret cannot aim at First", ""},
+        {"Tower=MissileTurret 50 0 0 Nearest 0 0 0\n", "tower 1: MissileTurret cannot aim at Nearest", ""},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.towers);
+        quickGames();
+        const auto parsed = CheckpointText::parse(head + test.towers);
+        ASSERT_TRUE(parsed.checkpoint) << parsed.problem;
+        autoplay::MixedStrategy strategy;
+        autoplay::Player player(strategy);
+        EXPECT_EQ(WorldCheckpoint::restore(player.world(), *parsed.checkpoint), test.problem);
+        std::string aims;
+        for (const auto& tower : player.world().towers)
+            aims += (aims.empty() ? "" : " ") + std::string(TargetPriority::nameOf(tower->aim));
+        EXPECT_EQ(aims, test.aims);
     }
 }
 

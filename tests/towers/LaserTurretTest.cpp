@@ -110,3 +110,17 @@ TEST_F(LaserTurretTest, LaterLauncherLevelsChangeNothing)
     tower->update(2.0);
     EXPECT_EQ(missiles().size(), 2u);
 }
+
+// Until its launcher is bought the laser turret has nothing to aim; then its missiles take its rule.
+TEST_F(LaserTurretTest, AimChoicesComeWithTheLauncher)
+{
+    EXPECT_FALSE(tower->stepAim());
+    EXPECT_EQ(tower->aim, TargetPriority::Random);
+    tower->upgrade(1);
+    ASSERT_TRUE(tower->stepAim());
+    EXPECT_EQ(tower->aim, TargetPriority::First);
+    testwave::install(*world, 16);
+    tower->update(1.1);
+    ASSERT_EQ(missiles().size(), 1u);
+    EXPECT_EQ(missiles()[0]->aim, TargetPriority::First);
+}
