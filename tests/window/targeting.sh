@@ -19,7 +19,7 @@ KEYS
 spacing=$(grep -E '^ButtonSpacing=' "$ROOT/data/strings.txt" | cut -d= -f2)
 checkpoint="$XDG_STATE_HOME/squibble-siege/checkpoint-$(/usr/bin/python3 -c 'import sys, zlib
 print("%08x" % zlib.crc32(open(sys.argv[1], "rb").read()))' "$TUNED_DIR/data/strings.txt").txt"
-PANEL=300x240+0+0   # the tower figures panel at the top-left of the sky
+PANEL=134x16+4+89   # the figures panel's "Aims at" line, top-left of the sky
 SKY=640x400+0+0     # where the invaders and missiles are
 
 # ink SHOT: the panel's pure white letters alone, as a picture of their own.
@@ -34,7 +34,7 @@ aim_shot() { screenshot "$1"; ink "$1"; }
 # there is nothing to judge (no square, no dot, or the lowest row still at the top edge).
 aims_at_lowest() {
   convert "$SHOTS_DIR/$1.png" -crop "$SKY" +repage txt:- | awk -F'[ ,:()]+' '
-    NR > 1 { x = $1; y = $2; r = $4; g = $5; b = $6
+    NR > 1 { y = $2; r = $3; g = $4; b = $5
       if (r > 200 && g < 60 && b > 200) { if (!m || y < top) top = y; if (!m || y > bottom) bottom = y; m++ }
       if (r < 60 && g > 200 && b > 200) { rows[int(y / 4)] = 1; if (!c || y > lowest) lowest = y; c++ } }
     END { if (!m || !c || lowest < 8) exit 2
