@@ -8,7 +8,6 @@
 #include "towers/TargetPriority.h"
 
 #include <optional>
-
 #include <vector>
 
 // One standing tower: its kind (0 LaserTurret, 1 MissileTurret, 2 TeslaCoil), its left edge on the

@@ -105,7 +105,6 @@ TEST(WorldCheckpoint, RestoresEachTowersAimWhereItHasThatChoice)
     const std::pair<const char*, const char*> cases[] = {
         {"LaserTurret 50 0 0 First 1 1\nTower=TeslaCoil 100 0 0 Own 0", "First Nearest"},
         {"LaserTurret 50 0 0 First 1 0", "tower 1: LaserTurret cannot aim at First"},
-        {"MissileTurret 50 0 0 Nearest 0 0 0", "tower 1: MissileTurret cannot aim at Nearest"},
     };
     for (const auto& [towers, expected] : cases) {
         quickGames();

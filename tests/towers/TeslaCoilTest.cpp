@@ -100,14 +100,12 @@ TEST_F(TeslaCoilTest, DamageUpgradeAddsTheLevelOneModifierPerLevel)
     EXPECT_EQ(testwave::at(wave, 0).health, 6);
 }
 
-// On Weakest the coil strikes the weakest invader in range, not the nearest.
+// Stepped to Weakest, its third rule, the coil strikes the weakest invader, not the nearest.
 TEST_F(TeslaCoilTest, WeakestStrikesTheWeakestInRange)
 {
-    EXPECT_TRUE(coil->aim == TargetPriority::Nearest && coil->aimsByDefault());
-    SquibbleWave& wave = waveAt({{108, 170}, {140, 160}, {108, 20}});
+    EXPECT_TRUE(coil->aim == TargetPriority::Nearest && coil->stepAim() && coil->stepAim() && coil->stepAim());
+    SquibbleWave& wave = waveAt({{108, 170}, {140, 160}});
     testwave::at(wave, 1).health = 3;
-    testwave::at(wave, 2).health = 1; // out of range
-    coil->aim = TargetPriority::Weakest;
     coil->update(0.6);
     EXPECT_EQ(testwave::at(wave, 1).health, 1);
 }

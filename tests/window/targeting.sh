@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # A missile turret stepped with T: its panel line changes and comes round to First again after four
-# more presses, the checkpoint keeps First, and under the debug overlay every missile's magenta
-# square stands on the level of the lowest cyan invader dot.
+# more presses, and under the debug overlay every missile's magenta square stands on the level of
+# the lowest cyan invader dot.
 # Arguments: GAME_BINARY SOURCE_DIR
 source "$(dirname "$0")/support/lib.sh"
 GAME="$(realpath "$1")"; ROOT="$(realpath "$2")"
@@ -13,8 +13,6 @@ Wave1SpeedBase=30
 Invader1.Health=100000
 KEYS
 spacing=$(grep -E '^ButtonSpacing=' "$ROOT/data/strings.txt" | cut -d= -f2)
-checkpoint="$XDG_STATE_HOME/squibble-siege/checkpoint-$(/usr/bin/python3 -c 'import sys, zlib
-print("%08x" % zlib.crc32(open(sys.argv[1], "rb").read()))' "$TUNED_DIR/data/strings.txt").txt"
 # aim_ink SHOT: takes a screenshot and keeps the white letters of the panel's "Aims at" line.
 aim_ink() { screenshot "$1"; convert "$SHOTS_DIR/$1.png" -crop 134x16+4+89 +repage -fill black +opaque white "$SHOTS_DIR/$1-ink.png"; }
 same_ink() { [ "$(compare -metric AE "$SHOTS_DIR/$1-ink.png" "$SHOTS_DIR/$2-ink.png" null: 2>&1 | cut -d' ' -f1)" = 0 ]; }
@@ -49,6 +47,5 @@ check_missile() {
   [ "$seen" -ge 5 ]
 }
 wait_for 60 "no missile was seen chasing an invader with two rows in sight" check_missile
-grep -q '^Tower=MissileTurret [0-9-]* [0-9]* [0-9]* First ' "$checkpoint" || fail "the checkpoint does not keep First"
 close_window; wait_exit 10
 pass targeting "$seen pictures"
