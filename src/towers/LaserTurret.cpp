@@ -70,27 +70,33 @@ void LaserTurret::upgrade(int p)
         period = TowerRules::weaponsOf(TowerKinds::Laser, upgradeLevels).period;
 }
 
+const std::vector<TargetPriority::Rule>& LaserTurret::aimChoices() const
+{
+    return levelOf(LauncherPath) >= 1 ? TargetPriority::missileChoices() : Building::aimChoices();
+}
+
 void LaserTurret::fireLaser()
 {
     Application& app = Application::instance();
     sprite->playThen(ShootAnimation, RestAnimation);
-    const int centreLine = x + firstFrameWidth() / 2;
-    app.world->projectiles.push_back(std::make_unique<LaserProjectile>(centreLine, app.towerBaseline - BoltHeight, damage, credit()));
-    app.sound.play(SoundEvent::LaserFired, centreLine);
+    const int centre = centreLine();
+    app.world->projectiles.push_back(std::make_unique<LaserProjectile>(centre, app.towerBaseline - BoltHeight, damage, credit()));
+    app.sound.play(SoundEvent::LaserFired, centre);
 }
 
 void LaserTurret::fireMissile()
 {
     Application& app = Application::instance();
-    const int centreLine = x + firstFrameWidth() / 2;
+    const int centre = centreLine();
     auto missile =
-        std::make_unique<MissileProjectile>(centreLine + 1, app.towerBaseline - MissileHeight, missileDamage, 0, 0.0,
+        std::make_unique<MissileProjectile>(centre + 1, app.towerBaseline - MissileHeight, missileDamage, 0, 0.0,
                                             credit());
+    missile->aim = aim;
     if (!missile->acquireTarget())
         return;
     const double fraction = (std::rand() % RandomRange) / RandomTop;
     missile->heading = (fraction * LaunchSpreadWidth + LaunchSpreadLow) * boost::math::double_constants::pi;
     app.world->projectiles.push_back(std::move(missile));
     puffLaunchSmoke(PuffLeft, PuffTop);
-    app.sound.play(SoundEvent::MissileLaunched, centreLine);
+    app.sound.play(SoundEvent::MissileLaunched, centre);
 }
