@@ -169,10 +169,10 @@ bool TowerActions::stepAim()
         return false;
     Building& tower = *state.selectedTower;
     if (!tower.stepAim()) {
-        sound.play(SoundEvent::Refused, centreOf(tower));
+        sound.play(SoundEvent::Refused, tower.centreLine());
         return false;
     }
-    sound.play(SoundEvent::UpgradeBought, centreOf(tower));
+    sound.play(SoundEvent::UpgradeBought, tower.centreLine());
     return true;
 }
 
