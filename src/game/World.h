@@ -8,6 +8,7 @@
 #include "difficulty/Difficulty.h"
 #include "game/BestRecord.h"
 #include "game/Clouds.h"
+#include "hud/LossNote.h"
 #include "stats/GameStatistics.h"
 
 #include <atomic>
@@ -133,6 +134,8 @@ public:
     std::function<std::unique_ptr<RecordStore>(Difficulty::Level)> recordStoreFor;
     // The books of the game being played, started over with every new game.
     GameStatistics statistics;
+    // The health lost in the latest landing, for the health bar.
+    LossNote healthLoss;
     // Keeps the run between launches; without one nothing is kept.
     std::unique_ptr<RunKeeper> runKeeper;
 

@@ -13,6 +13,7 @@ class TowerKinds {
 public:
     // How many kinds there are: 0 the laser turret, 1 the missile turret, 2 the Tesla coil.
     static constexpr int Count = 3;
+    static constexpr int Laser = 0;
 
     static bool exists(int kind) { return kind >= 0 && kind < Count; }
     // The name the kind goes by in files ("LaserTurret"...), or "?" for no kind of the game.

@@ -11,16 +11,28 @@ constexpr int LaserKind = 0;
 
 } // namespace
 
+bool LasersOnlyStrategy::mayBuild(const World& world) const
+{
+    if (half && world.towers.size() >= HalfTowers)
+        return false;
+    return world.money - reserved >= towerPrice(LaserKind);
+}
+
 void LasersOnlyStrategy::decide(const World& world, Gestures& hand)
 {
     if (world.gameOver)
         return;
+    // Every laser that went up sets its price aside.
+    if (half && world.towers.size() > towersSeen)
+        reserved += static_cast<int>(world.towers.size() - towersSeen) * towerPrice(LaserKind);
+    towersSeen = world.towers.size();
     switch (world.mode) {
     case Idle:
-        if (world.money >= towerPrice(LaserKind) && freeSpot(world, LaserKind))
+        if (mayBuild(world) && freeSpot(world, LaserKind))
             clickBuildButton(hand, LaserKind);
         break;
-    case Placing: placeOrCancel(world, hand, LaserKind); break;
+    // Placing goes on after a tower is built: the half-hearted kind stops there when it should.
+    case Placing: mayBuild(world) ? placeOrCancel(world, hand, LaserKind) : cancel(hand); break;
     case TowerSelected: cancel(hand); break;
     default: break;
     }

@@ -15,7 +15,7 @@ import matplotlib.pyplot as plt  # noqa: E402 (the back end is chosen first)
 from matplotlib.ticker import MaxNLocator  # noqa: E402
 
 COLUMNS = ["difficulty", "strategy", "wave", "invaders", "starting_health", "damage_dealt", "money_earned",
-           "money_spent", "towers_standing", "health_left"]
+           "money_spent", "towers_standing", "health_left", "threat_percent"]
 
 # The panels, in reading order: the column and its title.
 PANELS = [
@@ -26,6 +26,7 @@ PANELS = [
     ("money_earned", "Money earned (wave and pause after)"),
     ("money_spent", "Money spent (wave and pause after)"),
     ("towers_standing", "Towers standing at the wave's end"),
+    ("threat_percent", "Threat at the wave's start (% of the defence)"),
 ]
 
 

@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# Danger seen coming. The wave panel weighs the next wave against the towers standing: with none
+# its threat bar is red ("Heavy for your defence"), and a laser turret built turns it green
+# ("Light"). Once the wave marches, the health bar's warning starts while the block's lowest row is
+# still two row-steps above the ground, not one.
+# Arguments: GAME_BINARY SOURCE_DIR
+source "$(dirname "$0")/support/lib.sh"
+GAME="$(realpath "$1")"; ROOT="$(realpath "$2")"
+PANEL=300x140+340+0            # the wave panel and its threat bar, top right
+STATUS=120x30+16+434           # around the health bar, where the warning flashes
+FIELD=600x436+20+0             # the field above the status row, right of the edge marker
+
+# colour_in SHOT GEOMETRY R G B: pixels of exactly this colour in a region of a screenshot.
+colour_in() {
+  convert "$SHOTS_DIR/$1.png" -crop "$2" +repage "$SHOTS_DIR/.crop.png"
+  convert "$SHOTS_DIR/.crop.png" -fill black +opaque "rgb($3,$4,$5)" -fill white +opaque black \
+    -format "%[fx:round(mean*w*h)]" info:
+}
+# lowest_change SHOT_A SHOT_B: the lowest window row of the field that differs between two shots.
+lowest_change() {
+  convert "$SHOTS_DIR/$1.png" -crop "$FIELD" +repage "$SHOTS_DIR/.a.png"
+  convert "$SHOTS_DIR/$2.png" -crop "$FIELD" +repage "$SHOTS_DIR/.b.png"
+  compare "$SHOTS_DIR/.a.png" "$SHOTS_DIR/.b.png" -compose src -highlight-color white -lowlight-color black \
+    "$SHOTS_DIR/.diff.png" 2>/dev/null
+  convert "$SHOTS_DIR/.diff.png" -trim -format "%[fx:page.y+h-1]" info: 2>/dev/null
+}
+
+# A slow first wave that waits for N, money for a turret, no clouds' drift to speak of.
+tuned_data "$ROOT" <<END
+TimeBetweenWaves=1000
+Wave1SpeedBase=40
+Wave1SpeedMax=40
+END
+start_x
+start_game "$GAME" "$TUNED_DIR"
+sleep 1
+screenshot bare
+red=$(colour_in bare "$PANEL" 217 87 99)
+[ "$red" -gt 40 ] || fail "with no tower the threat bar is not red ($red red pixels)"
+click_at 309 229               # build button 0: the laser turret
+click_at 100 200
+click_at 100 200 3
+sleep 0.5
+screenshot defended
+red=$(colour_in defended "$PANEL" 217 87 99)
+green=$(colour_in defended "$PANEL" 106 190 48)
+[ "$red" -lt 10 ] && [ "$green" -gt 10 ] ||
+  fail "a laser turret did not turn the threat light ($red red, $green green pixels)"
+echo "threat bar: red with no tower, green ($green pixels) with a laser turret"
+
+# Sell the turret again so nothing shoots the block down on its way.
+click_at 107 205
+press_key Delete
+sleep 0.3
+screenshot before_wave
+press_key n
+# The warning flashes a few times a second: the first shot with the yellow frame is its start.
+found=""
+for _ in $(seq 1 400); do
+  screenshot warning
+  if [ "$(colour_in warning "$STATUS" 251 242 54)" -gt 50 ]; then found=1; break; fi
+  sleep 0.05
+done
+[ -n "$found" ] || fail "the health bar never warned"
+bottom=$(lowest_change before_wave warning)
+# An invader's frame is 12 high and the ground line is 190: a row one step up ends at 186 (372 in
+# the window), two steps up at 170 (340). A frame or two of slack is allowed for the screenshot.
+echo "the warning started with the lowest row's foot at window row $bottom"
+[ -n "$bottom" ] && [ "$bottom" -lt 360 ] || fail "the warning started late: the lowest row's foot at $bottom"
+[ "$bottom" -gt 300 ] || fail "the warning started early: the lowest row's foot at $bottom"
+press_key Escape
+click_at 160 112
+wait_exit 10
+[ "$GAME_STATUS" -eq 0 ] || fail "quitting gave status $GAME_STATUS"
+pass threat
