@@ -43,8 +43,8 @@ close_window; wait_exit 10
 
 # One laser turret stands and a second is being placed, with the column its bolts cover.
 fresh_game "$game" "$root"
-build 1 100
-press_key 1
+build 3 100
+press_key 3
 move_to 200 200
 sleep 0.5
 screenshot laser-column

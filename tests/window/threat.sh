@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Danger seen coming. The wave panel weighs the next wave against the towers standing: with none
-# its threat bar is red ("Heavy for your defence"), and a laser turret built turns it green
-# ("Light"). Once the wave marches, the health bar's warning starts while the block's lowest row is
+# its threat bar is red ("Heavy for your defence"), and three laser turrets built turn it yellow
+# ("Even") or green ("Light"). Once the wave marches, the health bar's warning starts while the block's lowest row is
 # still two row-steps above the ground, not one.
 # Arguments: GAME_BINARY SOURCE_DIR
 source "$(dirname "$0")/support/lib.sh"
@@ -37,21 +37,24 @@ sleep 1
 screenshot bare
 red=$(colour_in bare "$PANEL" 217 87 99)
 [ "$red" -gt 40 ] || fail "with no tower the threat bar is not red ($red red pixels)"
-click_at 309 229               # build button 0: the laser turret
-click_at 100 200
-click_at 100 200 3
+for x in 60 160 260; do
+  click_at 309 229             # build button 0: the laser turret
+  click_at "$x" 200
+  click_at "$x" 200 3
+done
 sleep 0.5
 screenshot defended
 red=$(colour_in defended "$PANEL" 217 87 99)
 green=$(colour_in defended "$PANEL" 106 190 48)
-[ "$red" -lt 10 ] && [ "$green" -gt 10 ] ||
-  fail "a laser turret did not turn the threat light ($red red, $green green pixels)"
-echo "threat bar: red with no tower, green ($green pixels) with a laser turret"
+yellow=$(colour_in defended "$PANEL" 251 242 54)
+[ "$red" -lt 10 ] && [ $((green + yellow)) -gt 10 ] ||
+  fail "three laser turrets did not lighten the threat ($red red, $yellow yellow, $green green pixels)"
+echo "threat bar: red with no tower; $yellow yellow, $green green pixels with three laser turrets"
 
-# Sell the turret again so nothing shoots the block down on its way.
-click_at 107 205
-press_key Delete
-sleep 0.3
+# A new game at the same difficulty, so that nothing shoots the block down on its way.
+press_key F2
+press_key Return
+sleep 0.5
 screenshot before_wave
 press_key n
 # The warning flashes a few times a second: the first shot with the yellow frame is its start.
