@@ -12,8 +12,7 @@ FIELD=600x436+20+0             # the field above the status row, right of the ed
 
 # colour_in SHOT GEOMETRY R G B: pixels of exactly this colour in a region of a screenshot.
 colour_in() {
-  convert "$SHOTS_DIR/$1.png" -crop "$2" +repage "$SHOTS_DIR/.crop.png"
-  convert "$SHOTS_DIR/.crop.png" -fill black +opaque "rgb($3,$4,$5)" -fill white +opaque black \
+  convert "$SHOTS_DIR/$1.png" -crop "$2" +repage -fill black +opaque "rgb($3,$4,$5)" -fill white +opaque black \
     -format "%[fx:round(mean*w*h)]" info:
 }
 # lowest_change SHOT_A SHOT_B: the lowest window row of the field that differs between two shots.
@@ -25,7 +24,7 @@ lowest_change() {
   convert "$SHOTS_DIR/.diff.png" -trim -format "%[fx:page.y+h-1]" info: 2>/dev/null
 }
 
-# A slow first wave that waits for N, money for a turret, no clouds' drift to speak of.
+# A slow first wave that waits for N.
 tuned_data "$ROOT" <<END
 TimeBetweenWaves=1000
 Wave1SpeedBase=40
@@ -49,7 +48,6 @@ green=$(colour_in defended "$PANEL" 106 190 48)
 yellow=$(colour_in defended "$PANEL" 251 242 54)
 [ "$red" -lt 10 ] && [ $((green + yellow)) -gt 10 ] ||
   fail "three laser turrets did not lighten the threat ($red red, $yellow yellow, $green green pixels)"
-echo "threat bar: red with no tower; $yellow yellow, $green green pixels with three laser turrets"
 
 # A new game at the same difficulty, so that nothing shoots the block down on its way.
 press_key F2
