@@ -9,12 +9,14 @@ GAME="$(realpath "$1")"; ROOT="$(realpath "$2")"
 PANEL=300x140+340+0            # the wave panel and its threat bar, top right
 STATUS=120x30+16+434           # around the health bar, where the warning flashes
 FIELD=600x436+20+0             # the field above the status row, right of the edge marker
+NOTCH=8x436+0+0                # the edge marker, whose notch turns red with the warning
 
 # colour_in SHOT GEOMETRY R G B: pixels of exactly this colour in a region of a screenshot.
 colour_in() {
   convert "$SHOTS_DIR/$1.png" -crop "$2" +repage -fill black +opaque "rgb($3,$4,$5)" -fill white +opaque black \
     -format "%[fx:round(mean*w*h)]" info:
 }
+flashing() { screenshot flash; [ "$(colour_in flash "$STATUS" 251 242 54)" -gt 50 ]; }
 # lowest_change SHOT_A SHOT_B: the lowest window row of the field that differs between two shots.
 lowest_change() {
   convert "$SHOTS_DIR/$1.png" -crop "$FIELD" +repage "$SHOTS_DIR/.a.png"
@@ -27,8 +29,8 @@ lowest_change() {
 # A slow first wave that waits for N.
 tuned_data "$ROOT" <<END
 TimeBetweenWaves=1000
-Wave1SpeedBase=40
-Wave1SpeedMax=40
+Wave1SpeedBase=20
+Wave1SpeedMax=20
 END
 start_x
 start_game "$GAME" "$TUNED_DIR"
@@ -55,15 +57,16 @@ press_key Return
 sleep 0.5
 screenshot before_wave
 press_key n
-# The warning flashes a few times a second: the first shot with the yellow frame is its start.
+# The marker's notch turns red as the warning starts and stays red (the health bar's frame only
+# flashes): the first shot with it red is the warning's start, and the bar flashes then too.
 found=""
-for _ in $(seq 1 400); do
+for _ in $(seq 1 600); do
   screenshot warning
-  if [ "$(colour_in warning "$STATUS" 251 242 54)" -gt 50 ]; then found=1; break; fi
-  sleep 0.05
+  if [ "$(colour_in warning "$NOTCH" 217 87 99)" -gt 4 ]; then found=1; break; fi
 done
-[ -n "$found" ] || fail "the health bar never warned"
+[ -n "$found" ] || fail "the marker never warned"
 bottom=$(lowest_change before_wave warning)
+wait_for 3 "the health bar did not flash with the warning" flashing
 # An invader's frame is 12 high and the ground line is 190: a row one step up ends at 186 (372 in
 # the window), two steps up at 170 (340). A frame or two of slack is allowed for the screenshot.
 echo "the warning started with the lowest row's foot at window row $bottom"
