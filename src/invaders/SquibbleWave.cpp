@@ -192,6 +192,11 @@ double SquibbleWave::marchSeconds(int count, double speed)
     return distanceToGround(block) / speed;
 }
 
+int SquibbleWave::rowDirection() const
+{
+    return moveState == MovingRight || moveState == MovingDownBeforeRight ? 1 : -1;
+}
+
 void SquibbleWave::move(Invader& invader, double distance)
 {
     if (moveState == MovingRight)

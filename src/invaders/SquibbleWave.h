@@ -34,6 +34,8 @@ public:
     // Seconds until the lowest row of a fresh block of count lands at speed, none destroyed on
     // the way: the downward steps and the sideways sweeps between them.
     static double marchSeconds(int count, double speed);
+    // Right while marching right or stepping down before it, else left.
+    int rowDirection() const override;
 
     double speed = 0.0;   // pixels per second, sideways and down alike
     int moveState = MovingDownBeforeRight;

@@ -24,6 +24,8 @@ public:
     // wave that does not march answers 0 for both.
     virtual double lowestRow() const { return 0.0; }
     virtual double secondsToGround() const { return 0.0; }
+    // The way the invaders will next move along their rows: 1 right, -1 left, 0 when they keep no rows.
+    virtual int rowDirection() const { return 0; }
 
     std::list<std::unique_ptr<Invader>> invaders;
 

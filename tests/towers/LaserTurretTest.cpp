@@ -123,3 +123,14 @@ TEST_F(LaserTurretTest, ABoltIntoAnEmptySkyIsSeenButNotHeard)
     EXPECT_EQ(allOf<LaserProjectile>(world->projectiles).size(), 2u);
     EXPECT_EQ(sounds.of(SoundEvent::LaserFired).size(), 1u) << "only the bolt fired with a wave in the sky";
 }
+
+// Until its launcher is bought the laser turret has nothing to aim; then its missiles take its rule.
+TEST_F(LaserTurretTest, AimChoicesComeWithTheLauncher)
+{
+    EXPECT_FALSE(tower->stepAim());
+    tower->upgrade(1);
+    ASSERT_TRUE(tower->stepAim());
+    testwave::install(*world, 16);
+    tower->update(1.1);
+    EXPECT_TRUE(missiles().size() == 1u && missiles()[0]->aim == TargetPriority::First);
+}

@@ -16,7 +16,7 @@
 //            as "NAME+early"
 //   N        the last wave played (default 60) and the random seed (default 1)
 //   FILE     where the wave-by-wave figures go, as comma-separated values
-//   NAME     the one strategy to play (idle, lasers, lasers-half or mixed); all of them without
+//   NAME     the one strategy to play (idle, lasers, lasers-half, mixed or mixed-first); all without
 #include "autoplay/HeadlessGame.h"
 #include "autoplay/Player.h"
 #include "autoplay/Strategy.h"
