@@ -142,6 +142,7 @@ void World::setUpGame()
     statistics.reset();
     health = maxHealth = difficulty.startingHealth;
     money = difficulty.startingMoney;
+    healthLoss.reset(health);
     Clouds::scatter(clouds);
     waveNumber = 1;
     currentWave.reset();
@@ -152,7 +153,8 @@ void World::update(double dt)
 {
     if (pauseRequested.exchange(false) && !gameOver)
         paused = true;
-    if (paused || keyboard->helpShown()) {
+    // "New Game?" holds the game still while the player chooses; "Quit Game?" lets it run on.
+    if (paused || keyboard->helpShown() || mode == NewGameDialog) {
         handleControls();
         return;
     }
@@ -177,6 +179,7 @@ void World::update(double dt)
         projectile->update(0.0);
     removeFinished();
     handleControls();
+    healthLoss.follow(health, dt, currentWave != nullptr);
     if (health < 1 && !gameOver) {
         health = 0;
         endGame();

@@ -8,6 +8,7 @@
 #include "difficulty/Difficulty.h"
 #include "game/BestRecord.h"
 #include "game/Clouds.h"
+#include "hud/LossNote.h"
 #include "stats/GameStatistics.h"
 #include "stats/Purse.h"
 
@@ -141,6 +142,8 @@ public:
     GameStatistics statistics;
     // Every payment in or out of money, counted in the statistics.
     Purse purse{money, statistics};
+    // The health lost in the latest landing, for the health bar.
+    LossNote healthLoss;
     // Keeps the run between launches; without one nothing is kept.
     std::unique_ptr<RunKeeper> runKeeper;
 

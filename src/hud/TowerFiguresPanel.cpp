@@ -5,6 +5,7 @@
 #include "hud/FrameView.h"
 #include "hud/TextPanel.h"
 #include "towers/Building.h"
+#include "towers/TowerRoles.h"
 
 #include <algorithm>
 #include <cmath>
@@ -98,6 +99,8 @@ void TowerFiguresPanel::draw(BITMAP* target, const FrameView& view) const
     const TowerFigures& after = shown.after;
     TextPanel panel;
     panel.add(view.fonts.main, "%s", view.catalogue[shown.kind].name.c_str());
+    if (*TowerRoles::of(shown.kind) != '\0')
+        panel.add(view.fonts.smallRed, "%s", TowerRoles::of(shown.kind));
     panel.add(font, "Damage %d per hit%s", after.damagePerHit, Change(now.damagePerHit, after.damagePerHit, "%.0f").text);
     panel.add(font, "Hits %.1f/s%s", after.hitsPerSecond, Change(now.hitsPerSecond, after.hitsPerSecond, "%.1f").text);
     panel.add(font, "Damage %.1f/s%s", after.damagePerSecond,
