@@ -25,7 +25,14 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+namespace fs = std::filesystem;
+
 namespace {
+
+std::string readFile(const fs::path& path)
+{
+    return AtomicFile::read(path.string(), 64).text.value_or("");
+}
 
 struct TempFolder {
     std::filesystem::path path;
@@ -204,6 +211,51 @@ TEST(FileWriter, RunsTasksInOrderKeepsTheLastOfAFileAndSpacesItsWrites)
     EXPECT_EQ(ran.back(), "after finishing");
 }
 
+// What appears at the path while a write syncs (a pipe, a link, a folder) is never replaced.
+TEST(AtomicFile, TheRenameChecksWhatIsThereAtThatMoment)
+{
+    TempFolder folder;
+    const fs::path path = folder.path / "record.txt";
+    const fs::path temporary = folder.path / "record.txt.tmp-1";
+    const auto put = [&](const char* what) {
+        fs::remove_all(path);
+        std::ofstream(temporary) << "new";
+        if (std::string(what) == "pipe")
+            mkfifo(path.c_str(), 0600);
+        else if (std::string(what) == "link")
+            fs::create_symlink(folder.path / "elsewhere", path);
+        else if (std::string(what) == "folder")
+            fs::create_directory(path);
+        else if (std::string(what) == "file")
+            std::ofstream(path) << "old";
+    };
+    for (const char* what : {"pipe", "link", "folder"}) {
+        put(what);
+        EXPECT_EQ(AtomicFile::moveInto(temporary.string(), path.string()), "it is not a regular file") << what;
+        EXPECT_FALSE(fs::is_regular_file(fs::symlink_status(path))) << what;
+        EXPECT_TRUE(fs::is_regular_file(temporary)) << what;
+    }
+    for (const char* what : {"file", "nothing"}) {
+        put(what);
+        EXPECT_EQ(AtomicFile::moveInto(temporary.string(), path.string()), "") << what;
+        EXPECT_EQ(std::pair(readFile(path), fs::exists(temporary)), std::pair(std::string("new"), false)) << what;
+    }
+}
+
+TEST(FileWriter, ATaskThatThrowsIsToldOnceAndTheNextStillRuns)
+{
+    FileWriter writer;
+    bool ran = false;
+    testing::internal::CaptureStderr();
+    writer.post("settings", [] { throw std::runtime_error("disk gone"); });
+    writer.post("checkpoint", [] { throw 7; });
+    writer.post("record", [&] { ran = true; });
+    writer.finish();
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "squibble-siege: writing settings failed (disk gone); the game plays on\n");
+    EXPECT_TRUE(ran);
+}
+
 TEST(FileLock, ATryNeverWaitsAndSaysTheLockIsBusy)
 {
     TempFolder folder;
@@ -215,4 +267,23 @@ TEST(FileLock, ATryNeverWaitsAndSaysTheLockIsBusy)
     const FileLock third(path, FileLock::Mode::Try);
     const FileLock nowhere((folder.path / "none" / "x.lock").string(), FileLock::Mode::Try);
     EXPECT_EQ(std::tuple(third.held(), nowhere.held(), nowhere.busy()), std::tuple(true, false, false));
+}
+
+TEST(FileLock, ALockFileThatCannotBeWrittenStillLocksAndALinkIsNeverFollowed)
+{
+    TempFolder folder;
+    const fs::path dir = folder.path / "dir.lock";
+    fs::create_directory(dir);
+    const fs::path fifo = folder.path / "fifo.lock";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    for (const fs::path& path : {dir, fifo}) {
+        const FileLock first(path.string(), FileLock::Mode::Try);
+        const FileLock second(path.string(), FileLock::Mode::Try);
+        EXPECT_EQ(std::tuple(first.held(), second.busy()), std::tuple(true, true)) << path << first.error();
+    }
+    const fs::path link = folder.path / "link.lock";
+    fs::create_symlink(folder.path / "elsewhere", link);
+    const FileLock dangling(link.string(), FileLock::Mode::Try);
+    EXPECT_EQ(std::tuple(dangling.held(), dangling.busy(), dangling.error().empty()), std::tuple(false, false, false));
+    EXPECT_FALSE(fs::exists(folder.path / "elsewhere"));
 }
