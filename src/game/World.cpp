@@ -26,6 +26,7 @@
 #include "towers/TowerKinds.h"
 
 #include <allegro.h>
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -180,10 +181,11 @@ void World::updateWaveSchedule(double dt)
     else
         waveTimer -= dt;
     if (currentWave && currentWave->invaders.empty()) {
-        waveTimer = difficulty.timeBetweenWaves;
+        // Read again at each wave's end: a data set changed during the run is heard.
+        waveTimer = Difficulty::of(app->config, difficulty.level).timeBetweenWaves;
         currentWave.reset();
         statistics.waveDefeated();
-        ++waveNumber;
+        waveNumber = std::min(waveNumber + 1, RunLimits::MaxWave);
     }
 }
 
@@ -275,6 +277,13 @@ std::unique_ptr<Building> World::createTower(int kind)
     if (tower)
         tower->books = &statistics;
     return tower;
+}
+
+bool World::canPlaceTower() const { return canPlaceTower(app->mouseX); }
+
+bool World::canPlaceTower(int centreX) const
+{
+    return TowerActions::fits(ControlWiring::catalogueOf(*app), towers, placingKind, centreX);
 }
 
 void World::draw()

@@ -90,6 +90,10 @@ public:
 
     // A new tower of kind 0, 1 or 2 (not yet placed); null for any other kind.
     std::unique_ptr<Building> createTower(int kind);
+    // Whether a tower of kind placingKind, centred on the mouse (or on centreX, where the keys have
+    // moved the preview), would overlap no standing tower: the test of the click and the preview.
+    bool canPlaceTower() const;
+    bool canPlaceTower(int centreX) const;
     // The rules of building, selecting, upgrading, demolishing and cancelling, for the mouse and the keys.
     TowerActions& actions() { return *towerActions; }
     const TowerActions& actions() const { return *towerActions; }
