@@ -107,6 +107,23 @@ TEST_F(MusicPlayerTest, AFadeTakesAboutASecondEachWay)
     EXPECT_EQ(out->peak(gone + 20), 0) << "silent after a second";
 }
 
+// The wave cleared, then N within the fade: the wave piece turns back from where it is, and a
+// third piece meanwhile takes a silent voice; no piece is ever cut off.
+TEST_F(MusicPlayerTest, AChangeWithinAFadeFadesFromWhereItIs)
+{
+    player.follow({MusicPiece::Wave, 1, false});
+    const int full = out->peak(play(2.0) + 39);
+    player.follow({MusicPiece::Build, 1, false});
+    play(0.3);
+    player.follow({MusicPiece::Wave, 1, false});
+    const std::size_t back = play(0.1);
+    EXPECT_GT(out->peak(back), full * 6 / 10) << "the wave piece sounds on from its fade";
+    player.follow({MusicPiece::GameOver, 1, false});
+    play(0.1);
+    player.follow({MusicPiece::Build, 1, false});
+    EXPECT_GT(out->peak(play(0.1)), full) << "the game-over sting and the fading wave piece sound on";
+}
+
 TEST_F(MusicPlayerTest, LevelFollowsVolumeShareQuietAndMute)
 {
     struct Case {
