@@ -74,7 +74,8 @@ void World::playFrame(FrameStepper& stepper, double dt, int step)
 MusicCue World::musicCue() const
 {
     const MusicPiece piece = gameOver ? MusicPiece::GameOver : currentWave ? MusicPiece::Wave : MusicPiece::Build;
-    const bool waiting = paused || mode == QuitDialog || mode == NewGameDialog || keyboard->helpShown();
+    // The quit dialog that game over opens by itself is no wait: the game-over piece strikes at its level.
+    const bool waiting = paused || (mode == QuitDialog && !gameOver) || mode == NewGameDialog || keyboard->helpShown();
     return {piece, waveNumber, waiting};
 }
 
