@@ -3,6 +3,7 @@
 
 #include "app/Config.h"
 #include "app/DataFolder.h"
+#include "files/PlainText.h"
 
 #include <algorithm>
 #include <cmath>
@@ -32,12 +33,16 @@ std::vector<std::string> MusicPlayer::load(Config& config, const std::string& ga
         const std::string& path = config.get(musicKey(piece));
         std::string bytes;
         std::string error;
-        if (!path.empty() && MusicModule::read(DataFolder::resolve(gameFolder, path), bytes, error))
+        const bool read = !path.empty() && MusicModule::read(DataFolder::resolve(gameFolder, path), bytes, error);
+        if (read && bytes.empty())
+            error = "the file is empty";
+        if (read && !bytes.empty())
             error = setModule(piece, std::move(bytes));
         else
             setModule(piece, "");
         if (!error.empty())
-            problems.push_back("cannot load music \"" + path + "\" (configuration key " + musicKey(piece) + "): " + error);
+            problems.push_back("cannot load music \"" + PlainText::printable(path) + "\" (configuration key " +
+                               musicKey(piece) + "): " + error);
     }
     return problems;
 }
