@@ -4,11 +4,28 @@
 #include "checkpoint/CheckpointText.h"
 #include "difficulty/Difficulty.h"
 #include "mztool/DataChecker.h"
-#include "support/CommaLocale.h"
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+
+namespace {
+
+// Whether this process now writes numbers with a decimal comma, as a German desktop does once a
+// library calls setlocale(LC_ALL, ""): the locale is made by localedef in a temporary folder.
+bool useCommaLocale(const std::string& folder)
+{
+    char text[8];
+    std::filesystem::create_directories(folder);
+    return std::system(("bash tests/support/make_comma_locale.sh " + folder).c_str()) == 0 &&
+           setenv("LOCPATH", folder.c_str(), 1) == 0 && std::setlocale(LC_ALL, "xx_XX.UTF-8") &&
+           std::snprintf(text, sizeof text, "%.1f", 0.5) > 0 && std::string(text) == "0,5";
+}
+
+} // namespace
 
 TEST(PlainText, ReadsRealNumbersAsTheConfigurationAlwaysHas)
 {
@@ -27,8 +44,10 @@ TEST(PlainText, ReadsRealNumbersAsTheConfigurationAlwaysHas)
 // Every number the game and its tools read and write keeps its point.
 TEST(PlainText, NumbersKeepTheirPointUnderADecimalCommaLocale)
 {
-    const CommaLocale comma;
-    ASSERT_TRUE(comma.active()) << comma.why();
+    const std::string folder = testing::TempDir() + "comma-locale";
+    const bool comma = useCommaLocale(folder);
+    std::filesystem::remove_all(folder); // the locale stays loaded
+    ASSERT_TRUE(comma) << "no decimal-comma locale could be made with localedef";
 
     Config config;
     config.loadFromText("TimestepThreshold=0.016667\nTimeBetweenWaves=2.5\nEasy.InvaderHealthFactor=0.75\n"
@@ -51,4 +70,5 @@ TEST(PlainText, NumbersKeepTheirPointUnderADecimalCommaLocale)
 
     EXPECT_EQ(PlainText::real(0.1), "0.1");
     EXPECT_EQ(mztool::DataChecker("data").run(), std::vector<std::string>{});
+    std::setlocale(LC_ALL, "C");
 }
