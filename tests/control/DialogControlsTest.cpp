@@ -4,31 +4,20 @@
 
 #include <gtest/gtest.h>
 
-using Level = Difficulty::Level;
-
-// F2 pressed with the pointer resting over "Easy": the dialog opens on the difficulty played, and
-// Enter starts that one; the pointer takes the focus only once it moves.
+// F2 with the pointer resting over "Easy": Enter starts the difficulty played; a pointer that
+// moves there takes the focus.
 TEST(DialogControls, OnlyAPointerThatMovesTakesTheFocus)
 {
     int mode = Idle;
-    const Level played = Level::Hard;
-    std::optional<Level> started;
-    DialogControls::Answers answers;
-    answers.quit = [] {};
-    answers.startOver = [&started](Level level) { started = level; };
-    DialogControls dialog(mode, played, answers);
+    const Difficulty::Level played = Difficulty::Level::Hard;
+    std::optional<Difficulty::Level> started;
+    DialogControls dialog(mode, played, {[] {}, [&started](Difficulty::Level level) { started = level; }});
     const DialogButton& easy = DialogControls::buttonsOf(NewGameDialog).front();
-    ASSERT_EQ(easy.level, Level::Easy);
-    for (int frame = 0; frame < 2; ++frame)
-        dialog.followPointer(easy.x + 1, easy.y + 1, true, false);
-    mode = NewGameDialog;
-    dialog.followPointer(easy.x + 1, easy.y + 1, true, false);
-    EXPECT_EQ(dialog.focused(), Level::Hard);
+    for (int opened : {Idle, NewGameDialog})
+        mode = opened, dialog.followPointer(easy.x + 1, easy.y + 1, true, false);
     dialog.answer(true);
-    EXPECT_EQ(started, Level::Hard);
-
+    EXPECT_EQ(started, played);
     mode = NewGameDialog;
-    dialog.followPointer(easy.x + 1, easy.y + 1, true, false);
     dialog.followPointer(easy.x + 2, easy.y + 1, true, false);
-    EXPECT_EQ(dialog.focused(), Level::Easy);
+    EXPECT_EQ(dialog.focused(), Difficulty::Level::Easy);
 }

@@ -20,20 +20,16 @@ start_game "$GAME" "$TUNED_DIR"
 sleep 1.5
 close_window
 wait_exit 10
-file=$(checkpoint_file)
-[ -n "$file" ] || fail "a close in the pause kept no run under a comma locale: $(cat "$SHOTS_DIR/game.err")"
+file=$(checkpoint_file); [ -n "$file" ] || fail "a close in the pause kept no run under a comma locale: $(cat "$SHOTS_DIR/game.err")"
 grep -q , "$file" && fail "the checkpoint holds a comma: $(cat "$file")"
 grep -Eqx 'TimePlayed=[0-9]+(\.[0-9]+)?(e-[0-9]+)?' "$file" || fail "no time played in points: $(cat "$file")"
-start_game "$GAME" "$TUNED_DIR"
-sleep 1
+start_game "$GAME" "$TUNED_DIR"; sleep 1
 grep -q refused "$SHOTS_DIR/game.err" && fail "the kept run was refused: $(cat "$SHOTS_DIR/game.err")"
 [ -f "$file" ] || fail "the kept run is gone after the relaunch"
-close_window
-wait_exit 10
+close_window; wait_exit 10
 unset LANG LC_ALL LOCPATH
 
-# A settings line the game names on standard error, at once, into a pipe with no reader. Python
-# ignores SIGPIPE and its children keep that: the game gets the default back, as from a shell.
+# A settings line told at once into a pipe with no reader (SIGPIPE as a shell leaves it).
 mkdir -p "$XDG_CONFIG_HOME/squibble-siege"
 echo "Volume=loud" >"$XDG_CONFIG_HOME/squibble-siege/settings.txt"
 (cd "$TUNED_DIR" && exec /usr/bin/python3 -c 'import os, signal, sys
