@@ -21,7 +21,6 @@
 #include "invaders/Invader.h"
 #include "invaders/SquibbleWave.h"
 #include "projectiles/Projectile.h"
-#include "stats/RunLimits.h"
 #include "towers/Building.h"
 #include "towers/TowerKinds.h"
 
@@ -64,11 +63,23 @@ void World::run()
 
 void World::playFrame(FrameStepper& stepper, double dt, int step)
 {
-    stepper.advance(dt, GameSpeed::of(app->input().keyHeld(KEY_TAB), step));
+    stepper.advance(dt, speedAt(step));
     bestRecord.retry(app->now());
     app->music.follow(musicCue());
     app->music.update();
+    showFrame();
+}
+
+void World::showFrame()
+{
+    renderer->followHints();
     draw();
+    keyboard->pictureShown();
+}
+
+int World::speedAt(int step) const
+{
+    return GameSpeed::of(app->input().keyHeld(KEY_TAB), step);
 }
 
 MusicCue World::musicCue() const
@@ -221,8 +232,7 @@ void World::callNextWave()
     // again, and must not be paid twice.
     startWave();
     if (bonus > 0) {
-        money = RunLimits::paid(money, bonus);
-        statistics.earlyCall(bonus);
+        purse.takeEarlyCallBonus(bonus);
         effects.push_back(EarlyCall::bonusText(bonus, app->fontSmall.get()));
     }
 }
@@ -295,5 +305,4 @@ void World::draw()
     renderer->drawOverlays(target);
     renderer->drawControls(target);
     app->backBuffer->present();
-    keyboard->pictureShown();
 }

@@ -9,6 +9,7 @@
 #include "game/BestRecord.h"
 #include "game/Clouds.h"
 #include "stats/GameStatistics.h"
+#include "stats/Purse.h"
 
 #include <atomic>
 #include <cstddef>
@@ -46,6 +47,8 @@ public:
     // frame's updates through the stepper at the speed in effect (Tab, or the speed step given),
     // a retry of a record kept waiting by another game's lock, and the drawing.
     void playFrame(FrameStepper& stepper, double dt, int step);
+    // The speed in effect at a speed step: Tab held runs the game faster than the step.
+    int speedAt(int step) const;
     // Health, money, clouds and the pause before the first wave at the settings' difficulty
     // (Normal until one is chosen); starts the loop running.
     void newGame();
@@ -59,8 +62,11 @@ public:
     void setDifficulty(Difficulty::Level level);
     // One frame of game logic.
     void update(double dt);
-    // Draws the frame into the back buffer and presents it.
+    // Draws the frame into the back buffer and presents it; nothing changes.
     void draw();
+    // A frame's picture: what it is about to show is noted (the first launch's hints), it is
+    // drawn, and the keys learn that it has been seen.
+    void showFrame();
     void endGame();
     // "Yes" or "No" to the open dialog, from the keys: "Yes" quits the game or starts it over at
     // the difficulty in focus, "No" closes the dialog.
@@ -137,6 +143,8 @@ public:
     std::function<std::unique_ptr<RecordStore>(Difficulty::Level)> recordStoreFor;
     // The books of the game being played, started over with every new game.
     GameStatistics statistics;
+    // Every payment in or out of money, counted in the statistics.
+    Purse purse{money, statistics};
     // Keeps the run between launches; without one nothing is kept.
     std::unique_ptr<RunKeeper> runKeeper;
 
