@@ -25,15 +25,10 @@ std::unique_ptr<DialogControls> ControlWiring::dialogs(World& world)
     return std::make_unique<DialogControls>(world.mode, world.difficulty.level, std::move(answers));
 }
 
-TowerCatalogue ControlWiring::catalogueOf(const Application& app)
-{
-    return {app.towerTypes.data(), static_cast<int>(app.towerTypes.size())};
-}
-
 std::unique_ptr<TowerActions> ControlWiring::towerActions(World& world)
 {
     Application& app = *world.app;
-    const TowerCatalogue catalogue = catalogueOf(app);
+    const TowerCatalogue catalogue{app.towerTypes.data(), static_cast<int>(app.towerTypes.size())};
     const PointerSample pointer{app.mouseX, app.mouseY, app.mouseScreen};
     return std::make_unique<TowerActions>(stateOf(world), catalogue, pointer, app.sound,
                                           [&world](int kind) { return world.createTower(kind); });

@@ -3,11 +3,8 @@
 // World's own operations, so that they never reach for the World or the Application themselves.
 #pragma once
 
-#include "app/TowerCatalogue.h"
-
 #include <memory>
 
-class Application;
 class DialogControls;
 class KeyboardControls;
 class TowerActions;
@@ -15,8 +12,6 @@ class World;
 
 class ControlWiring {
 public:
-    // The Application's tower kinds, as the controls and the placement test read them.
-    static TowerCatalogue catalogueOf(const Application& app);
     static std::unique_ptr<DialogControls> dialogs(World& world);
     static std::unique_ptr<TowerActions> towerActions(World& world);
     static std::unique_ptr<KeyboardControls> keyboard(World& world, TowerActions& actions);

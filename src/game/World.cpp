@@ -25,7 +25,6 @@
 #include "towers/TowerKinds.h"
 
 #include <allegro.h>
-#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -85,7 +84,6 @@ int World::speedAt(int step) const
 MusicCue World::musicCue() const
 {
     const MusicPiece piece = gameOver ? MusicPiece::GameOver : currentWave ? MusicPiece::Wave : MusicPiece::Build;
-    // The quit dialog that game over opens by itself is no wait: the game-over piece strikes at its level.
     const bool waiting = paused || (mode == QuitDialog && !gameOver) || mode == NewGameDialog || keyboard->helpShown();
     return {piece, waveNumber, waiting};
 }
@@ -193,11 +191,10 @@ void World::updateWaveSchedule(double dt)
     else
         waveTimer -= dt;
     if (currentWave && currentWave->invaders.empty()) {
-        // Read again at each wave's end: a data set changed during the run is heard.
         waveTimer = Difficulty::of(app->config, difficulty.level).timeBetweenWaves;
         currentWave.reset();
         statistics.waveDefeated();
-        waveNumber = std::min(waveNumber + 1, RunLimits::MaxWave);
+        waveNumber += waveNumber < RunLimits::MaxWave ? 1 : 0; // past the last, waves come at its strength
     }
 }
 
@@ -228,8 +225,7 @@ void World::callNextWave()
     if (!mayCallNextWave())
         return;
     const int bonus = earlyCallBonus();
-    // The wave's checkpoint is taken before the bonus: a run resumed there may call the wave early
-    // again, and must not be paid twice.
+    // The wave's checkpoint comes before the bonus: a run resumed there must not be paid twice.
     startWave();
     if (bonus > 0) {
         purse.takeEarlyCallBonus(bonus);
@@ -271,8 +267,7 @@ void World::answerDialog(bool yes)
 void World::endGame()
 {
     gameOver = true;
-    // The quit dialog opens by itself; an open "New Game?" stays rather than turn into it under
-    // the player's pointer.
+    // The quit dialog opens by itself; an open "New Game?" stays rather than turn into it.
     if (mode != NewGameDialog)
         mode = QuitDialog;
     paused = false;
@@ -290,12 +285,8 @@ std::unique_ptr<Building> World::createTower(int kind)
     return tower;
 }
 
-bool World::canPlaceTower() const { return canPlaceTower(app->mouseX); }
-
-bool World::canPlaceTower(int centreX) const
-{
-    return TowerActions::fits(ControlWiring::catalogueOf(*app), towers, placingKind, centreX);
-}
+bool World::canPlaceTower() const { return towerActions->canPlaceAt(app->mouseX); }
+bool World::canPlaceTower(int centreX) const { return towerActions->canPlaceAt(centreX); }
 
 void World::draw()
 {

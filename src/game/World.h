@@ -10,6 +10,7 @@
 #include "game/Clouds.h"
 #include "stats/GameStatistics.h"
 #include "stats/Purse.h"
+#include "stats/RunLimits.h"
 
 #include <atomic>
 #include <cstddef>
@@ -88,7 +89,8 @@ public:
     int earlyCallBonus() const;
 
     // What the music should play now: the wave piece while a wave marches, the game-over piece
-    // after the end, else the build piece; quieter while the game waits (pause, dialog, help).
+    // after the end, else the build piece; quieter while the game waits (pause, dialog, help), but
+    // not under the quit dialog that game over opens by itself: the game-over piece strikes at its level.
     MusicCue musicCue() const;
 
     // The button bar, for the views that show what the hovered button would do.
@@ -129,7 +131,7 @@ public:
     std::list<Cloud> clouds;
     bool showDebug = false;
     double waveTimer = 0.0;
-    int waveNumber = 1;
+    int waveNumber = 1; // 1 to RunLimits::MaxWave, the last wave a checkpoint holds
     // While set, game time stands still; P toggles it.
     bool paused = false;
     // Set while the pause a kept run resumes in lasts; P clears it.
@@ -150,6 +152,8 @@ public:
 
 private:
     void setUpGame();
+    // Starts a wave when the pause is over; at a wave's end reads the pause again (a data set changed
+    // during the run is heard) and counts the wave.
     void updateWaveSchedule(double dt);
     void startWave();
     void removeFinished();
