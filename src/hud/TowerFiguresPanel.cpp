@@ -2,6 +2,7 @@
 
 #include "assets/BitmapFont.h"
 #include "control/WorldMode.h"
+#include "files/ClassicLocale.h"
 #include "hud/FrameView.h"
 #include "hud/TextPanel.h"
 #include "towers/Building.h"
@@ -27,6 +28,7 @@ struct Change {
         const double delta = after - now;
         if (std::fabs(delta) < 0.005)
             return;
+        const ClassicLocale pointed;
         char number[16];
         std::snprintf(number, sizeof number, format, std::fabs(delta));
         std::snprintf(text, sizeof text, " (%c%s)", delta > 0 ? '+' : '-', number);

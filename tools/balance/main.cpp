@@ -24,6 +24,7 @@
 #include "autoplay/WaveCsv.h"
 #include "control/GameSpeed.h"
 #include "difficulty/Difficulty.h"
+#include "files/PlainText.h"
 
 #include <chrono>
 #include <cstdio>
@@ -70,8 +71,8 @@ bool parse(int argc, char** argv, Options& options)
         const char* value = argv[++i];
         if (flag == "--data")
             options.dataRoot = value;
-        else if (flag == "--dt" && std::atof(value) > 0.0)
-            options.dt = std::atof(value);
+        else if (flag == "--dt" && PlainText::realNumber(value).value_or(0.0) > 0.0)
+            options.dt = *PlainText::realNumber(value);
         else if (flag == "--speed" && GameSpeed::isStep(std::atoi(value)))
             options.speed = std::atoi(value);
         else if (flag == "--waves")
