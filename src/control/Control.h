@@ -45,6 +45,7 @@ struct Control {
         PlayAgain,
         TurnHelpPage,
         MoveChoice,
+        SwitchMode,
     };
 
     const char* input;

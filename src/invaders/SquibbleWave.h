@@ -4,6 +4,9 @@
 
 #include "invaders/Wave.h"
 
+#include <memory>
+#include <vector>
+
 class Difficulty;
 
 enum MoveState { MovingRight = 0, MovingDownBeforeLeft = 1, MovingLeft = 2, MovingDownBeforeRight = 3 };
@@ -14,12 +17,15 @@ public:
     // the field; the speed grows with the World's wave number up to a configured maximum, and is
     // scaled by the World's difficulty.
     explicit SquibbleWave(int count);
+    // A block formed beforehand (the Mixed mode's kinds, each placed already), marched the same way.
+    explicit SquibbleWave(std::vector<std::unique_ptr<Invader>> formed);
 
     // How many Squibbles the World sends in a wave, and how fast that wave marches at a difficulty.
     static int sizeFor(int waveNumber);
     static double speedFor(int waveNumber, const Difficulty& difficulty);
 
-    // Marches the block, lets invaders at the bottom line escape at a cost of one health, then
+    // Marches the block, lets invaders at the bottom line escape at the cost of their landing (one
+    // health point for all but the boss), then
     // deletes the dead. Once the game is over the block only animates.
     void update(double dt) override;
     // Whether a live Squibble is within one downward step of the line where it escapes.
@@ -30,8 +36,11 @@ public:
     double descent = 0.0; // pixels covered in the current downward step
     bool warned = false;  // the warning sound of this wave has played
 
+    // Sets an invader at its slot of a block of count: rows of at most 12, centred, the last row
+    // in front just above the field.
+    static void place(Invader& invader, int index, int count);
+
 private:
-    void place(Invader& invader, int index, int count);
     void move(Invader& invader, double distance);
     void escape(Invader& invader);
     void changeState(int lo, int hi);

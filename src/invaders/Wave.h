@@ -3,6 +3,7 @@
 
 #include <list>
 #include <memory>
+#include <vector>
 
 struct BITMAP;
 class Invader;
@@ -13,7 +14,7 @@ public:
     Wave(const Wave&) = delete;
     Wave& operator=(const Wave&) = delete;
 
-    // Deletes, in list order, every invader whose health is 0 or less.
+    // Deletes, in list order, every invader whose health is 0 or less, then lets in those joining.
     virtual void update(double dt);
     void draw(BITMAP* destination);
     // Whether the invader is still in this wave's list.
@@ -21,7 +22,14 @@ public:
     // Whether the invaders are about to reach the ground: the health bar warns while they are.
     virtual bool nearGround() const { return false; }
 
+    // An invader that joins the block during a frame (a splitter's mites): it enters the list at
+    // the end of the wave's update, so no walk of the list meets it halfway.
+    void join(std::unique_ptr<Invader> invader);
+
     std::list<std::unique_ptr<Invader>> invaders;
+
+private:
+    std::vector<std::unique_ptr<Invader>> joining;
 
 protected:
     Wave() = default;
