@@ -14,8 +14,8 @@
 class CheckpointText {
 public:
     // The first line of every checkpoint this game writes; version 1 files (towers without their
-    // tallies) are read too.
-    static constexpr const char* VersionLine = "squibble-siege checkpoint 2";
+    // tallies) and version 2 files (no mode: Classic) are read too.
+    static constexpr const char* VersionLine = "squibble-siege checkpoint 3";
     // No checkpoint is longer: a longer file is refused before it is read whole.
     static constexpr std::size_t MaxBytes = 64 * 1024;
     // Towers stand at least a pixel apart on the field, so no run holds more.
@@ -24,6 +24,8 @@ public:
     static constexpr int MaxPathsPerTower = CatalogueReader::MaxEntries;
     // Each wave brings two more invaders than the last: no checkpoint asks for a wave of millions.
     static constexpr int MaxWave = 1000;
+    // The largest block: the wave's invaders, two more each wave.
+    static constexpr int MaxSlots = 2 * MaxWave + 14;
 
     struct Parsed {
         std::optional<Checkpoint> checkpoint;

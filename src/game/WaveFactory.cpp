@@ -13,13 +13,13 @@ std::unique_ptr<Wave> WaveFactory::create(World& world, KindEvents& events)
     if (world.gameMode == GameMode::Classic)
         return std::make_unique<SquibbleWave>(SquibbleWave::sizeFor(world.waveNumber));
     const KindContext context{world.app->invaderTypes.data(), world.waveNumber, world.difficulty, &events};
-    return std::make_unique<SquibbleWave>(MixedBlock::form(kindsOf(world), context));
+    return std::make_unique<SquibbleWave>(MixedBlock::form(kindsOf(world.app->config, world.gameMode, world.waveNumber), context));
 }
 
-std::vector<int> WaveFactory::kindsOf(const World& world)
+std::vector<int> WaveFactory::kindsOf(Config& config, GameMode mode, int waveNumber)
 {
-    const int count = SquibbleWave::sizeFor(world.waveNumber);
-    if (world.gameMode == GameMode::Classic)
+    const int count = SquibbleWave::sizeFor(waveNumber);
+    if (mode == GameMode::Classic)
         return std::vector<int>(static_cast<std::size_t>(count), InvaderKinds::SquibbleKind);
-    return WaveMakeUp::read(world.app->config).kindsFor(world.waveNumber, count);
+    return WaveMakeUp::read(config).kindsFor(waveNumber, count);
 }

@@ -5,6 +5,9 @@
 #include <memory>
 #include <vector>
 
+#include "difficulty/GameMode.h"
+
+class Config;
 class KindEvents;
 class Wave;
 class World;
@@ -13,6 +16,6 @@ class WaveFactory {
 public:
     // The wave of the World's wave number, its invaders reporting to events.
     static std::unique_ptr<Wave> create(World& world, KindEvents& events);
-    // The kind of every slot of that wave's block: all Squibbles in Classic.
-    static std::vector<int> kindsOf(const World& world);
+    // The kind of every slot of a wave's block in a mode: all Squibbles in Classic.
+    static std::vector<int> kindsOf(Config& config, GameMode mode, int waveNumber);
 };

@@ -101,6 +101,7 @@ FrameView WorldRenderer::view() const
     view.waitingForWave = world.waitingForWave();
     view.waveCountdown = world.waveTimer;
     view.difficulty = world.difficulty;
+    kinds.fill(view, world);
     if (view.waitingForWave) {
         view.earlyCallBonus = world.earlyCallBonus();
         view.mayCallNextWave = world.mayCallNextWave();

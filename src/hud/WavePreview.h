@@ -1,19 +1,23 @@
 // The wave in the top-right corner of the sky: its number and the game's difficulty always;
 // during a wave how many of its invaders are left; in the pause before one the countdown, what it
 // brings (invaders, their health each, their speed), all from the wave rules the game uses at its
-// difficulty, and what N would pay. Under it, on a first launch, the hints a newcomer needs.
+// difficulty, and what N would pay; in the Mixed mode the kinds it brings with their counts. Under
+// it, on a first launch, the hints a newcomer needs, and the caption of a kind met for the first time.
 #pragma once
 
 #include "difficulty/Difficulty.h"
 
 struct BITMAP;
 struct FrameView;
+class TextPanel;
 
 class WavePreview {
 public:
     void draw(BITMAP* target, const FrameView& view) const;
 
 private:
+    static void addKinds(TextPanel& panel, const FrameView& view);
+
     // The speed of the next wave reads the configuration: worked out once per wave and difficulty.
     mutable int speedWave = 0;
     mutable Difficulty::Level speedLevel = Difficulty::Level::Normal;

@@ -1,20 +1,25 @@
 // The player who builds every kind in a fixed rotation and upgrades what stands. It keeps a
 // steady mix: the next purchase is a tower while there are fewer than TowersPerUpgrade towers for
 // every upgrade level bought (plus one), otherwise the cheapest next level of any path of any
-// tower. It saves up for that purchase and buys it as soon as it can afford it.
+// tower. It saves up for that purchase and buys it as soon as it can afford it. Given a chooser,
+// the chooser picks each new tower's kind in place of the rotation (the "answer" player).
 #pragma once
 
 #include "autoplay/Strategy.h"
 
+#include <functional>
 #include <vector>
 
 namespace autoplay {
 
 class MixedStrategy : public Strategy {
 public:
-    explicit MixedStrategy(int towersPerUpgrade = 2);
+    using Chooser = std::function<int(const World&)>;
 
-    const char* name() const override { return "mixed"; }
+    explicit MixedStrategy(int towersPerUpgrade = 2);
+    MixedStrategy(const char* name, Chooser chooser, int towersPerUpgrade = 2);
+
+    const char* name() const override { return shownName; }
     void decide(const World& world, Gestures& hand) override;
 
 private:
@@ -36,6 +41,8 @@ private:
 
     std::vector<int> rotation;
     int towersPerUpgrade;
+    const char* shownName = "mixed";
+    Chooser chooser;
 };
 
 } // namespace autoplay

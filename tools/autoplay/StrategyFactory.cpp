@@ -1,6 +1,7 @@
 #include "autoplay/StrategyFactory.h"
 
 #include "autoplay/IdleStrategy.h"
+#include "autoplay/KindsAnswer.h"
 #include "autoplay/LasersOnlyStrategy.h"
 #include "autoplay/MixedStrategy.h"
 
@@ -12,6 +13,12 @@ const std::vector<std::string>& strategyNames()
     return names;
 }
 
+const std::vector<std::string>& mixedModeStrategyNames()
+{
+    static const std::vector<std::string> names{"idle", "lasers", "mixed", "answer"};
+    return names;
+}
+
 std::unique_ptr<Strategy> makeStrategy(const std::string& name)
 {
     if (name == "idle")
@@ -20,6 +27,8 @@ std::unique_ptr<Strategy> makeStrategy(const std::string& name)
         return std::make_unique<LasersOnlyStrategy>();
     if (name == "mixed")
         return std::make_unique<MixedStrategy>();
+    if (name == "answer")
+        return std::make_unique<MixedStrategy>("answer", KindsAnswer::nextKind);
     return nullptr;
 }
 

@@ -4,6 +4,9 @@
 // after every update, so the report and the game's books cannot disagree.
 #pragma once
 
+#include "invaders/InvaderKinds.h"
+
+#include <array>
 #include <vector>
 
 class World;
@@ -23,6 +26,8 @@ struct WaveRecord {
     int moneySpent = 0;
     int towersStanding = 0; // at the row's end
     int healthLeft = 0;
+    // Its invaders of each kind, counted as invaders is.
+    std::array<int, InvaderKinds::Count> kinds{};
 };
 
 class WaveLog {
