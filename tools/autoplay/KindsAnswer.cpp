@@ -24,11 +24,11 @@ struct Answer {
 };
 constexpr Answer Answers[InvaderKinds::Count] = {
     {Laser, 2},   // Squibble
-    {Missile, 3}, // Armoured
+    {Missile, 2}, // Armoured
     {Laser, 2},   // Mite
     {Coil, 4},    // Shielded
     {Coil, 3},    // Splitter
-    {Missile, 8}  // Boss
+    {Missile, 6}  // Boss
 };
 
 } // namespace
