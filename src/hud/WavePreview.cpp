@@ -50,6 +50,8 @@ void WavePreview::draw(BITMAP* target, const FrameView& view) const
             panel.add(fonts.small, "N: call it now");
     }
     panel.add(fonts.small, "Difficulty: %s", Difficulty::nameOf(view.difficulty.level));
+    if (view.invaderTypes)
+        panel.add(fonts.small, "Mode: Mixed");
     panel.draw(target, PanelRight - panel.width(), PanelY);
     TextPanel hints;
     if (view.controlsHint)

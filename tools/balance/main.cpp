@@ -95,15 +95,21 @@ bool parse(int argc, char** argv, Options& options)
            options.lastWave <= 1000;
 }
 
-void printRun(const autoplay::RunReport& run, const std::string& name, double seconds)
+void printRun(const autoplay::RunReport& run, const std::string& name, int nameWidth, double seconds)
 {
     char lost[32];
     if (run.lostInWave > 0)
         std::snprintf(lost, sizeof lost, "wave %d", run.lostInWave);
     else
         std::snprintf(lost, sizeof lost, "not lost");
-    std::printf("%-12s %-10s %8lld %8lld %8lld %8d %10ld %8.1f\n", name.c_str(), lost, run.moneyEarned,
+    std::printf("%-*s %-10s %8lld %8lld %8lld %8d %10ld %8.1f\n", nameWidth, name.c_str(), lost, run.moneyEarned,
                 run.moneyFromEarlyCalls, run.moneySpent, run.towersBuilt, run.frames, seconds);
+}
+
+// Classic's names fit in 12 characters; Mixed's carry " (Mixed)" after them.
+int nameWidth(const Options& options)
+{
+    return options.mode == GameMode::Classic ? 12 : 20;
 }
 
 // Which share of the damage each tower kind dealt, under the strategy's row.
@@ -137,7 +143,7 @@ void playOne(const Options& options, const std::string& name, bool callEarly, st
         std::printf("frame time %.4f s%s, speed %dx, seed %u, waves up to %d%s\n", player.frameTime(),
                     options.fastForward ? " with Tab held" : "", options.speed, options.seed, options.lastWave,
                     played.c_str());
-        std::printf("%-12s %-10s %8s %8s %8s %8s %10s %8s\n", "strategy", "lost in", "earned", "early", "spent",
+        std::printf("%-*s %-10s %8s %8s %8s %8s %10s %8s\n", nameWidth(options), "strategy", "lost in", "earned", "early", "spent",
                     "towers", "frames", "seconds");
         headerShown = true;
     }
@@ -146,7 +152,7 @@ void playOne(const Options& options, const std::string& name, bool callEarly, st
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - started;
     const std::string modeName = options.mode == GameMode::Classic ? "" : std::string(" (") + gameModeName(options.mode) + ")";
     const std::string shownName = (callEarly ? name + "+early" : name) + modeName;
-    printRun(player.report(), shownName, took.count());
+    printRun(player.report(), shownName, nameWidth(options), took.count());
     if (options.mode != GameMode::Classic)
         printDamageShares(player.world().statistics.totals());
     if (csv)
