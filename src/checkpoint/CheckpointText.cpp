@@ -15,9 +15,11 @@
 namespace {
 
 constexpr const char* VersionPrefix = "squibble-siege checkpoint ";
-// Towers of the first version carry no tallies; the first two versions know no mode.
+// Towers of the first version carry no tallies, those of the second no aim; the first three
+// versions know no mode.
 constexpr const char* FirstVersionLine = "squibble-siege checkpoint 1";
 constexpr const char* SecondVersionLine = "squibble-siege checkpoint 2";
+constexpr const char* ThirdVersionLine = "squibble-siege checkpoint 3";
 // Where the coming block has no invader (the boss's second cell).
 constexpr const char* NoKindWord = "-";
 // Left edges beyond this are off any field; the data set's own check is narrower.
@@ -69,7 +71,8 @@ std::string format(double value)
 // Reads the lines after the version line into a checkpoint, stopping at the first fault.
 class Reader {
 public:
-    Reader(bool withTallies, bool withMode) : withTallies(withTallies), withMode(withMode) {}
+    Reader(bool withTallies, bool withAim, bool withMode)
+        : withTallies(withTallies), withAim(withAim), withMode(withMode) {}
 
     std::string problem;
     Checkpoint checkpoint;
@@ -208,6 +211,13 @@ private:
             whole(destroyed, tower.tally.invadersDestroyed, 0, RunLimits::MaxAmount, "invaders destroyed");
             whole(damage, tower.tally.damage, 0, RunLimits::MaxTotal, "damage dealt");
         }
+        if (withAim) {
+            std::string aim;
+            words >> aim;
+            tower.aim = TargetPriority::named(aim);
+            if (!tower.aim && aim != CheckpointText::OwnAim)
+                fail("aim '" + aim + "' is not Random, First, Strongest, Weakest, Nearest or Own");
+        }
         while (problem.empty() && words >> level) {
             if (tower.levels.size() >= static_cast<std::size_t>(CheckpointText::MaxPathsPerTower)) {
                 fail("more than " + std::to_string(CheckpointText::MaxPathsPerTower) + " upgrade paths");
@@ -220,6 +230,7 @@ private:
     }
 
     const bool withTallies;
+    const bool withAim;
     const bool withMode;
     std::string where;
     std::map<std::string, int> seen;
@@ -247,7 +258,8 @@ std::string CheckpointText::write(const Checkpoint& checkpoint)
     }
     for (const CheckpointTower& tower : checkpoint.towers) {
         text += std::string("Tower=") + TowerKinds::nameOf(tower.kind) + " " + std::to_string(tower.x) + " " +
-                std::to_string(tower.tally.invadersDestroyed) + " " + std::to_string(tower.tally.damage);
+                std::to_string(tower.tally.invadersDestroyed) + " " + std::to_string(tower.tally.damage) + " " +
+                (tower.aim ? TargetPriority::nameOf(*tower.aim) : OwnAim);
         for (int level : tower.levels)
             text += " " + std::to_string(level);
         text += "\n";
@@ -269,12 +281,12 @@ CheckpointText::Parsed CheckpointText::parse(const std::string& text)
     std::string line;
     std::getline(lines, line);
     line = PlainText::trim(line);
-    if (line != VersionLine && line != FirstVersionLine && line != SecondVersionLine) {
+    if (line != VersionLine && line != ThirdVersionLine && line != SecondVersionLine && line != FirstVersionLine) {
         if (line.rfind(VersionPrefix, 0) == 0)
             return {std::nullopt, "unknown version '" + line.substr(std::string(VersionPrefix).size()) + "'"};
         return {std::nullopt, "not a checkpoint: the first line is not '" + std::string(VersionLine) + "'"};
     }
-    Reader reader(line != FirstVersionLine, line == VersionLine);
+    Reader reader(line != FirstVersionLine, line == VersionLine || line == ThirdVersionLine, line == VersionLine);
     for (int number = 2; reader.problem.empty() && std::getline(lines, line); ++number) {
         line = PlainText::trim(line);
         if (line.empty())

@@ -21,6 +21,8 @@ public:
     bool contains(const Invader* invader) const;
     // Whether the invaders are about to reach the ground: the health bar warns while they are.
     virtual bool nearGround() const { return false; }
+    // The way the invaders will next move along their rows: 1 right, -1 left, 0 when they keep no rows.
+    virtual int rowDirection() const { return 0; }
 
     // An invader that joins the block during a frame (a splitter's mites): it enters the list at
     // the end of the wave's update, so no walk of the list meets it halfway.

@@ -1,11 +1,14 @@
 // The player who builds every kind in a fixed rotation and upgrades what stands. It keeps a
 // steady mix: the next purchase is a tower while there are fewer than TowersPerUpgrade towers for
 // every upgrade level bought (plus one), otherwise the cheapest next level of any path of any
-// tower. It saves up for that purchase and buys it as soon as it can afford it. Given a chooser,
-// the chooser picks each new tower's kind in place of the rotation (the "answer" player).
+// tower. It saves up for that purchase and buys it as soon as it can afford it. Told a rule for its
+// missiles, it selects every missile launcher that aims otherwise and steps it to that rule first.
+// Given a chooser, the chooser picks each new tower's kind in place of the rotation (the "answer"
+// player).
 #pragma once
 
 #include "autoplay/Strategy.h"
+#include "towers/TargetPriority.h"
 
 #include <functional>
 #include <vector>
@@ -16,10 +19,13 @@ class MixedStrategy : public Strategy {
 public:
     using Chooser = std::function<int(const World&)>;
 
-    explicit MixedStrategy(int towersPerUpgrade = 2);
+    explicit MixedStrategy(int towersPerUpgrade = 2, TargetPriority::Rule missileAim = TargetPriority::Random);
     MixedStrategy(const char* name, Chooser chooser, int towersPerUpgrade = 2);
 
-    const char* name() const override { return shownName; }
+    const char* name() const override
+    {
+        return shownName ? shownName : missileAim == TargetPriority::Random ? "mixed" : "mixed-first";
+    }
     void decide(const World& world, Gestures& hand) override;
 
 private:
@@ -38,10 +44,14 @@ private:
     std::optional<Purchase> nextTower(const World& world) const;
     std::optional<Purchase> cheapestUpgrade(const World& world) const;
     void decideIdle(const World& world, Gestures& hand) const;
+    // A tower that launches missiles (its own rule is Random) aiming otherwise than missileAim.
+    bool needsAim(const Building& tower) const;
+
+    TargetPriority::Rule missileAim;
 
     std::vector<int> rotation;
     int towersPerUpgrade;
-    const char* shownName = "mixed";
+    const char* shownName = nullptr; // the answer player's; the others are named by their aim
     Chooser chooser;
 };
 

@@ -9,13 +9,13 @@ namespace autoplay {
 
 const std::vector<std::string>& strategyNames()
 {
-    static const std::vector<std::string> names{"idle", "lasers", "mixed"};
+    static const std::vector<std::string> names{"idle", "lasers", "mixed", "mixed-first"};
     return names;
 }
 
 const std::vector<std::string>& mixedModeStrategyNames()
 {
-    static const std::vector<std::string> names{"idle", "lasers", "mixed", "answer"};
+    static const std::vector<std::string> names{"idle", "lasers", "mixed", "mixed-first", "answer"};
     return names;
 }
 
@@ -27,6 +27,8 @@ std::unique_ptr<Strategy> makeStrategy(const std::string& name)
         return std::make_unique<LasersOnlyStrategy>();
     if (name == "mixed")
         return std::make_unique<MixedStrategy>();
+    if (name == "mixed-first")
+        return std::make_unique<MixedStrategy>(2, TargetPriority::First);
     if (name == "answer")
         return std::make_unique<MixedStrategy>("answer", KindsAnswer::nextKind);
     return nullptr;
