@@ -136,9 +136,8 @@ private:
 
     void mode(const std::string& value)
     {
-        if (const std::optional<GameMode> named = parseGameMode(value))
-            checkpoint.mode = *named;
-        else
+        checkpoint.mode = parseGameMode(value).value_or(GameMode::Classic);
+        if (!parseGameMode(value))
             fail("mode '" + value + "' is not Classic or Mixed");
     }
 
@@ -247,15 +246,9 @@ std::string CheckpointText::write(const Checkpoint& checkpoint)
     text += "Money=" + std::to_string(checkpoint.money) + "\n";
     text += std::string("Difficulty=") + Difficulty::nameOf(checkpoint.difficulty) + "\n";
     text += std::string("Mode=") + gameModeName(checkpoint.mode) + "\n";
-    if (!checkpoint.kinds.empty()) {
-        text += "Kinds=";
-        const char* gap = "";
-        for (int kind : checkpoint.kinds) {
-            text += gap + std::string(kind < 0 ? NoKindWord : InvaderKinds::nameOf(kind));
-            gap = " ";
-        }
-        text += "\n";
-    }
+    for (std::size_t slot = 0; slot < checkpoint.kinds.size(); ++slot)
+        text += (slot == 0 ? "Kinds=" : " ") + std::string(checkpoint.kinds[slot] < 0 ? NoKindWord : InvaderKinds::nameOf(checkpoint.kinds[slot])) +
+                (slot + 1 == checkpoint.kinds.size() ? "\n" : "");
     for (const CheckpointTower& tower : checkpoint.towers) {
         text += std::string("Tower=") + TowerKinds::nameOf(tower.kind) + " " + std::to_string(tower.x) + " " +
                 std::to_string(tower.tally.invadersDestroyed) + " " + std::to_string(tower.tally.damage) + " " +
