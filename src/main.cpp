@@ -66,6 +66,8 @@ int main(int argc, char** argv)
     inEffect.mute = run.mute;
     if (run.difficulty)
         inEffect.difficulty = run.difficulty;
+    if (run.mode)
+        inEffect.mode = run.mode;
 
     Application& app = Application::instance();
     app.settings.attach(std::move(settingsFile), stored, inEffect);
@@ -75,8 +77,8 @@ int main(int argc, char** argv)
     app.music.setLevel(inEffect.musicVolume);
     app.initialise(run);
     app.attachWorld(new World());
-    app.world->recordStoreFor = [](Difficulty::Level level) {
-        return std::make_unique<RecordFile>(RecordFile::defaultFolder(), Config::GamePath, level);
+    app.world->recordStoreFor = [](GameMode mode, Difficulty::Level level) {
+        return std::make_unique<RecordFile>(RecordFile::defaultFolder(), Config::GamePath, mode, level);
     };
     app.world->runKeeper =
         std::make_unique<CheckpointKeeper>(CheckpointFile(CheckpointFile::defaultFolder(), Config::GamePath));

@@ -96,10 +96,12 @@ void ContentLoader::loadCatalogue(std::vector<std::unique_ptr<SpriteSheet>>& cat
         catalogueSheets.push_back(sheet(app.config.getf("Tower%d.Sprite", number)));
         type.spriteSheet = catalogueSheets.back().get();
     }
-    InvaderType& invader = app.invaderTypes[0];
-    invader = CatalogueReader::readInvaderType(app.config, 1);
-    catalogueSheets.push_back(sheet(app.config.get("Invader1.Sprite")));
-    invader.spriteSheet = catalogueSheets.back().get();
+    for (int number = 1; number <= InvaderKinds::Count; ++number) {
+        InvaderType& invader = app.invaderTypes[number - 1];
+        invader = CatalogueReader::readInvaderType(app.config, number);
+        catalogueSheets.push_back(sheet(app.config.getf("Invader%d.Sprite", number)));
+        invader.spriteSheet = catalogueSheets.back().get();
+    }
 }
 
 void ContentLoader::loadSheets()

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "difficulty/Difficulty.h"
+#include "difficulty/GameMode.h"
 
 #include <optional>
 #include <string>
@@ -17,4 +18,6 @@ struct LaunchOptions {
     bool music = true;
     // The difficulty of this launch's games when given; the settings' otherwise.
     std::optional<Difficulty::Level> difficulty;
+    // The mode of this launch's games when given; the settings' otherwise.
+    std::optional<GameMode> mode;
 };

@@ -41,6 +41,8 @@ const std::vector<Control>& ControlTable::rows()
          C::NewGameDialog},
         {"Left / Right", "in \"New Game?\": choose Easy, Normal or Hard", {KEY_LEFT, KEY_RIGHT}, C::InNewGame,
          C::MoveChoice},
+        {"Up / Down", "in \"New Game?\": choose Classic or Mixed invaders", {KEY_UP, KEY_DOWN}, C::InNewGame,
+         C::SwitchMode},
         {"Enter", "in \"New Game?\": start the chosen difficulty", {KEY_ENTER, KEY_ENTER_PAD}, C::InNewGame,
          C::AnswerDialog},
         {"Y / N", "in a dialog: \"Yes\" (or the chosen difficulty) or \"No\"", {KEY_Y, KEY_N},

@@ -17,9 +17,11 @@ constexpr int SecondLine = 120;
 
 } // namespace
 
-DialogControls::DialogControls(int& mode, const Difficulty::Level& played, Answers answers)
+DialogControls::DialogControls(int& mode, const Difficulty::Level& played, const GameMode& playedMode,
+                               Answers answers)
     : mode(mode)
     , played(played)
+    , playedMode(playedMode)
     , answers(std::move(answers))
 {
 }
@@ -37,6 +39,10 @@ const std::vector<DialogButton>& DialogControls::buttonsOf(int mode)
         {B::Start, Level::Normal, "Normal", CentreLeft, FirstLine, ButtonWidth, ButtonHeight},
         {B::Start, Level::Hard, "Hard", CentreLeft + SideStep, FirstLine, ButtonWidth, ButtonHeight},
         {B::No, Level::Normal, "No", CentreLeft, SecondLine, ButtonWidth, ButtonHeight},
+        {B::PickMode, Level::Normal, "Classic", CentreLeft - SideStep, SecondLine, ButtonWidth, ButtonHeight,
+         GameMode::Classic},
+        {B::PickMode, Level::Normal, "Mixed", CentreLeft + SideStep, SecondLine, ButtonWidth, ButtonHeight,
+         GameMode::Mixed},
     };
     return mode == QuitDialog ? quit : mode == NewGameDialog ? newGame : none;
 }
@@ -47,6 +53,7 @@ void DialogControls::follow()
         return;
     opened = mode;
     focus = played;
+    modeFocus = playedMode;
 }
 
 void DialogControls::followPointer(int x, int y, bool onPicture, bool clicked)
@@ -63,6 +70,10 @@ void DialogControls::followPointer(int x, int y, bool onPicture, bool clicked)
         focus = button->level;
     if (!button || !clicked)
         return;
+    if (button->answer == DialogButton::PickMode) {
+        modeFocus = button->mode;
+        return;
+    }
     if (button->answer == DialogButton::Start)
         focus = button->level;
     answer(button->answer != DialogButton::No);
@@ -75,6 +86,12 @@ void DialogControls::moveFocus(int step)
     focus = static_cast<Level>(index);
 }
 
+void DialogControls::switchMode()
+{
+    follow();
+    modeFocus = modeFocus == GameMode::Classic ? GameMode::Mixed : GameMode::Classic;
+}
+
 void DialogControls::answer(bool yes)
 {
     follow();
@@ -85,5 +102,5 @@ void DialogControls::answer(bool yes)
     else if (mode == QuitDialog)
         answers.quit();
     else if (mode == NewGameDialog)
-        answers.startOver(focus);
+        answers.startOver(modeFocus, focus);
 }

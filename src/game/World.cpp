@@ -17,9 +17,11 @@
 #include "game/FrameStepper.h"
 #include "game/HitResolver.h"
 #include "game/RunKeeper.h"
+#include "game/WaveFactory.h"
+#include "game/WorldKindEvents.h"
 #include "game/WorldRenderer.h"
 #include "invaders/Invader.h"
-#include "invaders/SquibbleWave.h"
+#include "invaders/Wave.h"
 #include "projectiles/Projectile.h"
 #include "towers/Building.h"
 #include "towers/TowerKinds.h"
@@ -42,6 +44,7 @@ World::World()
     , buildBar(std::make_unique<BuildBar>(*this, *towerActions))
     , renderer(std::make_unique<WorldRenderer>(*this))
 {
+    kindEvents = std::make_unique<WorldKindEvents>(*this);
 }
 
 World::~World() = default;
@@ -91,6 +94,7 @@ MusicCue World::musicCue() const
 void World::newGame()
 {
     running = true;
+    gameMode = app->settings.inEffect().mode.value_or(GameMode::Classic);
     setDifficulty(app->settings.inEffect().difficulty.value_or(Difficulty::Level::Normal));
     setUpGame();
 }
@@ -109,9 +113,11 @@ void World::playAgain()
     setUpGame();
 }
 
-void World::startOver(Difficulty::Level level)
+void World::startOver(GameMode chosenMode, Difficulty::Level level)
 {
     app->settings.set(PlayerSettings::Field::Difficulty, static_cast<int>(level));
+    app->settings.set(PlayerSettings::Field::Mode, static_cast<int>(chosenMode));
+    gameMode = chosenMode;
     if (runKeeper)
         runKeeper->forget();
     difficulty.level = level;
@@ -121,12 +127,12 @@ void World::startOver(Difficulty::Level level)
 void World::setDifficulty(Difficulty::Level level)
 {
     difficulty = Difficulty::of(app->config, level);
-    if (!recordStoreFor || recordLevel == level)
+    if (!recordStoreFor || recordLevel == std::make_pair(gameMode, level))
         return;
     // A count still waiting for the last difficulty's store is offered before it goes.
     bestRecord.close();
-    bestRecord = BestRecord(recordStoreFor(level));
-    recordLevel = level;
+    bestRecord = BestRecord(recordStoreFor(gameMode, level));
+    recordLevel = std::make_pair(gameMode, level);
 }
 
 void World::setUpGame()
@@ -208,7 +214,7 @@ void World::startWave()
     // A player who has not chosen a difficulty plays Normal: from the first wave on it is kept.
     if (!app->settings.inEffect().difficulty)
         app->settings.set(PlayerSettings::Field::Difficulty, static_cast<int>(Difficulty::Level::Normal));
-    currentWave = std::make_unique<SquibbleWave>(SquibbleWave::sizeFor(waveNumber));
+    currentWave = WaveFactory::create(*this, *kindEvents);
     waveTimer = -1.0;
     char banner[32];
     std::snprintf(banner, sizeof banner, "Wave %d", waveNumber);

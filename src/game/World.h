@@ -6,6 +6,7 @@
 #include "audio/MusicCue.h"
 #include "control/WorldMode.h"
 #include "difficulty/Difficulty.h"
+#include "difficulty/GameMode.h"
 #include "game/BestRecord.h"
 #include "game/Clouds.h"
 #include "hud/LossNote.h"
@@ -19,12 +20,14 @@
 #include <list>
 #include <memory>
 #include <optional>
+#include <utility>
 
 class Application;
 class Building;
 class DialogControls;
 class Effect;
 class FrameStepper;
+class KindEvents;
 class Projectile;
 class RunKeeper;
 class Wave;
@@ -57,10 +60,11 @@ public:
     // Enter after game over: everything of the last game goes and a new one is set up at the
     // same difficulty.
     void playAgain();
-    // A difficulty chosen in "New Game?": it is kept in the settings, the run is thrown away, its
-    // checkpoint too, and wave 1 begins at that difficulty.
-    void startOver(Difficulty::Level level);
-    // The difficulty of the game being set up or resumed, and its best record.
+    // A mode and difficulty chosen in "New Game?": both are kept in the settings, the run is
+    // thrown away, its checkpoint too, and wave 1 begins in that mode at that difficulty.
+    void startOver(GameMode chosenMode, Difficulty::Level level);
+    // The difficulty of the game being set up or resumed, and the best record of it in the mode
+    // played.
     void setDifficulty(Difficulty::Level level);
     // One frame of game logic.
     void update(double dt);
@@ -126,6 +130,10 @@ public:
     int money = 0;
     // The numbers of the game being played, those of its difficulty.
     Difficulty difficulty;
+    // Classic sends Squibbles alone, Mixed the invader kinds; set before setDifficulty.
+    GameMode gameMode = GameMode::Classic;
+    // Where the Mixed kinds report: their rewards are paid through it.
+    std::unique_ptr<KindEvents> kindEvents;
     Application* app;
     bool gameOver = false;
     Building* selectedTower = nullptr;
@@ -141,9 +149,9 @@ public:
     int speedStep = 1;
     // The best record of the difficulty played.
     BestRecord bestRecord;
-    // The store of each difficulty's best record, taken whenever a game at another difficulty
+    // The store of each mode's and difficulty's best record, taken whenever a game at another
     // begins; without it the record set up by hand stays.
-    std::function<std::unique_ptr<RecordStore>(Difficulty::Level)> recordStoreFor;
+    std::function<std::unique_ptr<RecordStore>(GameMode, Difficulty::Level)> recordStoreFor;
     // The books of the game being played, started over with every new game.
     GameStatistics statistics;
     // Every payment in or out of money, counted in the statistics.
@@ -174,5 +182,5 @@ private:
     std::unique_ptr<WorldRenderer> renderer;
     std::atomic<bool> pauseRequested{false};
     // The difficulty whose store the best record holds, once recordStoreFor gave one.
-    std::optional<Difficulty::Level> recordLevel;
+    std::optional<std::pair<GameMode, Difficulty::Level>> recordLevel;
 };

@@ -107,6 +107,7 @@ FrameView WorldRenderer::view() const
     view.waitingForWave = world.waitingForWave();
     view.waveCountdown = world.waveTimer;
     view.difficulty = world.difficulty;
+    kinds.fill(view, world);
     if (view.waitingForWave) {
         view.earlyCallBonus = world.earlyCallBonus();
         view.mayCallNextWave = world.mayCallNextWave();
@@ -280,11 +281,14 @@ void WorldRenderer::drawDialog(BITMAP* target, const char* title) const
     drawTextCentered(app.fontSmall.get(), target, DialogCentreX, DialogTitleTop, title);
     const DialogControls& dialog = world.dialogs();
     for (const DialogButton& button : buttons) {
-        // A difficulty is lit while it has the focus, "Yes" and "No" while the pointer is on them.
-        const bool lit = button.answer == DialogButton::Start
-                             ? button.level == dialog.focused()
-                             : app.mouseInRect(button.x, button.y, button.width, button.height);
-        if (button.answer == DialogButton::Start && button.level == dialog.current())
+        // A difficulty or a mode is lit while chosen, "Yes" and "No" while the pointer is on them.
+        const bool lit = button.answer == DialogButton::Start      ? button.level == dialog.focused()
+                         : button.answer == DialogButton::PickMode ? button.mode == dialog.chosenMode()
+                                                                   : app.mouseInRect(button.x, button.y, button.width, button.height);
+        const bool played = button.answer == DialogButton::Start      ? button.level == dialog.current()
+                            : button.answer == DialogButton::PickMode ? button.mode == dialog.currentMode()
+                                                                      : false;
+        if (played)
             rect(target, button.x, button.y - 1, button.x + button.width, button.y + button.height,
                  makecol(0x9a, 0x9a, 0xb8));
         drawTextCentered((lit ? app.fontMainRed : app.fontMain).get(), target, button.centreX(), button.y,

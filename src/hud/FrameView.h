@@ -6,11 +6,15 @@
 #include "app/TowerCatalogue.h"
 #include "difficulty/Difficulty.h"
 #include "stats/ThreatEstimate.h"
+#include "invaders/InvaderKinds.h"
 
+#include <array>
 #include <string>
+#include <vector>
 
 class BitmapFont;
 class Building;
+struct InvaderType;
 struct StatisticsTotals;
 
 struct HudFonts {
@@ -41,6 +45,11 @@ struct FrameView {
     bool mayCallNextWave = false;
     // The numbers the game plays by.
     Difficulty difficulty;
+    // In the Mixed mode: the kinds' catalogue (null in Classic), the invaders of each kind the
+    // wave on the panel brings, and the kinds it brings for the first time.
+    const InvaderType* invaderTypes = nullptr;
+    std::array<int, InvaderKinds::Count> kindCounts{};
+    std::vector<int> firstSeen;
 
     // The build bar's button under the mouse (-1 for none), the kind being placed and where its
     // preview stands, and the selected tower (null for none).

@@ -1,5 +1,6 @@
 #include "hud/WavePreview.h"
 
+#include "app/InvaderType.h"
 #include "hud/CaptionBox.h"
 #include "hud/FrameView.h"
 #include "hud/TextPanel.h"
@@ -10,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 namespace {
 
@@ -47,6 +49,7 @@ int drawThreatBar(BITMAP* target, const ThreatEstimate& threat, int left, int to
     vline(target, x + inner / 2, y - 1, y + BarHeight, makecol(0xff, 0xff, 0xff));
     return height;
 }
+constexpr int KindsPerLine = 2;
 
 } // namespace
 
@@ -68,8 +71,11 @@ void WavePreview::draw(BITMAP* target, const FrameView& view) const
             speedLevel = view.difficulty.level;
         }
         panel.add(fonts.main, "Wave %d in %.0fs", wave, std::ceil(view.waveCountdown));
-        panel.add(fonts.small, "%d invaders, %d health each", SquibbleWave::sizeFor(wave),
-                  Squibble::healthFor(wave, view.difficulty));
+        if (view.invaderTypes)
+            addKinds(panel, view);
+        else
+            panel.add(fonts.small, "%d invaders, %d health each", SquibbleWave::sizeFor(wave),
+                      Squibble::healthFor(wave, view.difficulty));
         panel.add(fonts.small, "Speed %.1f px/s", speed);
         panel.add(threatFont(view), "Threat: %s", ThreatEstimate::caption(view.threat.verdict()));
         // Offered only while N would answer.
@@ -80,12 +86,21 @@ void WavePreview::draw(BITMAP* target, const FrameView& view) const
             panel.add(fonts.small, "N: call it now");
     }
     panel.add(fonts.small, "Difficulty: %s", Difficulty::nameOf(view.difficulty.level));
+    if (view.invaderTypes)
+        panel.add(fonts.small, "Mode: Mixed");
     const int left = PanelRight - panel.width();
     panel.draw(target, left, PanelY);
     int bottom = PanelY + panel.height();
     if (view.waveRunning || view.waitingForWave)
         bottom += drawThreatBar(target, view.threat, left, bottom, panel.width());
-    drawHints(target, view, bottom + HintGap);
+    const int below = drawHints(target, view, bottom + HintGap);
+    // A kind met for the first time: what hurts it, under the panel while its wave is on it.
+    TextPanel firstSeen;
+    for (int kind : view.firstSeen)
+        if (view.invaderTypes && InvaderKinds::exists(kind))
+            firstSeen.add(fonts.small, "%s", view.invaderTypes[kind].hint.c_str());
+    if (!view.firstSeen.empty() && view.invaderTypes)
+        firstSeen.draw(target, PanelRight - firstSeen.width(), below);
 }
 
 const BitmapFont* WavePreview::threatFont(const FrameView& view)
@@ -93,7 +108,7 @@ const BitmapFont* WavePreview::threatFont(const FrameView& view)
     return view.threat.verdict() == ThreatEstimate::Verdict::Heavy ? view.fonts.smallRed : view.fonts.small;
 }
 
-void WavePreview::drawHints(BITMAP* target, const FrameView& view, int top)
+int WavePreview::drawHints(BITMAP* target, const FrameView& view, int top)
 {
     // Each in a box of its own, side by side, "H: controls" at the right.
     TextPanel controls;
@@ -105,4 +120,27 @@ void WavePreview::drawHints(BITMAP* target, const FrameView& view, int top)
     const int controlsLeft = view.controlsHint ? PanelRight - controls.width() : PanelRight + HintGap;
     controls.draw(target, controlsLeft, top);
     difficulty.draw(target, controlsLeft - HintGap - difficulty.width(), top);
+    if (!view.controlsHint && !view.difficultyHint)
+        return top;
+    return top + std::max(controls.height(), difficulty.height()) + HintGap;
+}
+// "N Name" of every kind the wave brings, two to a line.
+void WavePreview::addKinds(TextPanel& panel, const FrameView& view)
+{
+    std::string line;
+    int onLine = 0;
+    for (int kind = 0; kind < InvaderKinds::Count; ++kind) {
+        if (view.kindCounts[kind] <= 0)
+            continue;
+        const std::string& name = view.invaderTypes[kind].name;
+        line += (onLine ? ", " : "") + std::to_string(view.kindCounts[kind]) + " " +
+                (name.empty() ? InvaderKinds::nameOf(kind) : name.c_str());
+        if (++onLine == KindsPerLine) {
+            panel.add(view.fonts.small, "%s", line.c_str());
+            line.clear();
+            onLine = 0;
+        }
+    }
+    if (onLine > 0)
+        panel.add(view.fonts.small, "%s", line.c_str());
 }

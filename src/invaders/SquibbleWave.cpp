@@ -11,6 +11,7 @@
 #include "invaders/Squibble.h"
 
 #include <algorithm>
+#include <string>
 
 namespace {
 
@@ -74,6 +75,16 @@ SquibbleWave::SquibbleWave(int count)
         Invader& invader = *invaders.back();
         invader.wave = this;
         place(invader, i, count);
+    }
+}
+
+SquibbleWave::SquibbleWave(std::vector<std::unique_ptr<Invader>> formed)
+{
+    const World* world = Application::instance().world;
+    speed = world ? speedFor(world->waveNumber, world->difficulty) : speedFor(1, Difficulty());
+    for (std::unique_ptr<Invader>& invader : formed) {
+        invader->wave = this;
+        invaders.push_back(std::move(invader));
     }
 }
 
@@ -214,12 +225,13 @@ void SquibbleWave::escape(Invader& invader)
     World* world = app.world;
     if (!world)
         return;
-    world->health -= 1;
+    world->health -= invader.landingCost;
     world->statistics.invaderEscaped();
     const int cx = invader.effectX();
     const int cy = invader.effectY();
     world->effects.push_back(std::make_unique<SimpleEffect>(cx, cy, app.poofSheet.get(), 0.0));
-    world->effects.push_back(std::make_unique<TextEffect>(cx, cy, app.fontSmallRed.get(), "-1"));
+    const std::string cost = "-" + std::to_string(invader.landingCost);
+    world->effects.push_back(std::make_unique<TextEffect>(cx, cy, app.fontSmallRed.get(), cost.c_str()));
     app.sound.play(SoundEvent::InvaderEscaped, cx);
 }
 

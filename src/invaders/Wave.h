@@ -3,6 +3,7 @@
 
 #include <list>
 #include <memory>
+#include <vector>
 
 struct BITMAP;
 class Invader;
@@ -13,7 +14,7 @@ public:
     Wave(const Wave&) = delete;
     Wave& operator=(const Wave&) = delete;
 
-    // Deletes, in list order, every invader whose health is 0 or less.
+    // Deletes, in list order, every invader whose health is 0 or less, then lets in those joining.
     virtual void update(double dt);
     void draw(BITMAP* destination);
     // Whether the invader is still in this wave's list.
@@ -27,7 +28,14 @@ public:
     // The way the invaders will next move along their rows: 1 right, -1 left, 0 when they keep no rows.
     virtual int rowDirection() const { return 0; }
 
+    // An invader that joins the block during a frame (a splitter's mites): it enters the list at
+    // the end of the wave's update, so no walk of the list meets it halfway.
+    void join(std::unique_ptr<Invader> invader);
+
     std::list<std::unique_ptr<Invader>> invaders;
+
+private:
+    std::vector<std::unique_ptr<Invader>> joining;
 
 protected:
     Wave() = default;

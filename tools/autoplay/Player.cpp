@@ -37,7 +37,7 @@ double frameTimeFor(const PlayOptions& options)
 Player::Player(Strategy& strategy, const PlayOptions& options)
     : strategy(strategy)
     , input(installInput())
-    , game(startGame(options.seed, options.difficulty))
+    , game(startGame(options))
     , ledger(*game)
     , waveLog(*game)
     , stepper(*game)
@@ -60,14 +60,15 @@ Player::~Player()
         app.world = nullptr;
 }
 
-std::unique_ptr<World> Player::startGame(unsigned seed, Difficulty::Level difficulty)
+std::unique_ptr<World> Player::startGame(const PlayOptions& options)
 {
     Application& app = Application::instance();
-    app.settings.set(PlayerSettings::Field::Difficulty, static_cast<int>(difficulty));
+    app.settings.set(PlayerSettings::Field::Difficulty, static_cast<int>(options.difficulty));
+    app.settings.set(PlayerSettings::Field::Mode, static_cast<int>(options.mode));
     app.mouseX = app.mouseY = app.mouseButtons = app.previousMouseButtons = 0;
     auto world = std::make_unique<World>();
     app.world = world.get();
-    std::srand(seed);
+    std::srand(options.seed);
     world->newGame();
     return world;
 }

@@ -7,6 +7,7 @@
 #include "autoplay/Ledger.h"
 #include "autoplay/WaveLog.h"
 #include "difficulty/Difficulty.h"
+#include "difficulty/GameMode.h"
 #include "game/FrameStepper.h"
 
 #include <memory>
@@ -32,6 +33,8 @@ struct PlayOptions {
     bool callEarly = false;
     // The difficulty of the game, chosen as a player's settings choose it.
     Difficulty::Level difficulty = Difficulty::Level::Normal;
+    // The mode of the game, chosen as a player's settings choose it.
+    GameMode mode = GameMode::Classic;
 };
 
 // How one game went.
@@ -82,7 +85,7 @@ public:
     long frameCount() const { return frames; }
 
 private:
-    static std::unique_ptr<World> startGame(unsigned seed, Difficulty::Level difficulty);
+    static std::unique_ptr<World> startGame(const PlayOptions& options);
 
     Strategy& strategy;
     ScriptedInput* input;

@@ -64,6 +64,8 @@ void WaveLog::open(const World& world)
     // Counted after the update that started the wave; one destroyed in it was already removed.
     for (const auto& invader : world.currentWave->invaders) {
         ++current.invaders;
+        if (InvaderKinds::exists(invader->kind))
+            ++current.kinds[invader->kind];
         current.startingHealth += invader->maxHealth;
     }
     current.threatPercent = static_cast<int>(std::lround(WaveThreat::of(world).ratio() * 100.0));

@@ -15,7 +15,8 @@ import matplotlib.pyplot as plt  # noqa: E402 (the back end is chosen first)
 from matplotlib.ticker import MaxNLocator  # noqa: E402
 
 COLUMNS = ["difficulty", "strategy", "wave", "invaders", "starting_health", "damage_dealt", "money_earned",
-           "money_spent", "towers_standing", "health_left", "threat_percent"]
+           "money_spent", "towers_standing", "health_left", "threat_percent", "squibble", "armoured", "mite",
+           "shielded", "splitter", "boss"]
 
 # The panels, in reading order: the column and its title.
 PANELS = [

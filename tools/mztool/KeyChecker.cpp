@@ -8,6 +8,7 @@
 #include "difficulty/Difficulty.h"
 #include "files/PlainText.h"
 #include "game/EarlyCall.h"
+#include "mztool/InvaderKeys.h"
 #include "towers/TowerKinds.h"
 #include "towers/TowerRules.h"
 
@@ -129,6 +130,8 @@ const std::set<std::string>& numberedFamilies()
         "Tower#.Upgrade#.Level#.Icon", "Tower#.Upgrade#.Level#.FreqMod", "Tower#.Upgrade#.Level#.MissileFreq",
         "Tower#.Upgrade#.Level#.MissileDamage", "Tower#.Upgrade#.Level#.SplashMod", "Tower#.Upgrade#.Level#.DamageMod",
         "Invader#.Value", "Invader#.Sprite", "Invader#.Health", "Invader#.HealthIncrease", "Invader#.Size",
+        "Invader#.Name", "Invader#.Hint", "Invader#.Armour", "Invader#.Shield", "Invader#.ShieldReturn",
+        "Invader#.Landing", "Invader#.FromWave", "Invader#.Share", "Invader#.Rows", "Invader#.Every",
     };
     return families;
 }
@@ -162,16 +165,14 @@ std::vector<KeyChecker::KnownKey> KeyChecker::knownKeys(Config& config) const
         keys.push_back({font, KeyKind::File});
         keys.push_back({std::string(font) + "Kerning", KeyKind::Int, true});
     }
-    for (const char* key : {"StartingHealth", "StartingMoney", "TowerBaseline", "ButtonSpacing", "Invader1.Value",
-                            "Invader1.Health", "Tower1.DamageBase", "Tower2.DamageBase", "Tower2.DamageSplashBase",
+    for (const char* key : {"StartingHealth", "StartingMoney", "TowerBaseline", "ButtonSpacing", "Tower1.DamageBase", "Tower2.DamageBase", "Tower2.DamageSplashBase",
                             "Tower3.DamageBase"})
         keys.push_back({key, KeyKind::Int});
-    for (const char* key : {"TimeBetweenWaves", "Wave1SpeedBase", "Wave1SpeedIncrease", "Wave1SpeedMax",
-                            "Invader1.HealthIncrease", "Invader1.Size", "LaserSpeedBase", "MissileSpeedBase",
+    for (const char* key : {"TimeBetweenWaves", "Wave1SpeedBase", "Wave1SpeedIncrease", "Wave1SpeedMax", "LaserSpeedBase", "MissileSpeedBase",
                             "MissileSteeringMax", "MissileSteeringResponse", "MissileLife", "Tower1.FreqBase",
                             "Tower2.FreqBase", "Tower2.SplashRadius", "Tower3.FreqBase", "Tower3.RangeBase"})
         keys.push_back({key, KeyKind::Double});
-    keys.push_back({"Invader1.Sprite", KeyKind::File});
+    InvaderKeys::append(keys);
     keys.push_back({"SoundVolume", KeyKind::Int});
     keys.push_back({"EarlyCallBonus", KeyKind::Int, false,
                     "the game pays " + std::to_string(EarlyCall::DefaultBonusPerSecond) + " for every second left"});
