@@ -37,11 +37,12 @@ press_key Return
 wait_for 10 "Mode=Mixed is not kept" grep -qx "Mode=Mixed" "$settings"
 
 wait_for 30 "wave 1 did not start" wave_in_file 1
-sleep 1.5; screenshot wave1
+# Three seconds in, the block has come out from under the wave panel.
+sleep 3; screenshot wave1
 wait_for 60 "wave 2 did not start" wave_in_file 2
 grep -qx "Mode=Mixed" "$checkpoint" || fail "the checkpoint does not keep the mode"
 grep -q "^Kinds=Armoured Armoured" "$checkpoint" || fail "the checkpoint does not keep wave 2's kinds"
-sleep 1.5; screenshot wave2
+sleep 3; screenshot wave2
 [ "$(grey_in wave2)" -gt $(( $(grey_in wave1) + 100 )) ] || fail "no armoured invader in wave 2"
 
 wait_for 60 "wave 3 did not start" wave_in_file 3
