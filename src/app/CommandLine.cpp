@@ -29,7 +29,9 @@ po::options_description describe()
         ("mute", "start with the sound off (M turns it on)")
         ("no-music", "play without music (this game only)")
         ("difficulty", po::value<std::string>()->value_name("NAME"),
-         "play at Easy, Normal or Hard without keeping it (F2 chooses and keeps one)");
+         "play at Easy, Normal or Hard without keeping it (F2 chooses and keeps one)")
+        ("replay", po::value<std::string>()->value_name("FILE"),
+         "watch a kept run again (F speed, Tab fast-forward, P pause, Esc quit)");
     return described;
 }
 
@@ -100,6 +102,10 @@ CommandLine::Action CommandLine::parse(int argc, const char* const argv[], Launc
             options.difficulty = Difficulty::named(value);
             if (!options.difficulty)
                 problem = "the difficulty must be Easy, Normal or Hard";
+        } else if (key == "replay") {
+            options.replayFile = value;
+            if (value.empty())
+                problem = "the replay file given with --replay is empty";
         } else if (key == "scale" && !readScale(value, options.scale)) {
             problem = "the scale must be a whole number from " + std::to_string(ScreenLayout::MinimumScale) +
                       " to " + std::to_string(ScreenLayout::MaximumScale);

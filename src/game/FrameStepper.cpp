@@ -1,6 +1,7 @@
 #include "game/FrameStepper.h"
 
 #include "app/Application.h"
+#include "game/RunHooks.h"
 #include "game/World.h"
 
 #include <cmath>
@@ -32,7 +33,7 @@ int FrameStepper::advance(double dt, int speed)
         ++done;
         if (afterStep)
             afterStep();
-        if (!world.running)
+        if (!world.running || (world.hooks && world.hooks->cutFrame()))
             break;
     }
     return done;

@@ -16,6 +16,7 @@
 #include "game/EarlyCall.h"
 #include "game/FrameStepper.h"
 #include "game/HitResolver.h"
+#include "game/RunHooks.h"
 #include "game/RunKeeper.h"
 #include "game/WorldRenderer.h"
 #include "invaders/Invader.h"
@@ -56,6 +57,8 @@ void World::run()
     while (running)
         playFrame(stepper, app->waitForNextFrame(), speedStep);
     bestRecord.close();
+    if (hooks)
+        hooks->closed(*this);
     // Mid-wave the checkpoint of the wave's start stands; after game over there is none.
     if (runKeeper && !gameOver && !currentWave)
         runKeeper->keep(*this);
@@ -63,7 +66,10 @@ void World::run()
 
 void World::playFrame(FrameStepper& stepper, double dt, int step)
 {
-    stepper.advance(dt, GameSpeed::of(app->input().keyHeld(KEY_TAB), step));
+    int speed = GameSpeed::of(app->input().keyHeld(KEY_TAB), step);
+    if (hooks)
+        hooks->frameTime(dt, speed);
+    stepper.advance(dt, speed);
     bestRecord.retry(app->now());
     app->music.follow(musicCue());
     app->music.update();
@@ -129,6 +135,8 @@ void World::setUpGame()
     pauseRequested = false;
     bestRecord.newGame();
     statistics.reset();
+    if (hooks)
+        hooks->gameBegins(*this);
     health = maxHealth = difficulty.startingHealth;
     money = difficulty.startingMoney;
     Clouds::scatter(clouds);
@@ -139,7 +147,8 @@ void World::setUpGame()
 
 void World::update(double dt)
 {
-    if (pauseRequested.exchange(false) && !gameOver)
+    const bool pauseAsked = pauseRequested.exchange(false);
+    if ((hooks ? hooks->pauseTaken(pauseAsked) : pauseAsked) && !gameOver)
         paused = true;
     if (paused || keyboard->helpShown()) {
         handleControls();
@@ -184,6 +193,8 @@ void World::updateWaveSchedule(double dt)
         currentWave.reset();
         statistics.waveDefeated();
         ++waveNumber;
+        if (hooks)
+            hooks->waveDefeated(*this);
     }
 }
 
@@ -244,16 +255,10 @@ void World::handleControls()
     handleDialog();
 }
 
-void World::handleDialog()
-{
-    // Every frame, so that a dialog closed and opened again starts afresh.
-    dialog->followPointer(app->mouseX, app->mouseY, app->mouseOnPicture, app->mouseClicked(1));
-}
+// Every frame, so that a dialog closed and opened again starts afresh.
+void World::handleDialog() { dialog->followPointer(app->mouseX, app->mouseY, app->mouseOnPicture, app->mouseClicked(1)); }
 
-void World::answerDialog(bool yes)
-{
-    dialog->answer(yes);
-}
+void World::answerDialog(bool yes) { dialog->answer(yes); }
 
 void World::endGame()
 {
@@ -267,6 +272,8 @@ void World::endGame()
     statistics.close();
     if (runKeeper)
         runKeeper->forget();
+    if (hooks)
+        hooks->gameOver(*this);
 }
 
 std::unique_ptr<Building> World::createTower(int kind)
@@ -284,6 +291,8 @@ void World::draw()
     buildBar->draw(target);
     renderer->drawOverlays(target);
     renderer->drawControls(target);
+    if (hooks)
+        hooks->drawOver(target);
     app->backBuffer->present();
     keyboard->pictureShown();
 }

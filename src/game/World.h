@@ -23,6 +23,7 @@ class DialogControls;
 class Effect;
 class FrameStepper;
 class Projectile;
+class RunHooks;
 class RunKeeper;
 class Wave;
 class BuildBar;
@@ -135,6 +136,8 @@ public:
     GameStatistics statistics;
     // Keeps the run between launches; without one nothing is kept.
     std::unique_ptr<RunKeeper> runKeeper;
+    // Told of the run as it goes (its replay is recorded or played back through them); none by default.
+    std::unique_ptr<RunHooks> hooks;
 
 private:
     void setUpGame();
