@@ -36,5 +36,7 @@ int FrameStepper::advance(double dt, int speed)
         if (!world.running || (world.hooks && world.hooks->cutFrame()))
             break;
     }
+    if (world.hooks)
+        world.hooks->stepsDone();
     return done;
 }

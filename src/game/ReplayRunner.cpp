@@ -47,6 +47,7 @@ public:
         seal(world);
     }
     void closed(World&) override {}
+    void stepsDone() override { input.setDrawing(true); }
     void drawOver(BITMAP* target) override
     {
         if (overlay)
@@ -109,7 +110,7 @@ bool ReplayRunner::playFrame()
     if (finished())
         return false;
     app.sampleMouse();
-    game->playFrame(*stepper, 0.0, game->speedStep);
+    game->playFrame(*stepper, 0.0, game->speedStep, drawn);
     ++playback->result.frames;
     // The run's own quit ("Yes") ends the replay, not the game watching it.
     game->running = true;

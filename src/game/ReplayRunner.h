@@ -33,6 +33,8 @@ public:
     ReplayOutcome playToEnd();
     ReplayOutcome outcome() const;
     World& world() { return *game; }
+    // Whether each frame is drawn (and shown); a check off screen needs no pictures.
+    bool drawn = true;
     // Drawn over every frame before it is shown (the replay's caption).
     void setOverlay(std::function<void(BITMAP*)> draw);
 

@@ -22,6 +22,9 @@ public:
     // Whether the frame's remaining steps are dropped after this one (a new game began in it, and
     // its replay starts with the next frame).
     virtual bool cutFrame() { return false; }
+    // The frame's steps are done: what the game reads from here to the next frame's first pointer
+    // sample (the drawing) is not part of the run.
+    virtual void stepsDone() {}
     // Drawn over the frame, just before it is shown.
     virtual void drawOver(BITMAP*) {}
 };

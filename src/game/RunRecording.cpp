@@ -73,6 +73,8 @@ bool RunRecording::cutFrame()
     return wasCut;
 }
 
+void RunRecording::stepsDone() { input->setDrawing(true); }
+
 bool RunRecording::pauseTaken(bool requested)
 {
     return input->pauseTaken(requested);
@@ -107,9 +109,10 @@ const Replay& RunRecording::current()
 
 void RunRecording::keep(const World& game, bool finished)
 {
-    if (!recording || !shelf)
+    if (!recording)
         return;
     replay.end = RunMarks::of(game);
     replay.tape = input->tape().bytes();
-    shelf->keep(name, replay, finished);
+    if (shelf)
+        shelf->keep(name, replay, finished);
 }

@@ -32,6 +32,7 @@ public:
     void gameOver(World& world) override;
     void closed(World& world) override;
     bool cutFrame() override;
+    void stepsDone() override;
 
     // The replay of the game being played (tape included), as it would be kept now.
     const Replay& current();

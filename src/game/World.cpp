@@ -64,7 +64,7 @@ void World::run()
         runKeeper->keep(*this);
 }
 
-void World::playFrame(FrameStepper& stepper, double dt, int step)
+void World::playFrame(FrameStepper& stepper, double dt, int step, bool drawn)
 {
     int speed = GameSpeed::of(app->input().keyHeld(KEY_TAB), step);
     if (hooks)
@@ -73,7 +73,8 @@ void World::playFrame(FrameStepper& stepper, double dt, int step)
     bestRecord.retry(app->now());
     app->music.follow(musicCue());
     app->music.update();
-    draw();
+    if (drawn)
+        draw();
 }
 
 MusicCue World::musicCue() const
@@ -147,8 +148,7 @@ void World::setUpGame()
 
 void World::update(double dt)
 {
-    const bool pauseAsked = pauseRequested.exchange(false);
-    if ((hooks ? hooks->pauseTaken(pauseAsked) : pauseAsked) && !gameOver)
+    if ((hooks ? hooks->pauseTaken(pauseRequested.exchange(false)) : pauseRequested.exchange(false)) && !gameOver)
         paused = true;
     if (paused || keyboard->helpShown()) {
         handleControls();

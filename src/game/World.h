@@ -45,8 +45,9 @@ public:
     void run();
     // One pass of the main loop once the frame clock has given dt and sampled the mouse: the
     // frame's updates through the stepper at the speed in effect (Tab, or the speed step given),
-    // a retry of a record kept waiting by another game's lock, and the drawing.
-    void playFrame(FrameStepper& stepper, double dt, int step);
+    // a retry of a record kept waiting by another game's lock, and the drawing (unless not drawn:
+    // a replay checked off screen).
+    void playFrame(FrameStepper& stepper, double dt, int step, bool drawn = true);
     // Health, money, clouds and the pause before the first wave at the settings' difficulty
     // (Normal until one is chosen); starts the loop running.
     void newGame();

@@ -42,6 +42,8 @@ void RecordingInput::keep(TapeCall call, std::uint64_t answer, std::uint64_t& la
 
 bool RecordingInput::keepKey(TapeCall call, int scancode, bool isHeld, std::array<bool, 256>& last)
 {
+    if (drawing)
+        return isHeld;
     if (!inRange(scancode) || last[scancode] == isHeld) {
         recorded.skip();
         return inRange(scancode) && isHeld;
@@ -53,6 +55,7 @@ bool RecordingInput::keepKey(TapeCall call, int scancode, bool isHeld, std::arra
 
 int RecordingInput::mouseX()
 {
+    drawing = false;
     if (pendingBegin)
         begin();
     const int x = inner->mouseX();
@@ -63,6 +66,8 @@ int RecordingInput::mouseX()
 int RecordingInput::mouseY()
 {
     const int y = inner->mouseY();
+    if (drawing)
+        return y;
     keep(TapeCall::MouseY, PointerPlace::ofY(layout, y), lastY);
     return y;
 }
@@ -70,6 +75,8 @@ int RecordingInput::mouseY()
 int RecordingInput::mouseButtons()
 {
     const int buttons = inner->mouseButtons() & 3;
+    if (drawing)
+        return buttons;
     keep(TapeCall::MouseButtons, static_cast<std::uint64_t>(buttons), lastButtons);
     return buttons;
 }
@@ -77,6 +84,8 @@ int RecordingInput::mouseButtons()
 int RecordingInput::nextKey()
 {
     const int key = inner->nextKey();
+    if (drawing)
+        return key;
     if (key < 0) {
         recorded.skip();
         return -1;

@@ -19,20 +19,22 @@ ReplayInput::ReplayInput(const std::string& tape, const ScreenLayout& layout)
 
 int ReplayInput::mouseX()
 {
+    drawing = false;
     reader.answer(TapeCall::MouseX, x);
     return PointerPlace::screenX(layout, x);
 }
 
 int ReplayInput::mouseY()
 {
-    reader.answer(TapeCall::MouseY, y);
+    if (!drawing)
+        reader.answer(TapeCall::MouseY, y);
     return PointerPlace::screenY(layout, y);
 }
 
 int ReplayInput::mouseButtons()
 {
     std::uint64_t value = 0;
-    if (reader.answer(TapeCall::MouseButtons, value))
+    if (!drawing && reader.answer(TapeCall::MouseButtons, value))
         buttons = value & 3;
     return static_cast<int>(buttons);
 }
@@ -40,7 +42,7 @@ int ReplayInput::mouseButtons()
 int ReplayInput::nextKey()
 {
     std::uint64_t key = 0;
-    if (!reader.answer(TapeCall::NextKey, key))
+    if (drawing || !reader.answer(TapeCall::NextKey, key))
         return -1;
     return key < 256 ? static_cast<int>(key) : -1;
 }
@@ -49,7 +51,7 @@ bool ReplayInput::keyAnswer(TapeCall call, int scancode, std::array<bool, 256>& 
 {
     const bool inRange = scancode >= 0 && scancode < 256;
     std::uint64_t value = 0;
-    if (reader.answer(call, value) && inRange && value / 2 == static_cast<std::uint64_t>(scancode))
+    if (!drawing && reader.answer(call, value) && inRange && value / 2 == static_cast<std::uint64_t>(scancode))
         last[scancode] = (value & 1) != 0;
     return inRange && last[scancode];
 }

@@ -17,4 +17,11 @@ public:
     virtual FrameTime frame(double seconds, int speed) = 0;
     // Whether a pause asked for by the window is taken in this update.
     virtual bool pauseTaken(bool requested) = 0;
+    // While the frame is drawn the game's reads are not part of the run: the picture changes
+    // nothing, so a replay checked without drawing makes the same calls as the run. The next
+    // frame's first pointer sample ends it.
+    void setDrawing(bool on) { drawing = on; }
+
+protected:
+    bool drawing = false;
 };

@@ -67,6 +67,7 @@ int replayCheckCommand(const Arguments& arguments, std::ostream& out, std::ostre
     ReplayOutcome outcome;
     {
         ReplayRunner runner(Application::instance(), *replay);
+        runner.drawn = false;
         outcome = runner.playToEnd();
     }
     const std::string difference = ReplayCheck::firstDifference(*replay, outcome);
