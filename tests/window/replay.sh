@@ -62,5 +62,5 @@ refused=$(cd "$ROOT" && "$GAME" --data "$ROOT" --replay "$replay" 2>&1 >/dev/nul
 head -c 200 "$replay" > "$PLAYER_DIR/cut.sqreplay"
 refused=$("$GAME" --data "$TUNED_DIR" --replay "$PLAYER_DIR/cut.sqreplay" 2>&1 >/dev/null) && fail "a cut replay was played"
 [ "$(echo "$refused" | wc -l)" -eq 1 ] || fail "refusal of a cut replay: $refused"
-echo "replay: $(stat -c %s "$replay") bytes for $(grep '^frames' "$replay")"
+echo "replay: $(stat -c %s "$replay") bytes for $(grep -a "^frames" "$replay")"
 pass replay
