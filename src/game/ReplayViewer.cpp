@@ -95,5 +95,7 @@ int ReplayViewer::watch(Application& app, const Replay& replay, std::FILE* out)
             reported = true;
         }
     }
+    // No window callback may still reach the replay's World as it goes.
+    WindowEvents::close();
     return 0;
 }

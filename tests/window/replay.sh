@@ -56,6 +56,11 @@ press_key Escape
 wait_exit 10
 [ "$GAME_STATUS" -eq 0 ] || fail "leaving the replay gave status $GAME_STATUS"
 
+start_game "$GAME" "$TUNED_DIR" --replay "$replay"
+close_window
+wait_exit 10
+[ "$GAME_STATUS" -eq 0 ] || fail "closing the replay's window gave status $GAME_STATUS"
+
 # Refusals need no window: one line each, status 1.
 refused=$(cd "$ROOT" && "$GAME" --data "$ROOT" --replay "$replay" 2>&1 >/dev/null) && fail "another data set's replay was played"
 [ "$(echo "$refused" | wc -l)" -eq 1 ] && [[ "$refused" == *"data set"* ]] || fail "refusal: $refused"
