@@ -5,22 +5,25 @@
 #include "difficulty/Difficulty.h"
 #include "stats/GameStatistics.h"
 #include "stats/TowerTally.h"
+#include "towers/TargetPriority.h"
 
+#include <optional>
 #include <vector>
 
 // One standing tower: its kind (0 LaserTurret, 1 MissileTurret, 2 TeslaCoil), its left edge on the
-// baseline, the levels bought of each of its upgrade paths, in the catalogue's order, and what it
-// has destroyed and dealt this game.
+// baseline, the levels bought of each of its upgrade paths, in the catalogue's order, what it
+// has destroyed and dealt this game, and what it aims at (none: its kind's own rule).
 struct CheckpointTower {
     int kind = 0;
     int x = 0;
     std::vector<int> levels;
     TowerTally tally;
+    std::optional<TargetPriority::Rule> aim;
 
     bool operator==(const CheckpointTower& other) const
     {
         return kind == other.kind && x == other.x && levels == other.levels &&
-               tally.invadersDestroyed == other.tally.invadersDestroyed && tally.damage == other.tally.damage;
+               tally.invadersDestroyed == other.tally.invadersDestroyed && tally.damage == other.tally.damage && aim == other.aim;
     }
 };
 

@@ -14,8 +14,9 @@
 namespace {
 
 constexpr const char* VersionPrefix = "squibble-siege checkpoint ";
-// Towers of the first version carry no tallies.
+// Towers of the first version carry no tallies, those of the second no aim.
 constexpr const char* FirstVersionLine = "squibble-siege checkpoint 1";
+constexpr const char* SecondVersionLine = "squibble-siege checkpoint 2";
 // Left edges beyond this are off any field; the data set's own check is narrower.
 constexpr long long MaxEdge = 100000;
 
@@ -63,7 +64,7 @@ std::string format(double value)
 // Reads the lines after the version line into a checkpoint, stopping at the first fault.
 class Reader {
 public:
-    explicit Reader(bool withTallies) : withTallies(withTallies) {}
+    Reader(bool withTallies, bool withAim) : withTallies(withTallies), withAim(withAim) {}
 
     std::string problem;
     Checkpoint checkpoint;
@@ -171,6 +172,13 @@ private:
             whole(destroyed, tower.tally.invadersDestroyed, 0, RunLimits::MaxAmount, "invaders destroyed");
             whole(damage, tower.tally.damage, 0, RunLimits::MaxTotal, "damage dealt");
         }
+        if (withAim) {
+            std::string aim;
+            words >> aim;
+            tower.aim = TargetPriority::named(aim);
+            if (!tower.aim && aim != CheckpointText::OwnAim)
+                fail("aim '" + aim + "' is not Random, First, Strongest, Weakest, Nearest or Own");
+        }
         while (problem.empty() && words >> level) {
             if (tower.levels.size() >= static_cast<std::size_t>(CheckpointText::MaxPathsPerTower)) {
                 fail("more than " + std::to_string(CheckpointText::MaxPathsPerTower) + " upgrade paths");
@@ -183,6 +191,7 @@ private:
     }
 
     const bool withTallies;
+    const bool withAim;
     std::string where;
     std::map<std::string, int> seen;
 };
@@ -199,7 +208,8 @@ std::string CheckpointText::write(const Checkpoint& checkpoint)
     text += std::string("Difficulty=") + Difficulty::nameOf(checkpoint.difficulty) + "\n";
     for (const CheckpointTower& tower : checkpoint.towers) {
         text += std::string("Tower=") + TowerKinds::nameOf(tower.kind) + " " + std::to_string(tower.x) + " " +
-                std::to_string(tower.tally.invadersDestroyed) + " " + std::to_string(tower.tally.damage);
+                std::to_string(tower.tally.invadersDestroyed) + " " + std::to_string(tower.tally.damage) + " " +
+                (tower.aim ? TargetPriority::nameOf(*tower.aim) : OwnAim);
         for (int level : tower.levels)
             text += " " + std::to_string(level);
         text += "\n";
@@ -221,12 +231,12 @@ CheckpointText::Parsed CheckpointText::parse(const std::string& text)
     std::string line;
     std::getline(lines, line);
     line = PlainText::trim(line);
-    if (line != VersionLine && line != FirstVersionLine) {
+    if (line != VersionLine && line != SecondVersionLine && line != FirstVersionLine) {
         if (line.rfind(VersionPrefix, 0) == 0)
             return {std::nullopt, "unknown version '" + line.substr(std::string(VersionPrefix).size()) + "'"};
         return {std::nullopt, "not a checkpoint: the first line is not '" + std::string(VersionLine) + "'"};
     }
-    Reader reader(line == VersionLine);
+    Reader reader(line != FirstVersionLine, line == VersionLine);
     for (int number = 2; reader.problem.empty() && std::getline(lines, line); ++number) {
         line = PlainText::trim(line);
         if (line.empty())

@@ -14,8 +14,10 @@
 class CheckpointText {
 public:
     // The first line of every checkpoint this game writes; version 1 files (towers without their
-    // tallies) are read too.
-    static constexpr const char* VersionLine = "squibble-siege checkpoint 2";
+    // tallies) and version 2 files (towers without their aim) are read too.
+    static constexpr const char* VersionLine = "squibble-siege checkpoint 3";
+    // In place of a rule on a tower's line: the tower aims by its kind's own rule.
+    static constexpr const char* OwnAim = "Own";
     // No checkpoint is longer: a longer file is refused before it is read whole.
     static constexpr std::size_t MaxBytes = 64 * 1024;
     // Towers stand at least a pixel apart on the field, so no run holds more.

@@ -29,6 +29,7 @@ struct Control {
         SelectNeighbour,
         BuyUpgrade,
         Demolish,
+        StepAim,
         Cancel,
         QuitDialog,
         NewGameDialog,

@@ -28,6 +28,7 @@ const std::vector<Control>& ControlTable::rows()
          C::SelectNeighbour},
         {"1 .. 9", "tower selected: buy upgrade button 1 .. 9 from the left",
          {KEY_1, KEY_2, KEY_3, KEY_4, KEY_5, KEY_6, KEY_7, KEY_8, KEY_9}, C::InSelected, C::BuyUpgrade},
+        {"T", "tower selected: step what it aims at (missiles, coils)", {KEY_T}, C::InSelected, C::StepAim},
         {"Delete", "tower selected: demolish it", {KEY_DEL, KEY_DEL_PAD}, C::InSelected, C::Demolish},
         {"Backspace", "cancel placing or selection", {KEY_BACKSPACE}, C::InPlacing | C::InSelected, C::Cancel},
         {"Esc", "open or close the \"Quit Game?\" dialog", {KEY_ESC}, C::Always, C::QuitDialog},
@@ -55,6 +56,14 @@ const std::vector<Control>& ControlTable::rows()
          C::PlayAgain},
     };
     return table;
+}
+
+const char* ControlTable::inputOf(Control::Command command)
+{
+    for (const Control& control : rows())
+        if (control.command == command)
+            return control.input;
+    return "";
 }
 
 std::vector<std::string> ControlTable::describe()

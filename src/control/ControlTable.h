@@ -13,4 +13,6 @@ public:
     static const std::vector<Control>& rows();
     // The rows as lines of text, the input padded to one column (for --help).
     static std::vector<std::string> describe();
+    // The input of the first row giving the command, as the player reads it ("T"); empty for none.
+    static const char* inputOf(Control::Command command);
 };

@@ -105,6 +105,7 @@ void KeyboardControls::run(Control::Command command, int scancode)
     case Control::SelectNeighbour: actions.selectNeighbour(scancode == KEY_LEFT ? -1 : 1); break;
     case Control::BuyUpgrade: actions.buyUpgradeAt(scancode - KEY_1); break;
     case Control::Demolish: actions.demolish(); break;
+    case Control::StepAim: actions.stepAim(); break;
     case Control::Cancel: actions.cancel(); break;
     case Control::QuitDialog: toggleDialog(::QuitDialog); break;
     case Control::NewGameDialog: toggleDialog(::NewGameDialog); break;

@@ -170,6 +170,19 @@ bool TowerActions::buyUpgradeAt(int fromLeft)
     return buyUpgrade(fromLeft >= 0 && fromLeft < paths ? mirrored(fromLeft, paths) : -1);
 }
 
+bool TowerActions::stepAim()
+{
+    if (state.mode != TowerSelected || !state.selectedTower)
+        return false;
+    Building& tower = *state.selectedTower;
+    if (!tower.stepAim()) {
+        sound.play(SoundEvent::Refused, centreOf(tower));
+        return false;
+    }
+    sound.play(SoundEvent::UpgradeBought, centreOf(tower));
+    return true;
+}
+
 void TowerActions::demolish()
 {
     Building* tower = state.mode == TowerSelected ? state.selectedTower : nullptr;

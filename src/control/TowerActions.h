@@ -58,6 +58,9 @@ public:
     // The same for the upgrade button n counted from the left (0 the leftmost) of the selected
     // tower's bar, as the keys number them: path 0 stands next to "Demolish" at the right.
     bool buyUpgradeAt(int fromLeft);
+    // Steps what the selected tower aims at to its next choice; a tower with nothing to choose is
+    // refused with the sound.
+    bool stepAim();
     // Sells the selected tower for half its kind's price and leaves the selection.
     void demolish();
     // Drops the placement or the selection.

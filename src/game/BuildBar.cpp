@@ -5,8 +5,10 @@
 #include "assets/AnimatedSprite.h"
 #include "assets/BitmapFont.h"
 #include "assets/SpriteSheet.h"
+#include "control/ControlTable.h"
 #include "control/TowerActions.h"
 #include "game/World.h"
+#include "hud/AimMark.h"
 #include "hud/KeyDigit.h"
 #include "towers/Building.h"
 #include "towers/TowerKinds.h"
@@ -126,6 +128,13 @@ void BuildBar::handleTowerSelected()
         }
         actions.buyUpgrade(i - 1);
     }
+    if (towerBarButtons(*world.selectedTower) > buttons && mouseInButton(buttons))
+        actions.stepAim();
+}
+
+int BuildBar::towerBarButtons(const Building& tower) const
+{
+    return typeOf(tower.kind).upgradeCount + (tower.aimChoices().empty() ? 0 : 1);
 }
 
 int BuildBar::hoveredButton() const
@@ -239,13 +248,29 @@ void BuildBar::drawTowerBar(BITMAP* target) const
             KeyDigit::draw(target, app.fontSmall.get(), buttonX(i), ButtonTop, ButtonSize,
                            TowerActions::mirrored(i - 1, type.upgradeCount - 1) + 1);
     }
+    if (towerBarButtons(*tower) > type.upgradeCount)
+        drawAimButton(target, *tower);
+}
+
+void BuildBar::drawAimButton(BITMAP* target, const Building& tower) const
+{
+    const int x = buttonX(typeOf(tower.kind).upgradeCount);
+    const bool hovered = drawButton(target, x, true, nullptr, -1);
+    AimMark::drawIcon(target, x + 1, ButtonTop + 1);
+    const char* key = ControlTable::inputOf(Control::StepAim);
+    KeyDigit::drawKey(target, app.fontSmall.get(), x, ButtonTop, ButtonSize, key[0]);
+    if (!hovered)
+        return;
+    const int captionX = CaptionRight - towerBarButtons(tower) * app.buttonSpacing;
+    drawTextRightf(app.fontMain.get(), target, captionX, CaptionLine1, "Aims at: %s", TargetPriority::nameOf(tower.aim));
+    drawTextRightf(app.fontSmall.get(), target, captionX, CancelHintLine, "%s: the next choice", key);
 }
 
 void BuildBar::drawUpgradeCaption(BITMAP* target, int button, bool enabled) const
 {
     const Building& tower = *world.selectedTower;
     const TowerType& type = typeOf(tower.kind);
-    const int captionX = CaptionRight - type.upgradeCount * app.buttonSpacing;
+    const int captionX = CaptionRight - towerBarButtons(tower) * app.buttonSpacing;
     const UpgradeType& path = type.upgrades[button];
     drawTextRight(app.fontMain.get(), target, captionX, CaptionLine1, path.name.c_str());
     if (button == 0) {

@@ -45,6 +45,11 @@ private:
     // One button: its frame from the slot strip and its icon; returns whether it is hovered.
     bool drawButton(BITMAP* target, int x, bool enabled, const BITMAP* icons, int iconX) const;
 
+    // The selected tower's bar: "Demolish", its paths and, when it has rules to choose among, the
+    // aim button at the left.
+    int towerBarButtons(const Building& tower) const;
+    void drawAimButton(BITMAP* target, const Building& tower) const;
+
     int buttonX(int index) const;
     bool mouseInButton(int index) const;
     bool mouseOnTower(const Building& tower) const;

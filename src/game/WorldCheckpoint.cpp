@@ -8,6 +8,7 @@
 #include "towers/Building.h"
 #include "towers/TowerKinds.h"
 
+#include <algorithm>
 #include <list>
 #include <memory>
 
@@ -53,7 +54,7 @@ Checkpoint WorldCheckpoint::capture(const World& world)
     for (const auto& tower : world.towers) {
         const int paths = pathsOf(world.app->towerTypes[tower->kind]);
         std::vector<int> levels(tower->upgradeLevels.begin(), tower->upgradeLevels.begin() + paths);
-        checkpoint.towers.push_back({tower->kind, tower->x, std::move(levels), *tower->tally});
+        checkpoint.towers.push_back({tower->kind, tower->x, std::move(levels), *tower->tally, tower->aim});
     }
     checkpoint.statistics = world.statistics.totals();
     return checkpoint;
@@ -84,6 +85,12 @@ std::string WorldCheckpoint::restore(World& world, const Checkpoint& checkpoint)
             for (int level = 0; level < saved.levels[path]; ++level)
                 tower->upgrade(static_cast<int>(path));
         *tower->tally = saved.tally;
+        // A rule the tower cannot be stepped to (the laser turret's without its launcher) is refused.
+        const std::vector<TargetPriority::Rule>& choices = tower->aimChoices();
+        if (saved.aim && *saved.aim != tower->aim &&
+            std::find(choices.begin(), choices.end(), *saved.aim) == choices.end())
+            return which + TowerKinds::nameOf(saved.kind) + " cannot aim at " + TargetPriority::nameOf(*saved.aim);
+        tower->aim = saved.aim.value_or(tower->aim);
         towers.push_back(std::move(tower));
     }
     world.setDifficulty(checkpoint.difficulty);

@@ -10,6 +10,8 @@
 #include "effects/Effect.h"
 #include "game/BuildBar.h"
 #include "game/World.h"
+#include "hud/AimDebug.h"
+#include "hud/AimMark.h"
 #include "hud/CaptionBox.h"
 #include "hud/ControlsOverlay.h"
 #include "hud/MuteMark.h"
@@ -154,8 +156,10 @@ void WorldRenderer::drawOverlays(BITMAP* target) const
         drawDialog(target, "Quit Game?");
     else if (world.mode == NewGameDialog)
         drawDialog(target, "New Game?");
-    if (world.showDebug)
+    if (world.showDebug) {
         drawDebugOverlay(target);
+        AimDebug::draw(target, world.projectiles, world.currentWave ? &world.currentWave->invaders : nullptr);
+    }
 }
 
 void WorldRenderer::drawField(BITMAP* target) const
@@ -170,6 +174,7 @@ void WorldRenderer::drawField(BITMAP* target) const
         projectile->draw(target);
     for (const auto& tower : world.towers)
         tower->draw(target);
+    AimMark::drawOnField(target, world.towers, app.fontSmall.get(), app.towerBaseline);
     if (world.currentWave)
         world.currentWave->draw(target);
     for (const auto& effect : world.effects)

@@ -17,9 +17,15 @@ constexpr int FallbackHeight = 6;
 
 void KeyDigit::draw(BITMAP* target, const BitmapFont* font, int x, int y, int size, int number)
 {
-    if (!target || number < 1 || number > 9)
+    if (number >= 1 && number <= 9)
+        drawKey(target, font, x, y, size, static_cast<char>('0' + number));
+}
+
+void KeyDigit::drawKey(BITMAP* target, const BitmapFont* font, int x, int y, int size, char key)
+{
+    if (!target)
         return;
-    const char digit[2] = {static_cast<char>('0' + number), '\0'};
+    const char digit[2] = {key, '\0'};
     const BITMAP* glyph = font ? font->glyph(digit[0]) : nullptr;
     const int height = glyph ? glyph->h : FallbackHeight;
     // The glyph's cell has its spacing at the right and at the bottom: one padding more each side.

@@ -111,6 +111,8 @@ void TowerFiguresPanel::draw(BITMAP* target, const FrameView& view) const
                   now.missileDamage > 0 ? "" : " (new)");
     }
     if (const Building* tower = shown.tower) {
+        if (!tower->aimChoices().empty())
+            panel.add(font, "Aims at: %s", TargetPriority::nameOf(tower->aim));
         panel.add(font, "Destroyed %d", tower->tally->invadersDestroyed);
         panel.add(font, "Damage dealt %lld", tower->tally->damage);
         // The paths in the order their buttons stand, left to right: the last path leftmost.

@@ -103,6 +103,11 @@ bool SquibbleWave::nearGround() const
     return false;
 }
 
+int SquibbleWave::rowDirection() const
+{
+    return moveState == MovingRight || moveState == MovingDownBeforeRight ? 1 : -1;
+}
+
 void SquibbleWave::move(Invader& invader, double distance)
 {
     if (moveState == MovingRight)

@@ -24,6 +24,8 @@ public:
     void update(double dt) override;
     // Whether a live Squibble is within one downward step of the line where it escapes.
     bool nearGround() const override;
+    // Right while marching right or stepping down before it, else left.
+    int rowDirection() const override;
 
     double speed = 0.0;   // pixels per second, sideways and down alike
     int moveState = MovingDownBeforeRight;

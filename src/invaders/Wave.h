@@ -20,6 +20,8 @@ public:
     bool contains(const Invader* invader) const;
     // Whether the invaders are about to reach the ground: the health bar warns while they are.
     virtual bool nearGround() const { return false; }
+    // The way the invaders will next move along their rows: 1 right, -1 left, 0 when they keep no rows.
+    virtual int rowDirection() const { return 0; }
 
     std::list<std::unique_ptr<Invader>> invaders;
 

@@ -14,7 +14,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <iterator>
 #include <utility>
 
 namespace {
@@ -67,12 +66,9 @@ MissileProjectile::~MissileProjectile() = default;
 bool MissileProjectile::acquireTarget()
 {
     Wave* wave = world().currentWave.get();
-    if (!wave || wave->invaders.empty()) {
-        target = nullptr;
+    target = wave ? TargetPriority::pick(aim, wave->invaders, nullptr, wave->rowDirection()) : nullptr;
+    if (!target)
         return false;
-    }
-    const auto count = static_cast<long>(wave->invaders.size());
-    target = std::next(wave->invaders.begin(), std::rand() % count)->get();
     targetSerial = target->serial;
     return true;
 }

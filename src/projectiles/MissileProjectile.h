@@ -4,6 +4,7 @@
 
 #include "projectiles/Projectile.h"
 #include "stats/HitCredit.h"
+#include "towers/TargetPriority.h"
 
 #include <cstdint>
 #include <memory>
@@ -17,8 +18,8 @@ public:
                       HitCredit credit = HitCredit());
     ~MissileProjectile() override;
 
-    // Picks a random invader of the current wave, dead ones not yet removed included; false
-    // (and no target) when there is no wave or it is empty.
+    // Picks an invader of the current wave by `aim` (by default a random one, dead ones not yet
+    // removed included); false (and no target) when the rule finds none.
     bool acquireTarget();
 
     void update(double dt) override;
@@ -27,6 +28,7 @@ public:
     void hit(Invader* invader) override;
     // Blast damage around the contact point, the main explosion and its scattered debris.
     void explode();
+    const Invader* chasing() const override { return targetLost() ? nullptr : target; }
 
     // Time after launch during which the missile flies straight and leaves no smoke.
     static constexpr double StraightFlightTime = 0.2;
@@ -42,6 +44,8 @@ public:
     double steeringMax = 0.0;
     double steeringResponse = 0.0;
     Invader* target = nullptr;
+    // How the missile picks its target at launch and whenever it has lost it; its launcher's rule.
+    TargetPriority::Rule aim = TargetPriority::Random;
     HitCredit credit;
     double age = 0.0;
     double life = 0.0;

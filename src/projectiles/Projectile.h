@@ -14,6 +14,8 @@ public:
     virtual void update(double dt) = 0;
     virtual void draw(BITMAP* destination) = 0;
     virtual void hit(Invader* invader) = 0;
+    // The invader the shot homes in on; null for a shot that flies straight or has lost its target.
+    virtual const Invader* chasing() const { return nullptr; }
 
     bool alive = true;
     double x = 0.0; // contact point

@@ -83,6 +83,28 @@ int Building::firstFrameWidth() const
     return SpriteSheet::firstFrameWidth(sheet);
 }
 
+const std::vector<TargetPriority::Rule>& Building::aimChoices() const
+{
+    static const std::vector<TargetPriority::Rule> none;
+    return none;
+}
+
+bool Building::stepAim()
+{
+    const std::vector<TargetPriority::Rule>& choices = aimChoices();
+    if (choices.empty())
+        return false;
+    const auto at = std::find(choices.begin(), choices.end(), aim);
+    aim = (at == choices.end() || at + 1 == choices.end()) ? choices.front() : *(at + 1);
+    return true;
+}
+
+bool Building::aimsByDefault() const
+{
+    const std::vector<TargetPriority::Rule>& choices = aimChoices();
+    return choices.empty() || aim == choices.front();
+}
+
 int Building::levelOf(int p) const
 {
     if (p < 0 || static_cast<std::size_t>(p) >= upgradeLevels.size())

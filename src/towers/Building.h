@@ -4,6 +4,7 @@
 
 #include "stats/HitCredit.h"
 #include "stats/TowerTally.h"
+#include "towers/TargetPriority.h"
 
 #include <memory>
 #include <vector>
@@ -29,6 +30,13 @@ public:
     void sell();
     // Width of animation 0's first frame of the kind's sheet; 0 without one.
     int firstFrameWidth() const;
+    // The rules the player may step this tower through, its kind's own first; none for a tower
+    // with nothing to aim (the laser turret until its missile launcher is bought).
+    virtual const std::vector<TargetPriority::Rule>& aimChoices() const;
+    // Steps `aim` to the next of the choices, round to the first; false when there are none.
+    bool stepAim();
+    // Whether the tower aims by its kind's own rule.
+    bool aimsByDefault() const;
     // What this tower's shots and strikes are credited to.
     HitCredit credit() const { return HitCredit(kind, tally, books); }
 
@@ -37,6 +45,8 @@ public:
     int kind = 0;
     int x = 0;
     std::vector<int> upgradeLevels;
+    // What the tower's weapon aims at; each kind's constructor sets its own rule.
+    TargetPriority::Rule aim = TargetPriority::Random;
     // The damage dealt and the invaders destroyed by this tower this game.
     std::shared_ptr<TowerTally> tally = std::make_shared<TowerTally>();
     // The books of the game the tower was built in, given by the World that creates it; its

@@ -70,6 +70,11 @@ void LaserTurret::upgrade(int p)
         period = TowerRules::weaponsOf(LaserKind, upgradeLevels).period;
 }
 
+const std::vector<TargetPriority::Rule>& LaserTurret::aimChoices() const
+{
+    return levelOf(LauncherPath) >= 1 ? TargetPriority::missileChoices() : Building::aimChoices();
+}
+
 void LaserTurret::fireLaser()
 {
     Application& app = Application::instance();
@@ -86,6 +91,7 @@ void LaserTurret::fireMissile()
     auto missile =
         std::make_unique<MissileProjectile>(centreLine + 1, app.towerBaseline - MissileHeight, missileDamage, 0, 0.0,
                                             credit());
+    missile->aim = aim;
     if (!missile->acquireTarget())
         return;
     const double fraction = (std::rand() % RandomRange) / RandomTop;

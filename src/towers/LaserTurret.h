@@ -11,6 +11,8 @@ public:
     void update(double dt) override;
     // Path 0 shortens the laser period; path 1 switches the missile launcher on.
     void upgrade(int p) override;
+    // Its missiles' choices once the launcher is bought; none before.
+    const std::vector<TargetPriority::Rule>& aimChoices() const override;
 
     float timer = 0.0f;
     float period = 0.0f;

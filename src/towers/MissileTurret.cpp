@@ -68,12 +68,18 @@ void MissileTurret::upgrade(int p)
         splashRadius = weapons.splashRadius;
 }
 
+const std::vector<TargetPriority::Rule>& MissileTurret::aimChoices() const
+{
+    return TargetPriority::missileChoices();
+}
+
 void MissileTurret::fire()
 {
     Application& app = Application::instance();
     const int startX = x + firstFrameWidth() / 2 + TubeRight;
     const int startY = app.towerBaseline - TubeHeight;
     auto missile = std::make_unique<MissileProjectile>(startX, startY, damage, splashDamage, splashRadius, credit());
+    missile->aim = aim;
     // Nothing to aim at: the launch is skipped, and its period is used up all the same.
     if (!missile->acquireTarget())
         return;
@@ -97,7 +103,8 @@ void MissileTurret::fire()
 void MissileTurret::launchSecondMissile(int startX, int startY, double heading)
 {
     auto missile = std::make_unique<MissileProjectile>(startX, startY, damage, splashDamage, splashRadius, credit());
-    // The first missile found an invader, so this pick finds one too.
+    missile->aim = aim;
+    // The first missile found an invader, so this pick by the same rule finds one too.
     missile->acquireTarget();
     missile->heading = heading;
     Application::instance().world->projectiles.push_back(std::move(missile));

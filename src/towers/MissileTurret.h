@@ -11,6 +11,8 @@ public:
     void update(double dt) override;
     // Path 0 shortens the period, path 1 widens the blast, path 2 adds a second missile.
     void upgrade(int p) override;
+    // Random, First, Strongest, Weakest.
+    const std::vector<TargetPriority::Rule>& aimChoices() const override;
 
     float timer = 0.0f;
     float period = 0.0f;

@@ -37,6 +37,12 @@ TeslaCoil::TeslaCoil()
     timer = period * 0.5f;
     range = weapons.range;
     damage = weapons.damage;
+    aim = TargetPriority::Nearest;
+}
+
+const std::vector<TargetPriority::Rule>& TeslaCoil::aimChoices() const
+{
+    return TargetPriority::coilChoices();
 }
 
 double TeslaCoil::centreX() const
@@ -76,29 +82,26 @@ void TeslaCoil::upgrade(int p)
 
 Invader* TeslaCoil::findNearestInvader() const
 {
+    return findBy(TargetPriority::Nearest);
+}
+
+Invader* TeslaCoil::findTarget() const
+{
+    return findBy(aim);
+}
+
+Invader* TeslaCoil::findBy(TargetPriority::Rule rule) const
+{
     const Wave* wave = Application::instance().world->currentWave.get();
     if (!wave)
         return nullptr;
-    const double strikeX = centreX();
-    const double strikeY = centreY() - StrikePointRise;
-    double best = range * range;
-    Invader* result = nullptr;
-    for (const auto& invader : wave->invaders) {
-        const double dx = invader->centreX() - strikeX;
-        const double dy = invader->centreY() - strikeY;
-        const double distanceSquared = dx * dx + dy * dy;
-        // Not strictly: the later of several invaders at the same distance wins.
-        if (best >= distanceSquared) {
-            best = distanceSquared;
-            result = invader.get();
-        }
-    }
-    return result;
+    const TargetPriority::Reach reach{centreX(), centreY() - StrikePointRise, range};
+    return TargetPriority::pick(rule, wave->invaders, &reach, wave->rowDirection());
 }
 
 bool TeslaCoil::strike(bool withSpark)
 {
-    Invader* target = findNearestInvader();
+    Invader* target = findTarget();
     if (!target)
         return false;
     credit().damage(*target, damage);

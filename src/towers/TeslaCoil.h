@@ -13,6 +13,8 @@ public:
     void update(double dt) override;
     // Path 0 raises the damage of every strike and, when the data says so, the range.
     void upgrade(int p) override;
+    // Nearest, First, Strongest, Weakest: each within range.
+    const std::vector<TargetPriority::Rule>& aimChoices() const override;
 
     // Centre of the current frame, its bottom on the baseline.
     double centreX() const;
@@ -20,6 +22,8 @@ public:
     // The invader of the current wave whose centre is nearest the strike point and not beyond
     // range; of several at the same distance the later in the list. Null when there is none.
     Invader* findNearestInvader() const;
+    // The invader in range that the coil's `aim` picks; null when there is none.
+    Invader* findTarget() const;
 
     // The lightning leaves the coil this far above the centre of its frame.
     static constexpr int StrikePointRise = 8;
@@ -30,7 +34,8 @@ public:
     double range = 0.0;
 
 private:
-    // Strikes the nearest invader in range, with a spark when asked; false when none is in range.
+    Invader* findBy(TargetPriority::Rule rule) const;
+    // Strikes the invader in range its rule picks, with a spark when asked; false when none is in range.
     bool strike(bool withSpark);
 
     static constexpr int MaxSparksPerUpdate = 4;

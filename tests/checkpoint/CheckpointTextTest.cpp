@@ -17,9 +17,10 @@ TEST(CheckpointText, RefusesWithTheReason)
     for (int i = 0; i < CheckpointText::MaxPathsPerTower; ++i)
         manyPaths += " 0";
     const std::string v2 = "squibble-siege checkpoint 2\nWave=4\nHealth=7\nStartingHealth=20\nMoney=1\n";
+    const std::string v3 = "squibble-siege checkpoint 3\nWave=4\nHealth=7\nStartingHealth=20\nMoney=1\n";
     const std::pair<std::string, const char*> cases[] = {
         {"", "not a checkpoint"},
-        {"squibble-siege checkpoint 3\nWave=4\n", "unknown version '3'"},
+        {"squibble-siege checkpoint 4\nWave=4\n", "unknown version '4'"},
         {"squibble-siege checkpoint 1\nWave=1001\n", "wave '1001'"},
         {head, "no Money line"},
         {head + "Money=-1\n", "money '-1'"},
@@ -38,6 +39,7 @@ TEST(CheckpointText, RefusesWithTheReason)
         {v2 + "Tower=LaserTurret 10\n", "invaders destroyed ''"},
         {v2 + "Tower=LaserTurret 10 -1 0\n", "invaders destroyed '-1'"},
         {v2 + "Tower=LaserTurret 10 0 1000000000000000001\n", "damage dealt"},
+        {v3 + "Tower=MissileTurret 10 0 0 Sideways 0 0 0\n", "aim 'Sideways' is not Random"},
         {head + "Money=5\nTimePlayed=nan\n", "TimePlayed 'nan'"},
         {head + "Money=5\nTowersBuilt=-2\n", "TowersBuilt '-2'"},
         {manyTowers, "more than 320 towers"},
@@ -50,7 +52,8 @@ TEST(CheckpointText, RefusesWithTheReason)
     }
 }
 
-TEST(CheckpointText, ReadsTheFirstVersionWithoutTalliesAndKeepsEachTowersTalliesSince)
+// Older versions read with each tower on its kind's own rule ("Own"); the aim is kept since.
+TEST(CheckpointText, ReadsTheFirstVersionWithoutTalliesAndKeepsEachTowersTalliesAndAimSince)
 {
     std::string paths;
     for (int i = 0; i < CheckpointText::MaxPathsPerTower; ++i)
@@ -63,13 +66,19 @@ TEST(CheckpointText, ReadsTheFirstVersionWithoutTalliesAndKeepsEachTowersTallies
     ASSERT_EQ(checkpoint.towers.size(), 1u);
     EXPECT_EQ(std::pair(checkpoint.towers[0].tally.invadersDestroyed, checkpoint.towers[0].tally.damage), std::pair(0, 0LL));
     EXPECT_EQ(checkpoint.towers[0].levels.size(), static_cast<std::size_t>(CheckpointText::MaxPathsPerTower));
+    EXPECT_FALSE(checkpoint.towers[0].aim);
     checkpoint.towers[0].tally = {3400, 12};
-    const std::string text = CheckpointText::write(checkpoint);
-    EXPECT_EQ(text.rfind("squibble-siege checkpoint 2\n", 0), 0u) << text;
-    EXPECT_NE(text.find("Tower=TeslaCoil 10 12 3400" + paths + "\n"), std::string::npos) << text;
+    std::string text = CheckpointText::write(checkpoint);
+    EXPECT_EQ(text.rfind("squibble-siege checkpoint 3\n", 0), 0u) << text;
+    EXPECT_NE(text.find("Tower=TeslaCoil 10 12 3400 Own" + paths + "\n"), std::string::npos) << text;
+    checkpoint.towers.push_back(checkpoint.towers[0]);
+    checkpoint.towers[1].aim = TargetPriority::Weakest;
+    text = CheckpointText::write(checkpoint);
     const CheckpointText::Parsed second = CheckpointText::parse(text);
     ASSERT_TRUE(second.checkpoint) << second.problem;
     EXPECT_TRUE(second.checkpoint->towers == checkpoint.towers);
+    const auto v2 = CheckpointText::parse("squibble-siege checkpoint 2\nWave=4\nHealth=7\nStartingHealth=20\nMoney=5\nTower=TeslaCoil 10 3 4 1\n");
+    EXPECT_TRUE(v2.checkpoint && v2.checkpoint->towers[0].levels == std::vector<int>{1} && !v2.checkpoint->towers[0].aim);
 }
 
 // Whatever the game adds to a run at the limits, its checkpoint is still one the game reads.
@@ -98,7 +107,7 @@ TEST(CheckpointText, TheGameAddsUpToWhatACheckpointAcceptsAndNoFurther)
     Checkpoint checkpoint;
     checkpoint.health = checkpoint.maxHealth = 20;
     checkpoint.money = RunLimits::paid(static_cast<int>(RunLimits::MaxAmount), 1);
-    checkpoint.towers.push_back({0, 10, {1, 0}, tally});
+    checkpoint.towers.push_back({0, 10, {1, 0}, tally, {}});
     checkpoint.statistics = statistics.totals();
     const CheckpointText::Parsed parsed = CheckpointText::parse(CheckpointText::write(checkpoint));
     ASSERT_TRUE(parsed.checkpoint) << parsed.problem;

@@ -212,3 +212,16 @@ TEST_F(KeyboardControlsTest, EnterStartsANewGameOnlyWhenPressedAfterTheGameOverS
     press({KEY_ENTER});
     EXPECT_FALSE(world->gameOver) << "a new press after the screen showed";
 }
+
+// T and the bar's aim button (left of the upgrade buttons) step the selected tower's aim alike, free.
+TEST_F(KeyboardControlsTest, TAndTheAimButtonStepWhatTheSelectedTowerAimsAt)
+{
+    world->money = 1000;
+    input->pointAt(100, 150);
+    press({KEY_2, KEY_SPACE, KEY_BACKSPACE, KEY_RIGHT, KEY_T});
+    Building& missile = *world->selectedTower;
+    EXPECT_EQ(missile.aim, TargetPriority::First);
+    clickAt(300 - 20 * app().towerTypes[1].upgradeCount + 9, 229); // left of "Demolish" and the paths
+    EXPECT_TRUE(missile.aim == TargetPriority::Strongest && world->money == 1000 - app().towerTypes[1].price);
+
+}

@@ -210,9 +210,12 @@ TEST_F(BuildBarTest, UpgradeCaptionsFollowTheLevelsBought)
     EXPECT_EQ(maxed.left, firstInk(captionX, 12)); // "Max Upgraded"
     EXPECT_EQ(maxed.colour, makecol(255, 0, 0));
     EXPECT_EQ(captionInk(drawnWithMouseAt(269, 229), CaptionLine2).left, firstInk(captionX, 3)); // "$60"
+    // With its launcher bought the turret has something to aim: the aim button stands left of the
+    // paths, and the captions stand left of it.
     tower.upgradeLevels[1] = 1;
-    EXPECT_EQ(captionInk(drawnWithMouseAt(269, 229), CaptionLine2).left, firstInk(captionX, 17)); // "Already Purchased"
-    EXPECT_EQ(captionInk(drawnWithMouseAt(309, 229), CaptionLine2).left, firstInk(captionX, 4)); // "+$25"
+    const int besideAim = captionX - 20;
+    EXPECT_EQ(captionInk(drawnWithMouseAt(269, 229), CaptionLine2).left, firstInk(besideAim, 17)); // "Already Purchased"
+    EXPECT_EQ(captionInk(drawnWithMouseAt(309, 229), CaptionLine2).left, firstInk(besideAim, 4)); // "+$25"
 }
 
 TEST_F(BuildBarTest, MaxedPathKeepsItsLastLevelsIconDisabled)

@@ -6,6 +6,7 @@
 #include "checkpoint/CheckpointText.h"
 #include "game/RunKeeper.h"
 #include "game/World.h"
+#include "towers/Building.h"
 #include "support/TestContent.h"
 
 #include <gtest/gtest.h>
@@ -38,12 +39,13 @@ void quickGames()
 } // namespace
 
 // Checkpoints of a game the scripted player plays, taken at several waves, load into a fresh
-// World and save again to the same bytes; the loaded game plays on to the same wave within one.
+// World and save again to the same bytes, what each tower aims at included; the loaded game plays
+// on to the same wave within one.
 TEST(WorldCheckpoint, RoundTripsScriptedGamesAndPlaysOnAlike)
 {
     quickGames();
     std::map<int, std::string> kept;
-    autoplay::MixedStrategy strategy;
+    autoplay::MixedStrategy strategy(2, TargetPriority::First);
     auto original = std::make_unique<autoplay::Player>(strategy, autoplay::PlayOptions{3, FrameTime});
     original->world().runKeeper = std::make_unique<MemoryKeeper>(kept);
     original->playUntilLost(1000, 40000);
@@ -55,6 +57,7 @@ TEST(WorldCheckpoint, RoundTripsScriptedGamesAndPlaysOnAlike)
         SCOPED_TRACE("checkpoint of wave " + std::to_string(wave));
         const CheckpointText::Parsed parsed = CheckpointText::parse(kept.at(wave));
         ASSERT_TRUE(parsed.checkpoint && !parsed.checkpoint->towers.empty()) << parsed.problem;
+        EXPECT_TRUE(wave == 2 || kept.at(wave).find(" First ") != std::string::npos) << "no missile turret on First";
         autoplay::Player player(strategy, {static_cast<unsigned>(wave), FrameTime});
         World& world = player.world();
         ASSERT_EQ(WorldCheckpoint::restore(world, *parsed.checkpoint), "");
@@ -93,6 +96,26 @@ TEST(WorldCheckpoint, RefusesWhatThisDataSetCannotPlay)
         EXPECT_NE(WorldCheckpoint::restore(world, *parsed.checkpoint).find(test.reason), std::string::npos);
         EXPECT_TRUE(world.towers.empty() && world.waveNumber == 1 && !world.paused && world.money == 300);
         EXPECT_EQ(WorldCheckpoint::restore(world, *CheckpointText::parse(valid + "StartingHealth=20").checkpoint), "");
+    }
+}
+
+// A tower resumes on the rule it was kept with ("Own": its kind's), if it may be stepped to it.
+TEST(WorldCheckpoint, RestoresEachTowersAimWhereItHasThatChoice)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"LaserTurret 50 0 0 First 1 1\nTower=TeslaCoil 100 0 0 Own 0", "First Nearest"},
+        {"LaserTurret 50 0 0 First 1 0", "tower 1: LaserTurret cannot aim at First"},
+    };
+    for (const auto& [towers, expected] : cases) {
+        quickGames();
+        const auto parsed = CheckpointText::parse(
+            std::string("squibble-siege checkpoint 3\nWave=3\nHealth=10\nStartingHealth=20\nMoney=40\nTower=") + towers);
+        autoplay::MixedStrategy strategy;
+        autoplay::Player player(strategy);
+        std::string outcome = WorldCheckpoint::restore(player.world(), *parsed.checkpoint);
+        for (const auto& tower : player.world().towers)
+            outcome += (outcome.empty() ? "" : " ") + std::string(TargetPriority::nameOf(tower->aim));
+        EXPECT_EQ(outcome, expected);
     }
 }
 

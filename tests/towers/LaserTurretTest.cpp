@@ -110,3 +110,14 @@ TEST_F(LaserTurretTest, LaterLauncherLevelsChangeNothing)
     tower->update(2.0);
     EXPECT_EQ(missiles().size(), 2u);
 }
+
+// Until its launcher is bought the laser turret has nothing to aim; then its missiles take its rule.
+TEST_F(LaserTurretTest, AimChoicesComeWithTheLauncher)
+{
+    EXPECT_FALSE(tower->stepAim());
+    tower->upgrade(1);
+    ASSERT_TRUE(tower->stepAim());
+    testwave::install(*world, 16);
+    tower->update(1.1);
+    EXPECT_TRUE(missiles().size() == 1u && missiles()[0]->aim == TargetPriority::First);
+}

@@ -109,3 +109,23 @@ TEST_F(MissileTurretTest, BlastUpgradeAddsTheSplashModifierPerLevel)
     tower->upgrade(1);
     EXPECT_DOUBLE_EQ(tower->splashRadius, 28.0);
 }
+
+// On First both missiles of a double launch go for the lowest invader, and a missile whose
+// target is destroyed picks the next by the same rule.
+TEST_F(MissileTurretTest, FirstSendsEveryMissileAtTheLowestInvaderAndKeepsToIt)
+{
+    SquibbleWave& wave = testwave::install(*world, 16); // a row of 12 above a row of 4
+    tower->aim = TargetPriority::First;
+    tower->upgrade(2);
+    tower->update(0.8);
+    auto launched = missiles();
+    ASSERT_EQ(launched.size(), 2u);
+    const double lowest = wave.invaders.back()->y;
+    EXPECT_TRUE(launched[0]->target == launched[1]->target && launched[0]->target->y == lowest);
+    // Marching right, the right end of the lowest row; once it is gone, the next along.
+    Invader* first = launched[0]->target;
+    first->health = 0;
+    launched[0]->update(0.0);
+    EXPECT_TRUE(launched[0]->target->y == lowest && launched[0]->target->x < first->x);
+}
+

@@ -99,3 +99,13 @@ TEST_F(TeslaCoilTest, DamageUpgradeAddsTheLevelOneModifierPerLevel)
     coil->update(0.6);
     EXPECT_EQ(testwave::at(wave, 0).health, 6);
 }
+
+// Stepped to Weakest, its third rule, the coil strikes the weakest invader, not the nearest.
+TEST_F(TeslaCoilTest, WeakestStrikesTheWeakestInRange)
+{
+    EXPECT_TRUE(coil->aim == TargetPriority::Nearest && coil->stepAim() && coil->stepAim() && coil->stepAim());
+    SquibbleWave& wave = waveAt({{108, 170}, {140, 160}});
+    testwave::at(wave, 1).health = 3;
+    coil->update(0.6);
+    EXPECT_EQ(testwave::at(wave, 1).health, 1);
+}

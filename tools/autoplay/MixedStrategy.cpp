@@ -25,8 +25,9 @@ int levelsBought(const World& world)
 
 } // namespace
 
-MixedStrategy::MixedStrategy(int towersPerUpgrade)
-    : rotation{LaserKind, LaserKind, TeslaKind, MissileKind}
+MixedStrategy::MixedStrategy(int towersPerUpgrade, TargetPriority::Rule missileAim)
+    : missileAim(missileAim)
+    , rotation{LaserKind, LaserKind, TeslaKind, MissileKind}
     , towersPerUpgrade(towersPerUpgrade)
 {
 }
@@ -41,7 +42,9 @@ void MixedStrategy::decide(const World& world, Gestures& hand)
     case Idle: decideIdle(world, hand); break;
     case Placing: placeOrCancel(world, hand, affordable ? purchase.kind : -1); break;
     case TowerSelected:
-        if (affordable && purchase.tower == world.selectedTower)
+        if (world.selectedTower && needsAim(*world.selectedTower))
+            clickAimButton(hand, *world.selectedTower);
+        else if (affordable && purchase.tower == world.selectedTower)
             clickUpgradeButton(hand, purchase.path);
         else
             cancel(hand);
@@ -50,8 +53,20 @@ void MixedStrategy::decide(const World& world, Gestures& hand)
     }
 }
 
+bool MixedStrategy::needsAim(const Building& tower) const
+{
+    const std::vector<TargetPriority::Rule>& choices = tower.aimChoices();
+    return !choices.empty() && choices.front() == TargetPriority::Random && tower.aim != missileAim;
+}
+
 void MixedStrategy::decideIdle(const World& world, Gestures& hand) const
 {
+    for (const auto& tower : world.towers) {
+        if (needsAim(*tower)) {
+            clickTower(hand, *tower);
+            return;
+        }
+    }
     const Purchase purchase = nextPurchase(world);
     if (purchase.price <= 0 || purchase.price > world.money)
         return;

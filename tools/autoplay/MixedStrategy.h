@@ -1,10 +1,12 @@
 // The player who builds every kind in a fixed rotation and upgrades what stands. It keeps a
 // steady mix: the next purchase is a tower while there are fewer than TowersPerUpgrade towers for
 // every upgrade level bought (plus one), otherwise the cheapest next level of any path of any
-// tower. It saves up for that purchase and buys it as soon as it can afford it.
+// tower. It saves up for that purchase and buys it as soon as it can afford it. Told a rule for its
+// missiles, it selects every missile launcher that aims otherwise and steps it to that rule first.
 #pragma once
 
 #include "autoplay/Strategy.h"
+#include "towers/TargetPriority.h"
 
 #include <vector>
 
@@ -12,9 +14,9 @@ namespace autoplay {
 
 class MixedStrategy : public Strategy {
 public:
-    explicit MixedStrategy(int towersPerUpgrade = 2);
+    explicit MixedStrategy(int towersPerUpgrade = 2, TargetPriority::Rule missileAim = TargetPriority::Random);
 
-    const char* name() const override { return "mixed"; }
+    const char* name() const override { return missileAim == TargetPriority::Random ? "mixed" : "mixed-first"; }
     void decide(const World& world, Gestures& hand) override;
 
 private:
@@ -33,6 +35,10 @@ private:
     std::optional<Purchase> nextTower(const World& world) const;
     std::optional<Purchase> cheapestUpgrade(const World& world) const;
     void decideIdle(const World& world, Gestures& hand) const;
+    // A tower that launches missiles (its own rule is Random) aiming otherwise than missileAim.
+    bool needsAim(const Building& tower) const;
+
+    TargetPriority::Rule missileAim;
 
     std::vector<int> rotation;
     int towersPerUpgrade;

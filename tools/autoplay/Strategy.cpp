@@ -47,6 +47,12 @@ void Strategy::clickUpgradeButton(Gestures& hand, int path) const
     hand.click(buttonX(path + 1) + ButtonSize / 2, ButtonTop + ButtonSize / 2);
 }
 
+void Strategy::clickAimButton(Gestures& hand, const Building& tower) const
+{
+    const int index = app.towerTypes[static_cast<std::size_t>(tower.kind)].upgradeCount;
+    hand.click(buttonX(index) + ButtonSize / 2, ButtonTop + ButtonSize / 2);
+}
+
 void Strategy::clickTower(Gestures& hand, const Building& tower) const
 {
     const int width = app.towerTypes[static_cast<std::size_t>(tower.kind)].width;

@@ -31,6 +31,8 @@ protected:
     void clickBuildButton(Gestures& hand, int kind) const;
     // Upgrade path p of the selected tower is button p + 1 of its bar.
     void clickUpgradeButton(Gestures& hand, int path) const;
+    // The selected tower's aim button stands left of its upgrade buttons.
+    void clickAimButton(Gestures& hand, const Building& tower) const;
     // Selects a standing tower by clicking just above its foot.
     void clickTower(Gestures& hand, const Building& tower) const;
     // A right click on the open field: leaves placing or selection.

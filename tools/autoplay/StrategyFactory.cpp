@@ -8,7 +8,7 @@ namespace autoplay {
 
 const std::vector<std::string>& strategyNames()
 {
-    static const std::vector<std::string> names{"idle", "lasers", "mixed"};
+    static const std::vector<std::string> names{"idle", "lasers", "mixed", "mixed-first"};
     return names;
 }
 
@@ -20,6 +20,8 @@ std::unique_ptr<Strategy> makeStrategy(const std::string& name)
         return std::make_unique<LasersOnlyStrategy>();
     if (name == "mixed")
         return std::make_unique<MixedStrategy>();
+    if (name == "mixed-first")
+        return std::make_unique<MixedStrategy>(2, TargetPriority::First);
     return nullptr;
 }
 

@@ -98,7 +98,7 @@ class BalanceCsv(unittest.TestCase):
                 invaders, starting, damage = figures[1:4]
                 self.assertEqual(invaders, 2 * figures[0] + 14)
                 self.assertLessEqual(damage, starting)
-            self.assertEqual(sorted(waves), ["idle", "lasers", "mixed"])
+            self.assertEqual(sorted(waves), ["idle", "lasers", "mixed", "mixed-first"])
             for strategy, numbers in waves.items():
                 self.assertEqual(numbers, list(range(1, len(numbers) + 1)), strategy)
             self.assertEqual(waves["mixed"], [1, 2, 3])

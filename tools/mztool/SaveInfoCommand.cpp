@@ -27,6 +27,8 @@ void describe(const Checkpoint& checkpoint, std::ostream& out)
         out << "  " << TowerKinds::nameOf(tower.kind) << " at " << tower.x << ", upgrade levels";
         for (int level : tower.levels)
             out << " " << level;
+        if (tower.aim)
+            out << ", aims at " << TargetPriority::nameOf(*tower.aim);
         out << "\n";
     }
     const StatisticsTotals& totals = checkpoint.statistics;
