@@ -25,4 +25,7 @@ struct TowerType {
     SpriteSheet* spriteSheet = nullptr; // owned by the Application
     int upgradeCount = 0; // paths + 1: entry 0 is "Demolish"
     std::vector<UpgradeType> upgrades;
+
+    // What demolishing a tower of this kind gives back: half its price.
+    int refund() const { return price / 2; }
 };

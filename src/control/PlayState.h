@@ -1,5 +1,5 @@
 // What the player's actions change, as references to the game's own fields: the mode of the
-// on-screen controls, the tower being placed or selected, the money, the towers, the books, and
+// on-screen controls, the tower being placed or selected, the purse, the towers, and
 // the switches the keys turn (the pause, the debug overlay).
 #pragma once
 
@@ -7,15 +7,14 @@
 #include <memory>
 
 class Building;
-class GameStatistics;
+class Purse;
 
 struct PlayState {
     int& mode; // a WorldMode
     int& placingKind;
-    int& money;
+    Purse& purse;
     std::list<std::unique_ptr<Building>>& towers;
     Building*& selectedTower;
-    GameStatistics& statistics;
     const bool& gameOver;
     bool& paused;
     // Set while the pause a kept run resumes in lasts.

@@ -1,5 +1,5 @@
-// What the settings keys do: sound off and on, the effects' and the music's volume in tenths, the
-// speed steps and full screen, each taking effect at once and kept through the player's settings.
+// What the settings keys do: sound off and on, the effects' and the music's volume in tenths and
+// full screen, each taking effect at once and kept through the player's settings.
 // Also keeps the short notice such a key shows (a volume, a screen that could not be switched),
 // and how long the pause's hint stays lit.
 #pragma once

@@ -4,7 +4,7 @@
 #include "assets/SpriteSheet.h"
 #include "audio/SoundBoard.h"
 #include "control/WorldMode.h"
-#include "stats/GameStatistics.h"
+#include "stats/Purse.h"
 #include "towers/Building.h"
 
 #include <algorithm>
@@ -26,17 +26,12 @@ const TowerType& TowerActions::typeOf(int kind) const
     return catalogue[kind];
 }
 
-int TowerActions::centreOf(const Building& tower)
-{
-    return tower.x + tower.firstFrameWidth() / 2;
-}
-
 bool TowerActions::mayChoose(int kind) const
 {
     if (!catalogue.has(kind))
         return false;
     const TowerType& type = typeOf(kind);
-    return type.price <= state.money && type.available;
+    return state.purse.covers(type.price) && type.available;
 }
 
 bool TowerActions::chooseKind(int kind)
@@ -59,7 +54,7 @@ bool TowerActions::chooseKindAt(int fromLeft)
 
 bool TowerActions::placingAffordable() const
 {
-    return state.money >= typeOf(state.placingKind).price;
+    return state.purse.covers(typeOf(state.placingKind).price);
 }
 
 bool TowerActions::canPlaceAt(int centreX) const
@@ -99,8 +94,7 @@ bool TowerActions::buildAt(int centreX)
     std::unique_ptr<Building> tower = createTower(state.placingKind);
     tower->place(centreX - SpriteSheet::firstFrameWidth(type.spriteSheet) / 2);
     state.towers.push_back(std::move(tower));
-    state.money -= type.price;
-    state.statistics.towerBuilt(type.price);
+    state.purse.payForTower(type.price);
     sound.play(SoundEvent::TowerBuilt, centreX);
     if (!placingAffordable())
         state.mode = Idle;
@@ -143,7 +137,7 @@ bool TowerActions::buyUpgrade(int path)
         return false;
     Building& tower = *state.selectedTower;
     const TowerType& type = typeOf(tower.kind);
-    const int centre = centreOf(tower);
+    const int centre = tower.centreLine();
     const int entry = path + 1;
     if (path < 0 || entry >= type.upgradeCount || path >= static_cast<int>(tower.upgradeLevels.size())) {
         sound.play(SoundEvent::Refused, centre);
@@ -151,12 +145,11 @@ bool TowerActions::buyUpgrade(int path)
     }
     const UpgradeType& upgrade = type.upgrades[entry];
     const int level = tower.upgradeLevels[path];
-    if (level >= upgrade.levelCount || state.money < upgrade.levels[level].price) {
+    if (level >= upgrade.levelCount || !state.purse.covers(upgrade.levels[level].price)) {
         sound.play(SoundEvent::Refused, centre);
         return false;
     }
-    state.money -= upgrade.levels[level].price;
-    state.statistics.upgradeBought(upgrade.levels[level].price);
+    state.purse.payForUpgrade(upgrade.levels[level].price);
     tower.upgrade(path);
     sound.play(SoundEvent::UpgradeBought, centre);
     return true;
@@ -176,10 +169,10 @@ bool TowerActions::stepAim()
         return false;
     Building& tower = *state.selectedTower;
     if (!tower.stepAim()) {
-        sound.play(SoundEvent::Refused, centreOf(tower));
+        sound.play(SoundEvent::Refused, tower.centreLine());
         return false;
     }
-    sound.play(SoundEvent::UpgradeBought, centreOf(tower));
+    sound.play(SoundEvent::UpgradeBought, tower.centreLine());
     return true;
 }
 
@@ -189,7 +182,7 @@ void TowerActions::demolish()
     if (!tower)
         return;
     tower->sell();
-    sound.play(SoundEvent::TowerSold, centreOf(*tower));
+    sound.play(SoundEvent::TowerSold, tower->centreLine());
     state.towers.remove_if([tower](const std::unique_ptr<Building>& t) { return t.get() == tower; });
     state.selectedTower = nullptr;
     state.mode = Idle;

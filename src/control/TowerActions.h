@@ -75,7 +75,6 @@ public:
 
 private:
     const TowerType& typeOf(int kind) const;
-    static int centreOf(const Building& tower);
 
     PlayState state;
     TowerCatalogue catalogue;

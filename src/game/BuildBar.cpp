@@ -141,7 +141,7 @@ int BuildBar::hoveredButton() const
 {
     int buttons = 0;
     if (world.mode == Idle)
-        buttons = 3;
+        buttons = TowerKinds::Count;
     else if (world.mode == TowerSelected && world.selectedTower)
         buttons = typeOf(world.selectedTower->kind).upgradeCount;
     for (int i = 0; i < buttons; ++i)
@@ -227,7 +227,7 @@ void BuildBar::drawTowerBar(BITMAP* target) const
         return;
     const TowerType& type = typeOf(tower->kind);
     if (const BITMAP* selector = app.selectorImage) {
-        const int centreX = tower->x + SpriteSheet::firstFrameWidth(type.spriteSheet) / 2;
+        const int centreX = tower->centreLine();
         const int centreY = app.towerBaseline - SpriteSheet::firstFrameHeight(type.spriteSheet) / 2;
         masked_blit(const_cast<BITMAP*>(selector), target, 0, 0, centreX - selector->w / 2,
                     centreY - selector->h / 2, selector->w, selector->h);
@@ -274,7 +274,7 @@ void BuildBar::drawUpgradeCaption(BITMAP* target, int button, bool enabled) cons
     const UpgradeType& path = type.upgrades[button];
     drawTextRight(app.fontMain.get(), target, captionX, CaptionLine1, path.name.c_str());
     if (button == 0) {
-        drawTextRightf(app.fontMain.get(), target, captionX, CaptionLine2, "+$%d", type.price / 2);
+        drawTextRightf(app.fontMain.get(), target, captionX, CaptionLine2, "+$%d", type.refund());
         return;
     }
     const BitmapFont* font = (enabled ? app.fontMain : app.fontMainRed).get();

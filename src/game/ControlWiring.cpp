@@ -11,9 +11,8 @@ namespace {
 
 PlayState stateOf(World& world)
 {
-    return {world.mode,    world.placingKind, world.money,  world.towers,   world.selectedTower,
-            world.statistics, world.gameOver, world.paused, world.resumed, world.showDebug,
-            world.speedStep};
+    return {world.mode,   world.placingKind, world.purse,   world.towers,    world.selectedTower,
+            world.gameOver, world.paused,   world.resumed, world.showDebug, world.speedStep};
 }
 
 } // namespace

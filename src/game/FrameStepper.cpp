@@ -22,6 +22,8 @@ int FrameStepper::stepsFor(double gameSeconds)
 
 int FrameStepper::advance(double dt, int speed)
 {
+    // A recording keeps the frame's time, a replay gives the recorded one.
+    world.hooks->frameTime(dt, speed);
     const double gameSeconds = speed > 1 ? dt * speed : dt;
     const int steps = stepsFor(gameSeconds);
     const double step = steps == 1 ? gameSeconds : gameSeconds / steps;
@@ -33,10 +35,9 @@ int FrameStepper::advance(double dt, int speed)
         ++done;
         if (afterStep)
             afterStep();
-        if (!world.running || (world.hooks && world.hooks->cutFrame()))
+        if (!world.running || world.hooks->cutFrame())
             break;
     }
-    if (world.hooks)
-        world.hooks->stepsDone();
+    world.hooks->stepsDone();
     return done;
 }

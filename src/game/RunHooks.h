@@ -1,5 +1,6 @@
 // What a run's recording (or its replay) is told by the World: a game begins, a frame's time, a
-// pause taken from the window, a wave defeated, the end. Without hooks the World plays as ever.
+// pause taken from the window, a wave defeated, the end. These hooks themselves change nothing:
+// the World plays as ever.
 #pragma once
 
 struct BITMAP;
@@ -10,15 +11,15 @@ public:
     virtual ~RunHooks() = default;
 
     // A new game is being set up, before anything random is drawn for it.
-    virtual void gameBegins(World& world) = 0;
+    virtual void gameBegins(World&) {}
     // The frame's real seconds and speed as the game is to use them.
-    virtual void frameTime(double& seconds, int& speed) = 0;
+    virtual void frameTime(double& /*seconds*/, int& /*speed*/) {}
     // Whether a pause the window asked for is taken in this update.
-    virtual bool pauseTaken(bool requested) = 0;
-    virtual void waveDefeated(World& world) = 0;
-    virtual void gameOver(World& world) = 0;
+    virtual bool pauseTaken(bool requested) { return requested; }
+    virtual void waveDefeated(World&) {}
+    virtual void gameOver(World&) {}
     // The main loop ended (the player quit or closed the window).
-    virtual void closed(World& world) = 0;
+    virtual void closed(World&) {}
     // Whether the frame's remaining steps are dropped after this one (a new game began in it, and
     // its replay starts with the next frame).
     virtual bool cutFrame() { return false; }

@@ -22,7 +22,6 @@
 #include "invaders/Invader.h"
 #include "invaders/SquibbleWave.h"
 #include "projectiles/Projectile.h"
-#include "stats/RunLimits.h"
 #include "towers/Building.h"
 #include "towers/TowerKinds.h"
 
@@ -57,8 +56,7 @@ void World::run()
     while (running)
         playFrame(stepper, app->waitForNextFrame(), speedStep);
     bestRecord.close();
-    if (hooks)
-        hooks->closed(*this);
+    hooks->closed(*this);
     // Mid-wave the checkpoint of the wave's start stands; after game over there is none.
     if (runKeeper && !gameOver && !currentWave)
         runKeeper->keep(*this);
@@ -66,16 +64,22 @@ void World::run()
 
 void World::playFrame(FrameStepper& stepper, double dt, int step, bool drawn)
 {
-    int speed = GameSpeed::of(app->input().keyHeld(KEY_TAB), step);
-    if (hooks)
-        hooks->frameTime(dt, speed);
-    stepper.advance(dt, speed);
+    stepper.advance(dt, speedAt(step));
     bestRecord.retry(app->now());
     app->music.follow(musicCue());
     app->music.update();
     if (drawn)
-        draw();
+        showFrame();
 }
+
+void World::showFrame()
+{
+    renderer->followHints();
+    draw();
+    keyboard->pictureShown();
+}
+
+int World::speedAt(int step) const { return GameSpeed::of(app->input().keyHeld(KEY_TAB), step); }
 
 MusicCue World::musicCue() const
 {
@@ -136,8 +140,7 @@ void World::setUpGame()
     pauseRequested = false;
     bestRecord.newGame();
     statistics.reset();
-    if (hooks)
-        hooks->gameBegins(*this);
+    hooks->gameBegins(*this);
     health = maxHealth = difficulty.startingHealth;
     money = difficulty.startingMoney;
     Clouds::scatter(clouds);
@@ -148,7 +151,7 @@ void World::setUpGame()
 
 void World::update(double dt)
 {
-    if ((hooks ? hooks->pauseTaken(pauseRequested.exchange(false)) : pauseRequested.exchange(false)) && !gameOver)
+    if (hooks->pauseTaken(pauseRequested.exchange(false)) && !gameOver)
         paused = true;
     if (paused || keyboard->helpShown()) {
         handleControls();
@@ -193,8 +196,7 @@ void World::updateWaveSchedule(double dt)
         currentWave.reset();
         statistics.waveDefeated();
         ++waveNumber;
-        if (hooks)
-            hooks->waveDefeated(*this);
+        hooks->waveDefeated(*this);
     }
 }
 
@@ -229,8 +231,7 @@ void World::callNextWave()
     // again, and must not be paid twice.
     startWave();
     if (bonus > 0) {
-        money = RunLimits::paid(money, bonus);
-        statistics.earlyCall(bonus);
+        purse.takeEarlyCallBonus(bonus);
         effects.push_back(EarlyCall::bonusText(bonus, app->fontSmall.get()));
     }
 }
@@ -272,8 +273,7 @@ void World::endGame()
     statistics.close();
     if (runKeeper)
         runKeeper->forget();
-    if (hooks)
-        hooks->gameOver(*this);
+    hooks->gameOver(*this);
 }
 
 std::unique_ptr<Building> World::createTower(int kind)
@@ -291,8 +291,6 @@ void World::draw()
     buildBar->draw(target);
     renderer->drawOverlays(target);
     renderer->drawControls(target);
-    if (hooks)
-        hooks->drawOver(target);
+    hooks->drawOver(target);
     app->backBuffer->present();
-    keyboard->pictureShown();
 }

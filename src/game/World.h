@@ -8,7 +8,9 @@
 #include "difficulty/Difficulty.h"
 #include "game/BestRecord.h"
 #include "game/Clouds.h"
+#include "game/RunHooks.h"
 #include "stats/GameStatistics.h"
+#include "stats/Purse.h"
 
 #include <atomic>
 #include <cstddef>
@@ -23,7 +25,6 @@ class DialogControls;
 class Effect;
 class FrameStepper;
 class Projectile;
-class RunHooks;
 class RunKeeper;
 class Wave;
 class BuildBar;
@@ -48,6 +49,8 @@ public:
     // a retry of a record kept waiting by another game's lock, and the drawing (unless not drawn:
     // a replay checked off screen).
     void playFrame(FrameStepper& stepper, double dt, int step, bool drawn = true);
+    // The speed in effect at a speed step: Tab held runs the game faster than the step.
+    int speedAt(int step) const;
     // Health, money, clouds and the pause before the first wave at the settings' difficulty
     // (Normal until one is chosen); starts the loop running.
     void newGame();
@@ -61,8 +64,11 @@ public:
     void setDifficulty(Difficulty::Level level);
     // One frame of game logic.
     void update(double dt);
-    // Draws the frame into the back buffer and presents it.
+    // Draws the frame into the back buffer and presents it; nothing changes.
     void draw();
+    // A frame's picture: what it is about to show is noted (the first launch's hints), it is
+    // drawn, and the keys learn that it has been seen.
+    void showFrame();
     void endGame();
     // "Yes" or "No" to the open dialog, from the keys: "Yes" quits the game or starts it over at
     // the difficulty in focus, "No" closes the dialog.
@@ -135,10 +141,13 @@ public:
     std::function<std::unique_ptr<RecordStore>(Difficulty::Level)> recordStoreFor;
     // The books of the game being played, started over with every new game.
     GameStatistics statistics;
+    // Every payment in or out of money, counted in the statistics.
+    Purse purse{money, statistics};
     // Keeps the run between launches; without one nothing is kept.
     std::unique_ptr<RunKeeper> runKeeper;
-    // Told of the run as it goes (its replay is recorded or played back through them); none by default.
-    std::unique_ptr<RunHooks> hooks;
+    // Told of the run as it goes (its replay is recorded or played back through them); by default
+    // hooks that do nothing. Never null.
+    std::unique_ptr<RunHooks> hooks = std::make_unique<RunHooks>();
 
 private:
     void setUpGame();

@@ -4,7 +4,6 @@
 #include "app/Field.h"
 #include "assets/BitmapFont.h"
 #include "control/DialogControls.h"
-#include "control/GameSpeed.h"
 #include "control/KeyboardControls.h"
 #include "control/TowerActions.h"
 #include "effects/Effect.h"
@@ -115,18 +114,23 @@ FrameView WorldRenderer::view() const
     view.helpPage = world.keys().helpPage();
     view.notice = world.keys().notice();
     view.pauseHintLit = world.keys().pauseHintLit();
-    // The speed in effect: Tab held runs the game faster than the chosen step.
-    view.speed = GameSpeed::of(world.app->input().keyHeld(KEY_TAB), world.speedStep);
+    view.speed = world.speedAt(world.speedStep);
     view.groundWarning = world.currentWave && !world.gameOver && world.currentWave->nearGround();
     if (world.gameOver)
         view.totals = &world.statistics.totals();
     return view;
 }
 
+void WorldRenderer::followHints()
+{
+    FrameView seen = view();
+    hints.follow(seen, world.app->settings.firstLaunch());
+}
+
 void WorldRenderer::draw(BITMAP* target)
 {
     frame = view();
-    hints.follow(frame, world.app->settings.firstLaunch());
+    hints.show(frame, world.app->settings.firstLaunch());
     drawField(target);
     if (!world.gameOver) {
         RangeRing::draw(target, frame, figures.subject(frame));

@@ -22,6 +22,8 @@ public:
 
     // The field, the status row and, once the game is over, the greyed "Game Over" picture.
     void draw(BITMAP* target);
+    // Before each picture: the first launch's hints note what the frame about to be drawn shows.
+    void followHints();
     // The quit dialog and the debug overlay, drawn over the button bar.
     void drawOverlays(BITMAP* target) const;
     // What the keys show, over everything else.

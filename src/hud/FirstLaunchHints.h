@@ -7,8 +7,10 @@ struct FrameView;
 
 class FirstLaunchHints {
 public:
-    // Sets the view's hints for this frame; none unless firstLaunch.
+    // Notes what the frame's view shows (the help, the wave, the end) and sets its hints.
     void follow(FrameView& view, bool firstLaunch);
+    // Sets the view's hints as they stand; none unless firstLaunch.
+    void show(FrameView& view, bool firstLaunch) const;
 
 private:
     bool controlsFound = false;

@@ -61,9 +61,8 @@ void RangeRing::draw(BITMAP* target, const FrameView& view, const FiguresSubject
     int cx = 0;
     int height = 0;
     if (const Building* tower = subject.tower) {
-        const int width = tower->sprite ? tower->sprite->width() : 0;
         height = tower->sprite ? tower->sprite->height() : 0;
-        cx = tower->x + width / 2;
+        cx = tower->centreLine();
     } else {
         const SpriteSheet* sheet = view.catalogue[subject.kind].spriteSheet;
         // The tower being placed is centred where the preview stands.

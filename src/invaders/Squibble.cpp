@@ -9,7 +9,6 @@
 #include "effects/SimpleEffect.h"
 #include "effects/TextEffect.h"
 #include "game/World.h"
-#include "stats/RunLimits.h"
 
 #include <algorithm>
 #include <climits>
@@ -96,8 +95,7 @@ void Squibble::destroyed()
     if (!world)
         return;
     const int reward = world->difficulty.reward(type().reward);
-    world->money = RunLimits::paid(world->money, reward);
-    world->statistics.invaderDestroyed(reward);
+    world->purse.earnReward(reward);
     const int cx = effectX();
     const int cy = effectY();
     world->effects.push_back(std::make_unique<SimpleEffect>(cx, cy, app.poofSheet.get(), 0.0));

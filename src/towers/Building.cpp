@@ -7,7 +7,6 @@
 #include "effects/SimpleEffect.h"
 #include "effects/TextEffect.h"
 #include "game/World.h"
-#include "stats/RunLimits.h"
 
 #include <allegro.h>
 
@@ -62,9 +61,8 @@ void Building::draw(BITMAP* destination)
 void Building::sell()
 {
     Application& app = Application::instance();
-    const int refund = app.towerTypes.at(static_cast<std::size_t>(kind)).price / 2;
-    app.world->money = RunLimits::paid(app.world->money, refund);
-    app.world->statistics.towerDemolished(refund);
+    const int refund = app.towerTypes.at(static_cast<std::size_t>(kind)).refund();
+    app.world->purse.refund(refund);
 
     char text[32];
     std::snprintf(text, sizeof text, "+%d", refund);
@@ -147,11 +145,11 @@ void Building::puffLaunchSmoke(int offset, int height) const
     constexpr double PuffDelay = 0.1;
     constexpr double PuffStagger = 0.07;
     Application& app = Application::instance();
-    const int centreLine = x + firstFrameWidth() / 2;
+    const int centre = centreLine();
     for (int i = 0; i < PuffCount; ++i) {
         const int a = std::rand();
         const int b = std::rand();
-        app.world->effects.push_back(std::make_unique<SimpleEffect>(centreLine + a % PuffSpread + offset,
+        app.world->effects.push_back(std::make_unique<SimpleEffect>(centre + a % PuffSpread + offset,
                                                                     b % PuffSpread + app.towerBaseline - height,
                                                                     app.puff2Sheet.get(), PuffDelay + i * PuffStagger));
     }

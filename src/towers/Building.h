@@ -21,7 +21,8 @@ public:
 
     virtual void draw(BITMAP* destination);
     virtual void update(double dt) = 0;
-    // Buys one level of path p (the World has checked the level exists and charged its price).
+    // Buys one level of path p (the tower actions have checked the level exists and the purse has
+    // paid its price).
     virtual void upgrade(int p) = 0;
 
     // Sets the left edge and creates the sprite (when the kind has a sheet).
@@ -30,6 +31,8 @@ public:
     void sell();
     // Width of animation 0's first frame of the kind's sheet; 0 without one.
     int firstFrameWidth() const;
+    // The tower's centre line: its left edge and half the first frame's width.
+    int centreLine() const { return x + firstFrameWidth() / 2; }
     // The rules the player may step this tower through, its kind's own first; none for a tower
     // with nothing to aim (the laser turret until its missile launcher is bought).
     virtual const std::vector<TargetPriority::Rule>& aimChoices() const;

@@ -6,6 +6,7 @@
 #include "game/World.h"
 #include "projectiles/LaserProjectile.h"
 #include "projectiles/MissileProjectile.h"
+#include "towers/TowerKinds.h"
 #include "towers/TowerRules.h"
 
 #include <boost/math/constants/constants.hpp>
@@ -14,7 +15,6 @@
 
 namespace {
 
-constexpr int LaserKind = 0;
 constexpr int RatePath = 0;
 constexpr int LauncherPath = 1;
 constexpr int ShootAnimation = 2;
@@ -36,11 +36,11 @@ constexpr double RandomTop = 32767.0;
 } // namespace
 
 LaserTurret::LaserTurret()
-    : Building(LaserKind)
+    : Building(TowerKinds::Laser)
 {
     Application& app = Application::instance();
-    sheet = app.towerTypes[LaserKind].spriteSheet;
-    const TowerWeapons weapons = TowerRules::weaponsOf(LaserKind, upgradeLevels);
+    sheet = app.towerTypes[TowerKinds::Laser].spriteSheet;
+    const TowerWeapons weapons = TowerRules::weaponsOf(TowerKinds::Laser, upgradeLevels);
     period = weapons.period;
     timer = period * 0.5f;
     missilePeriod = weapons.missilePeriod;
@@ -67,7 +67,7 @@ void LaserTurret::upgrade(int p)
 {
     countLevel(p);
     if (p == RatePath)
-        period = TowerRules::weaponsOf(LaserKind, upgradeLevels).period;
+        period = TowerRules::weaponsOf(TowerKinds::Laser, upgradeLevels).period;
 }
 
 const std::vector<TargetPriority::Rule>& LaserTurret::aimChoices() const
@@ -79,17 +79,17 @@ void LaserTurret::fireLaser()
 {
     Application& app = Application::instance();
     sprite->playThen(ShootAnimation, RestAnimation);
-    const int centreLine = x + firstFrameWidth() / 2;
-    app.world->projectiles.push_back(std::make_unique<LaserProjectile>(centreLine, app.towerBaseline - BoltHeight, damage, credit()));
-    app.sound.play(SoundEvent::LaserFired, centreLine);
+    const int centre = centreLine();
+    app.world->projectiles.push_back(std::make_unique<LaserProjectile>(centre, app.towerBaseline - BoltHeight, damage, credit()));
+    app.sound.play(SoundEvent::LaserFired, centre);
 }
 
 void LaserTurret::fireMissile()
 {
     Application& app = Application::instance();
-    const int centreLine = x + firstFrameWidth() / 2;
+    const int centre = centreLine();
     auto missile =
-        std::make_unique<MissileProjectile>(centreLine + 1, app.towerBaseline - MissileHeight, missileDamage, 0, 0.0,
+        std::make_unique<MissileProjectile>(centre + 1, app.towerBaseline - MissileHeight, missileDamage, 0, 0.0,
                                             credit());
     missile->aim = aim;
     if (!missile->acquireTarget())
@@ -98,5 +98,5 @@ void LaserTurret::fireMissile()
     missile->heading = (fraction * LaunchSpreadWidth + LaunchSpreadLow) * boost::math::double_constants::pi;
     app.world->projectiles.push_back(std::move(missile));
     puffLaunchSmoke(PuffLeft, PuffTop);
-    app.sound.play(SoundEvent::MissileLaunched, centreLine);
+    app.sound.play(SoundEvent::MissileLaunched, centre);
 }

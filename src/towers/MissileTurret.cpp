@@ -6,6 +6,7 @@
 #include "game/World.h"
 #include "invaders/Invader.h"
 #include "projectiles/MissileProjectile.h"
+#include "towers/TowerKinds.h"
 #include "towers/TowerRules.h"
 
 #include <boost/math/constants/constants.hpp>
@@ -14,7 +15,6 @@
 
 namespace {
 
-constexpr int MissileKind = 1;
 constexpr int RatePath = 0;
 constexpr int BlastPath = 1;
 constexpr int DoubleLaunchPath = 2;
@@ -37,11 +37,11 @@ constexpr int PuffTop = 21;
 } // namespace
 
 MissileTurret::MissileTurret()
-    : Building(MissileKind)
+    : Building(TowerKinds::Missile)
 {
     Application& app = Application::instance();
-    sheet = app.towerTypes[MissileKind].spriteSheet;
-    const TowerWeapons weapons = TowerRules::weaponsOf(MissileKind, upgradeLevels);
+    sheet = app.towerTypes[TowerKinds::Missile].spriteSheet;
+    const TowerWeapons weapons = TowerRules::weaponsOf(TowerKinds::Missile, upgradeLevels);
     period = weapons.period;
     timer = period * 0.5f;
     damage = weapons.damage;
@@ -61,7 +61,7 @@ void MissileTurret::update(double dt)
 void MissileTurret::upgrade(int p)
 {
     countLevel(p);
-    const TowerWeapons weapons = TowerRules::weaponsOf(MissileKind, upgradeLevels);
+    const TowerWeapons weapons = TowerRules::weaponsOf(TowerKinds::Missile, upgradeLevels);
     if (p == RatePath)
         period = weapons.period;
     else if (p == BlastPath)
@@ -76,7 +76,7 @@ const std::vector<TargetPriority::Rule>& MissileTurret::aimChoices() const
 void MissileTurret::fire()
 {
     Application& app = Application::instance();
-    const int startX = x + firstFrameWidth() / 2 + TubeRight;
+    const int startX = centreLine() + TubeRight;
     const int startY = app.towerBaseline - TubeHeight;
     auto missile = std::make_unique<MissileProjectile>(startX, startY, damage, splashDamage, splashRadius, credit());
     missile->aim = aim;

@@ -8,17 +8,12 @@
 #include "game/World.h"
 #include "invaders/Invader.h"
 #include "invaders/Wave.h"
+#include "towers/TowerKinds.h"
 #include "towers/TowerRules.h"
 
 namespace {
 
-constexpr int TeslaKind = 2;
 constexpr int DamagePath = 0;
-
-int halfWidth(const AnimatedSprite* sprite)
-{
-    return sprite ? sprite->width() / 2 : 0;
-}
 
 int halfHeight(const AnimatedSprite* sprite)
 {
@@ -28,11 +23,11 @@ int halfHeight(const AnimatedSprite* sprite)
 } // namespace
 
 TeslaCoil::TeslaCoil()
-    : Building(TeslaKind)
+    : Building(TowerKinds::Tesla)
 {
     Application& app = Application::instance();
-    sheet = app.towerTypes[TeslaKind].spriteSheet;
-    const TowerWeapons weapons = TowerRules::weaponsOf(TeslaKind, upgradeLevels);
+    sheet = app.towerTypes[TowerKinds::Tesla].spriteSheet;
+    const TowerWeapons weapons = TowerRules::weaponsOf(TowerKinds::Tesla, upgradeLevels);
     period = weapons.period;
     timer = period * 0.5f;
     range = weapons.range;
@@ -47,7 +42,7 @@ const std::vector<TargetPriority::Rule>& TeslaCoil::aimChoices() const
 
 double TeslaCoil::centreX() const
 {
-    return x + halfWidth(sprite.get());
+    return centreLine();
 }
 
 double TeslaCoil::centreY() const
@@ -74,7 +69,7 @@ void TeslaCoil::upgrade(int p)
 {
     countLevel(p);
     if (p == DamagePath) {
-        const TowerWeapons weapons = TowerRules::weaponsOf(TeslaKind, upgradeLevels);
+        const TowerWeapons weapons = TowerRules::weaponsOf(TowerKinds::Tesla, upgradeLevels);
         damage = weapons.damage;
         range = weapons.range;
     }

@@ -11,7 +11,10 @@ class Building;
 
 class TowerKinds {
 public:
-    // How many kinds there are: 0 the laser turret, 1 the missile turret, 2 the Tesla coil.
+    // The kinds by their index, and how many there are.
+    static constexpr int Laser = 0;
+    static constexpr int Missile = 1;
+    static constexpr int Tesla = 2;
     static constexpr int Count = 3;
 
     static bool exists(int kind) { return kind >= 0 && kind < Count; }

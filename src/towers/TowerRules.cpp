@@ -1,10 +1,13 @@
 #include "towers/TowerRules.h"
 
 #include "app/Application.h"
+#include "towers/TowerKinds.h"
 
 namespace {
 
-enum Kind { Laser = 0, Missile = 1, Tesla = 2 };
+constexpr int Laser = TowerKinds::Laser;
+constexpr int Missile = TowerKinds::Missile;
+constexpr int Tesla = TowerKinds::Tesla;
 using M = UpgradeModifier;
 
 int levelOf(const int* levels, int count, int path)

@@ -102,7 +102,7 @@ TEST_F(SoundEventsTest, WaveStartQuitDialogAndGameOverAreHeardOnceInTheMiddle)
     EXPECT_EQ(heard(SoundEvent::GameOver), 1u);
     EXPECT_EQ(heard(SoundEvent::QuitDialog), 1u); // the game-over dialog has its own sound
     sounds->stops.clear();
-    world->draw(); // Enter answers once "Game Over" has shown
+    world->showFrame(); // Enter answers once "Game Over" has shown
     input->pressKey(KEY_ENTER);
     tick(0.0); // a new game: the game-over sound stops
     EXPECT_NE(std::find(sounds->stops.begin(), sounds->stops.end(), "Sound.GameOver"), sounds->stops.end());

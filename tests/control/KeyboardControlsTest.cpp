@@ -204,7 +204,7 @@ TEST_F(KeyboardControlsTest, EnterStartsANewGameOnlyWhenPressedAfterTheGameOverS
     EXPECT_TRUE(world->gameOver) << "taken before the screen showed";
     input->pressKey(KEY_ENTER);
     input->held.insert(KEY_ENTER);
-    world->draw();
+    world->showFrame();
     press({KEY_ENTER_PAD});
     EXPECT_TRUE(world->gameOver) << "waiting when the screen showed, or repeated while held since";
     input->held.clear();

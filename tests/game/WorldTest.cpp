@@ -332,7 +332,7 @@ TEST_F(WorldPlayAgain, EnterAfterGameOverStartsAFreshGameLikeTheFirst)
     world->selectedTower = world->towers.front().get();
     world->health = 0;
     world->update(0.0);
-    world->draw(); // Enter answers once "Game Over" has shown
+    world->showFrame(); // Enter answers once "Game Over" has shown
     input->pressKey(KEY_ENTER);
     world->update(0.0);
     EXPECT_FALSE(world->gameOver);

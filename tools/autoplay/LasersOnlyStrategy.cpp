@@ -2,14 +2,9 @@
 
 #include "autoplay/Gestures.h"
 #include "game/World.h"
+#include "towers/TowerKinds.h"
 
 namespace autoplay {
-
-namespace {
-
-constexpr int LaserKind = 0;
-
-} // namespace
 
 void LasersOnlyStrategy::decide(const World& world, Gestures& hand)
 {
@@ -17,10 +12,10 @@ void LasersOnlyStrategy::decide(const World& world, Gestures& hand)
         return;
     switch (world.mode) {
     case Idle:
-        if (world.money >= towerPrice(LaserKind) && freeSpot(world, LaserKind))
-            clickBuildButton(hand, LaserKind);
+        if (world.money >= towerPrice(TowerKinds::Laser) && freeSpot(world, TowerKinds::Laser))
+            clickBuildButton(hand, TowerKinds::Laser);
         break;
-    case Placing: placeOrCancel(world, hand, LaserKind); break;
+    case Placing: placeOrCancel(world, hand, TowerKinds::Laser); break;
     case TowerSelected: cancel(hand); break;
     default: break;
     }

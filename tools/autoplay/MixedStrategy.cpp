@@ -4,16 +4,13 @@
 #include "autoplay/Gestures.h"
 #include "game/World.h"
 #include "towers/Building.h"
+#include "towers/TowerKinds.h"
 
 #include <numeric>
 
 namespace autoplay {
 
 namespace {
-
-constexpr int LaserKind = 0;
-constexpr int MissileKind = 1;
-constexpr int TeslaKind = 2;
 
 int levelsBought(const World& world)
 {
@@ -27,7 +24,7 @@ int levelsBought(const World& world)
 
 MixedStrategy::MixedStrategy(int towersPerUpgrade, TargetPriority::Rule missileAim)
     : missileAim(missileAim)
-    , rotation{LaserKind, LaserKind, TeslaKind, MissileKind}
+    , rotation{TowerKinds::Laser, TowerKinds::Laser, TowerKinds::Tesla, TowerKinds::Missile}
     , towersPerUpgrade(towersPerUpgrade)
 {
 }
