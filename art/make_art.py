@@ -12,7 +12,7 @@ import sys
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
 
-from gen import app_icon, check, effects, fonts, hud, icons, invader, scenery, towers  # noqa: E402
+from gen import app_icon, check, effects, fonts, hud, icons, invader, kinds, scenery, towers  # noqa: E402
 
 OUT = os.path.join(HERE, 'images')
 ICONS = os.path.join(HERE, 'icons')
@@ -38,7 +38,7 @@ def images():
 
 
 def sheets():
-    return {
+    result = {
         'poof': effects.poof_sheet(),
         'explosion_small': effects.explosion_sheet(),
         'puff2': effects.puff_sheet(),
@@ -48,6 +48,8 @@ def sheets():
         'tesla': towers.tesla_sheet(),
         'squibble': invader.squibble_sheet(),
     }
+    result.update(kinds.all_sheets())
+    return result
 
 
 def main():

@@ -39,6 +39,11 @@ sheet  laser            laser.sz
 sheet  missile_tower    missile_tower.sz
 sheet  tesla            tesla.sz
 sheet  squibble         squibble.sz
+sheet  armoured         armoured.sz
+sheet  mite             mite.sz
+sheet  shielded         shielded.sz
+sheet  splitter         splitter.sz
+sheet  boss             boss.sz
 "
 
 mkdir -p "$outdir"

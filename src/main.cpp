@@ -16,6 +16,7 @@
 #include "settings/SettingsFile.h"
 
 #include <allegro.h>
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
@@ -29,6 +30,9 @@
 
 int main(int argc, char** argv)
 {
+    // A standard error on a pipe nobody reads: a line that cannot be written is dropped, and the
+    // game plays on instead of ending by SIGPIPE.
+    std::signal(SIGPIPE, SIG_IGN);
     CommandLine commandLine(SQUIBBLE_VERSION);
     LaunchOptions options;
     const CommandLine::Action action = commandLine.parse(argc, argv, options);
@@ -71,6 +75,8 @@ int main(int argc, char** argv)
     inEffect.mute = run.mute;
     if (run.difficulty)
         inEffect.difficulty = run.difficulty;
+    if (run.mode)
+        inEffect.mode = run.mode;
 
     Replay replay;
     if (!replayPath.empty()) {
@@ -95,8 +101,8 @@ int main(int argc, char** argv)
     app.world->hooks = std::make_unique<RunRecording>(
         app, RunRecording::Identity{GameVersion::text(), DataSetChecksum::of(Config::GamePath)},
         std::make_unique<ReplayShelf>(ReplayShelf::defaultFolder()));
-    app.world->recordStoreFor = [](Difficulty::Level level) {
-        return std::make_unique<RecordFile>(RecordFile::defaultFolder(), Config::GamePath, level);
+    app.world->recordStoreFor = [](GameMode mode, Difficulty::Level level) {
+        return std::make_unique<RecordFile>(RecordFile::defaultFolder(), Config::GamePath, mode, level);
     };
     app.world->runKeeper =
         std::make_unique<CheckpointKeeper>(CheckpointFile(CheckpointFile::defaultFolder(), Config::GamePath));

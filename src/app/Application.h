@@ -5,6 +5,7 @@
 #include "app/Config.h"
 #include "app/InputSource.h"
 #include "app/InvaderType.h"
+#include "invaders/InvaderKinds.h"
 #include "app/LaunchOptions.h"
 #include "app/ScreenLayout.h"
 #include "app/ScreenSwitch.h"
@@ -124,7 +125,7 @@ public:
     int previousMouseButtons = 0;
     int mouseButtons = 0;
     std::array<TowerType, TowerKinds::Count> towerTypes;
-    std::array<InvaderType, 1> invaderTypes;
+    std::array<InvaderType, InvaderKinds::Count> invaderTypes;
     // Written by the display-switch callback on the library's own thread.
     std::atomic<double> lastFrameTime{0.0};
     double minFrameTime = 0.0;

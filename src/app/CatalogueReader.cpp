@@ -46,5 +46,14 @@ InvaderType CatalogueReader::readInvaderType(Config& config, int number)
     type.health = config.getIntf("Invader%d.Health", number);
     type.healthIncrease = config.getDoublef("Invader%d.HealthIncrease", number);
     type.size = config.getDoublef("Invader%d.Size", number);
+    type.name = config.getf("Invader%d.Name", number);
+    type.hint = config.getf("Invader%d.Hint", number);
+    type.armour = std::max(0, config.getIntf("Invader%d.Armour", number));
+    type.shield = std::clamp(config.getIntf("Invader%d.Shield", number), 0, MaxShieldPercent);
+    type.shieldReturn = config.getDoublef("Invader%d.ShieldReturn", number);
+    // Left out, a landing costs one point as the Squibble's does.
+    type.landingCost = std::clamp(config.getIntf("Invader%d.Landing", number), 0, MaxLandingCost);
+    if (type.landingCost == 0)
+        type.landingCost = 1;
     return type;
 }

@@ -31,7 +31,9 @@ po::options_description describe()
         ("difficulty", po::value<std::string>()->value_name("NAME"),
          "play at Easy, Normal or Hard without keeping it (F2 chooses and keeps one)")
         ("replay", po::value<std::string>()->value_name("FILE"),
-         "watch a kept run again (F speed, Tab fast-forward, P pause, Esc quit)");
+         "watch a kept run again (F speed, Tab fast-forward, P pause, Esc quit)")
+        ("mode", po::value<std::string>()->value_name("MODE"),
+         "play classic or mixed invaders without keeping it (F2 chooses and keeps one)");
     return described;
 }
 
@@ -106,6 +108,10 @@ CommandLine::Action CommandLine::parse(int argc, const char* const argv[], Launc
             options.replayFile = value;
             if (value.empty())
                 problem = "the replay file given with --replay is empty";
+        } else if (key == "mode") {
+            options.mode = parseGameMode(value);
+            if (!options.mode)
+                problem = "the mode must be classic or mixed";
         } else if (key == "scale" && !readScale(value, options.scale)) {
             problem = "the scale must be a whole number from " + std::to_string(ScreenLayout::MinimumScale) +
                       " to " + std::to_string(ScreenLayout::MaximumScale);

@@ -4,6 +4,7 @@
 #include "app/CatalogueReader.h"
 #include "assets/BitmapFont.h"
 #include "assets/SpriteSheet.h"
+#include "difficulty/Difficulty.h"
 #include "effects/TextImage.h"
 #include "towers/TowerKinds.h"
 
@@ -35,6 +36,8 @@ std::vector<std::string> ContentLoader::loadAll(std::vector<std::unique_ptr<Spri
     app.buttonSpacing = app.config.getInt("ButtonSpacing");
     makeGameOverCaption();
     for (std::string& problem : app.sound.load(app.config))
+        problems.push_back(std::move(problem));
+    for (std::string& problem : Difficulty::unplayable(app.config))
         problems.push_back(std::move(problem));
     return problems;
 }
@@ -93,10 +96,12 @@ void ContentLoader::loadCatalogue(std::vector<std::unique_ptr<SpriteSheet>>& cat
         catalogueSheets.push_back(sheet(app.config.getf("Tower%d.Sprite", number)));
         type.spriteSheet = catalogueSheets.back().get();
     }
-    InvaderType& invader = app.invaderTypes[0];
-    invader = CatalogueReader::readInvaderType(app.config, 1);
-    catalogueSheets.push_back(sheet(app.config.get("Invader1.Sprite")));
-    invader.spriteSheet = catalogueSheets.back().get();
+    for (int number = 1; number <= InvaderKinds::Count; ++number) {
+        InvaderType& invader = app.invaderTypes[number - 1];
+        invader = CatalogueReader::readInvaderType(app.config, number);
+        catalogueSheets.push_back(sheet(app.config.getf("Invader%d.Sprite", number)));
+        invader.spriteSheet = catalogueSheets.back().get();
+    }
 }
 
 void ContentLoader::loadSheets()

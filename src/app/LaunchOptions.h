@@ -2,6 +2,7 @@
 #pragma once
 
 #include "difficulty/Difficulty.h"
+#include "difficulty/GameMode.h"
 
 #include <optional>
 #include <string>
@@ -19,4 +20,6 @@ struct LaunchOptions {
     std::optional<Difficulty::Level> difficulty;
     // --replay FILE: the kept run to watch instead of playing.
     std::string replayFile;
+    // The mode of this launch's games when given; the settings' otherwise.
+    std::optional<GameMode> mode;
 };

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "difficulty/Difficulty.h"
+#include "difficulty/GameMode.h"
 #include "stats/GameStatistics.h"
 #include "stats/TowerTally.h"
 #include "towers/TargetPriority.h"
@@ -33,6 +34,10 @@ struct Checkpoint {
     int maxHealth = 0;  // the starting health
     int money = 0;
     Difficulty::Level difficulty = Difficulty::Level::Normal; // a checkpoint that does not say is Normal's
+    GameMode mode = GameMode::Classic; // a checkpoint that does not say is Classic's
+    // The kind of every slot of the coming wave's block (-1 for none), in slot order; only the
+    // Mixed mode's are kept.
+    std::vector<int> kinds;
     std::vector<CheckpointTower> towers; // in the World's list order
     StatisticsTotals statistics;         // time played included
 };

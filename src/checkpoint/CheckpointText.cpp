@@ -1,6 +1,7 @@
 #include "checkpoint/CheckpointText.h"
 
 #include "files/PlainText.h"
+#include "invaders/InvaderKinds.h"
 #include "stats/RunLimits.h"
 #include "towers/TowerKinds.h"
 
@@ -14,9 +15,13 @@
 namespace {
 
 constexpr const char* VersionPrefix = "squibble-siege checkpoint ";
-// Towers of the first version carry no tallies, those of the second no aim.
+// Towers of the first version carry no tallies, those of the second no aim; the first three
+// versions know no mode.
 constexpr const char* FirstVersionLine = "squibble-siege checkpoint 1";
 constexpr const char* SecondVersionLine = "squibble-siege checkpoint 2";
+constexpr const char* ThirdVersionLine = "squibble-siege checkpoint 3";
+// Where the coming block has no invader (the boss's second cell).
+constexpr const char* NoKindWord = "-";
 // Left edges beyond this are off any field; the data set's own check is narrower.
 constexpr long long MaxEdge = 100000;
 
@@ -38,6 +43,8 @@ void eachStatistic(Totals& totals, Visit&& visit)
     visit("TowersDemolished", totals.towersDemolished);
     for (int kind = 0; kind < TowerKinds::Count; ++kind)
         visit(("DamageBy" + std::string(TowerKinds::nameOf(kind))).c_str(), totals.damageByKind[kind]);
+    for (int kind = 0; kind < InvaderKinds::Count; ++kind)
+        visit(("Destroyed" + std::string(InvaderKinds::nameOf(kind))).c_str(), totals.destroyedByKind[kind]);
     visit("TimePlayed", totals.timePlayed);
 }
 
@@ -54,17 +61,16 @@ std::optional<double> seconds(const std::string& text)
 
 std::string format(double value)
 {
-    // Seventeen digits read back to the very same double, so a checkpoint loaded and saved again
-    // is the same file.
-    char text[40];
-    std::snprintf(text, sizeof text, "%.17g", value);
-    return text;
+    // The digits read back to the very same double, so a checkpoint loaded and saved again is the
+    // same file.
+    return PlainText::real(value);
 }
 
 // Reads the lines after the version line into a checkpoint, stopping at the first fault.
 class Reader {
 public:
-    Reader(bool withTallies, bool withAim) : withTallies(withTallies), withAim(withAim) {}
+    Reader(bool withTallies, bool withAim, bool withMode)
+        : withTallies(withTallies), withAim(withAim), withMode(withMode) {}
 
     std::string problem;
     Checkpoint checkpoint;
@@ -90,6 +96,10 @@ public:
             whole(value, checkpoint.money, 0, RunLimits::MaxAmount, "money");
         else if (key == "Difficulty")
             difficulty(value);
+        else if (key == "Mode" && withMode)
+            mode(value);
+        else if (key == "Kinds" && withMode)
+            kinds(value);
         else if (!statistic(key, value))
             fail("unknown key " + key);
     }
@@ -103,6 +113,8 @@ public:
         if (problem.empty() && (checkpoint.health < 1 || checkpoint.health > checkpoint.maxHealth))
             problem = "health " + std::to_string(checkpoint.health) + " is out of range (1 to the starting health " +
                       std::to_string(checkpoint.maxHealth) + ")";
+        if (problem.empty() && checkpoint.mode == GameMode::Mixed && checkpoint.kinds.empty())
+            problem = "a Mixed run without a Kinds line";
     }
 
 private:
@@ -118,6 +130,30 @@ private:
             checkpoint.difficulty = *level;
         else
             fail("difficulty '" + value + "' is not Easy, Normal or Hard");
+    }
+
+    void mode(const std::string& value)
+    {
+        checkpoint.mode = parseGameMode(value).value_or(GameMode::Classic);
+        if (!parseGameMode(value))
+            fail("mode '" + value + "' is not Classic or Mixed");
+    }
+
+    // "KIND KIND ...": the kind of every slot of the coming block by name, "-" for none.
+    void kinds(const std::string& value)
+    {
+        std::istringstream words(value);
+        std::string word;
+        while (problem.empty() && words >> word) {
+            if (static_cast<int>(checkpoint.kinds.size()) >= CheckpointText::MaxSlots) {
+                fail("more than " + std::to_string(CheckpointText::MaxSlots) + " kinds");
+                return;
+            }
+            const int kind = word == NoKindWord ? -1 : InvaderKinds::named(word);
+            if (kind < 0 && word != NoKindWord)
+                fail("unknown invader kind '" + word + "'");
+            checkpoint.kinds.push_back(kind);
+        }
     }
 
     template <typename Field>
@@ -192,6 +228,7 @@ private:
 
     const bool withTallies;
     const bool withAim;
+    const bool withMode;
     std::string where;
     std::map<std::string, int> seen;
 };
@@ -206,6 +243,10 @@ std::string CheckpointText::write(const Checkpoint& checkpoint)
     text += "StartingHealth=" + std::to_string(checkpoint.maxHealth) + "\n";
     text += "Money=" + std::to_string(checkpoint.money) + "\n";
     text += std::string("Difficulty=") + Difficulty::nameOf(checkpoint.difficulty) + "\n";
+    text += std::string("Mode=") + gameModeName(checkpoint.mode) + "\n";
+    for (std::size_t slot = 0; slot < checkpoint.kinds.size(); ++slot)
+        text += (slot == 0 ? "Kinds=" : " ") + std::string(checkpoint.kinds[slot] < 0 ? NoKindWord : InvaderKinds::nameOf(checkpoint.kinds[slot])) +
+                (slot + 1 == checkpoint.kinds.size() ? "\n" : "");
     for (const CheckpointTower& tower : checkpoint.towers) {
         text += std::string("Tower=") + TowerKinds::nameOf(tower.kind) + " " + std::to_string(tower.x) + " " +
                 std::to_string(tower.tally.invadersDestroyed) + " " + std::to_string(tower.tally.damage) + " " +
@@ -231,12 +272,12 @@ CheckpointText::Parsed CheckpointText::parse(const std::string& text)
     std::string line;
     std::getline(lines, line);
     line = PlainText::trim(line);
-    if (line != VersionLine && line != SecondVersionLine && line != FirstVersionLine) {
+    if (line != VersionLine && line != ThirdVersionLine && line != SecondVersionLine && line != FirstVersionLine) {
         if (line.rfind(VersionPrefix, 0) == 0)
             return {std::nullopt, "unknown version '" + line.substr(std::string(VersionPrefix).size()) + "'"};
         return {std::nullopt, "not a checkpoint: the first line is not '" + std::string(VersionLine) + "'"};
     }
-    Reader reader(line != FirstVersionLine, line == VersionLine);
+    Reader reader(line != FirstVersionLine, line == VersionLine || line == ThirdVersionLine, line == VersionLine);
     for (int number = 2; reader.problem.empty() && std::getline(lines, line); ++number) {
         line = PlainText::trim(line);
         if (line.empty())

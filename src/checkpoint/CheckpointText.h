@@ -6,6 +6,7 @@
 #include "app/CatalogueReader.h"
 #include "app/Field.h"
 #include "checkpoint/Checkpoint.h"
+#include "stats/RunLimits.h"
 
 #include <cstddef>
 #include <optional>
@@ -14,8 +15,9 @@
 class CheckpointText {
 public:
     // The first line of every checkpoint this game writes; version 1 files (towers without their
-    // tallies) and version 2 files (towers without their aim) are read too.
-    static constexpr const char* VersionLine = "squibble-siege checkpoint 3";
+    // tallies), version 2 files (towers without their aim) and version 3 files (no mode: Classic)
+    // are read too.
+    static constexpr const char* VersionLine = "squibble-siege checkpoint 4";
     // In place of a rule on a tower's line: the tower aims by its kind's own rule.
     static constexpr const char* OwnAim = "Own";
     // No checkpoint is longer: a longer file is refused before it is read whole.
@@ -24,8 +26,10 @@ public:
     static constexpr int MaxTowers = Field::Width;
     // As many upgrade paths as a data set may give a tower kind.
     static constexpr int MaxPathsPerTower = CatalogueReader::MaxEntries;
-    // Each wave brings two more invaders than the last: no checkpoint asks for a wave of millions.
-    static constexpr int MaxWave = 1000;
+    // The last wave a run reaches.
+    static constexpr int MaxWave = RunLimits::MaxWave;
+    // The largest block: the wave's invaders, two more each wave.
+    static constexpr int MaxSlots = 2 * MaxWave + 14;
 
     struct Parsed {
         std::optional<Checkpoint> checkpoint;

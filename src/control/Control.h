@@ -46,6 +46,7 @@ struct Control {
         PlayAgain,
         TurnHelpPage,
         MoveChoice,
+        SwitchMode,
     };
 
     const char* input;

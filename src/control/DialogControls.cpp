@@ -17,9 +17,11 @@ constexpr int SecondLine = 120;
 
 } // namespace
 
-DialogControls::DialogControls(int& mode, const Difficulty::Level& played, Answers answers)
+DialogControls::DialogControls(int& mode, const Difficulty::Level& played, const GameMode& playedMode,
+                               Answers answers)
     : mode(mode)
     , played(played)
+    , playedMode(playedMode)
     , answers(std::move(answers))
 {
 }
@@ -37,6 +39,10 @@ const std::vector<DialogButton>& DialogControls::buttonsOf(int mode)
         {B::Start, Level::Normal, "Normal", CentreLeft, FirstLine, ButtonWidth, ButtonHeight},
         {B::Start, Level::Hard, "Hard", CentreLeft + SideStep, FirstLine, ButtonWidth, ButtonHeight},
         {B::No, Level::Normal, "No", CentreLeft, SecondLine, ButtonWidth, ButtonHeight},
+        {B::PickMode, Level::Normal, "Classic", CentreLeft - SideStep, SecondLine, ButtonWidth, ButtonHeight,
+         GameMode::Classic},
+        {B::PickMode, Level::Normal, "Mixed", CentreLeft + SideStep, SecondLine, ButtonWidth, ButtonHeight,
+         GameMode::Mixed},
     };
     return mode == QuitDialog ? quit : mode == NewGameDialog ? newGame : none;
 }
@@ -47,7 +53,7 @@ void DialogControls::follow()
         return;
     opened = mode;
     focus = played;
-    under = nullptr;
+    modeFocus = playedMode;
 }
 
 void DialogControls::followPointer(int x, int y, bool onPicture, bool clicked)
@@ -57,11 +63,17 @@ void DialogControls::followPointer(int x, int y, bool onPicture, bool clicked)
     const auto found = std::find_if(buttons.begin(), buttons.end(),
                                     [x, y](const DialogButton& button) { return button.contains(x, y); });
     const DialogButton* button = onPicture && found != buttons.end() ? &*found : nullptr;
-    if (button != under && button && button->answer == DialogButton::Start)
+    // A pointer merely resting where a dialog opens over it is no choice: only one that moves is.
+    const bool moved = pointer && *pointer != std::pair(x, y);
+    pointer = std::pair(x, y);
+    if (moved && button && button->answer == DialogButton::Start)
         focus = button->level;
-    under = button;
     if (!button || !clicked)
         return;
+    if (button->answer == DialogButton::PickMode) {
+        modeFocus = button->mode;
+        return;
+    }
     if (button->answer == DialogButton::Start)
         focus = button->level;
     answer(button->answer != DialogButton::No);
@@ -74,6 +86,12 @@ void DialogControls::moveFocus(int step)
     focus = static_cast<Level>(index);
 }
 
+void DialogControls::switchMode()
+{
+    follow();
+    modeFocus = modeFocus == GameMode::Classic ? GameMode::Mixed : GameMode::Classic;
+}
+
 void DialogControls::answer(bool yes)
 {
     follow();
@@ -84,5 +102,5 @@ void DialogControls::answer(bool yes)
     else if (mode == QuitDialog)
         answers.quit();
     else if (mode == NewGameDialog)
-        answers.startOver(focus);
+        answers.startOver(modeFocus, focus);
 }

@@ -9,6 +9,8 @@ struct GameCommands {
     std::function<void(bool yes)> answerDialog;
     // Left (-1) or Right (1) among the difficulties of "New Game?".
     std::function<void(int step)> moveChoice;
+    // Up or Down in "New Game?": the other mode, Classic or Mixed.
+    std::function<void()> switchMode;
     std::function<void()> callNextWave;
     std::function<void()> playAgain;
     std::function<bool(int scancode)> keyHeld;

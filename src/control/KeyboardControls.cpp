@@ -136,6 +136,7 @@ void KeyboardControls::run(Control::Command command, int scancode)
             settings.controlsSeen();
         break;
     case Control::MoveChoice: commands.moveChoice(scancode == KEY_LEFT ? -1 : 1); break;
+    case Control::SwitchMode: commands.switchMode(); break;
     case Control::TurnHelpPage: page += scancode == KEY_LEFT ? -1 : 1; break;
     case Control::PlayAgain:
         if (replay == Replay::Ready)

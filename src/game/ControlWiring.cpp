@@ -21,8 +21,8 @@ std::unique_ptr<DialogControls> ControlWiring::dialogs(World& world)
 {
     DialogControls::Answers answers;
     answers.quit = [&world] { world.running = false; };
-    answers.startOver = [&world](Difficulty::Level level) { world.startOver(level); };
-    return std::make_unique<DialogControls>(world.mode, world.difficulty.level, std::move(answers));
+    answers.startOver = [&world](GameMode mode, Difficulty::Level level) { world.startOver(mode, level); };
+    return std::make_unique<DialogControls>(world.mode, world.difficulty.level, world.gameMode, std::move(answers));
 }
 
 std::unique_ptr<TowerActions> ControlWiring::towerActions(World& world)
@@ -42,8 +42,16 @@ std::unique_ptr<KeyboardControls> ControlWiring::keyboard(World& world, TowerAct
     GameCommands commands;
     commands.answerDialog = [&world](bool yes) { world.answerDialog(yes); };
     commands.moveChoice = [&world](int step) { world.dialogs().moveFocus(step); };
+    commands.switchMode = [&world] { world.dialogs().switchMode(); };
     commands.callNextWave = [&world] { world.callNextWave(); };
-    commands.playAgain = [&world] { world.playAgain(); };
+    // A kept run of another difficulty put off the one chosen for this launch until now.
+    commands.playAgain = [&world, &app] {
+        const Difficulty::Level chosen = app.settings.inEffect().difficulty.value_or(world.difficulty.level);
+        if (chosen == world.difficulty.level)
+            world.playAgain();
+        else
+            world.startOver(world.gameMode, chosen);
+    };
     commands.keyHeld = [&app](int scancode) { return app.input().keyHeld(scancode); };
     commands.nextKey = [&app] { return app.input().nextKey(); };
     commands.keyDown = [&app](int scancode) { return app.input().keyDown(scancode); };

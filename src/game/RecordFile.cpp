@@ -42,11 +42,24 @@ std::string suffixOf(Difficulty::Level level)
     return "-" + name;
 }
 
+// Classic's records keep their names; the other modes' name their mode.
+std::string modeSuffixOf(GameMode mode)
+{
+    return mode == GameMode::Classic ? "" : "-mixed";
+}
+
 } // namespace
 
 RecordFile::RecordFile(const std::string& folder, const std::string& configPath, Difficulty::Level level)
+    : RecordFile(folder, configPath, GameMode::Classic, level)
+{
+}
+
+RecordFile::RecordFile(const std::string& folder, const std::string& configPath, GameMode mode, Difficulty::Level level)
     : folder(folder)
-    , file((std::filesystem::path(folder) / ("best-" + DataSetChecksum::of(configPath) + suffixOf(level) + ".txt")).string())
+    , file((std::filesystem::path(folder) / ("best-" + DataSetChecksum::of(configPath) + modeSuffixOf(mode) +
+                                             suffixOf(level) + ".txt"))
+               .string())
 {
 }
 

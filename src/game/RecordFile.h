@@ -1,11 +1,13 @@
 // The best record of one data set and difficulty kept in a small text file in the player's data
 // folder: "best-<checksum>.txt" for Normal, "best-<checksum>-easy.txt" and "best-<checksum>-hard.txt"
-// beside it, the checksum being that of the data set's configuration file. A new
+// beside it, the checksum being that of the data set's configuration file; the Mixed mode's records
+// add "-mixed" after the checksum ("best-<checksum>-mixed.txt", "best-<checksum>-mixed-hard.txt"). A new
 // record replaces the old one atomically, so a crash never leaves a torn or empty file, and
 // under a lock on "best-<checksum>.txt.lock", so two games ending together keep the higher count.
 #pragma once
 
 #include "difficulty/Difficulty.h"
+#include "difficulty/GameMode.h"
 #include "game/RecordStore.h"
 
 #include <string>
@@ -16,6 +18,8 @@ public:
     // folder. Without a folder there is no record: nothing is read or written.
     RecordFile(const std::string& folder, const std::string& configPath,
                Difficulty::Level level = Difficulty::Level::Normal);
+    // The record of a mode: Classic's is the one above.
+    RecordFile(const std::string& folder, const std::string& configPath, GameMode mode, Difficulty::Level level);
 
     // $XDG_DATA_HOME/squibble-siege, or ~/.local/share/squibble-siege when XDG_DATA_HOME is unset
     // or not absolute; empty when neither is known.

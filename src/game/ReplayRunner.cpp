@@ -81,6 +81,8 @@ ReplayRunner::ReplayRunner(Application& app, const Replay& replay)
     app.mouseOnPicture = true;
     const auto level = Difficulty::named(replay.difficulty).value_or(Difficulty::Level::Normal);
     app.settings.set(PlayerSettings::Field::Difficulty, static_cast<int>(level));
+    const GameMode mode = parseGameMode(replay.mode).value_or(GameMode::Classic);
+    app.settings.set(PlayerSettings::Field::Mode, static_cast<int>(mode));
     game = std::make_unique<World>();
     auto hooks = std::make_unique<Playback>(*input, replay.seed);
     playback = hooks.get();

@@ -46,6 +46,7 @@ void RunRecording::gameBegins(World& game)
     replay.dataChecksum = identity.dataChecksum;
     replay.seed = seeds();
     replay.difficulty = Difficulty::nameOf(game.difficulty.level);
+    replay.mode = gameModeName(game.gameMode);
     replay.stepLength = FrameStepper::LongestStep;
     name = ReplayShelf::runName(clock(), ++runsBegun);
     std::srand(replay.seed);

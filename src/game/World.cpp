@@ -18,9 +18,11 @@
 #include "game/HitResolver.h"
 #include "game/RunHooks.h"
 #include "game/RunKeeper.h"
+#include "game/WaveFactory.h"
+#include "game/WorldKindEvents.h"
 #include "game/WorldRenderer.h"
 #include "invaders/Invader.h"
-#include "invaders/SquibbleWave.h"
+#include "invaders/Wave.h"
 #include "projectiles/Projectile.h"
 #include "towers/Building.h"
 #include "towers/TowerKinds.h"
@@ -43,6 +45,7 @@ World::World()
     , buildBar(std::make_unique<BuildBar>(*this, *towerActions))
     , renderer(std::make_unique<WorldRenderer>(*this))
 {
+    kindEvents = std::make_unique<WorldKindEvents>(*this);
 }
 
 World::~World() = default;
@@ -84,13 +87,14 @@ int World::speedAt(int step) const { return GameSpeed::of(app->input().keyHeld(K
 MusicCue World::musicCue() const
 {
     const MusicPiece piece = gameOver ? MusicPiece::GameOver : currentWave ? MusicPiece::Wave : MusicPiece::Build;
-    const bool waiting = paused || mode == QuitDialog || mode == NewGameDialog || keyboard->helpShown();
+    const bool waiting = paused || (mode == QuitDialog && !gameOver) || mode == NewGameDialog || keyboard->helpShown();
     return {piece, waveNumber, waiting};
 }
 
 void World::newGame()
 {
     running = true;
+    gameMode = app->settings.inEffect().mode.value_or(GameMode::Classic);
     setDifficulty(app->settings.inEffect().difficulty.value_or(Difficulty::Level::Normal));
     setUpGame();
 }
@@ -109,9 +113,11 @@ void World::playAgain()
     setUpGame();
 }
 
-void World::startOver(Difficulty::Level level)
+void World::startOver(GameMode chosenMode, Difficulty::Level level)
 {
     app->settings.set(PlayerSettings::Field::Difficulty, static_cast<int>(level));
+    app->settings.set(PlayerSettings::Field::Mode, static_cast<int>(chosenMode));
+    gameMode = chosenMode;
     if (runKeeper)
         runKeeper->forget();
     difficulty.level = level;
@@ -121,12 +127,12 @@ void World::startOver(Difficulty::Level level)
 void World::setDifficulty(Difficulty::Level level)
 {
     difficulty = Difficulty::of(app->config, level);
-    if (!recordStoreFor || recordLevel == level)
+    if (!recordStoreFor || recordLevel == std::make_pair(gameMode, level))
         return;
     // A count still waiting for the last difficulty's store is offered before it goes.
     bestRecord.close();
-    bestRecord = BestRecord(recordStoreFor(level));
-    recordLevel = level;
+    bestRecord = BestRecord(recordStoreFor(gameMode, level));
+    recordLevel = std::make_pair(gameMode, level);
 }
 
 void World::setUpGame()
@@ -143,6 +149,7 @@ void World::setUpGame()
     hooks->gameBegins(*this);
     health = maxHealth = difficulty.startingHealth;
     money = difficulty.startingMoney;
+    healthLoss.reset(health);
     Clouds::scatter(clouds);
     waveNumber = 1;
     currentWave.reset();
@@ -153,7 +160,8 @@ void World::update(double dt)
 {
     if (hooks->pauseTaken(pauseRequested.exchange(false)) && !gameOver)
         paused = true;
-    if (paused || keyboard->helpShown()) {
+    // "New Game?" holds the game still while the player chooses; "Quit Game?" lets it run on.
+    if (paused || keyboard->helpShown() || mode == NewGameDialog) {
         handleControls();
         return;
     }
@@ -178,6 +186,7 @@ void World::update(double dt)
         projectile->update(0.0);
     removeFinished();
     handleControls();
+    healthLoss.follow(health, dt, currentWave != nullptr);
     if (health < 1 && !gameOver) {
         health = 0;
         endGame();
@@ -192,10 +201,10 @@ void World::updateWaveSchedule(double dt)
     else
         waveTimer -= dt;
     if (currentWave && currentWave->invaders.empty()) {
-        waveTimer = difficulty.timeBetweenWaves;
+        waveTimer = Difficulty::of(app->config, difficulty.level).timeBetweenWaves;
         currentWave.reset();
         statistics.waveDefeated();
-        ++waveNumber;
+        waveNumber += waveNumber < RunLimits::MaxWave ? 1 : 0; // past the last, waves come at its strength
         hooks->waveDefeated(*this);
     }
 }
@@ -207,7 +216,7 @@ void World::startWave()
     // A player who has not chosen a difficulty plays Normal: from the first wave on it is kept.
     if (!app->settings.inEffect().difficulty)
         app->settings.set(PlayerSettings::Field::Difficulty, static_cast<int>(Difficulty::Level::Normal));
-    currentWave = std::make_unique<SquibbleWave>(SquibbleWave::sizeFor(waveNumber));
+    currentWave = WaveFactory::create(*this, *kindEvents);
     waveTimer = -1.0;
     char banner[32];
     std::snprintf(banner, sizeof banner, "Wave %d", waveNumber);
@@ -227,8 +236,7 @@ void World::callNextWave()
     if (!mayCallNextWave())
         return;
     const int bonus = earlyCallBonus();
-    // The wave's checkpoint is taken before the bonus: a run resumed there may call the wave early
-    // again, and must not be paid twice.
+    // The wave's checkpoint comes before the bonus: a run resumed there must not be paid twice.
     startWave();
     if (bonus > 0) {
         purse.takeEarlyCallBonus(bonus);
@@ -264,8 +272,7 @@ void World::answerDialog(bool yes) { dialog->answer(yes); }
 void World::endGame()
 {
     gameOver = true;
-    // The quit dialog opens by itself; an open "New Game?" stays rather than turn into it under
-    // the player's pointer.
+    // The quit dialog opens by itself; an open "New Game?" stays rather than turn into it.
     if (mode != NewGameDialog)
         mode = QuitDialog;
     paused = false;
@@ -283,6 +290,9 @@ std::unique_ptr<Building> World::createTower(int kind)
         tower->books = &statistics;
     return tower;
 }
+
+bool World::canPlaceTower() const { return towerActions->canPlaceAt(app->mouseX); }
+bool World::canPlaceTower(int centreX) const { return towerActions->canPlaceAt(centreX); }
 
 void World::draw()
 {

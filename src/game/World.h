@@ -6,11 +6,14 @@
 #include "audio/MusicCue.h"
 #include "control/WorldMode.h"
 #include "difficulty/Difficulty.h"
+#include "difficulty/GameMode.h"
 #include "game/BestRecord.h"
 #include "game/Clouds.h"
 #include "game/RunHooks.h"
+#include "hud/LossNote.h"
 #include "stats/GameStatistics.h"
 #include "stats/Purse.h"
+#include "stats/RunLimits.h"
 
 #include <atomic>
 #include <cstddef>
@@ -18,12 +21,14 @@
 #include <list>
 #include <memory>
 #include <optional>
+#include <utility>
 
 class Application;
 class Building;
 class DialogControls;
 class Effect;
 class FrameStepper;
+class KindEvents;
 class Projectile;
 class RunKeeper;
 class Wave;
@@ -57,10 +62,11 @@ public:
     // Enter after game over: everything of the last game goes and a new one is set up at the
     // same difficulty.
     void playAgain();
-    // A difficulty chosen in "New Game?": it is kept in the settings, the run is thrown away, its
-    // checkpoint too, and wave 1 begins at that difficulty.
-    void startOver(Difficulty::Level level);
-    // The difficulty of the game being set up or resumed, and its best record.
+    // A mode and difficulty chosen in "New Game?": both are kept in the settings, the run is
+    // thrown away, its checkpoint too, and wave 1 begins in that mode at that difficulty.
+    void startOver(GameMode chosenMode, Difficulty::Level level);
+    // The difficulty of the game being set up or resumed, and the best record of it in the mode
+    // played.
     void setDifficulty(Difficulty::Level level);
     // One frame of game logic.
     void update(double dt);
@@ -90,7 +96,8 @@ public:
     int earlyCallBonus() const;
 
     // What the music should play now: the wave piece while a wave marches, the game-over piece
-    // after the end, else the build piece; quieter while the game waits (pause, dialog, help).
+    // after the end, else the build piece; quieter while the game waits (pause, dialog, help), but
+    // not under the quit dialog that game over opens by itself: the game-over piece strikes at its level.
     MusicCue musicCue() const;
 
     // The button bar, for the views that show what the hovered button would do.
@@ -98,6 +105,10 @@ public:
 
     // A new tower of kind 0, 1 or 2 (not yet placed); null for any other kind.
     std::unique_ptr<Building> createTower(int kind);
+    // Whether a tower of kind placingKind, centred on the mouse (or on centreX, where the keys have
+    // moved the preview), would overlap no standing tower: the test of the click and the preview.
+    bool canPlaceTower() const;
+    bool canPlaceTower(int centreX) const;
     // The rules of building, selecting, upgrading, demolishing and cancelling, for the mouse and the keys.
     TowerActions& actions() { return *towerActions; }
     const TowerActions& actions() const { return *towerActions; }
@@ -121,13 +132,17 @@ public:
     int money = 0;
     // The numbers of the game being played, those of its difficulty.
     Difficulty difficulty;
+    // Classic sends Squibbles alone, Mixed the invader kinds; set before setDifficulty.
+    GameMode gameMode = GameMode::Classic;
+    // Where the Mixed kinds report: their rewards are paid through it.
+    std::unique_ptr<KindEvents> kindEvents;
     Application* app;
     bool gameOver = false;
     Building* selectedTower = nullptr;
     std::list<Cloud> clouds;
     bool showDebug = false;
     double waveTimer = 0.0;
-    int waveNumber = 1;
+    int waveNumber = 1; // 1 to RunLimits::MaxWave, the last wave a checkpoint holds
     // While set, game time stands still; P toggles it.
     bool paused = false;
     // Set while the pause a kept run resumes in lasts; P clears it.
@@ -136,13 +151,15 @@ public:
     int speedStep = 1;
     // The best record of the difficulty played.
     BestRecord bestRecord;
-    // The store of each difficulty's best record, taken whenever a game at another difficulty
+    // The store of each mode's and difficulty's best record, taken whenever a game at another
     // begins; without it the record set up by hand stays.
-    std::function<std::unique_ptr<RecordStore>(Difficulty::Level)> recordStoreFor;
+    std::function<std::unique_ptr<RecordStore>(GameMode, Difficulty::Level)> recordStoreFor;
     // The books of the game being played, started over with every new game.
     GameStatistics statistics;
     // Every payment in or out of money, counted in the statistics.
     Purse purse{money, statistics};
+    // The health lost in the latest landing, for the health bar.
+    LossNote healthLoss;
     // Keeps the run between launches; without one nothing is kept.
     std::unique_ptr<RunKeeper> runKeeper;
     // Told of the run as it goes (its replay is recorded or played back through them); by default
@@ -151,6 +168,8 @@ public:
 
 private:
     void setUpGame();
+    // Starts a wave when the pause is over; at a wave's end reads the pause again (a data set changed
+    // during the run is heard) and counts the wave.
     void updateWaveSchedule(double dt);
     void startWave();
     void removeFinished();
@@ -168,5 +187,5 @@ private:
     std::unique_ptr<WorldRenderer> renderer;
     std::atomic<bool> pauseRequested{false};
     // The difficulty whose store the best record holds, once recordStoreFor gave one.
-    std::optional<Difficulty::Level> recordLevel;
+    std::optional<std::pair<GameMode, Difficulty::Level>> recordLevel;
 };

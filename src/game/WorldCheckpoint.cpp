@@ -4,11 +4,13 @@
 #include "app/Field.h"
 #include "checkpoint/CheckpointText.h"
 #include "control/TowerActions.h"
+#include "game/WaveFactory.h"
 #include "game/World.h"
 #include "towers/Building.h"
 #include "towers/TowerKinds.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <list>
 #include <memory>
 
@@ -51,6 +53,9 @@ Checkpoint WorldCheckpoint::capture(const World& world)
     checkpoint.maxHealth = world.maxHealth;
     checkpoint.money = world.money;
     checkpoint.difficulty = world.difficulty.level;
+    checkpoint.mode = world.gameMode;
+    if (world.gameMode == GameMode::Mixed)
+        checkpoint.kinds = WaveFactory::kindsOf(world.app->config, world.gameMode, world.waveNumber);
     for (const auto& tower : world.towers) {
         const int paths = pathsOf(world.app->towerTypes[tower->kind]);
         std::vector<int> levels(tower->upgradeLevels.begin(), tower->upgradeLevels.begin() + paths);
@@ -67,6 +72,10 @@ std::string WorldCheckpoint::restore(World& world, const Checkpoint& checkpoint)
     if (checkpoint.maxHealth != startingHealth)
         return "starting health " + std::to_string(checkpoint.maxHealth) + " is not this data set's " +
                std::to_string(startingHealth) + " on " + Difficulty::nameOf(checkpoint.difficulty);
+    // The coming block is the one this data set would send: a make-up changed since is refused.
+    if (checkpoint.mode == GameMode::Mixed &&
+        checkpoint.kinds != WaveFactory::kindsOf(app.config, checkpoint.mode, checkpoint.waveNumber))
+        return "the kinds of wave " + std::to_string(checkpoint.waveNumber) + " are not this data set's";
     // Each tower is placed as the player placed it, against those standing before it.
     std::list<std::unique_ptr<Building>> towers;
     for (const CheckpointTower& saved : checkpoint.towers) {
@@ -93,8 +102,13 @@ std::string WorldCheckpoint::restore(World& world, const Checkpoint& checkpoint)
         tower->aim = saved.aim.value_or(tower->aim);
         towers.push_back(std::move(tower));
     }
+    world.gameMode = checkpoint.mode;
     world.setDifficulty(checkpoint.difficulty);
     world.playAgain();
+    const std::optional<Difficulty::Level> chosen = app.settings.inEffect().difficulty;
+    if (chosen && *chosen != checkpoint.difficulty)
+        std::fprintf(stderr, "squibble-siege: the kept run goes on at %s; %s applies from the next new game\n",
+                     Difficulty::nameOf(checkpoint.difficulty), Difficulty::nameOf(*chosen));
     world.towers = std::move(towers);
     world.waveNumber = checkpoint.waveNumber;
     world.health = checkpoint.health;

@@ -8,11 +8,13 @@
 #include "control/TowerActions.h"
 #include "effects/Effect.h"
 #include "game/BuildBar.h"
+#include "game/WaveThreat.h"
 #include "game/World.h"
 #include "hud/AimDebug.h"
 #include "hud/AimMark.h"
 #include "hud/CaptionBox.h"
 #include "hud/ControlsOverlay.h"
+#include "hud/GroundMarker.h"
 #include "hud/MuteMark.h"
 #include "hud/RangeRing.h"
 #include "hud/StatisticsPanel.h"
@@ -38,6 +40,8 @@ constexpr int BarFillY = Field::StatusInner;
 constexpr int BarFillWidth = 50;
 constexpr int BarFillHeight = 7;
 constexpr int HealthTextX = 36;
+// The health lost in a landing stands just right of the bar.
+constexpr int LossTextX = BarFrameX + BarFrameWidth + 2;
 constexpr int GameOverTop = 50;
 constexpr int WavesDefeatedTop = 74;
 constexpr int BestTop = 82;
@@ -92,6 +96,7 @@ FrameView WorldRenderer::view() const
     view.fonts = {app.fontMain.get(), app.fontMainRed.get(), app.fontSmall.get(), app.fontSmallRed.get()};
     view.catalogue = {app.towerTypes.data(), static_cast<int>(app.towerTypes.size())};
     view.towerBaseline = app.towerBaseline;
+    view.laserColumn = app.invaderTypes.empty() ? 0 : static_cast<int>(app.invaderTypes.front().size);
     view.mode = world.mode;
     view.gameOver = world.gameOver;
     view.paused = world.paused;
@@ -102,6 +107,7 @@ FrameView WorldRenderer::view() const
     view.waitingForWave = world.waitingForWave();
     view.waveCountdown = world.waveTimer;
     view.difficulty = world.difficulty;
+    kinds.fill(view, world);
     if (view.waitingForWave) {
         view.earlyCallBonus = world.earlyCallBonus();
         view.mayCallNextWave = world.mayCallNextWave();
@@ -116,6 +122,11 @@ FrameView WorldRenderer::view() const
     view.pauseHintLit = world.keys().pauseHintLit();
     view.speed = world.speedAt(world.speedStep);
     view.groundWarning = world.currentWave && !world.gameOver && world.currentWave->nearGround();
+    view.lowestRowShown = world.currentWave && !world.gameOver && !world.currentWave->invaders.empty();
+    view.lowestRow = view.lowestRowShown ? world.currentWave->lowestRow() : 0.0;
+    if (!world.gameOver && (view.waveRunning || view.waitingForWave))
+        view.threat = WaveThreat::of(world);
+    view.healthLost = world.healthLoss.shown();
     if (world.gameOver)
         view.totals = &world.statistics.totals();
     return view;
@@ -134,6 +145,7 @@ void WorldRenderer::draw(BITMAP* target)
     drawField(target);
     if (!world.gameOver) {
         RangeRing::draw(target, frame, figures.subject(frame));
+        GroundMarker::draw(target, frame);
         drawStatus(target);
         // The controls shown over the field take the whole sky.
         if (!frame.helpShown) {
@@ -199,6 +211,8 @@ void WorldRenderer::drawStatus(BITMAP* target) const
         rect(target, BarFrameX - 1, StatusTop - 1, BarFrameX + BarFrameWidth, StatusTop + BarFrameHeight,
              makecol(0xfb, 0xf2, 0x36));
     drawTextCenteredf(app.fontSmall.get(), target, HealthTextX, BarFillY, "%d", world.health);
+    if (frame.healthLost > 0)
+        drawTextf(app.fontSmallRed.get(), target, LossTextX, BarFillY, "-%d", frame.healthLost);
     drawTextf(app.fontMain.get(), target, 2, MoneyTop, "$ %d", world.money);
     if (app.sound.muted())
         MuteMark::draw(target);
@@ -267,11 +281,14 @@ void WorldRenderer::drawDialog(BITMAP* target, const char* title) const
     drawTextCentered(app.fontSmall.get(), target, DialogCentreX, DialogTitleTop, title);
     const DialogControls& dialog = world.dialogs();
     for (const DialogButton& button : buttons) {
-        // A difficulty is lit while it has the focus, "Yes" and "No" while the pointer is on them.
-        const bool lit = button.answer == DialogButton::Start
-                             ? button.level == dialog.focused()
-                             : app.mouseInRect(button.x, button.y, button.width, button.height);
-        if (button.answer == DialogButton::Start && button.level == dialog.current())
+        // A difficulty or a mode is lit while chosen, "Yes" and "No" while the pointer is on them.
+        const bool lit = button.answer == DialogButton::Start      ? button.level == dialog.focused()
+                         : button.answer == DialogButton::PickMode ? button.mode == dialog.chosenMode()
+                                                                   : app.mouseInRect(button.x, button.y, button.width, button.height);
+        const bool played = button.answer == DialogButton::Start      ? button.level == dialog.current()
+                            : button.answer == DialogButton::PickMode ? button.mode == dialog.currentMode()
+                                                                      : false;
+        if (played)
             rect(target, button.x, button.y - 1, button.x + button.width, button.y + button.height,
                  makecol(0x9a, 0x9a, 0xb8));
         drawTextCentered((lit ? app.fontMainRed : app.fontMain).get(), target, button.centreX(), button.y,

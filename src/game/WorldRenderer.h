@@ -5,6 +5,7 @@
 // view of it filled once per frame.
 #pragma once
 
+#include "game/WaveKindsView.h"
 #include "hud/FirstLaunchHints.h"
 #include "hud/FrameView.h"
 #include "hud/TowerFiguresPanel.h"
@@ -45,4 +46,6 @@ private:
     FirstLaunchHints hints;
     TowerFiguresPanel figures;
     WavePreview wave;
+    // Worked out once per wave for the frames' views.
+    mutable WaveKindsView kinds;
 };

@@ -5,6 +5,7 @@
 #include "control/ControlTable.h"
 #include "hud/CaptionBox.h"
 #include "hud/FrameView.h"
+#include "hud/KindsPage.h"
 
 #include <allegro.h>
 #include <algorithm>
@@ -63,9 +64,17 @@ void ControlsOverlay::drawHelp(BITMAP* target, const FrameView& view)
     for (const Control& control : rows)
         column = std::max(column, textWidth(keyFont, control.input));
     CaptionBox::dim(target, 0, 0, target->w, target->h, DimmedBrightness);
-    const int pages = pageCount();
+    // The Mixed mode adds the page of its kinds after the controls.
+    const int pages = pageCount() + (view.invaderTypes ? 1 : 0);
     // Turning past the last page comes back to the first.
     const int page = (view.helpPage % pages + pages) % pages;
+    if (pages > 1)
+        drawTextCenteredf(font, target, CentreX, PageLineY, "Page %d of %d - Left / Right: turn, H: close", page + 1,
+                          pages);
+    if (page == pageCount()) {
+        KindsPage::draw(target, view);
+        return;
+    }
     const std::size_t first = static_cast<std::size_t>(page * rowsPerPage());
     const std::size_t last = std::min(rows.size(), first + static_cast<std::size_t>(rowsPerPage()));
     int y = HelpTop;
@@ -74,7 +83,4 @@ void ControlsOverlay::drawHelp(BITMAP* target, const FrameView& view)
         drawText(font, target, HelpLeft + column + ColumnGap, y, rows[row].does);
         y += RowHeight;
     }
-    if (pages > 1)
-        drawTextCenteredf(font, target, CentreX, PageLineY, "Page %d of %d - Left / Right: turn, H: close", page + 1,
-                          pages);
 }

@@ -33,6 +33,9 @@ public:
     std::unique_ptr<AnimatedSprite> sprite;
     double radius = 0.0;
     Wave* wave = nullptr;
+    // Its place in the kinds' table (0 the Squibble) and the health points its landing costs.
+    int kind = 0;
+    int landingCost = 1;
     // Distinct for every invader of the run, so a reference can tell a new invader that happens to
     // occupy a deleted one's memory from the one it meant.
     const std::uint64_t serial;

@@ -9,6 +9,8 @@
 #include "effects/SimpleEffect.h"
 #include "effects/TextEffect.h"
 #include "game/World.h"
+#include "invaders/InvaderLife.h"
+#include "stats/RunLimits.h"
 
 #include <algorithm>
 #include <climits>
@@ -39,12 +41,7 @@ Squibble::Squibble()
 // The increase is truncated before it is added.
 int Squibble::healthFor(int waveNumber, const Difficulty& difficulty)
 {
-    const InvaderType& kind = type();
-    const double total = std::trunc((waveNumber - 1) * kind.healthIncrease) + kind.health;
-    if (std::isnan(total))
-        return difficulty.invaderHealth(kind.health);
-    return difficulty.invaderHealth(
-        static_cast<int>(std::clamp(total, static_cast<double>(INT_MIN), static_cast<double>(INT_MAX))));
+    return InvaderLife::healthFor(type(), waveNumber, difficulty);
 }
 
 const InvaderType& Squibble::type()

@@ -9,12 +9,21 @@ Wave::~Wave() = default;
 void Wave::update(double)
 {
     invaders.remove_if([](const std::unique_ptr<Invader>& invader) { return invader->health <= 0; });
+    for (std::unique_ptr<Invader>& invader : joining)
+        invaders.push_back(std::move(invader));
+    joining.clear();
 }
 
 void Wave::draw(BITMAP* destination)
 {
     for (const std::unique_ptr<Invader>& invader : invaders)
         invader->draw(destination);
+}
+
+void Wave::join(std::unique_ptr<Invader> invader)
+{
+    invader->wave = this;
+    joining.push_back(std::move(invader));
 }
 
 bool Wave::contains(const Invader* invader) const

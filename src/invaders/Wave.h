@@ -3,6 +3,7 @@
 
 #include <list>
 #include <memory>
+#include <vector>
 
 struct BITMAP;
 class Invader;
@@ -13,17 +14,28 @@ public:
     Wave(const Wave&) = delete;
     Wave& operator=(const Wave&) = delete;
 
-    // Deletes, in list order, every invader whose health is 0 or less.
+    // Deletes, in list order, every invader whose health is 0 or less, then lets in those joining.
     virtual void update(double dt);
     void draw(BITMAP* destination);
     // Whether the invader is still in this wave's list.
     bool contains(const Invader* invader) const;
     // Whether the invaders are about to reach the ground: the health bar warns while they are.
     virtual bool nearGround() const { return false; }
+    // The top of the lowest live invader, and the seconds until it lands at the wave's pace; a
+    // wave that does not march answers 0 for both.
+    virtual double lowestRow() const { return 0.0; }
+    virtual double secondsToGround() const { return 0.0; }
     // The way the invaders will next move along their rows: 1 right, -1 left, 0 when they keep no rows.
     virtual int rowDirection() const { return 0; }
 
+    // An invader that joins the block during a frame (a splitter's mites): it enters the list at
+    // the end of the wave's update, so no walk of the list meets it halfway.
+    void join(std::unique_ptr<Invader> invader);
+
     std::list<std::unique_ptr<Invader>> invaders;
+
+private:
+    std::vector<std::unique_ptr<Invader>> joining;
 
 protected:
     Wave() = default;

@@ -24,7 +24,7 @@ struct RunMark {
 struct Replay {
     // The format this game writes; older files are read while it can.
     static constexpr int FormatVersion = 1;
-    // Until the game has more than one mode, every run is of this one.
+    // The mode of a replay that names none.
     static constexpr const char* ClassicMode = "Classic";
 
     int formatVersion = FormatVersion;

@@ -1,5 +1,7 @@
 #include "replay/ReplayCheck.h"
 
+#include "difficulty/GameMode.h"
+
 #include <algorithm>
 
 std::string ReplayCheck::refusal(const Replay& replay, const std::string& gameVersion, const std::string& dataChecksum,
@@ -13,7 +15,7 @@ std::string ReplayCheck::refusal(const Replay& replay, const std::string& gameVe
     if (replay.stepLength != stepLength)
         return "recorded with another step length (" + std::to_string(replay.stepLength) + " s, this game steps " +
                std::to_string(stepLength) + " s)";
-    if (replay.mode != Replay::ClassicMode)
+    if (!parseGameMode(replay.mode))
         return "recorded in the mode " + replay.mode + ", which this game does not have";
     return "";
 }

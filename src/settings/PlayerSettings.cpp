@@ -18,6 +18,7 @@ void PlayerSettings::assign(Settings& settings, Field field, int value)
     case Field::Mute: settings.mute = value != 0; break;
     case Field::MusicVolume: settings.musicVolume = value; break;
     case Field::Difficulty: settings.difficulty = static_cast<Difficulty::Level>(value); break;
+    case Field::Mode: settings.mode = static_cast<GameMode>(value); break;
     }
 }
 

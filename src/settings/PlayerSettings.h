@@ -13,7 +13,7 @@
 
 class PlayerSettings {
 public:
-    enum class Field { Scale, Fullscreen, Volume, Mute, MusicVolume, Difficulty };
+    enum class Field { Scale, Fullscreen, Volume, Mute, MusicVolume, Difficulty, Mode };
 
     // The least time between two writes of the file.
     static constexpr std::chrono::seconds WriteSpacing{1};

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "difficulty/Difficulty.h"
+#include "difficulty/GameMode.h"
 
 #include <optional>
 
@@ -16,10 +17,13 @@ struct Settings {
     int musicVolume = 100;
     // The difficulty of a new game, once the player has chosen one; until then Normal.
     std::optional<Difficulty::Level> difficulty;
+    // The mode of a new game, chosen with the difficulty; Classic until one is chosen.
+    std::optional<GameMode> mode;
 
     bool operator==(const Settings& other) const
     {
         return scale == other.scale && fullscreen == other.fullscreen && volume == other.volume &&
-               mute == other.mute && musicVolume == other.musicVolume && difficulty == other.difficulty;
+               mute == other.mute && musicVolume == other.musicVolume && difficulty == other.difficulty &&
+               mode == other.mode;
     }
 };

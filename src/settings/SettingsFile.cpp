@@ -54,6 +54,8 @@ void resetToDefault(Settings& settings, const std::string& key)
         settings.musicVolume = defaults.musicVolume;
     else if (key == "Difficulty")
         settings.difficulty = defaults.difficulty;
+    else if (key == "Mode")
+        settings.mode = defaults.mode;
 }
 
 } // namespace
@@ -95,6 +97,8 @@ Settings SettingsFile::parse(const std::string& text, std::vector<std::string>& 
             good = readInt(value, 0, MaxVolume, settings.musicVolume);
         else if (key == "Difficulty")
             good = (settings.difficulty = Difficulty::named(value)).has_value();
+        else if (key == "Mode")
+            good = (settings.mode = parseGameMode(value)).has_value();
         else {
             // Kept as it is (an older file's Speed too: speed steps belong to one game); but a
             // line of no key at all (garbage, "Scale 3") is likely a slip.
@@ -122,6 +126,8 @@ std::string SettingsFile::format(const Settings& settings, const std::vector<std
          << "MusicVolume=" << settings.musicVolume << "\n";
     if (settings.difficulty)
         text << "Difficulty=" << Difficulty::nameOf(*settings.difficulty) << "\n";
+    if (settings.mode)
+        text << "Mode=" << gameModeName(*settings.mode) << "\n";
     for (const std::string& line : unknown)
         text << line << "\n";
     return text.str();

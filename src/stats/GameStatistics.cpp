@@ -10,14 +10,17 @@ bool StatisticsTotals::operator==(const StatisticsTotals& other) const
            moneySpentOnUpgrades == other.moneySpentOnUpgrades && moneyRefunded == other.moneyRefunded &&
            towersBuilt == other.towersBuilt && upgradesBought == other.upgradesBought &&
            towersDemolished == other.towersDemolished && damageByKind == other.damageByKind &&
+           destroyedByKind == other.destroyedByKind &&
            timePlayed == other.timePlayed;
 }
 
-void GameStatistics::invaderDestroyed(int reward)
+void GameStatistics::invaderDestroyed(int reward, int kind)
 {
     if (closed)
         return;
     RunLimits::add(figures.invadersDestroyed, 1);
+    if (InvaderKinds::exists(kind))
+        RunLimits::add(figures.destroyedByKind[kind], 1);
     RunLimits::add(figures.moneyFromKills, reward);
 }
 

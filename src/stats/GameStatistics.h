@@ -3,6 +3,7 @@
 // by the game-over screen, the checkpoints and the tools alike.
 #pragma once
 
+#include "invaders/InvaderKinds.h"
 #include "towers/TowerKinds.h"
 
 #include <array>
@@ -22,6 +23,8 @@ struct StatisticsTotals {
     int towersDemolished = 0;
     // Health taken off invaders by each tower kind (a last hit counts only down to 0).
     std::array<long long, TowerKinds::Count> damageByKind{};
+    // Invaders destroyed of each kind (the Squibble first).
+    std::array<int, InvaderKinds::Count> destroyedByKind{};
     double timePlayed = 0.0; // seconds of game time, pauses excluded
 
     long long moneyEarned() const { return moneyFromKills + moneyFromEarlyCalls; }
@@ -32,7 +35,8 @@ struct StatisticsTotals {
 class GameStatistics {
 public:
     void waveDefeated();
-    void invaderDestroyed(int reward);
+    // An invader of a kind (0 the Squibble) destroyed, paying reward.
+    void invaderDestroyed(int reward, int kind = InvaderKinds::SquibbleKind);
     void invaderEscaped();
     void earlyCall(int bonus);
     void towerBuilt(int price);

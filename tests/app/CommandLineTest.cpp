@@ -48,8 +48,10 @@ TEST(CommandLine, ReadsEveryOptionInBothSpellings)
     EXPECT_TRUE(parsed.options.fullscreen);
     EXPECT_FALSE(parsed.options.mute);
     EXPECT_TRUE(parsed.options.music);
-    parsed = parse({"--data=here", "--scale=8", "--mute", "--difficulty", "Easy", "--difficulty=hard", "--no-music"});
+    parsed = parse({"--data=here", "--scale=8", "--mute", "--difficulty", "Easy", "--difficulty=hard", "--no-music",
+                    "--mode", "mixed"});
     ASSERT_EQ(parsed.action, CommandLine::Action::Play);
+    EXPECT_EQ(parsed.options.mode, GameMode::Mixed);
     EXPECT_EQ(parsed.options.difficulty, Difficulty::Level::Hard);
     EXPECT_TRUE(parsed.options.mute);
     EXPECT_FALSE(parsed.options.music);
@@ -81,7 +83,7 @@ TEST(CommandLine, RejectsUnknownOptionsAndBadValues)
              {"--scale", "2.5"}, {"--scale", "two"}, {"--scale", "99999999999999999999"}, {"--data"},
              {"--data", ""}, {"--fullscreen=yes"}, {"--mute=no"}, {"--no-music=1"}, {"--s", "3"}, {"--full"}, {"--scale", "3", "--data"},
              {"--data", "a", "--data="}, {"--scale", "+3"}, {"--scale", " 3"},
-             {"--difficulty", "Medium"}, {"--difficulty", ""}, {"--difficulty"}}) {
+             {"--difficulty", "Medium"}, {"--difficulty", ""}, {"--difficulty"}, {"--mode", "arcade"}, {"--mode"}}) {
         std::vector<const char*> argv{"squibble-siege"};
         argv.insert(argv.end(), arguments.begin(), arguments.end());
         CommandLine commandLine("1");

@@ -17,10 +17,19 @@ TEST(CheckpointText, RefusesWithTheReason)
     for (int i = 0; i < CheckpointText::MaxPathsPerTower; ++i)
         manyPaths += " 0";
     const std::string v2 = "squibble-siege checkpoint 2\nWave=4\nHealth=7\nStartingHealth=20\nMoney=1\n";
+    std::string manyKinds;
+    for (int i = 0; i <= CheckpointText::MaxSlots; ++i)
+        manyKinds += "Mite ";
     const std::string v3 = "squibble-siege checkpoint 3\nWave=4\nHealth=7\nStartingHealth=20\nMoney=1\n";
+    const std::string v4 = "squibble-siege checkpoint 4\nWave=4\nHealth=7\nStartingHealth=20\nMoney=1\n";
     const std::pair<std::string, const char*> cases[] = {
         {"", "not a checkpoint"},
-        {"squibble-siege checkpoint 4\nWave=4\n", "unknown version '4'"},
+        {"squibble-siege checkpoint 5\nWave=4\n", "unknown version '5'"},
+        {v3 + "Mode=Mixed\n", "unknown key Mode"},
+        {v4 + "Mode=Arcade\n", "mode 'Arcade' is not Classic or Mixed"},
+        {v4 + "Mode=Mixed\n", "a Mixed run without a Kinds line"},
+        {v4 + "Mode=Mixed\nKinds=Squibble Dragon\n", "unknown invader kind 'Dragon'"},
+        {v4 + "Kinds=" + manyKinds + "\n", "more than 2014 kinds"},
         {"squibble-siege checkpoint 1\nWave=1001\n", "wave '1001'"},
         {head, "no Money line"},
         {head + "Money=-1\n", "money '-1'"},
@@ -69,7 +78,7 @@ TEST(CheckpointText, ReadsTheFirstVersionWithoutTalliesAndKeepsEachTowersTallies
     EXPECT_FALSE(checkpoint.towers[0].aim);
     checkpoint.towers[0].tally = {3400, 12};
     std::string text = CheckpointText::write(checkpoint);
-    EXPECT_EQ(text.rfind("squibble-siege checkpoint 3\n", 0), 0u) << text;
+    EXPECT_EQ(text.rfind("squibble-siege checkpoint 4\n", 0), 0u) << text;
     EXPECT_NE(text.find("Tower=TeslaCoil 10 12 3400 Own" + paths + "\n"), std::string::npos) << text;
     checkpoint.towers.push_back(checkpoint.towers[0]);
     checkpoint.towers[1].aim = TargetPriority::Weakest;
@@ -79,6 +88,28 @@ TEST(CheckpointText, ReadsTheFirstVersionWithoutTalliesAndKeepsEachTowersTallies
     EXPECT_TRUE(second.checkpoint->towers == checkpoint.towers);
     const auto v2 = CheckpointText::parse("squibble-siege checkpoint 2\nWave=4\nHealth=7\nStartingHealth=20\nMoney=5\nTower=TeslaCoil 10 3 4 1\n");
     EXPECT_TRUE(v2.checkpoint && v2.checkpoint->towers[0].levels == std::vector<int>{1} && !v2.checkpoint->towers[0].aim);
+}
+
+// A Mixed run keeps its mode and the kind of every slot of its coming block, the boss's empty
+// second cell included; the versions before know no mode and read as Classic.
+TEST(CheckpointText, KeepsTheModeAndTheComingBlocksKinds)
+{
+    Checkpoint mixed;
+    mixed.health = mixed.maxHealth = 20;
+    mixed.mode = GameMode::Mixed;
+    mixed.kinds = {0, 5, -1, 1, 2, 3, 4};
+    mixed.statistics.destroyedByKind = {9, 8, 7, 6, 5, 4};
+    const std::string text = CheckpointText::write(mixed);
+    EXPECT_NE(text.find("Kinds=Squibble Boss - Armoured Mite Shielded Splitter\n"), std::string::npos) << text;
+    const CheckpointText::Parsed back = CheckpointText::parse(text);
+    ASSERT_TRUE(back.checkpoint) << back.problem;
+    EXPECT_EQ(back.checkpoint->mode, GameMode::Mixed);
+    EXPECT_EQ(back.checkpoint->kinds, mixed.kinds);
+    EXPECT_TRUE(back.checkpoint->statistics == mixed.statistics);
+    const CheckpointText::Parsed old =
+        CheckpointText::parse("squibble-siege checkpoint 3\nWave=4\nHealth=7\nStartingHealth=20\nMoney=1\n");
+    ASSERT_TRUE(old.checkpoint) << old.problem;
+    EXPECT_EQ(old.checkpoint->mode, GameMode::Classic);
 }
 
 // Whatever the game adds to a run at the limits, its checkpoint is still one the game reads.

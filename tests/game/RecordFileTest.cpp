@@ -106,24 +106,26 @@ TEST_F(RecordFileTest, EachDataSetHasItsOwnRecordInTheXdgDataFolder)
     saved ? setenv("XDG_DATA_HOME", restore.c_str(), 1) : unsetenv("XDG_DATA_HOME");
 }
 
-TEST_F(RecordFileTest, EachDifficultyHasItsOwnRecordAndNormalKeepsTheOldName)
+TEST_F(RecordFileTest, EachModeAndDifficultyHasItsOwnRecordAndClassicNormalKeepsTheOldName)
 {
     const std::string share = (root / "share").string();
     const std::string configPath = (root / config).string();
     const std::string stem = share + "/best-" + DataSetChecksum::of(configPath);
-    const std::tuple<Difficulty::Level, std::string, int> levels[] = {
-        {Difficulty::Level::Normal, stem + ".txt", 4},
-        {Difficulty::Level::Easy, stem + "-easy.txt", 9},
-        {Difficulty::Level::Hard, stem + "-hard.txt", 2},
+    const std::tuple<GameMode, Difficulty::Level, std::string, int> levels[] = {
+        {GameMode::Classic, Difficulty::Level::Normal, stem + ".txt", 4},
+        {GameMode::Classic, Difficulty::Level::Easy, stem + "-easy.txt", 9},
+        {GameMode::Classic, Difficulty::Level::Hard, stem + "-hard.txt", 2},
+        {GameMode::Mixed, Difficulty::Level::Normal, stem + "-mixed.txt", 7},
+        {GameMode::Mixed, Difficulty::Level::Hard, stem + "-mixed-hard.txt", 3},
     };
-    for (const auto& [level, path, waves] : levels) {
-        RecordFile file(share, configPath, level);
+    for (const auto& [mode, level, path, waves] : levels) {
+        RecordFile file(share, configPath, mode, level);
         EXPECT_EQ(file.path(), path);
         file.keepIfHigher(waves);
     }
     EXPECT_EQ(record().path(), stem + ".txt");
-    for (const auto& [level, path, waves] : levels)
-        EXPECT_EQ(RecordFile(share, configPath, level).load(), waves) << path;
+    for (const auto& [mode, level, path, waves] : levels)
+        EXPECT_EQ(RecordFile(share, configPath, mode, level).load(), waves) << path;
 }
 
 TEST_F(RecordFileTest, TwoGamesSharingTheRecordKeepTheHigherOneAtATimeAndOnlyTheBeaterSaysNewBest)

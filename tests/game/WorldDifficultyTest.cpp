@@ -1,9 +1,11 @@
 #include "game/World.h"
 
+#include "files/PlainText.h"
 #include "game/RecordStore.h"
 #include "invaders/Invader.h"
 #include "invaders/Squibble.h"
 #include "invaders/SquibbleWave.h"
+#include "stats/RunLimits.h"
 #include "support/WorldFixture.h"
 
 #include <allegro.h>
@@ -78,12 +80,12 @@ TEST_F(WorldDifficulty, HardsWaveHasTheHealthAndSpeedThePanelShowsAndPaysItsRewa
 TEST_F(WorldDifficulty, ChoosingADifficultyKeepsItAndEnterPlaysItAgainWithItsOwnRecord)
 {
     std::map<Level, std::optional<int>> kept{{Level::Easy, 9}, {Level::Normal, 3}, {Level::Hard, std::nullopt}};
-    world->recordStoreFor = [&kept](Level level) { return std::make_unique<Store>(kept[level]); };
+    world->recordStoreFor = [&kept](GameMode, Level level) { return std::make_unique<Store>(kept[level]); };
     world->newGame();
     EXPECT_EQ(world->bestRecord.best(), 3) << "Normal's record";
     world->waveNumber = 5;
     world->money = 1;
-    world->startOver(Level::Hard);
+    world->startOver(GameMode::Classic, Level::Hard);
     EXPECT_EQ(app().settings.inEffect().difficulty, Level::Hard);
     EXPECT_EQ(std::tuple(world->waveNumber, world->health, world->money), std::tuple(1, 8, 100));
     EXPECT_EQ(world->bestRecord.best(), 0) << "Hard has none yet";
@@ -96,7 +98,7 @@ TEST_F(WorldDifficulty, ChoosingADifficultyKeepsItAndEnterPlaysItAgainWithItsOwn
     world->waveNumber = 8;
     world->endGame();
     EXPECT_EQ(kept, (std::map<Level, std::optional<int>>{{Level::Easy, 9}, {Level::Normal, 3}, {Level::Hard, 7}}));
-    world->startOver(Level::Easy);
+    world->startOver(GameMode::Classic, Level::Easy);
     EXPECT_EQ(world->bestRecord.best(), 9);
 }
 
@@ -133,4 +135,23 @@ TEST_F(WorldDifficulty, NewGameOffersTheThreeByMouseAndByKeysStartingFromTheOneP
                   std::tuple(way.played, way.started ? 1 : 4, int(Idle), std::optional(way.played)))
             << way.what;
     }
+}
+
+TEST_F(WorldDifficulty, ThePauseIsReadAtEachWavesEndAndTheWaveCounterStopsAtTheCheckpointsLast)
+{
+    const std::tuple<Level, const char*, double> cases[] = {{Level::Normal, "TimeBetweenWaves", 9.5},
+                                                            {Level::Hard, "Hard.TimeBetweenWaves", 7.25}};
+    for (const auto& [level, key, pause] : cases) {
+        playAt(level);
+        world->callNextWave();
+        app().config.set(key, PlainText::real(pause));
+        world->currentWave->invaders.clear();
+        world->update(0.01);
+        EXPECT_EQ(world->waveTimer, pause) << key;
+    }
+    world->waveNumber = RunLimits::MaxWave;
+    world->callNextWave();
+    world->currentWave->invaders.clear();
+    world->update(0.01);
+    EXPECT_EQ(world->waveNumber, RunLimits::MaxWave);
 }

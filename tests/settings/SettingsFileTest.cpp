@@ -27,16 +27,18 @@ TEST(SettingsFile, EachBadValueFallsBackToItsDefaultAlone)
 {
     const std::tuple<const char*, Settings, std::size_t> cases[] = {
         // An older file's Speed is kept as a line of no key the game reads: no fault, no effect.
-        {"Scale=3\nFullscreen=1\nVolume=40\nMute=1\nSpeed=4\n", {3, true, 40, true, 100, std::nullopt}, 0},
-        {" Scale = 5 \r\nSpeed=8", {5, false, 100, false, 100, std::nullopt}, 0},
+        {"Scale=3\nFullscreen=1\nVolume=40\nMute=1\nSpeed=4\n", {3, true, 40, true, 100, std::nullopt, std::nullopt}, 0},
+        {" Scale = 5 \r\nSpeed=8", {5, false, 100, false, 100, std::nullopt, std::nullopt}, 0},
         {"Scale=0x3\nFullscreen=yes\nVolume=-10\nMute=2\nSpeed=3\n", Settings(), 4},
-        {"Volume=101\nSpeed=\nScale=99999999999999\nMute=1\n", {2, false, 100, true, 100, std::nullopt}, 2},
-        {"\xEF\xBB\xBFMute=1\r\nScale 3\n# mine\n\nColourBlind=1\n\x01\xff\n", {2, false, 100, true, 100, std::nullopt}, 2},
+        {"Volume=101\nSpeed=\nScale=99999999999999\nMute=1\n", {2, false, 100, true, 100, std::nullopt, std::nullopt}, 2},
+        {"\xEF\xBB\xBFMute=1\r\nScale 3\n# mine\n\nColourBlind=1\n\x01\xff\n", {2, false, 100, true, 100, std::nullopt, std::nullopt}, 2},
         {"Scale=3\nScale=x\nVolume=40\nVolume=\nSpeed=4\nSpeed=3\n", Settings(), 2},
-        {"Difficulty=hard\nMute=1\n", {2, false, 100, true, 100, Difficulty::Level::Hard}, 0},
+        {"Difficulty=hard\nMute=1\n", {2, false, 100, true, 100, Difficulty::Level::Hard, std::nullopt}, 0},
         {"MusicVolume=40\nMusicVolume=101\n", Settings(), 1},
-        {"MusicVolume= 30\nVolume=70", {2, false, 70, false, 30, std::nullopt}, 0},
+        {"MusicVolume= 30\nVolume=70", {2, false, 70, false, 30, std::nullopt, std::nullopt}, 0},
         {"Difficulty=Easy\nDifficulty=Medium\n", Settings(), 1},
+        {"Mode=mixed\nDifficulty=Hard\n", {2, false, 100, false, 100, Difficulty::Level::Hard, GameMode::Mixed}, 0},
+        {"Mode=Mixed\nMode=Arcade\n", Settings(), 1},
     };
     for (const auto& [text, expected, faults] : cases) {
         std::vector<std::string> problems;

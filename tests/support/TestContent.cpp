@@ -189,10 +189,15 @@ void installCatalogue(Application& app)
         app.towerTypes[n - 1] = CatalogueReader::readTowerType(config, n);
         app.towerTypes[n - 1].spriteSheet = towerSheets[n - 1];
     }
-    app.invaderTypes[0] = CatalogueReader::readInvaderType(config, 1);
-    app.invaderTypes[0].spriteSheet =
-        keepSheet(makeSheet(InvaderFrameWidth, InvaderFrameHeight, 4,
-                            {animation(4, {0, 1}), animation(20, {2}), animation(4, {1, 3}), animation(20, {2})}));
+    for (int kind = 0; kind < InvaderKinds::Count; ++kind) {
+        // The boss is two cells wide and taller than a row.
+        const bool boss = kind == InvaderKinds::BossKind;
+        app.invaderTypes[kind] = CatalogueReader::readInvaderType(config, kind + 1);
+        app.invaderTypes[kind].spriteSheet =
+            keepSheet(makeSheet(boss ? 3 * InvaderFrameWidth : InvaderFrameWidth,
+                                boss ? 2 * InvaderFrameHeight : InvaderFrameHeight, 4,
+                                {animation(4, {0, 1}), animation(20, {2}), animation(4, {1, 3}), animation(20, {2})}));
+    }
 }
 
 } // namespace

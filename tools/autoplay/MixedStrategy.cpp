@@ -29,6 +29,13 @@ MixedStrategy::MixedStrategy(int towersPerUpgrade, TargetPriority::Rule missileA
 {
 }
 
+MixedStrategy::MixedStrategy(const char* name, Chooser chooser, int towersPerUpgrade)
+    : MixedStrategy(towersPerUpgrade)
+{
+    shownName = name;
+    this->chooser = std::move(chooser);
+}
+
 void MixedStrategy::decide(const World& world, Gestures& hand)
 {
     if (world.gameOver)
@@ -75,6 +82,8 @@ void MixedStrategy::decideIdle(const World& world, Gestures& hand) const
 
 int MixedStrategy::nextKind(const World& world) const
 {
+    if (chooser)
+        return chooser(world);
     return rotation[world.towers.size() % rotation.size()];
 }
 

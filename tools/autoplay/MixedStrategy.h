@@ -3,20 +3,29 @@
 // every upgrade level bought (plus one), otherwise the cheapest next level of any path of any
 // tower. It saves up for that purchase and buys it as soon as it can afford it. Told a rule for its
 // missiles, it selects every missile launcher that aims otherwise and steps it to that rule first.
+// Given a chooser, the chooser picks each new tower's kind in place of the rotation (the "answer"
+// player).
 #pragma once
 
 #include "autoplay/Strategy.h"
 #include "towers/TargetPriority.h"
 
+#include <functional>
 #include <vector>
 
 namespace autoplay {
 
 class MixedStrategy : public Strategy {
 public:
-    explicit MixedStrategy(int towersPerUpgrade = 2, TargetPriority::Rule missileAim = TargetPriority::Random);
+    using Chooser = std::function<int(const World&)>;
 
-    const char* name() const override { return missileAim == TargetPriority::Random ? "mixed" : "mixed-first"; }
+    explicit MixedStrategy(int towersPerUpgrade = 2, TargetPriority::Rule missileAim = TargetPriority::Random);
+    MixedStrategy(const char* name, Chooser chooser, int towersPerUpgrade = 2);
+
+    const char* name() const override
+    {
+        return shownName ? shownName : missileAim == TargetPriority::Random ? "mixed" : "mixed-first";
+    }
     void decide(const World& world, Gestures& hand) override;
 
 private:
@@ -42,6 +51,8 @@ private:
 
     std::vector<int> rotation;
     int towersPerUpgrade;
+    const char* shownName = nullptr; // the answer player's; the others are named by their aim
+    Chooser chooser;
 };
 
 } // namespace autoplay

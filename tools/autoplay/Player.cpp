@@ -68,6 +68,7 @@ std::unique_ptr<World> Player::startGame(const PlayOptions& options, RunRecordin
 {
     Application& app = Application::instance();
     app.settings.set(PlayerSettings::Field::Difficulty, static_cast<int>(options.difficulty));
+    app.settings.set(PlayerSettings::Field::Mode, static_cast<int>(options.mode));
     app.mouseX = app.mouseY = app.mouseButtons = app.previousMouseButtons = 0;
     auto world = std::make_unique<World>();
     app.world = world.get();

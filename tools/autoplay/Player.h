@@ -7,6 +7,7 @@
 #include "autoplay/Ledger.h"
 #include "autoplay/WaveLog.h"
 #include "difficulty/Difficulty.h"
+#include "difficulty/GameMode.h"
 #include "game/FrameStepper.h"
 
 #include <memory>
@@ -36,6 +37,8 @@ struct PlayOptions {
     Difficulty::Level difficulty = Difficulty::Level::Normal;
     // Records the game as a replay, as the game records its runs (seeded with seed).
     bool recordReplay = false;
+    // The mode of the game, chosen as a player's settings choose it.
+    GameMode mode = GameMode::Classic;
 };
 
 // How one game went.

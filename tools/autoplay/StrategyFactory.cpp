@@ -1,6 +1,7 @@
 #include "autoplay/StrategyFactory.h"
 
 #include "autoplay/IdleStrategy.h"
+#include "autoplay/KindsAnswer.h"
 #include "autoplay/LasersOnlyStrategy.h"
 #include "autoplay/MixedStrategy.h"
 
@@ -8,7 +9,13 @@ namespace autoplay {
 
 const std::vector<std::string>& strategyNames()
 {
-    static const std::vector<std::string> names{"idle", "lasers", "mixed", "mixed-first"};
+    static const std::vector<std::string> names{"idle", "lasers", "lasers-half", "mixed", "mixed-first"};
+    return names;
+}
+
+const std::vector<std::string>& mixedModeStrategyNames()
+{
+    static const std::vector<std::string> names{"idle", "lasers", "mixed", "mixed-first", "answer"};
     return names;
 }
 
@@ -18,10 +25,14 @@ std::unique_ptr<Strategy> makeStrategy(const std::string& name)
         return std::make_unique<IdleStrategy>();
     if (name == "lasers")
         return std::make_unique<LasersOnlyStrategy>();
+    if (name == "lasers-half")
+        return std::make_unique<LasersOnlyStrategy>(true);
     if (name == "mixed")
         return std::make_unique<MixedStrategy>();
     if (name == "mixed-first")
         return std::make_unique<MixedStrategy>(2, TargetPriority::First);
+    if (name == "answer")
+        return std::make_unique<MixedStrategy>("answer", KindsAnswer::nextKind);
     return nullptr;
 }
 

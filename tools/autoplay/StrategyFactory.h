@@ -11,6 +11,8 @@ class Strategy;
 
 // "idle", "lasers" and "mixed", in that order.
 const std::vector<std::string>& strategyNames();
+// Those and "answer", who builds the towers that answer the kinds coming: played in the Mixed mode.
+const std::vector<std::string>& mixedModeStrategyNames();
 // The strategy of that name, or null for an unknown name.
 std::unique_ptr<Strategy> makeStrategy(const std::string& name);
 

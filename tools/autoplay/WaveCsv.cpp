@@ -3,9 +3,22 @@
 
 namespace autoplay {
 
-const char* const WaveCsvColumns[10] = {"difficulty",      "strategy",     "wave",         "invaders",
-                                        "starting_health", "damage_dealt", "money_earned", "money_spent",
-                                        "towers_standing", "health_left"};
+namespace {
+
+std::string kindColumns(const WaveRecord& row)
+{
+    std::string columns;
+    for (int count : row.kinds)
+        columns += "," + std::to_string(count);
+    return columns;
+}
+
+} // namespace
+
+const char* const WaveCsvColumns[17] = {
+    "difficulty",   "strategy",    "wave",        "invaders", "starting_health", "damage_dealt",
+    "money_earned", "money_spent", "towers_standing", "health_left", "threat_percent", "squibble",
+    "armoured",     "mite",        "shielded",    "splitter",    "boss"};
 
 void writeWaveCsvHeader(std::ostream& out)
 {
@@ -24,7 +37,7 @@ void writeWaveCsvRows(std::ostream& out, const std::string& difficulty, const st
     for (const WaveRecord& row : rows)
         out << difficulty << ',' << strategy << ',' << row.wave << ',' << row.invaders << ',' << row.startingHealth << ','
             << row.damageDealt << ',' << row.moneyEarned << ',' << row.moneySpent << ',' << row.towersStanding
-            << ',' << row.healthLeft << '\n';
+            << ',' << row.healthLeft << ',' << row.threatPercent << kindColumns(row) << '\n';
 }
 
 } // namespace autoplay

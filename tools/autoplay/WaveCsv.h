@@ -1,5 +1,6 @@
 // The wave-by-wave balance figures as comma-separated values, one row per difficulty, strategy
-// and wave, the form the balance plot script reads.
+// and wave, the form the balance plot script reads; each row ends with the invaders of each kind
+// the wave brought.
 #pragma once
 
 #include "autoplay/WaveLog.h"
@@ -11,7 +12,7 @@
 namespace autoplay {
 
 // The header line's column names, in order.
-extern const char* const WaveCsvColumns[10];
+extern const char* const WaveCsvColumns[17];
 
 // The header line.
 void writeWaveCsvHeader(std::ostream& out);

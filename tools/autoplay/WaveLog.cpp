@@ -1,10 +1,12 @@
 #include "autoplay/WaveLog.h"
 
+#include "game/WaveThreat.h"
 #include "game/World.h"
 #include "invaders/Invader.h"
 #include "invaders/Wave.h"
 
 #include <algorithm>
+#include <cmath>
 #include <numeric>
 
 namespace autoplay {
@@ -62,8 +64,11 @@ void WaveLog::open(const World& world)
     // Counted after the update that started the wave; one destroyed in it was already removed.
     for (const auto& invader : world.currentWave->invaders) {
         ++current.invaders;
+        if (InvaderKinds::exists(invader->kind))
+            ++current.kinds[invader->kind];
         current.startingHealth += invader->maxHealth;
     }
+    current.threatPercent = static_cast<int>(std::lround(WaveThreat::of(world).ratio() * 100.0));
 }
 
 void WaveLog::close(WaveRecord& row, const World& world) const

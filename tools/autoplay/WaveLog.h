@@ -4,6 +4,9 @@
 // after every update, so the report and the game's books cannot disagree.
 #pragma once
 
+#include "invaders/InvaderKinds.h"
+
+#include <array>
 #include <vector>
 
 class World;
@@ -23,6 +26,11 @@ struct WaveRecord {
     int moneySpent = 0;
     int towersStanding = 0; // at the row's end
     int healthLeft = 0;
+    // The threat the wave panel showed as the wave began, in percent of what the defence could
+    // deal (ThreatEstimate's ratio x 100): above 100 it read "Heavy for your defence".
+    int threatPercent = 0;
+    // Its invaders of each kind, counted as invaders is.
+    std::array<int, InvaderKinds::Count> kinds{};
 };
 
 class WaveLog {

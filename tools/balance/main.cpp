@@ -3,8 +3,8 @@
 // the towers built; with --csv also writes the game of every strategy wave by wave. The figures
 // are the game's own statistics.
 //
-// Usage: balance [--data DIR] [--difficulty NAME] [--dt SECONDS] [--tab] [--speed N] [--early]
-//                [--waves N] [--seed N] [--csv FILE] [--replays DIR]
+// Usage: balance [--data DIR] [--difficulty NAME] [--mode MODE] [--dt SECONDS] [--tab] [--speed N] [--early]
+//                [--waves N] [--seed N] [--csv FILE] [--strategy NAME] [--replays DIR]
 //   DIR      the directory holding data/ (default: the working directory)
 //   NAME     the difficulty played: Easy, Normal (the default) or Hard
 //   SECONDS  frame time of the simulation (default: the shipped "TimestepThreshold"; a whole
@@ -14,9 +14,12 @@
 //   --early  every strategy also plays a second game in which it calls each wave early (N) as
 //            soon as it has nothing left to do in the pause; both games are reported, the second
 //            as "NAME+early"
+//   MODE     the invaders: classic (the default) or mixed, where the "answer" strategy plays too
+//            and each strategy is shown as "NAME (Mixed)"
 //   N        the last wave played (default 60) and the random seed (default 1)
 //   FILE     where the wave-by-wave figures go, as comma-separated values
 //   --replays each strategy's game is kept in DIR as a replay, NAME.sqreplay, for replay-check
+//   NAME     the one strategy to play (idle, lasers, lasers-half, mixed or mixed-first); all without
 #include "autoplay/HeadlessGame.h"
 #include "autoplay/Player.h"
 #include "autoplay/Strategy.h"
@@ -26,6 +29,10 @@
 #include "difficulty/Difficulty.h"
 #include "files/AtomicFile.h"
 #include "replay/ReplayFile.h"
+#include "files/PlainText.h"
+#include "difficulty/GameMode.h"
+#include "game/World.h"
+#include "towers/TowerKinds.h"
 
 #include <chrono>
 #include <cstdio>
@@ -50,11 +57,13 @@ struct Options {
     bool alsoEarly = false;
     std::string csvPath;
     std::string replayFolder;
+    std::string strategy; // empty: every strategy
     Difficulty::Level difficulty = Difficulty::Level::Normal;
+    GameMode mode = GameMode::Classic;
 };
 
 constexpr const char* Usage =
-    "usage: balance [--data DIR] [--difficulty NAME] [--dt SECONDS] [--tab] [--speed N] [--early] [--waves N] [--seed N] [--csv FILE] [--replays DIR]\n";
+    "usage: balance [--data DIR] [--difficulty NAME] [--mode MODE] [--dt SECONDS] [--tab] [--speed N] [--early] [--waves N] [--seed N] [--csv FILE] [--strategy NAME] [--replays DIR]\n";
 
 bool parse(int argc, char** argv, Options& options)
 {
@@ -73,8 +82,8 @@ bool parse(int argc, char** argv, Options& options)
         const char* value = argv[++i];
         if (flag == "--data")
             options.dataRoot = value;
-        else if (flag == "--dt" && std::atof(value) > 0.0)
-            options.dt = std::atof(value);
+        else if (flag == "--dt" && PlainText::realNumber(value).value_or(0.0) > 0.0)
+            options.dt = *PlainText::realNumber(value);
         else if (flag == "--speed" && GameSpeed::isStep(std::atoi(value)))
             options.speed = std::atoi(value);
         else if (flag == "--waves")
@@ -85,8 +94,12 @@ bool parse(int argc, char** argv, Options& options)
             options.csvPath = value;
         else if (flag == "--replays" && *value != '\0')
             options.replayFolder = std::filesystem::absolute(value).string();
+        else if (flag == "--strategy" && autoplay::makeStrategy(value))
+            options.strategy = value;
         else if (flag == "--difficulty" && Difficulty::named(value))
             options.difficulty = *Difficulty::named(value);
+        else if (flag == "--mode" && parseGameMode(value))
+            options.mode = *parseGameMode(value);
         else
             return false;
     }
@@ -94,15 +107,34 @@ bool parse(int argc, char** argv, Options& options)
            options.lastWave <= 1000;
 }
 
-void printRun(const autoplay::RunReport& run, const std::string& name, double seconds)
+void printRun(const autoplay::RunReport& run, const std::string& name, int nameWidth, double seconds)
 {
     char lost[32];
     if (run.lostInWave > 0)
         std::snprintf(lost, sizeof lost, "wave %d", run.lostInWave);
     else
         std::snprintf(lost, sizeof lost, "not lost");
-    std::printf("%-12s %-10s %8lld %8lld %8lld %8d %10ld %8.1f\n", name.c_str(), lost, run.moneyEarned,
+    std::printf("%-*s %-10s %8lld %8lld %8lld %8d %10ld %8.1f\n", nameWidth, name.c_str(), lost, run.moneyEarned,
                 run.moneyFromEarlyCalls, run.moneySpent, run.towersBuilt, run.frames, seconds);
+}
+
+// Classic's names fit in 12 characters; Mixed's carry " (Mixed)" after them.
+int nameWidth(const Options& options)
+{
+    return options.mode == GameMode::Classic ? 12 : 20;
+}
+
+// Which share of the damage each tower kind dealt, under the strategy's row.
+void printDamageShares(const StatisticsTotals& totals)
+{
+    long long total = 0;
+    for (long long damage : totals.damageByKind)
+        total += damage;
+    std::printf("  damage:");
+    for (int kind = 0; kind < TowerKinds::Count; ++kind)
+        std::printf(" %s %.0f%%", TowerKinds::nameOf(kind),
+                    total > 0 ? 100.0 * static_cast<double>(totals.damageByKind[kind]) / static_cast<double>(total) : 0.0);
+    std::printf("\n");
 }
 
 // One game of a strategy, reported as a row and, with a CSV, wave by wave.
@@ -111,25 +143,30 @@ void playOne(const Options& options, const std::string& name, bool callEarly, st
     const auto started = std::chrono::steady_clock::now();
     std::unique_ptr<autoplay::Strategy> strategy = autoplay::makeStrategy(name);
     autoplay::PlayOptions play{options.seed, options.dt, options.fastForward, options.speed, callEarly,
-                               options.difficulty, !options.replayFolder.empty()};
+                               options.difficulty, !options.replayFolder.empty(), options.mode};
     autoplay::Player player(*strategy, play);
     if (!headerShown) {
         // Normal's header is the one the report has always had.
-        const std::string played = options.difficulty == Difficulty::Level::Normal
-                                       ? ""
-                                       : std::string(", ") + Difficulty::nameOf(options.difficulty);
+        std::string played = options.difficulty == Difficulty::Level::Normal
+                                 ? ""
+                                 : std::string(", ") + Difficulty::nameOf(options.difficulty);
+        if (options.mode != GameMode::Classic)
+            played += std::string(", ") + gameModeName(options.mode) + " invaders";
         std::printf("frame time %.4f s%s, speed %dx, seed %u, waves up to %d%s\n", player.frameTime(),
                     options.fastForward ? " with Tab held" : "", options.speed, options.seed, options.lastWave,
                     played.c_str());
-        std::printf("%-12s %-10s %8s %8s %8s %8s %10s %8s\n", "strategy", "lost in", "earned", "early", "spent",
+        std::printf("%-*s %-10s %8s %8s %8s %8s %10s %8s\n", nameWidth(options), "strategy", "lost in", "earned", "early", "spent",
                     "towers", "frames", "seconds");
         headerShown = true;
     }
     const long maxFrames = static_cast<long>(options.lastWave * GameSecondsPerWaveLimit / player.frameTime());
     player.playUntilLost(options.lastWave, maxFrames);
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - started;
-    const std::string shownName = callEarly ? name + "+early" : name;
-    printRun(player.report(), shownName, took.count());
+    const std::string modeName = options.mode == GameMode::Classic ? "" : std::string(" (") + gameModeName(options.mode) + ")";
+    const std::string shownName = (callEarly ? name + "+early" : name) + modeName;
+    printRun(player.report(), shownName, nameWidth(options), took.count());
+    if (options.mode != GameMode::Classic)
+        printDamageShares(player.world().statistics.totals());
     if (csv)
         autoplay::writeWaveCsvRows(*csv, Difficulty::nameOf(options.difficulty), shownName, player.waves());
     if (!options.replayFolder.empty()) {
@@ -145,7 +182,11 @@ void playAll(const Options& options, std::ostream* csv)
     if (csv)
         autoplay::writeWaveCsvHeader(*csv);
     bool headerShown = false;
-    for (const std::string& name : autoplay::strategyNames()) {
+    const auto& names =
+        options.mode == GameMode::Classic ? autoplay::strategyNames() : autoplay::mixedModeStrategyNames();
+    for (const std::string& name : names) {
+        if (!options.strategy.empty() && name != options.strategy)
+            continue;
         playOne(options, name, false, csv, headerShown);
         if (options.alsoEarly)
             playOne(options, name, true, csv, headerShown);

@@ -1,6 +1,7 @@
 #include "mztool/DataChecker.h"
 
 #include "app/CatalogueReader.h"
+#include "invaders/InvaderKinds.h"
 #include "app/Config.h"
 #include "app/ContentLoader.h"
 #include "app/DataFolder.h"
@@ -148,7 +149,8 @@ void DataChecker::checkSheets(Config& config)
         }
     }
     checkImageSize("upgrade_icons.mz", (largestIcon + 1) * IconSize, 2 * IconSize);
-    checkSheet(config.get("Invader1.Sprite"), InvaderAnimations, "Invader1.Sprite");
+    for (int n = 1; n <= InvaderKinds::Count; ++n)
+        checkSheet(config.getf("Invader%d.Sprite", n), InvaderAnimations, format("Invader%d.Sprite", n));
     for (const char* effect : {"poof.sz", "explosion_small.sz", "puff2.sz"})
         checkSheet(std::string("data/") + effect, 1, effect);
     checkSheet("data/missile.sz", MissileDirections, "missile.sz");

@@ -6,7 +6,9 @@
 #include "audio/MusicCue.h"
 #include "audio/SoundEvent.h"
 #include "difficulty/Difficulty.h"
+#include "files/PlainText.h"
 #include "game/EarlyCall.h"
+#include "mztool/InvaderKeys.h"
 #include "towers/TowerKinds.h"
 #include "towers/TowerRules.h"
 
@@ -44,9 +46,7 @@ bool isWholeNumber(const std::string& text)
 
 bool isNumber(const std::string& text)
 {
-    char* end = nullptr;
-    const double value = std::strtod(text.c_str(), &end);
-    return !text.empty() && *end == '\0' && std::isfinite(value);
+    return PlainText::realNumber(text).has_value();
 }
 
 std::string trimmed(const std::string& text)
@@ -130,6 +130,8 @@ const std::set<std::string>& numberedFamilies()
         "Tower#.Upgrade#.Level#.Icon", "Tower#.Upgrade#.Level#.FreqMod", "Tower#.Upgrade#.Level#.MissileFreq",
         "Tower#.Upgrade#.Level#.MissileDamage", "Tower#.Upgrade#.Level#.SplashMod", "Tower#.Upgrade#.Level#.DamageMod",
         "Invader#.Value", "Invader#.Sprite", "Invader#.Health", "Invader#.HealthIncrease", "Invader#.Size",
+        "Invader#.Name", "Invader#.Hint", "Invader#.Armour", "Invader#.Shield", "Invader#.ShieldReturn",
+        "Invader#.Landing", "Invader#.FromWave", "Invader#.Share", "Invader#.Rows", "Invader#.Every",
     };
     return families;
 }
@@ -163,16 +165,14 @@ std::vector<KeyChecker::KnownKey> KeyChecker::knownKeys(Config& config) const
         keys.push_back({font, KeyKind::File});
         keys.push_back({std::string(font) + "Kerning", KeyKind::Int, true});
     }
-    for (const char* key : {"StartingHealth", "StartingMoney", "TowerBaseline", "ButtonSpacing", "Invader1.Value",
-                            "Invader1.Health", "Tower1.DamageBase", "Tower2.DamageBase", "Tower2.DamageSplashBase",
+    for (const char* key : {"StartingHealth", "StartingMoney", "TowerBaseline", "ButtonSpacing", "Tower1.DamageBase", "Tower2.DamageBase", "Tower2.DamageSplashBase",
                             "Tower3.DamageBase"})
         keys.push_back({key, KeyKind::Int});
-    for (const char* key : {"TimeBetweenWaves", "Wave1SpeedBase", "Wave1SpeedIncrease", "Wave1SpeedMax",
-                            "Invader1.HealthIncrease", "Invader1.Size", "LaserSpeedBase", "MissileSpeedBase",
+    for (const char* key : {"TimeBetweenWaves", "Wave1SpeedBase", "Wave1SpeedIncrease", "Wave1SpeedMax", "LaserSpeedBase", "MissileSpeedBase",
                             "MissileSteeringMax", "MissileSteeringResponse", "MissileLife", "Tower1.FreqBase",
                             "Tower2.FreqBase", "Tower2.SplashRadius", "Tower3.FreqBase", "Tower3.RangeBase"})
         keys.push_back({key, KeyKind::Double});
-    keys.push_back({"Invader1.Sprite", KeyKind::File});
+    InvaderKeys::append(keys);
     keys.push_back({"SoundVolume", KeyKind::Int});
     keys.push_back({"EarlyCallBonus", KeyKind::Int, false,
                     "the game pays " + std::to_string(EarlyCall::DefaultBonusPerSecond) + " for every second left"});
@@ -229,7 +229,7 @@ void KeyChecker::checkValues(Config& config, const std::vector<KnownKey>& keys)
                     std::to_string(std::atoi(value.c_str())) + ")");
         if (key.kind == KeyKind::Double && !isNumber(value))
             problem(key.name + "=" + value + " is not a number (the game reads it as " +
-                    std::to_string(std::atof(value.c_str())) + ")");
+                    PlainText::real(PlainText::leadingReal(value)) + ")");
     }
 }
 
@@ -281,7 +281,7 @@ void KeyChecker::checkPeriods(Config& config)
             config.getDouble(format("Tower%d.FreqBase", n)) + levels * config.getDouble(modifier.key);
         if (fastest <= 0)
             problem("after all " + std::to_string(levels) + " levels of " + format("Tower%d.Upgrade%d", n, path) +
-                    " the period of tower " + std::to_string(n) + " is " + std::to_string(fastest) +
+                    " the period of tower " + std::to_string(n) + " is " + PlainText::real(fastest) +
                     "; it must stay above 0");
     }
 }
@@ -289,7 +289,7 @@ void KeyChecker::checkPeriods(Config& config)
 void KeyChecker::checkFrameTime(Config& config)
 {
     const std::string& value = config.get("TimestepThreshold");
-    const double threshold = std::atof(value.c_str());
+    const double threshold = PlainText::leadingReal(value);
     if (!value.empty() && !(threshold >= 0.0 && threshold <= Application::LongestFrameThreshold))
         problem("TimestepThreshold=" + value + " is outside 0 to 1 second; the game waits 0 to 1 second a frame");
 }

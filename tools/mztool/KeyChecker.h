@@ -24,7 +24,6 @@ public:
     // Runs every configuration check on the table as read from strings.txt.
     void run(const Config& asWritten);
 
-private:
     enum class KeyKind { Text, Int, Double, File };
     struct KnownKey {
         std::string name;
@@ -35,6 +34,7 @@ private:
         std::string whenMissing = {};
     };
 
+private:
     std::vector<KnownKey> knownKeys(Config& config) const;
     void checkValues(Config& config, const std::vector<KnownKey>& keys);
     void checkNearMisses(const Config& config, const std::vector<KnownKey>& keys);
