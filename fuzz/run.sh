@@ -19,7 +19,7 @@ build=${FUZZ_BUILD_DIR:-$root/build-fuzz}
 runs=$root/fuzz/corpus-run
 cxx=${FUZZ_CXX:-clang++}
 targets=(mz_image:MzImageFuzzer sprite_sheet:SpriteSheetFuzzer bitmap_font:BitmapFontFuzzer config:ConfigFuzzer
-         checkpoint:CheckpointFuzzer music_module:MusicModuleFuzzer)
+         checkpoint:CheckpointFuzzer music_module:MusicModuleFuzzer replay:ReplayFuzzer)
 # The whole game but its entry point, the scripted player and the shared fuzzing set-up.
 mapfile -t sources < <(cd "$root" && ls src/*/*.cpp tools/autoplay/*.cpp fuzz/FuzzInput.cpp)
 

@@ -6,7 +6,13 @@
 #include "app/DataFolder.h"
 #include "game/CheckpointKeeper.h"
 #include "game/RecordFile.h"
+#include "game/ReplayViewer.h"
+#include "game/RunRecording.h"
 #include "game/World.h"
+#include "files/DataSetChecksum.h"
+#include "replay/GameVersion.h"
+#include "replay/Replay.h"
+#include "replay/ReplayShelf.h"
 #include "settings/SettingsFile.h"
 
 #include <allegro.h>
@@ -46,6 +52,9 @@ int main(int argc, char** argv)
         return 1;
     }
     std::error_code entered;
+    // The replay is named from where the game was started, not from the game folder.
+    const std::string replayPath =
+        options.replayFile.empty() ? "" : std::filesystem::absolute(options.replayFile, entered).string();
     std::filesystem::current_path(*folder, entered);
     if (entered) {
         std::fprintf(stderr, "squibble-siege: cannot enter %s: %s\n", folder->c_str(), entered.message().c_str());
@@ -69,6 +78,16 @@ int main(int argc, char** argv)
     if (run.mode)
         inEffect.mode = run.mode;
 
+    Replay replay;
+    if (!replayPath.empty()) {
+        const std::string refusal = ReplayViewer::load(replayPath, replay);
+        if (!refusal.empty()) {
+            std::fprintf(stderr, "squibble-siege: %s: %s\n", options.replayFile.c_str(), refusal.c_str());
+            return 1;
+        }
+        // Watching changes none of the player's settings.
+        settingsFile.reset();
+    }
     Application& app = Application::instance();
     app.settings.attach(std::move(settingsFile), stored, inEffect);
     app.sound.setMuted(inEffect.mute);
@@ -76,7 +95,12 @@ int main(int argc, char** argv)
     app.sound.setLevel(inEffect.volume);
     app.music.setLevel(inEffect.musicVolume);
     app.initialise(run);
+    if (!replayPath.empty())
+        return ReplayViewer::watch(app, replay, stdout);
     app.attachWorld(new World());
+    app.world->hooks = std::make_unique<RunRecording>(
+        app, RunRecording::Identity{GameVersion::text(), DataSetChecksum::of(Config::GamePath)},
+        std::make_unique<ReplayShelf>(ReplayShelf::defaultFolder()));
     app.world->recordStoreFor = [](GameMode mode, Difficulty::Level level) {
         return std::make_unique<RecordFile>(RecordFile::defaultFolder(), Config::GamePath, mode, level);
     };

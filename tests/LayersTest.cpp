@@ -12,7 +12,7 @@ namespace {
 
 // Folders whose files must stay clear of the World and the Application.
 const char* const NarrowFolders[] = {"src/control",    "src/hud",   "src/stats",     "src/settings",
-                                     "src/checkpoint", "src/files", "src/difficulty"};
+                                     "src/checkpoint", "src/files", "src/difficulty", "src/replay"};
 
 } // namespace
 

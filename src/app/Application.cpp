@@ -140,6 +140,13 @@ double Application::now() const
 
 double Application::waitForNextFrame()
 {
+    const double elapsed = waitForFrameTime();
+    sampleMouse();
+    return elapsed;
+}
+
+double Application::waitForFrameTime()
+{
     const double threshold = std::isnan(minFrameTime) ? 0.0 : std::clamp(minFrameTime, 0.0, LongestFrameThreshold);
     // The switch-in callback may restart the clock at any moment: one load per measurement, and a
     // clock restarted after this frame's start counts as no time rather than negative time.
@@ -155,7 +162,6 @@ double Application::waitForNextFrame()
         elapsed = sinceLastFrame(frameStart);
     }
     lastFrameTime = frameStart;
-    sampleMouse();
     // After a stall (a suspended laptop, a debugger) the game goes on from where the player left it.
     return std::min(elapsed, std::max(LongestFrameCounted, threshold));
 }
@@ -166,7 +172,7 @@ bool Application::frameWaitInterrupted()
     // a closed window or a termination signal ends the wait so the loop can stop.
     if (WindowEvents::closeRequested() && world)
         world->running = false;
-    return (world && !world->running) || inputSource->mouseButtons() != mouseButtons;
+    return (world && !world->running) || inputSource->buttonsNow() != mouseButtons;
 }
 
 void Application::sampleMouse()

@@ -54,6 +54,8 @@ public:
     // LongestFrameCounted or minFrameTime, whichever is longer. The wait ends early when a mouse
     // button changes or the World stops running.
     double waitForNextFrame();
+    // The wait and the elapsed seconds alone, without the mouse sample (a replay samples its own).
+    double waitForFrameTime();
     // Both bounds inclusive: x <= mouseX <= x + width, y <= mouseY <= y + height. A pointer off
     // the picture (on a full screen's border) is in no rectangle.
     bool mouseInRect(int x, int y, int width, int height) const;
@@ -76,6 +78,8 @@ public:
     // Replaces where keys and the mouse come from (tests feed scripted input).
     void setInput(std::unique_ptr<InputSource> source);
     InputSource& input() { return *inputSource; }
+    // Hands the input source over (to be put behind another one and set again).
+    std::unique_ptr<InputSource> takeInput() { return std::move(inputSource); }
 
     std::unique_ptr<BackBuffer> backBuffer;
     Config config;

@@ -30,6 +30,8 @@ po::options_description describe()
         ("no-music", "play without music (this game only)")
         ("difficulty", po::value<std::string>()->value_name("NAME"),
          "play at Easy, Normal or Hard without keeping it (F2 chooses and keeps one)")
+        ("replay", po::value<std::string>()->value_name("FILE"),
+         "watch a kept run again (F speed, Tab fast-forward, P pause, Esc quit)")
         ("mode", po::value<std::string>()->value_name("MODE"),
          "play classic or mixed invaders without keeping it (F2 chooses and keeps one)");
     return described;
@@ -102,6 +104,10 @@ CommandLine::Action CommandLine::parse(int argc, const char* const argv[], Launc
             options.difficulty = Difficulty::named(value);
             if (!options.difficulty)
                 problem = "the difficulty must be Easy, Normal or Hard";
+        } else if (key == "replay") {
+            options.replayFile = value;
+            if (value.empty())
+                problem = "the replay file given with --replay is empty";
         } else if (key == "mode") {
             options.mode = parseGameMode(value);
             if (!options.mode)

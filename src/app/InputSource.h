@@ -18,6 +18,9 @@ public:
     // Whether the key is down on the keyboard this moment, even where keyHeld lost track of it
     // (a new screen forgets the keys held while it opened).
     virtual bool keyDown(int scancode) { return keyHeld(scancode); }
+    // The buttons this moment, for the frame clock's wait: not an input the game acts on (a
+    // recording leaves it out).
+    virtual int buttonsNow() { return mouseButtons(); }
 };
 
 // Reads Allegro's keyboard buffer, key state and mouse variables.

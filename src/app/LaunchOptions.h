@@ -18,6 +18,8 @@ struct LaunchOptions {
     bool music = true;
     // The difficulty of this launch's games when given; the settings' otherwise.
     std::optional<Difficulty::Level> difficulty;
+    // --replay FILE: the kept run to watch instead of playing.
+    std::string replayFile;
     // The mode of this launch's games when given; the settings' otherwise.
     std::optional<GameMode> mode;
 };

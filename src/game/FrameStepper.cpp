@@ -1,6 +1,7 @@
 #include "game/FrameStepper.h"
 
 #include "app/Application.h"
+#include "game/RunHooks.h"
 #include "game/World.h"
 
 #include <cmath>
@@ -21,6 +22,8 @@ int FrameStepper::stepsFor(double gameSeconds)
 
 int FrameStepper::advance(double dt, int speed)
 {
+    // A recording keeps the frame's time, a replay gives the recorded one.
+    world.hooks->frameTime(dt, speed);
     const double gameSeconds = speed > 1 ? dt * speed : dt;
     const int steps = stepsFor(gameSeconds);
     const double step = steps == 1 ? gameSeconds : gameSeconds / steps;
@@ -32,8 +35,9 @@ int FrameStepper::advance(double dt, int speed)
         ++done;
         if (afterStep)
             afterStep();
-        if (!world.running)
+        if (!world.running || world.hooks->cutFrame())
             break;
     }
+    world.hooks->stepsDone();
     return done;
 }

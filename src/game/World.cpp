@@ -16,6 +16,7 @@
 #include "game/EarlyCall.h"
 #include "game/FrameStepper.h"
 #include "game/HitResolver.h"
+#include "game/RunHooks.h"
 #include "game/RunKeeper.h"
 #include "game/WaveFactory.h"
 #include "game/WorldKindEvents.h"
@@ -58,18 +59,20 @@ void World::run()
     while (running)
         playFrame(stepper, app->waitForNextFrame(), speedStep);
     bestRecord.close();
+    hooks->closed(*this);
     // Mid-wave the checkpoint of the wave's start stands; after game over there is none.
     if (runKeeper && !gameOver && !currentWave)
         runKeeper->keep(*this);
 }
 
-void World::playFrame(FrameStepper& stepper, double dt, int step)
+void World::playFrame(FrameStepper& stepper, double dt, int step, bool drawn)
 {
     stepper.advance(dt, speedAt(step));
     bestRecord.retry(app->now());
     app->music.follow(musicCue());
     app->music.update();
-    showFrame();
+    if (drawn)
+        showFrame();
 }
 
 void World::showFrame()
@@ -79,10 +82,7 @@ void World::showFrame()
     keyboard->pictureShown();
 }
 
-int World::speedAt(int step) const
-{
-    return GameSpeed::of(app->input().keyHeld(KEY_TAB), step);
-}
+int World::speedAt(int step) const { return GameSpeed::of(app->input().keyHeld(KEY_TAB), step); }
 
 MusicCue World::musicCue() const
 {
@@ -146,6 +146,7 @@ void World::setUpGame()
     pauseRequested = false;
     bestRecord.newGame();
     statistics.reset();
+    hooks->gameBegins(*this);
     health = maxHealth = difficulty.startingHealth;
     money = difficulty.startingMoney;
     healthLoss.reset(health);
@@ -157,7 +158,7 @@ void World::setUpGame()
 
 void World::update(double dt)
 {
-    if (pauseRequested.exchange(false) && !gameOver)
+    if (hooks->pauseTaken(pauseRequested.exchange(false)) && !gameOver)
         paused = true;
     // "New Game?" holds the game still while the player chooses; "Quit Game?" lets it run on.
     if (paused || keyboard->helpShown() || mode == NewGameDialog) {
@@ -204,6 +205,7 @@ void World::updateWaveSchedule(double dt)
         currentWave.reset();
         statistics.waveDefeated();
         waveNumber += waveNumber < RunLimits::MaxWave ? 1 : 0; // past the last, waves come at its strength
+        hooks->waveDefeated(*this);
     }
 }
 
@@ -262,16 +264,10 @@ void World::handleControls()
     handleDialog();
 }
 
-void World::handleDialog()
-{
-    // Every frame, so that a dialog closed and opened again starts afresh.
-    dialog->followPointer(app->mouseX, app->mouseY, app->mouseOnPicture, app->mouseClicked(1));
-}
+// Every frame, so that a dialog closed and opened again starts afresh.
+void World::handleDialog() { dialog->followPointer(app->mouseX, app->mouseY, app->mouseOnPicture, app->mouseClicked(1)); }
 
-void World::answerDialog(bool yes)
-{
-    dialog->answer(yes);
-}
+void World::answerDialog(bool yes) { dialog->answer(yes); }
 
 void World::endGame()
 {
@@ -284,6 +280,7 @@ void World::endGame()
     statistics.close();
     if (runKeeper)
         runKeeper->forget();
+    hooks->gameOver(*this);
 }
 
 std::unique_ptr<Building> World::createTower(int kind)
@@ -304,5 +301,6 @@ void World::draw()
     buildBar->draw(target);
     renderer->drawOverlays(target);
     renderer->drawControls(target);
+    hooks->drawOver(target);
     app->backBuffer->present();
 }

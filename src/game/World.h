@@ -9,6 +9,7 @@
 #include "difficulty/GameMode.h"
 #include "game/BestRecord.h"
 #include "game/Clouds.h"
+#include "game/RunHooks.h"
 #include "hud/LossNote.h"
 #include "stats/GameStatistics.h"
 #include "stats/Purse.h"
@@ -50,8 +51,9 @@ public:
     void run();
     // One pass of the main loop once the frame clock has given dt and sampled the mouse: the
     // frame's updates through the stepper at the speed in effect (Tab, or the speed step given),
-    // a retry of a record kept waiting by another game's lock, and the drawing.
-    void playFrame(FrameStepper& stepper, double dt, int step);
+    // a retry of a record kept waiting by another game's lock, and the drawing (unless not drawn:
+    // a replay checked off screen).
+    void playFrame(FrameStepper& stepper, double dt, int step, bool drawn = true);
     // The speed in effect at a speed step: Tab held runs the game faster than the step.
     int speedAt(int step) const;
     // Health, money, clouds and the pause before the first wave at the settings' difficulty
@@ -160,6 +162,9 @@ public:
     LossNote healthLoss;
     // Keeps the run between launches; without one nothing is kept.
     std::unique_ptr<RunKeeper> runKeeper;
+    // Told of the run as it goes (its replay is recorded or played back through them); by default
+    // hooks that do nothing. Never null.
+    std::unique_ptr<RunHooks> hooks = std::make_unique<RunHooks>();
 
 private:
     void setUpGame();

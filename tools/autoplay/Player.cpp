@@ -4,6 +4,10 @@
 #include "autoplay/ScriptedInput.h"
 #include "autoplay/Strategy.h"
 #include "control/GameSpeed.h"
+#include "files/DataSetChecksum.h"
+#include "replay/GameVersion.h"
+#include "game/RunRecording.h"
+#include "replay/ReplayShelf.h"
 #include "game/World.h"
 
 #include <allegro.h>
@@ -37,7 +41,7 @@ double frameTimeFor(const PlayOptions& options)
 Player::Player(Strategy& strategy, const PlayOptions& options)
     : strategy(strategy)
     , input(installInput())
-    , game(startGame(options))
+    , game(startGame(options, recording))
     , ledger(*game)
     , waveLog(*game)
     , stepper(*game)
@@ -60,7 +64,7 @@ Player::~Player()
         app.world = nullptr;
 }
 
-std::unique_ptr<World> Player::startGame(const PlayOptions& options)
+std::unique_ptr<World> Player::startGame(const PlayOptions& options, RunRecording*& recording)
 {
     Application& app = Application::instance();
     app.settings.set(PlayerSettings::Field::Difficulty, static_cast<int>(options.difficulty));
@@ -69,6 +73,14 @@ std::unique_ptr<World> Player::startGame(const PlayOptions& options)
     auto world = std::make_unique<World>();
     app.world = world.get();
     std::srand(options.seed);
+    if (options.recordReplay) {
+        // The tools' replays are kept by the tools, not on the player's shelf.
+        auto hooks = std::make_unique<RunRecording>(app, RunRecording::Identity{GameVersion::text(), DataSetChecksum::of(Config::GamePath)}, nullptr);
+        const unsigned seed = options.seed;
+        hooks->seeds = [seed] { return seed; };
+        recording = hooks.get();
+        world->hooks = std::move(hooks);
+    }
     world->newGame();
     return world;
 }
@@ -116,6 +128,11 @@ void Player::playUntilLost(int lastWave, long maxFrames)
 {
     for (long i = 0; i < maxFrames && !game->gameOver && game->waveNumber <= lastWave; ++i)
         playFrame();
+}
+
+const Replay& Player::replay()
+{
+    return recording->current();
 }
 
 RunReport Player::report() const

@@ -13,8 +13,10 @@
 #include <memory>
 #include <string>
 
+class RunRecording;
 class ScriptedInput;
 class World;
+struct Replay;
 
 namespace autoplay {
 
@@ -33,6 +35,8 @@ struct PlayOptions {
     bool callEarly = false;
     // The difficulty of the game, chosen as a player's settings choose it.
     Difficulty::Level difficulty = Difficulty::Level::Normal;
+    // Records the game as a replay, as the game records its runs (seeded with seed).
+    bool recordReplay = false;
     // The mode of the game, chosen as a player's settings choose it.
     GameMode mode = GameMode::Classic;
 };
@@ -74,6 +78,8 @@ public:
     void holdTab(bool held);
 
     RunReport report() const;
+    // The game's replay so far; only with recordReplay.
+    const Replay& replay();
     // The game so far, wave by wave.
     std::vector<WaveRecord> waves() const { return waveLog.records(*game); }
     // The player's own count of what it bought, kept by watching the field: a check on the
@@ -85,10 +91,11 @@ public:
     long frameCount() const { return frames; }
 
 private:
-    static std::unique_ptr<World> startGame(const PlayOptions& options);
+    static std::unique_ptr<World> startGame(const PlayOptions& options, RunRecording*& recording);
 
     Strategy& strategy;
     ScriptedInput* input;
+    RunRecording* recording = nullptr;
     std::unique_ptr<World> game;
     Ledger ledger;
     WaveLog waveLog;

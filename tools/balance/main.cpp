@@ -4,7 +4,7 @@
 // are the game's own statistics.
 //
 // Usage: balance [--data DIR] [--difficulty NAME] [--mode MODE] [--dt SECONDS] [--tab] [--speed N] [--early]
-//                [--waves N] [--seed N] [--csv FILE] [--strategy NAME]
+//                [--waves N] [--seed N] [--csv FILE] [--strategy NAME] [--replays DIR]
 //   DIR      the directory holding data/ (default: the working directory)
 //   NAME     the difficulty played: Easy, Normal (the default) or Hard
 //   SECONDS  frame time of the simulation (default: the shipped "TimestepThreshold"; a whole
@@ -18,6 +18,7 @@
 //            and each strategy is shown as "NAME (Mixed)"
 //   N        the last wave played (default 60) and the random seed (default 1)
 //   FILE     where the wave-by-wave figures go, as comma-separated values
+//   --replays each strategy's game is kept in DIR as a replay, NAME.sqreplay, for replay-check
 //   NAME     the one strategy to play (idle, lasers, lasers-half, mixed or mixed-first); all without
 #include "autoplay/HeadlessGame.h"
 #include "autoplay/Player.h"
@@ -26,6 +27,8 @@
 #include "autoplay/WaveCsv.h"
 #include "control/GameSpeed.h"
 #include "difficulty/Difficulty.h"
+#include "files/AtomicFile.h"
+#include "replay/ReplayFile.h"
 #include "files/PlainText.h"
 #include "difficulty/GameMode.h"
 #include "game/World.h"
@@ -34,6 +37,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <string>
 
@@ -52,13 +56,14 @@ struct Options {
     int speed = 1;
     bool alsoEarly = false;
     std::string csvPath;
+    std::string replayFolder;
     std::string strategy; // empty: every strategy
     Difficulty::Level difficulty = Difficulty::Level::Normal;
     GameMode mode = GameMode::Classic;
 };
 
 constexpr const char* Usage =
-    "usage: balance [--data DIR] [--difficulty NAME] [--mode MODE] [--dt SECONDS] [--tab] [--speed N] [--early] [--waves N] [--seed N] [--csv FILE] [--strategy NAME]\n";
+    "usage: balance [--data DIR] [--difficulty NAME] [--mode MODE] [--dt SECONDS] [--tab] [--speed N] [--early] [--waves N] [--seed N] [--csv FILE] [--strategy NAME] [--replays DIR]\n";
 
 bool parse(int argc, char** argv, Options& options)
 {
@@ -87,6 +92,8 @@ bool parse(int argc, char** argv, Options& options)
             options.seed = static_cast<unsigned>(std::strtoul(value, nullptr, 10));
         else if (flag == "--csv" && *value != '\0')
             options.csvPath = value;
+        else if (flag == "--replays" && *value != '\0')
+            options.replayFolder = std::filesystem::absolute(value).string();
         else if (flag == "--strategy" && autoplay::makeStrategy(value))
             options.strategy = value;
         else if (flag == "--difficulty" && Difficulty::named(value))
@@ -136,7 +143,7 @@ void playOne(const Options& options, const std::string& name, bool callEarly, st
     const auto started = std::chrono::steady_clock::now();
     std::unique_ptr<autoplay::Strategy> strategy = autoplay::makeStrategy(name);
     autoplay::PlayOptions play{options.seed, options.dt, options.fastForward, options.speed, callEarly,
-                               options.difficulty, options.mode};
+                               options.difficulty, !options.replayFolder.empty(), options.mode};
     autoplay::Player player(*strategy, play);
     if (!headerShown) {
         // Normal's header is the one the report has always had.
@@ -162,6 +169,12 @@ void playOne(const Options& options, const std::string& name, bool callEarly, st
         printDamageShares(player.world().statistics.totals());
     if (csv)
         autoplay::writeWaveCsvRows(*csv, Difficulty::nameOf(options.difficulty), shownName, player.waves());
+    if (!options.replayFolder.empty()) {
+        const std::string path = options.replayFolder + "/" + shownName + ReplayFile::Extension;
+        const std::string failed = AtomicFile::write(path, ReplayFile::write(player.replay()));
+        if (!failed.empty())
+            std::fprintf(stderr, "balance: %s\n", failed.c_str());
+    }
 }
 
 void playAll(const Options& options, std::ostream* csv)

@@ -3,6 +3,7 @@
 #include "mztool/DataChecker.h"
 #include "mztool/InfoCommand.h"
 #include "mztool/PackCommands.h"
+#include "mztool/ReplayCommands.h"
 #include "mztool/SaveInfoCommand.h"
 #include "mztool/UnpackCommand.h"
 
@@ -52,6 +53,10 @@ const std::vector<Command>& commandTable()
         {"save-info", "FILE",
          "shows what a checkpoint holds, or why it is refused (by the data set in this folder, when there is one)", 1,
          saveInfoCommand},
+        {"replay-info", "FILE", "shows what a kept run's replay holds", 1, replayInfoCommand},
+        {"replay-check", "FILE",
+         "plays a replay headless with the data set in this folder; exit 0 when it ends as recorded", 1,
+         replayCheckCommand},
     };
     return table;
 }

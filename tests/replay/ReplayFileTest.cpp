@@ -1,0 +1,126 @@
+#include "replay/ReplayFile.h"
+
+#include "replay/ReplayCheck.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+Replay aReplay()
+{
+    Replay replay;
+    replay.gameVersion = "1.0.0";
+    replay.dataChecksum = "1a2b3c4d";
+    replay.seed = 4000000000u;
+    replay.difficulty = "Hard";
+    replay.stepLength = 1.01 / 60.0;
+    replay.frames = 5400;
+    replay.gameOver = true;
+    replay.waves = {{2, 140, 20, 16, 0, 160, 120, 2, 1}, {3, 95, 18, 32, 2, 330, 310, 4, 1}};
+    replay.end = {3, 80, 0, 40, 22, 410, 330, 4, 1};
+    for (int i = 0; i < 3000; ++i)
+        replay.tape.push_back(static_cast<char>(i % 7 == 0 ? i % 251 : 0));
+    return replay;
+}
+
+} // namespace
+
+TEST(ReplayFileTest, AReplayReadsBackAsItWasWritten)
+{
+    const Replay written = aReplay();
+    const ReplayFile::Parsed parsed = ReplayFile::parse(ReplayFile::write(written));
+    ASSERT_TRUE(parsed.replay) << parsed.problem;
+    const Replay& read = *parsed.replay;
+    EXPECT_EQ(read.gameVersion, written.gameVersion);
+    EXPECT_EQ(read.dataChecksum, written.dataChecksum);
+    EXPECT_EQ(read.seed, written.seed);
+    EXPECT_EQ(read.difficulty, written.difficulty);
+    EXPECT_EQ(read.mode, Replay::ClassicMode);
+    EXPECT_EQ(read.stepLength, written.stepLength);
+    EXPECT_EQ(read.frames, written.frames);
+    EXPECT_TRUE(read.gameOver);
+    ASSERT_EQ(read.waves.size(), 2u);
+    EXPECT_EQ(read.waves[1], written.waves[1]);
+    EXPECT_EQ(read.end, written.end);
+    EXPECT_EQ(read.tape, written.tape);
+    // The header alone leaves the tape packed.
+    EXPECT_TRUE(ReplayFile::parseHeader(ReplayFile::write(written)).replay->tape.empty());
+}
+
+TEST(ReplayFileTest, AReplayCutAtAnyByteIsRefusedWithAReason)
+{
+    const std::string whole = ReplayFile::write(aReplay());
+    for (std::size_t length = 0; length < whole.size(); ++length) {
+        const ReplayFile::Parsed parsed = ReplayFile::parse(whole.substr(0, length));
+        EXPECT_FALSE(parsed.replay) << "cut at " << length;
+        EXPECT_FALSE(parsed.problem.empty()) << "cut at " << length;
+    }
+}
+
+TEST(ReplayFileTest, DamagedHeadersAreRefusedSayingWhatIsWrong)
+{
+    const std::string whole = ReplayFile::write(aReplay());
+    const struct {
+        const char* from;
+        const char* to;
+        const char* problem;
+    } cases[] = {
+        {"squibble-siege replay 1", "squibble-siege replay 9", "newer than this game's"},
+        {"squibble-siege replay 1", "a text file", "not a replay"},
+        {"seed 4000000000", "seed -3", "seed"},
+        {"step 0.01", "step x0.01", "step length"},
+        {"frames 5400", "frames many", "frame count"},
+        {"over yes", "over perhaps", "over"},
+        {"wave 3 95", "wave 3 -95", "wave's figures"},
+        {"end 3 80", "end 3", "end"},
+        {"tape ", "tape 1", "tape"},
+    };
+    for (const auto& change : cases) {
+        std::string damaged = whole;
+        damaged.replace(damaged.find(change.from), std::string(change.from).size(), change.to);
+        const ReplayFile::Parsed parsed = ReplayFile::parse(damaged);
+        EXPECT_FALSE(parsed.replay) << change.to;
+        EXPECT_NE(parsed.problem.find(change.problem), std::string::npos) << change.to << ": " << parsed.problem;
+    }
+}
+
+TEST(ReplayFileTest, AReplayOfAnotherDataSetVersionOrStepLengthIsRefusedNamingWhich)
+{
+    const Replay replay = aReplay();
+    const struct {
+        const char* version;
+        const char* checksum;
+        double step;
+        const char* named;
+    } cases[] = {
+        {"1.0.0", "1a2b3c4d", 1.01 / 60.0, nullptr},
+        {"1.0.0", "ffffffff", 1.01 / 60.0, "data set"},
+        {"1.1.0", "1a2b3c4d", 1.01 / 60.0, "game version"},
+        {"1.0.0", "1a2b3c4d", 1.0 / 30.0, "step length"},
+    };
+    for (const auto& game : cases) {
+        const std::string refusal = ReplayCheck::refusal(replay, game.version, game.checksum, game.step);
+        if (!game.named)
+            EXPECT_EQ(refusal, "");
+        else
+            EXPECT_NE(refusal.find(game.named), std::string::npos) << refusal;
+    }
+}
+
+TEST(ReplayFileTest, TheFirstWaveThatDiffersIsNamed)
+{
+    const Replay recorded = aReplay();
+    ReplayOutcome outcome{recorded.waves, recorded.end, true, false, recorded.frames};
+    EXPECT_EQ(ReplayCheck::firstDifference(recorded, outcome), "");
+    ReplayOutcome laterMoney = outcome;
+    laterMoney.waves[1].money += 5;
+    laterMoney.end.money += 5;
+    EXPECT_EQ(ReplayCheck::differingWave(recorded, laterMoney), 2);
+    ReplayOutcome fewerWaves = outcome;
+    fewerWaves.waves.pop_back();
+    EXPECT_EQ(ReplayCheck::differingWave(recorded, fewerWaves), 2);
+    ReplayOutcome broken = outcome;
+    broken.tapeBroken = true;
+    EXPECT_EQ(ReplayCheck::differingWave(recorded, broken), recorded.end.wave);
+    EXPECT_NE(ReplayCheck::firstDifference(recorded, broken).find("wave 3 differs"), std::string::npos);
+}

@@ -1,0 +1,83 @@
+#include "mztool/ReplayCommands.h"
+
+#include "app/Application.h"
+#include "app/Config.h"
+#include "autoplay/HeadlessGame.h"
+#include "files/AtomicFile.h"
+#include "files/DataSetChecksum.h"
+#include "game/FrameStepper.h"
+#include "game/ReplayRunner.h"
+#include "replay/GameVersion.h"
+#include "replay/ReplayFile.h"
+
+#include <ostream>
+
+namespace mztool {
+
+namespace {
+
+// The replay in the file, or none after a line on err (exit status in status).
+std::optional<Replay> readReplay(const std::string& path, std::ostream& out, std::ostream& err, bool tape)
+{
+    std::string bytes;
+    std::string why;
+    if (!AtomicFile::read(path, ReplayFile::MaxBytes).take(bytes, why)) {
+        err << "mztool: " << path << ": " << why << "\n";
+        return std::nullopt;
+    }
+    ReplayFile::Parsed parsed = tape ? ReplayFile::parse(bytes) : ReplayFile::parseHeader(bytes);
+    if (!parsed.replay)
+        out << path << ": refused: " << parsed.problem << "\n";
+    return std::move(parsed.replay);
+}
+
+} // namespace
+
+int replayInfoCommand(const Arguments& arguments, std::ostream& out, std::ostream& err)
+{
+    const std::optional<Replay> replay = readReplay(arguments[0], out, err, true);
+    if (!replay)
+        return ExitFailure;
+    out << "replay format " << replay->formatVersion << ", game " << replay->gameVersion << "\n";
+    out << "data set " << replay->dataChecksum << ", seed " << replay->seed << "\n";
+    out << replay->difficulty << ", mode " << replay->mode << ", step " << replay->stepLength << " s\n";
+    out << "waves defeated " << replay->waves.size() << (replay->gameOver ? ", game over" : ", left unfinished")
+        << "\n";
+    out << "at the end: " << ReplayCheck::describe(replay->end) << "\n";
+    out << replay->frames << " frames, tape " << replay->tape.size() << " bytes\n";
+    return ExitSuccess;
+}
+
+int replayCheckCommand(const Arguments& arguments, std::ostream& out, std::ostream& err)
+{
+    const std::optional<Replay> replay = readReplay(arguments[0], out, err, true);
+    if (!replay)
+        return ExitFailure;
+    const std::vector<std::string> problems = autoplay::startHeadless(".");
+    if (!problems.empty()) {
+        err << "mztool: the data set here does not load: " << problems.front() << "\n";
+        return ExitFailure;
+    }
+    const std::string refusal = ReplayCheck::refusal(*replay, GameVersion::text(),
+                                                     DataSetChecksum::of(Config::GamePath), FrameStepper::LongestStep);
+    if (!refusal.empty()) {
+        out << arguments[0] << ": refused: " << refusal << "\n";
+        return ExitFailure;
+    }
+    ReplayOutcome outcome;
+    {
+        ReplayRunner runner(Application::instance(), *replay);
+        runner.drawn = false;
+        outcome = runner.playToEnd();
+    }
+    const std::string difference = ReplayCheck::firstDifference(*replay, outcome);
+    if (!difference.empty()) {
+        out << arguments[0] << ": " << difference << "\n";
+        return ExitFailure;
+    }
+    out << arguments[0] << ": matches: " << ReplayCheck::describe(outcome.end) << (outcome.gameOver ? " (game over)" : "")
+        << "\n";
+    return ExitSuccess;
+}
+
+} // namespace mztool
