@@ -119,11 +119,13 @@ protected:
             return nullptr;
         }
         const auto written = fs::last_write_time(found->second.depfile);
-        for (const std::string& header : found->second.headers)
-            if (fs::path(header).is_relative() && fs::exists(root / header) && fs::last_write_time(root / header) > written) {
+        for (const std::string& header : found->second.headers) {
+            const fs::path inTree = root / header;
+            if (fs::path(header).is_relative() && fs::exists(inTree) && fs::last_write_time(inTree) > written) {
                 ADD_FAILURE() << source << ": " << header << " changed after the last build; build before testing";
                 break;
             }
+        }
         return &found->second.headers;
     }
 
