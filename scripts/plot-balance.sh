@@ -17,7 +17,7 @@ cmake --build "$build_dir" -j2 --target balance >/dev/null
 figures=$(mktemp -d)
 trap 'rm -rf "$figures"' EXIT
 for difficulty in Easy Normal Hard; do
-  "$build_dir/tools/balance/balance" --difficulty "$difficulty" --csv "$figures/$difficulty.csv"
+  "$build_dir/tools/balance/balance" --difficulty "$difficulty" --waves 100 --csv "$figures/$difficulty.csv"
 done
 /usr/bin/python3 tools/balance/plot_balance.py "$figures/Easy.csv" "$figures/Normal.csv" "$figures/Hard.csv" "$png"
 echo "wrote $png"

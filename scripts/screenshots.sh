@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Retakes the README's pictures in docs/ from the game in a private X server (Xvfb, xdotool and
-# ImageMagick): the next wave's preview while a tesla coil is placed, a selected tesla coil's
+# ImageMagick): the next wave's preview while a tesla coil is placed, its threat with no tower
+# standing, a laser turret placed with its column, a selected tesla coil's
 # figures with an upgrade hovered, the statistics at "Game Over", and the mid-wave screenshot.
 # Usage: bash scripts/screenshots.sh [BUILD_DIR]   (default: build)
 set -euo pipefail
@@ -31,6 +32,23 @@ move_to 190 200
 sleep 0.5
 screenshot next-wave
 keep next-wave next-wave
+close_window; wait_exit 10
+
+# The first pause with no tower: wave 1 is heavy for no defence at all.
+fresh_game "$game" "$root"
+sleep 0.5
+screenshot threat
+keep threat threat
+close_window; wait_exit 10
+
+# One laser turret stands and a second is being placed, with the column its bolts cover.
+fresh_game "$game" "$root"
+build 3 100
+press_key 3
+move_to 200 200
+sleep 0.5
+screenshot laser-column
+keep laser-column laser-column
 close_window; wait_exit 10
 
 # Mid-wave 1, the block brought down sooner: the tesla coil selected, its upgrade hovered.

@@ -10,6 +10,7 @@
 #include "settings/SettingsFile.h"
 
 #include <allegro.h>
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
@@ -23,6 +24,9 @@
 
 int main(int argc, char** argv)
 {
+    // A standard error on a pipe nobody reads: a line that cannot be written is dropped, and the
+    // game plays on instead of ending by SIGPIPE.
+    std::signal(SIGPIPE, SIG_IGN);
     CommandLine commandLine(SQUIBBLE_VERSION);
     LaunchOptions options;
     const CommandLine::Action action = commandLine.parse(argc, argv, options);

@@ -1,6 +1,7 @@
 #include "app/Config.h"
 
 #include "files/AtomicFile.h"
+#include "files/PlainText.h"
 
 
 #include <boost/algorithm/string/split.hpp>
@@ -65,7 +66,7 @@ int Config::getInt(const std::string& key)
 
 double Config::getDouble(const std::string& key)
 {
-    return std::atof(get(key).c_str());
+    return PlainText::leadingReal(get(key));
 }
 
 const std::string& Config::getf(const char* pattern, int a, int b, int c)

@@ -4,6 +4,7 @@
 #include "app/CatalogueReader.h"
 #include "assets/BitmapFont.h"
 #include "assets/SpriteSheet.h"
+#include "difficulty/Difficulty.h"
 #include "effects/TextImage.h"
 #include "towers/TowerKinds.h"
 
@@ -35,6 +36,8 @@ std::vector<std::string> ContentLoader::loadAll(std::vector<std::unique_ptr<Spri
     app.buttonSpacing = app.config.getInt("ButtonSpacing");
     makeGameOverCaption();
     for (std::string& problem : app.sound.load(app.config))
+        problems.push_back(std::move(problem));
+    for (std::string& problem : Difficulty::unplayable(app.config))
         problems.push_back(std::move(problem));
     return problems;
 }

@@ -1,6 +1,7 @@
 #include "assets/BitmapFont.h"
 
 #include "files/AtomicFile.h"
+#include "files/ClassicLocale.h"
 
 #include <allegro.h>
 
@@ -219,6 +220,7 @@ void drawTextf(const BitmapFont* font, BITMAP* destination, int x, int y, const 
         return;
     va_list arguments;
     va_start(arguments, format);
+    const ClassicLocale pointed;
     std::vsnprintf(buffer, sizeof buffer, format, arguments);
     va_end(arguments);
     drawText(font, destination, x, y, buffer);
@@ -231,6 +233,7 @@ void drawTextCenteredf(const BitmapFont* font, BITMAP* destination, int x, int y
         return;
     va_list arguments;
     va_start(arguments, format);
+    const ClassicLocale pointed;
     std::vsnprintf(buffer, sizeof buffer, format, arguments);
     va_end(arguments);
     drawTextCentered(font, destination, x, y, buffer);
@@ -243,6 +246,7 @@ void drawTextRightf(const BitmapFont* font, BITMAP* destination, int x, int y, c
         return;
     va_list arguments;
     va_start(arguments, format);
+    const ClassicLocale pointed;
     std::vsnprintf(buffer, sizeof buffer, format, arguments);
     va_end(arguments);
     drawTextRight(font, destination, x, y, buffer);
@@ -255,6 +259,7 @@ int textWidthf(const BitmapFont* font, const char* format, ...)
         return 0;
     va_list arguments;
     va_start(arguments, format);
+    const ClassicLocale pointed;
     std::vsnprintf(buffer, sizeof buffer, format, arguments);
     va_end(arguments);
     return textWidth(font, buffer);

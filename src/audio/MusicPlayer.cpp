@@ -3,6 +3,7 @@
 
 #include "app/Config.h"
 #include "app/DataFolder.h"
+#include "files/PlainText.h"
 
 #include <algorithm>
 #include <cmath>
@@ -32,12 +33,16 @@ std::vector<std::string> MusicPlayer::load(Config& config, const std::string& ga
         const std::string& path = config.get(musicKey(piece));
         std::string bytes;
         std::string error;
-        if (!path.empty() && MusicModule::read(DataFolder::resolve(gameFolder, path), bytes, error))
+        const bool read = !path.empty() && MusicModule::read(DataFolder::resolve(gameFolder, path), bytes, error);
+        if (read && bytes.empty())
+            error = "the file is empty";
+        if (read && !bytes.empty())
             error = setModule(piece, std::move(bytes));
         else
             setModule(piece, "");
         if (!error.empty())
-            problems.push_back("cannot load music \"" + path + "\" (configuration key " + musicKey(piece) + "): " + error);
+            problems.push_back("cannot load music \"" + PlainText::printable(path) + "\" (configuration key " +
+                               musicKey(piece) + "): " + error);
     }
     return problems;
 }
@@ -95,9 +100,13 @@ void MusicPlayer::follow(const MusicCue& cue)
     Voice& current = voices[front];
     if (cue.piece == current.piece && section == current.section)
         return;
-    front = 1 - front;
-    Voice& incoming = voices[front];
     current.direction = -1;
+    front = incomingVoice(cue.piece, section);
+    Voice& incoming = voices[front];
+    if (incoming.sounding && incoming.piece == cue.piece && incoming.section == section) {
+        incoming.direction = 1; // fading out, it turns back from where it is
+        return;
+    }
     incoming.piece = cue.piece;
     incoming.section = section;
     // The game-over sting strikes at once; the other pieces fade in.
@@ -109,6 +118,24 @@ void MusicPlayer::follow(const MusicCue& cue)
     std::string error;
     incoming.sounding = incoming.module.load(modules[index(cue.piece)], error) &&
                         incoming.module.start(section, out->rate(), cue.piece != MusicPiece::GameOver);
+}
+
+int MusicPlayer::incomingVoice(MusicPiece piece, int section) const
+{
+    // The same piece still fading out, else a silent voice: one that still sounds is never
+    // reloaded while another is free, and at worst the quietest is.
+    int chosen = -1;
+    for (int i = 0; i < static_cast<int>(voices.size()); ++i) {
+        const Voice& voice = voices[static_cast<std::size_t>(i)];
+        if (i == front)
+            continue;
+        if (voice.sounding && voice.piece == piece && voice.section == section)
+            return i;
+        const bool better = chosen < 0 || (voices[chosen].sounding && (!voice.sounding || voice.gain < voices[chosen].gain));
+        if (better)
+            chosen = i;
+    }
+    return chosen;
 }
 
 void MusicPlayer::update()

@@ -79,8 +79,12 @@ private:
 
     std::array<std::string, MusicPieceCount> modules;
     std::array<int, MusicPieceCount> sections{};
-    std::array<Voice, 2> voices;
-    int front = 0; // the voice fading in or playing; the other fades out
+    // The voice a change to piece takes.
+    int incomingVoice(MusicPiece piece, int section) const;
+
+    // Three, so that a third change within a fade finds a silent voice.
+    std::array<Voice, 3> voices;
+    int front = 0; // the voice fading in or playing; the others fade out
     std::unique_ptr<MusicOutput> out;
     std::vector<float> sum;
     std::vector<std::int16_t> block;

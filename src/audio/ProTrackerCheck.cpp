@@ -95,10 +95,15 @@ std::string ProTrackerCheck::shapeProblem(const std::string& bytes, int channelC
     const std::size_t patternBytes = static_cast<std::size_t>(RowsPerPattern) * channelCount * BytesPerCell;
     if (bytes.size() < HeaderBytes + patterns * patternBytes)
         return "it ends before pattern " + std::to_string(patterns - 1);
+    // The samples' data follows the patterns, in order, two bytes a word of their lengths.
+    std::size_t sampleEnd = HeaderBytes + patterns * patternBytes;
     for (int sample = 0; sample < SampleCount; ++sample) {
         const std::string problem = sampleProblem(bytes, sample);
         if (!problem.empty())
             return problem;
+        sampleEnd += 2 * static_cast<std::size_t>(wordAt(bytes, SamplesAt + sample * SampleHeaderBytes + 22));
+        if (bytes.size() < sampleEnd)
+            return "it ends inside sample " + std::to_string(sample + 1);
     }
     for (std::size_t cell = HeaderBytes; cell < HeaderBytes + patterns * patternBytes; cell += BytesPerCell) {
         const int sample = (byteAt(bytes, cell) & 0xF0) | byteAt(bytes, cell + 2) >> 4;

@@ -54,11 +54,9 @@ std::optional<double> seconds(const std::string& text)
 
 std::string format(double value)
 {
-    // Seventeen digits read back to the very same double, so a checkpoint loaded and saved again
-    // is the same file.
-    char text[40];
-    std::snprintf(text, sizeof text, "%.17g", value);
-    return text;
+    // The digits read back to the very same double, so a checkpoint loaded and saved again is the
+    // same file.
+    return PlainText::real(value);
 }
 
 // Reads the lines after the version line into a checkpoint, stopping at the first fault.

@@ -6,6 +6,7 @@
 #include "app/CatalogueReader.h"
 #include "app/Field.h"
 #include "checkpoint/Checkpoint.h"
+#include "stats/RunLimits.h"
 
 #include <cstddef>
 #include <optional>
@@ -24,8 +25,8 @@ public:
     static constexpr int MaxTowers = Field::Width;
     // As many upgrade paths as a data set may give a tower kind.
     static constexpr int MaxPathsPerTower = CatalogueReader::MaxEntries;
-    // Each wave brings two more invaders than the last: no checkpoint asks for a wave of millions.
-    static constexpr int MaxWave = 1000;
+    // The last wave a run reaches.
+    static constexpr int MaxWave = RunLimits::MaxWave;
 
     struct Parsed {
         std::optional<Checkpoint> checkpoint;

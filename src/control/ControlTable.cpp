@@ -1,6 +1,8 @@
 // The rows of the controls table and their plain-text form.
 #include "control/ControlTable.h"
 
+#include "towers/TowerRoles.h"
+
 #include <allegro.h>
 #include <algorithm>
 
@@ -18,6 +20,9 @@ const std::vector<Control>& ControlTable::rows()
         {"Click a tower", "select it: Demolish and its upgrades show", {}, 0, C::None},
         {"Click an upgrade", "buy its next level (Demolish: half back)", {}, 0, C::None},
         {"Right click", "cancel placing or selection", {}, 0, C::None},
+        {"Laser Turret", TowerRoles::Lines[0], {}, 0, C::None},
+        {"Missile Turret", TowerRoles::Lines[1], {}, 0, C::None},
+        {"Tesla Coil", TowerRoles::Lines[2], {}, 0, C::None},
         {"1, 2, 3", "choose the tower of build button 1, 2 or 3 from the left", {KEY_1, KEY_2, KEY_3}, C::InIdle | C::InPlacing,
          C::ChooseKind},
         {"Left / Right", "while placing: move the tower (8 with Shift)", {KEY_LEFT, KEY_RIGHT}, C::InPlacing,

@@ -47,7 +47,6 @@ void DialogControls::follow()
         return;
     opened = mode;
     focus = played;
-    under = nullptr;
 }
 
 void DialogControls::followPointer(int x, int y, bool onPicture, bool clicked)
@@ -57,9 +56,11 @@ void DialogControls::followPointer(int x, int y, bool onPicture, bool clicked)
     const auto found = std::find_if(buttons.begin(), buttons.end(),
                                     [x, y](const DialogButton& button) { return button.contains(x, y); });
     const DialogButton* button = onPicture && found != buttons.end() ? &*found : nullptr;
-    if (button != under && button && button->answer == DialogButton::Start)
+    // A pointer merely resting where a dialog opens over it is no choice: only one that moves is.
+    const bool moved = pointer && *pointer != std::pair(x, y);
+    pointer = std::pair(x, y);
+    if (moved && button && button->answer == DialogButton::Start)
         focus = button->level;
-    under = button;
     if (!button || !clicked)
         return;
     if (button->answer == DialogButton::Start)

@@ -7,6 +7,8 @@
 #include "difficulty/Difficulty.h"
 
 #include <functional>
+#include <optional>
+#include <utility>
 #include <vector>
 
 struct DialogButton {
@@ -43,7 +45,7 @@ public:
     // The buttons of the dialog open in mode; none for a mode that is no dialog.
     static const std::vector<DialogButton>& buttonsOf(int mode);
 
-    // This frame's pointer, every frame: a difficulty it moves onto takes the focus, and a left
+    // This frame's pointer, every frame: a difficulty it moves over takes the focus, and a left
     // click on a button of the open dialog answers with it. Nothing off the picture.
     void followPointer(int x, int y, bool onPicture, bool clicked);
     // Left (-1) or Right (1) in "New Game?": the focus moves one difficulty that way, and stays at
@@ -65,5 +67,6 @@ private:
     Answers answers;
     int opened = -1;
     Difficulty::Level focus = Difficulty::Level::Normal;
-    const DialogButton* under = nullptr;
+    // Where the pointer was at the last look.
+    std::optional<std::pair<int, int>> pointer;
 };

@@ -56,9 +56,9 @@ std::optional<double> readValue(const std::string& text, Kind kind, std::string&
             why = "is not a whole number from " + std::to_string(low) + " to " + std::to_string(high);
         return amount ? std::optional<double>(static_cast<double>(*amount)) : std::nullopt;
     }
-    char* end = nullptr;
-    const double value = std::strtod(text.c_str(), &end);
-    const bool number = *end == '\0' && std::isfinite(value);
+    const std::optional<double> read = PlainText::realNumber(text);
+    const bool number = read.has_value();
+    const double value = read.value_or(0.0);
     if (kind == Kind::Seconds && !(number && value >= 0.0 && value <= Difficulty::MaxTimeBetweenWaves)) {
         std::ostringstream reason;
         reason << "is not a number of seconds from 0 to " << Difficulty::MaxTimeBetweenWaves;
@@ -122,7 +122,7 @@ Difficulty Difficulty::of(const Config& config, Level level)
     difficulty.level = level;
     difficulty.startingMoney = std::atoi(normalText(config, "StartingMoney").c_str());
     difficulty.startingHealth = std::atoi(normalText(config, "StartingHealth").c_str());
-    difficulty.timeBetweenWaves = std::atof(normalText(config, "TimeBetweenWaves").c_str());
+    difficulty.timeBetweenWaves = PlainText::leadingReal(normalText(config, "TimeBetweenWaves"));
     if (level == Level::Normal)
         return difficulty;
     const std::string prefix = std::string(nameOf(level)) + ".";
@@ -136,9 +136,24 @@ Difficulty Difficulty::of(const Config& config, Level level)
     return difficulty;
 }
 
-std::vector<std::string> Difficulty::problems(const Config& config)
+std::vector<std::string> Difficulty::unplayable(const Config& config)
 {
     std::vector<std::string> lines;
+    for (const Rule& rule : Rules) {
+        if (!rule.whole && rule.kind != Kind::Seconds)
+            continue;
+        const std::string text = normalText(config, rule.name);
+        std::string why;
+        if (!readValue(text, rule.kind, why))
+            lines.push_back(std::string(rule.name) + "=" + PlainText::printable(text) + " " + why +
+                            "; the game cannot be played with it");
+    }
+    return lines;
+}
+
+std::vector<std::string> Difficulty::problems(const Config& config)
+{
+    std::vector<std::string> lines = unplayable(config);
     for (Level level : KeyedLevels) {
         for (const Rule& rule : Rules) {
             const std::string key = std::string(nameOf(level)) + "." + rule.name;
@@ -171,8 +186,10 @@ std::string Difficulty::describe() const
 
 int Difficulty::invaderHealth(int normalHealth) const
 {
+    // However small the factor, an invader that has health keeps some: a wave never vanishes.
+    const double lowest = normalHealth >= 1 ? 1.0 : static_cast<double>(INT_MIN);
     const double scaled = std::round(normalHealth * invaderHealthFactor);
-    return static_cast<int>(std::clamp(scaled, static_cast<double>(INT_MIN), static_cast<double>(INT_MAX)));
+    return static_cast<int>(std::clamp(scaled, lowest, static_cast<double>(INT_MAX)));
 }
 
 int Difficulty::reward(int normalReward) const

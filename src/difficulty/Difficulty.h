@@ -29,16 +29,20 @@ public:
     // The numbers of level in this data set. A key of Easy or Hard that is not a number in range
     // leaves Normal's value; problems() of the same table says which.
     static Difficulty of(const Config& config, Level level);
-    // One line for every key of Easy or Hard that the game cannot use: not a number, a factor that
-    // is not above 0 and finite, an amount out of range.
+    // One line for every plain key of these (Normal's StartingMoney, StartingHealth and
+    // TimeBetweenWaves) outside the range Easy and Hard keep to: the game does not start with it.
+    static std::vector<std::string> unplayable(const Config& config);
+    // The lines of unplayable(), then one for every key of Easy or Hard that the game cannot use:
+    // not a number, a factor that is not above 0 and finite, an amount out of range.
     static std::vector<std::string> problems(const Config& config);
     // Every key Easy and Hard may have, in the order the data set's comments give them.
     static std::vector<std::string> keys();
     // The level's numbers on one line ("Hard: StartingMoney 120, ..."), as the data checker lists them.
     std::string describe() const;
 
-    // The health of an invader that would have normalHealth, the speed of a wave, and the reward
-    // for one invader, at this difficulty. Normal's factors of exactly 1 leave every value as it is.
+    // The health of an invader that would have normalHealth (at least 1 when that is), the speed
+    // of a wave, and the reward for one invader, at this difficulty. Normal's factors of exactly 1
+    // leave every value as it is.
     int invaderHealth(int normalHealth) const;
     double invaderSpeed(double normalSpeed) const { return normalSpeed * invaderSpeedFactor; }
     int reward(int normalReward) const;

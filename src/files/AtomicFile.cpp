@@ -198,9 +198,9 @@ std::string AtomicFile::write(const std::string& linkOrPath, const std::string& 
         written = false;
         reason = errnoText();
     }
-    if (written && std::rename(temporary.c_str(), path.c_str()) != 0) {
-        written = false;
-        reason = errnoText();
+    if (written) {
+        reason = moveInto(temporary, path);
+        written = reason.empty();
     }
     if (!written) {
         unlink(temporary.c_str());
@@ -208,6 +208,39 @@ std::string AtomicFile::write(const std::string& linkOrPath, const std::string& 
     }
     syncFolder(folder);
     return "";
+}
+
+std::string AtomicFile::moveInto(const std::string& temporary, const std::string& path)
+{
+    const char* from = temporary.c_str();
+    const char* to = path.c_str();
+    // A few turns at most: each one meets a path that changed between two calls.
+    for (int turn = 0; turn < 3; ++turn) {
+        if (renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE) == 0)
+            return "";
+        if (errno == EEXIST) {
+            // Swapped, so the check looks at what was there at the very moment of the swap.
+            if (renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_EXCHANGE) == 0) {
+                struct stat out;
+                if (lstat(from, &out) == 0 && S_ISREG(out.st_mode)) {
+                    unlink(from);
+                    return "";
+                }
+                renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_EXCHANGE);
+                return "it is not a regular file";
+            }
+            if (errno == ENOENT)
+                continue;
+        }
+        if (errno != EINVAL && errno != ENOSYS)
+            return errnoText();
+        // A file system without these renames: the check right before a plain one.
+        struct stat there;
+        if (lstat(to, &there) == 0 && !S_ISREG(there.st_mode))
+            return "it is not a regular file";
+        return std::rename(from, to) == 0 ? "" : errnoText();
+    }
+    return "it keeps changing";
 }
 
 void AtomicFile::syncFolder(const std::string& folder)

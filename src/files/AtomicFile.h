@@ -45,6 +45,10 @@ public:
     // saying what went wrong (the old file is then untouched).
     static std::string write(const std::string& path, const std::string& text);
 
+    // Puts the file at temporary in path's place, when path holds a regular file or nothing at that
+    // very moment; anything else put there meanwhile (a pipe, a link, a folder) stays, and so does
+    // temporary. Returns an empty string, or why not.
+    static std::string moveInto(const std::string& temporary, const std::string& path);
     // Syncs a folder, so a rename or unlink in it survives a power cut; quiet when it cannot.
     static void syncFolder(const std::string& folder);
 };

@@ -13,7 +13,8 @@ public:
         Try,  // once: a lock held by another game is not waited for
     };
 
-    // Takes the lock on path, created 0666 less the umask.
+    // Takes the lock on path, created 0666 less the umask; a lock file that cannot be opened for
+    // writing is locked open for reading. A link at path is never followed: no lock is held.
     explicit FileLock(const std::string& path, Mode mode = Mode::Wait);
     ~FileLock();
     FileLock(const FileLock&) = delete;

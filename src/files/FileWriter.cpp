@@ -1,6 +1,11 @@
 #include "files/FileWriter.h"
 
+#include "files/PlainText.h"
+
 #include <algorithm>
+#include <cstdio>
+#include <exception>
+#include <system_error>
 
 FileWriter::~FileWriter()
 {
@@ -22,8 +27,45 @@ void FileWriter::post(const std::string& key, std::function<void()> task, Clock:
         }
     }
     changed.notify_all();
-    if (!thread.joinable())
+    if (thread.joinable())
+        return;
+    try {
         thread = std::thread(&FileWriter::work, this);
+    } catch (const std::system_error& error) {
+        // No thread to spare: the files are written here and now, slower but never lost.
+        warnOnce(std::string("cannot start a writer thread (") + error.what() + "); writing at once");
+        runWaitingHere();
+    }
+}
+
+void FileWriter::runWaitingHere()
+{
+    std::unique_lock<std::mutex> lock(mutex);
+    while (!queue.empty()) {
+        Task task = std::move(queue.front());
+        queue.pop_front();
+        lastBegun[task.key] = Clock::now();
+        lock.unlock();
+        run(task);
+        lock.lock();
+    }
+}
+
+void FileWriter::run(const Task& task)
+{
+    try {
+        task.run();
+    } catch (const std::exception& error) {
+        warnOnce("writing " + PlainText::printable(task.key) + " failed (" + error.what() + "); the game plays on");
+    } catch (...) {
+        warnOnce("writing " + PlainText::printable(task.key) + " failed; the game plays on");
+    }
+}
+
+void FileWriter::warnOnce(const std::string& line)
+{
+    if (!warned.exchange(true))
+        std::fprintf(stderr, "squibble-siege: %s\n", line.c_str());
 }
 
 void FileWriter::finish()
@@ -71,7 +113,7 @@ void FileWriter::work()
         queue.erase(next);
         lastBegun[task.key] = now;
         lock.unlock();
-        task.run();
+        run(task);
         lock.lock();
     }
 }

@@ -1,9 +1,11 @@
 // Writes the player's files on a thread of its own, so that a slow disk's syncs never hold up a
 // frame: tasks run one at a time in the order given, a newer task for a file takes the place of
 // one of the same file still waiting (the file's last state is what counts), and a task may be
-// held back until a spacing has passed since the file's last write began. One thread posts.
+// held back until a spacing has passed since the file's last write began. One thread posts. A
+// task that throws is told once on standard error and the game plays on.
 #pragma once
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <deque>
@@ -39,6 +41,11 @@ private:
     };
 
     void work();
+    // Runs the queue on the calling thread (when no thread could be started).
+    void runWaitingHere();
+    // Runs one task; what it throws is told once and goes no further.
+    void run(const Task& task);
+    void warnOnce(const std::string& line);
 
     mutable std::mutex mutex;
     std::condition_variable changed;
@@ -46,5 +53,6 @@ private:
     // When each file's last task began.
     std::map<std::string, Clock::time_point> lastBegun;
     bool finishing = false;
+    std::atomic<bool> warned{false};
     std::thread thread;
 };

@@ -1,7 +1,9 @@
 #include "files/PlainText.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -25,6 +27,36 @@ std::optional<long long> PlainText::wholeNumber(const std::string& text, long lo
     if (text.empty() || error != std::errc() || stop != end || value < low || value > high)
         return std::nullopt;
     return value;
+}
+
+std::optional<double> PlainText::realNumber(const std::string& text)
+{
+    double value = 0.0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || error != std::errc() || stop != end || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+double PlainText::leadingReal(const std::string& text)
+{
+    const char* start = text.c_str();
+    const char* end = start + text.size();
+    while (start != end && std::strchr(" \t\n\v\f\r", *start))
+        ++start;
+    if (start != end && *start == '+' && start + 1 != end && start[1] != '-')
+        ++start;
+    double value = 0.0;
+    const auto [stop, error] = std::from_chars(start, end, value);
+    return error == std::errc() ? value : 0.0;
+}
+
+std::string PlainText::real(double value)
+{
+    char text[64];
+    const auto [stop, error] = std::to_chars(text, text + sizeof text, value);
+    return error == std::errc() ? std::string(text, stop) : std::string("0");
 }
 
 std::string PlainText::printable(const std::string& text)

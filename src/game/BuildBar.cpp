@@ -207,7 +207,7 @@ void BuildBar::drawPlacementPreview(BITMAP* target) const
         const int centreX = actions.previewX();
         sheet->draw(target, centreX - SpriteSheet::firstFrameWidth(sheet) / 2,
                     app.towerBaseline - SpriteSheet::firstFrameHeight(sheet),
-                               actions.canPlaceAt(centreX) ? 0 : 1, 0.0f);
+                               world.canPlaceTower(centreX) ? 0 : 1, 0.0f);
     }
     if (app.slotsImage)
         masked_blit(app.slotsImage, target, ButtonSize * HoveredSlot, 0, ButtonRightX, ButtonTop, ButtonSize, ButtonSize);

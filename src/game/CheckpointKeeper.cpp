@@ -13,9 +13,15 @@ CheckpointKeeper::CheckpointKeeper(CheckpointFile file)
 void CheckpointKeeper::resume(World& world)
 {
     lock = file.lock();
-    if (lock && lock->busy()) {
+    if (lock && !lock->held()) {
+        // Without the lock this game cannot tell another game's run from its own: it keeps none.
         keeping = false;
-        std::fprintf(stderr, "squibble-siege: checkpoint: another game is keeping this run; this game will not be kept\n");
+        if (lock->busy())
+            std::fprintf(stderr,
+                         "squibble-siege: checkpoint: another game is keeping this run; this game will not be kept\n");
+        else
+            std::fprintf(stderr, "squibble-siege: checkpoint: cannot lock %s.lock (%s); this game will not be kept\n",
+                         PlainText::printable(file.path()).c_str(), lock->error().c_str());
         return;
     }
     const CheckpointFile::Loaded loaded = file.load();

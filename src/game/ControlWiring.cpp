@@ -43,7 +43,14 @@ std::unique_ptr<KeyboardControls> ControlWiring::keyboard(World& world, TowerAct
     commands.answerDialog = [&world](bool yes) { world.answerDialog(yes); };
     commands.moveChoice = [&world](int step) { world.dialogs().moveFocus(step); };
     commands.callNextWave = [&world] { world.callNextWave(); };
-    commands.playAgain = [&world] { world.playAgain(); };
+    // A kept run of another difficulty put off the one chosen for this launch until now.
+    commands.playAgain = [&world, &app] {
+        const Difficulty::Level chosen = app.settings.inEffect().difficulty.value_or(world.difficulty.level);
+        if (chosen == world.difficulty.level)
+            world.playAgain();
+        else
+            world.startOver(chosen);
+    };
     commands.keyHeld = [&app](int scancode) { return app.input().keyHeld(scancode); };
     commands.nextKey = [&app] { return app.input().nextKey(); };
     commands.keyDown = [&app](int scancode) { return app.input().keyDown(scancode); };

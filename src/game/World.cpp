@@ -84,7 +84,7 @@ int World::speedAt(int step) const
 MusicCue World::musicCue() const
 {
     const MusicPiece piece = gameOver ? MusicPiece::GameOver : currentWave ? MusicPiece::Wave : MusicPiece::Build;
-    const bool waiting = paused || mode == QuitDialog || mode == NewGameDialog || keyboard->helpShown();
+    const bool waiting = paused || (mode == QuitDialog && !gameOver) || mode == NewGameDialog || keyboard->helpShown();
     return {piece, waveNumber, waiting};
 }
 
@@ -142,6 +142,7 @@ void World::setUpGame()
     statistics.reset();
     health = maxHealth = difficulty.startingHealth;
     money = difficulty.startingMoney;
+    healthLoss.reset(health);
     Clouds::scatter(clouds);
     waveNumber = 1;
     currentWave.reset();
@@ -152,7 +153,8 @@ void World::update(double dt)
 {
     if (pauseRequested.exchange(false) && !gameOver)
         paused = true;
-    if (paused || keyboard->helpShown()) {
+    // "New Game?" holds the game still while the player chooses; "Quit Game?" lets it run on.
+    if (paused || keyboard->helpShown() || mode == NewGameDialog) {
         handleControls();
         return;
     }
@@ -177,6 +179,7 @@ void World::update(double dt)
         projectile->update(0.0);
     removeFinished();
     handleControls();
+    healthLoss.follow(health, dt, currentWave != nullptr);
     if (health < 1 && !gameOver) {
         health = 0;
         endGame();
@@ -191,10 +194,10 @@ void World::updateWaveSchedule(double dt)
     else
         waveTimer -= dt;
     if (currentWave && currentWave->invaders.empty()) {
-        waveTimer = difficulty.timeBetweenWaves;
+        waveTimer = Difficulty::of(app->config, difficulty.level).timeBetweenWaves;
         currentWave.reset();
         statistics.waveDefeated();
-        ++waveNumber;
+        waveNumber += waveNumber < RunLimits::MaxWave ? 1 : 0; // past the last, waves come at its strength
     }
 }
 
@@ -225,8 +228,7 @@ void World::callNextWave()
     if (!mayCallNextWave())
         return;
     const int bonus = earlyCallBonus();
-    // The wave's checkpoint is taken before the bonus: a run resumed there may call the wave early
-    // again, and must not be paid twice.
+    // The wave's checkpoint comes before the bonus: a run resumed there must not be paid twice.
     startWave();
     if (bonus > 0) {
         purse.takeEarlyCallBonus(bonus);
@@ -268,8 +270,7 @@ void World::answerDialog(bool yes)
 void World::endGame()
 {
     gameOver = true;
-    // The quit dialog opens by itself; an open "New Game?" stays rather than turn into it under
-    // the player's pointer.
+    // The quit dialog opens by itself; an open "New Game?" stays rather than turn into it.
     if (mode != NewGameDialog)
         mode = QuitDialog;
     paused = false;
@@ -286,6 +287,9 @@ std::unique_ptr<Building> World::createTower(int kind)
         tower->books = &statistics;
     return tower;
 }
+
+bool World::canPlaceTower() const { return towerActions->canPlaceAt(app->mouseX); }
+bool World::canPlaceTower(int centreX) const { return towerActions->canPlaceAt(centreX); }
 
 void World::draw()
 {

@@ -8,8 +8,10 @@
 #include "difficulty/Difficulty.h"
 #include "game/BestRecord.h"
 #include "game/Clouds.h"
+#include "hud/LossNote.h"
 #include "stats/GameStatistics.h"
 #include "stats/Purse.h"
+#include "stats/RunLimits.h"
 
 #include <atomic>
 #include <cstddef>
@@ -88,7 +90,8 @@ public:
     int earlyCallBonus() const;
 
     // What the music should play now: the wave piece while a wave marches, the game-over piece
-    // after the end, else the build piece; quieter while the game waits (pause, dialog, help).
+    // after the end, else the build piece; quieter while the game waits (pause, dialog, help), but
+    // not under the quit dialog that game over opens by itself: the game-over piece strikes at its level.
     MusicCue musicCue() const;
 
     // The button bar, for the views that show what the hovered button would do.
@@ -96,6 +99,10 @@ public:
 
     // A new tower of kind 0, 1 or 2 (not yet placed); null for any other kind.
     std::unique_ptr<Building> createTower(int kind);
+    // Whether a tower of kind placingKind, centred on the mouse (or on centreX, where the keys have
+    // moved the preview), would overlap no standing tower: the test of the click and the preview.
+    bool canPlaceTower() const;
+    bool canPlaceTower(int centreX) const;
     // The rules of building, selecting, upgrading, demolishing and cancelling, for the mouse and the keys.
     TowerActions& actions() { return *towerActions; }
     const TowerActions& actions() const { return *towerActions; }
@@ -125,7 +132,7 @@ public:
     std::list<Cloud> clouds;
     bool showDebug = false;
     double waveTimer = 0.0;
-    int waveNumber = 1;
+    int waveNumber = 1; // 1 to RunLimits::MaxWave, the last wave a checkpoint holds
     // While set, game time stands still; P toggles it.
     bool paused = false;
     // Set while the pause a kept run resumes in lasts; P clears it.
@@ -141,11 +148,15 @@ public:
     GameStatistics statistics;
     // Every payment in or out of money, counted in the statistics.
     Purse purse{money, statistics};
+    // The health lost in the latest landing, for the health bar.
+    LossNote healthLoss;
     // Keeps the run between launches; without one nothing is kept.
     std::unique_ptr<RunKeeper> runKeeper;
 
 private:
     void setUpGame();
+    // Starts a wave when the pause is over; at a wave's end reads the pause again (a data set changed
+    // during the run is heard) and counts the wave.
     void updateWaveSchedule(double dt);
     void startWave();
     void removeFinished();

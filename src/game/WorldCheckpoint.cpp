@@ -9,6 +9,7 @@
 #include "towers/TowerKinds.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <list>
 #include <memory>
 
@@ -95,6 +96,10 @@ std::string WorldCheckpoint::restore(World& world, const Checkpoint& checkpoint)
     }
     world.setDifficulty(checkpoint.difficulty);
     world.playAgain();
+    const std::optional<Difficulty::Level> chosen = app.settings.inEffect().difficulty;
+    if (chosen && *chosen != checkpoint.difficulty)
+        std::fprintf(stderr, "squibble-siege: the kept run goes on at %s; %s applies from the next new game\n",
+                     Difficulty::nameOf(checkpoint.difficulty), Difficulty::nameOf(*chosen));
     world.towers = std::move(towers);
     world.waveNumber = checkpoint.waveNumber;
     world.health = checkpoint.health;

@@ -8,11 +8,13 @@
 #include "control/TowerActions.h"
 #include "effects/Effect.h"
 #include "game/BuildBar.h"
+#include "game/WaveThreat.h"
 #include "game/World.h"
 #include "hud/AimDebug.h"
 #include "hud/AimMark.h"
 #include "hud/CaptionBox.h"
 #include "hud/ControlsOverlay.h"
+#include "hud/GroundMarker.h"
 #include "hud/MuteMark.h"
 #include "hud/RangeRing.h"
 #include "hud/StatisticsPanel.h"
@@ -38,6 +40,8 @@ constexpr int BarFillY = Field::StatusInner;
 constexpr int BarFillWidth = 50;
 constexpr int BarFillHeight = 7;
 constexpr int HealthTextX = 36;
+// The health lost in a landing stands just right of the bar.
+constexpr int LossTextX = BarFrameX + BarFrameWidth + 2;
 constexpr int GameOverTop = 50;
 constexpr int WavesDefeatedTop = 74;
 constexpr int BestTop = 82;
@@ -92,6 +96,7 @@ FrameView WorldRenderer::view() const
     view.fonts = {app.fontMain.get(), app.fontMainRed.get(), app.fontSmall.get(), app.fontSmallRed.get()};
     view.catalogue = {app.towerTypes.data(), static_cast<int>(app.towerTypes.size())};
     view.towerBaseline = app.towerBaseline;
+    view.laserColumn = app.invaderTypes.empty() ? 0 : static_cast<int>(app.invaderTypes.front().size);
     view.mode = world.mode;
     view.gameOver = world.gameOver;
     view.paused = world.paused;
@@ -116,6 +121,11 @@ FrameView WorldRenderer::view() const
     view.pauseHintLit = world.keys().pauseHintLit();
     view.speed = world.speedAt(world.speedStep);
     view.groundWarning = world.currentWave && !world.gameOver && world.currentWave->nearGround();
+    view.lowestRowShown = world.currentWave && !world.gameOver && !world.currentWave->invaders.empty();
+    view.lowestRow = view.lowestRowShown ? world.currentWave->lowestRow() : 0.0;
+    if (!world.gameOver && (view.waveRunning || view.waitingForWave))
+        view.threat = WaveThreat::of(world);
+    view.healthLost = world.healthLoss.shown();
     if (world.gameOver)
         view.totals = &world.statistics.totals();
     return view;
@@ -134,6 +144,7 @@ void WorldRenderer::draw(BITMAP* target)
     drawField(target);
     if (!world.gameOver) {
         RangeRing::draw(target, frame, figures.subject(frame));
+        GroundMarker::draw(target, frame);
         drawStatus(target);
         // The controls shown over the field take the whole sky.
         if (!frame.helpShown) {
@@ -199,6 +210,8 @@ void WorldRenderer::drawStatus(BITMAP* target) const
         rect(target, BarFrameX - 1, StatusTop - 1, BarFrameX + BarFrameWidth, StatusTop + BarFrameHeight,
              makecol(0xfb, 0xf2, 0x36));
     drawTextCenteredf(app.fontSmall.get(), target, HealthTextX, BarFillY, "%d", world.health);
+    if (frame.healthLost > 0)
+        drawTextf(app.fontSmallRed.get(), target, LossTextX, BarFillY, "-%d", frame.healthLost);
     drawTextf(app.fontMain.get(), target, 2, MoneyTop, "$ %d", world.money);
     if (app.sound.muted())
         MuteMark::draw(target);

@@ -1,5 +1,6 @@
 // What a first launch tells a newcomer under the wave panel: "H: controls" until the controls have
-// shown or wave 1 has ended, and the choice of difficulty through the pause before wave 1. A hint
+// shown or wave 1 has ended, and the choice of difficulty until "New Game?" first opens or the
+// first game ends. A hint
 // once gone stays gone for the rest of the launch, through every new game.
 #pragma once
 
@@ -14,5 +15,5 @@ public:
 
 private:
     bool controlsFound = false;
-    bool firstPauseOver = false;
+    bool newGameFound = false;
 };

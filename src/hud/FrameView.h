@@ -5,6 +5,7 @@
 
 #include "app/TowerCatalogue.h"
 #include "difficulty/Difficulty.h"
+#include "stats/ThreatEstimate.h"
 
 #include <string>
 
@@ -47,16 +48,26 @@ struct FrameView {
     int placingKind = 0;
     int previewX = 0;
     const Building* selectedTower = nullptr;
+    // How far either side of a laser's centre line its bolts hit: the invaders' hit radius.
+    int laserColumn = 0;
 
     bool helpShown = false;
     int helpPage = 0;
     std::string notice;
     // A click in the pause lights the pause's hint.
     bool pauseHintLit = false;
-    // The block is within a step of the ground: the health bar flashes.
+    // The block is within two steps of the ground: the health bar flashes.
     bool groundWarning = false;
+    // The top of the wave's lowest live invader, for the marker at the field's edge; none
+    // before a wave or once it is over.
+    bool lowestRowShown = false;
+    double lowestRow = 0.0;
+    // The wave to come, or what is left of the one marching, against the towers standing.
+    ThreatEstimate threat;
+    // Health lost in the landing just gone, shown by the bar for a moment; 0 for none.
+    int healthLost = 0;
     // A first launch's hints under the wave panel: "H: controls" until the controls have shown or
-    // wave 1 has ended; the difficulties in the pause before wave 1.
+    // wave 1 has ended; the difficulties until F2 is first pressed or the first game ends.
     bool controlsHint = false;
     bool difficultyHint = false;
     // The speed the game runs at: 1 for 1x.

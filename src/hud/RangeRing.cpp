@@ -8,6 +8,7 @@
 #include "hud/TowerFiguresPanel.h"
 #include "towers/Building.h"
 #include "towers/TeslaCoil.h"
+#include "towers/TowerKinds.h"
 
 #include <allegro.h>
 
@@ -54,9 +55,20 @@ void RangeRing::drawDotted(BITMAP* target, int cx, int cy, int radius, int colou
     }
 }
 
+void RangeRing::drawColumn(BITMAP* target, int cx, int top, int halfWidth, int colour)
+{
+    for (int y = 0; y <= top; ++y) {
+        dot(target, cx - halfWidth, y, colour);
+        dot(target, cx + halfWidth, y, colour);
+    }
+}
+
 void RangeRing::draw(BITMAP* target, const FrameView& view, const FiguresSubject& subject)
 {
-    if (!subject.shown || subject.now.range <= 0.0 || view.mode == Idle)
+    if (!subject.shown || view.mode == Idle)
+        return;
+    const bool column = subject.kind == TowerKinds::Laser && view.laserColumn > 0;
+    if (subject.now.range <= 0.0 && !column)
         return;
     int cx = 0;
     int height = 0;
@@ -68,6 +80,11 @@ void RangeRing::draw(BITMAP* target, const FrameView& view, const FiguresSubject
         // The tower being placed is centred where the preview stands.
         cx = view.previewX;
         height = SpriteSheet::firstFrameHeight(sheet);
+    }
+    if (column) {
+        // A bolt strikes every invader whose middle passes within its reach of the centre line.
+        drawColumn(target, cx, view.towerBaseline - height, view.laserColumn, makecol(NowRed, NowGreen, NowBlue));
+        return;
     }
     const int cy = view.towerBaseline - height / 2 - TeslaCoil::StrikePointRise;
     const auto radius = [](double range) { return static_cast<int>(std::lround(std::fmin(range, LargestRadius))); };

@@ -1,6 +1,7 @@
 #include "hud/TextPanel.h"
 
 #include "assets/BitmapFont.h"
+#include "files/ClassicLocale.h"
 #include "hud/CaptionBox.h"
 
 #include <allegro.h>
@@ -26,6 +27,7 @@ void TextPanel::add(const BitmapFont* font, const char* format, ...)
     line.font = font;
     va_list arguments;
     va_start(arguments, format);
+    const ClassicLocale pointed;
     std::vsnprintf(line.text, sizeof line.text, format, arguments);
     va_end(arguments);
 }

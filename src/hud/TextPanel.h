@@ -9,7 +9,7 @@ class BitmapFont;
 
 class TextPanel {
 public:
-    static constexpr int MostLines = 12;
+    static constexpr int MostLines = 14;
     static constexpr int LineLength = 48;
 
     // Adds a line (formatted as printf does, cut at LineLength); lines past MostLines are dropped.

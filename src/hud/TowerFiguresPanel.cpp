@@ -2,9 +2,11 @@
 
 #include "assets/BitmapFont.h"
 #include "control/WorldMode.h"
+#include "files/ClassicLocale.h"
 #include "hud/FrameView.h"
 #include "hud/TextPanel.h"
 #include "towers/Building.h"
+#include "towers/TowerRoles.h"
 
 #include <algorithm>
 #include <cmath>
@@ -26,6 +28,7 @@ struct Change {
         const double delta = after - now;
         if (std::fabs(delta) < 0.005)
             return;
+        const ClassicLocale pointed;
         char number[16];
         std::snprintf(number, sizeof number, format, std::fabs(delta));
         std::snprintf(text, sizeof text, " (%c%s)", delta > 0 ? '+' : '-', number);
@@ -98,6 +101,8 @@ void TowerFiguresPanel::draw(BITMAP* target, const FrameView& view) const
     const TowerFigures& after = shown.after;
     TextPanel panel;
     panel.add(view.fonts.main, "%s", view.catalogue[shown.kind].name.c_str());
+    if (*TowerRoles::of(shown.kind) != '\0')
+        panel.add(view.fonts.smallRed, "%s", TowerRoles::of(shown.kind));
     panel.add(font, "Damage %d per hit%s", after.damagePerHit, Change(now.damagePerHit, after.damagePerHit, "%.0f").text);
     panel.add(font, "Hits %.1f/s%s", after.hitsPerSecond, Change(now.hitsPerSecond, after.hitsPerSecond, "%.1f").text);
     panel.add(font, "Damage %.1f/s%s", after.damagePerSecond,

@@ -1,18 +1,52 @@
 #include "hud/WavePreview.h"
 
+#include "hud/CaptionBox.h"
 #include "hud/FrameView.h"
 #include "hud/TextPanel.h"
 #include "invaders/Squibble.h"
 #include "invaders/SquibbleWave.h"
 
+#include <allegro.h>
+
+#include <algorithm>
 #include <cmath>
 
 namespace {
 
 constexpr int PanelRight = 318;
 constexpr int PanelY = 2;
-// Between the wave panel and a first launch's hints under it.
+// Between the wave panel and a first launch's hints under it, and between two hints.
 constexpr int HintGap = 3;
+// The threat bar under the panel's text: its height and the box's padding around it.
+constexpr int BarHeight = 3;
+constexpr int BarPadding = 2;
+
+int threatColour(ThreatEstimate::Verdict verdict)
+{
+    switch (verdict) {
+    case ThreatEstimate::Verdict::Light: return makecol(0x6a, 0xbe, 0x30);
+    case ThreatEstimate::Verdict::Even: return makecol(0xfb, 0xf2, 0x36);
+    case ThreatEstimate::Verdict::Heavy: break;
+    }
+    return makecol(0xd9, 0x57, 0x63);
+}
+
+// The threat as a bar the panel's width: the fill is the wave's share of what the defence could
+// deal, a notch marks where that share is whole (the Heavy line).
+int drawThreatBar(BITMAP* target, const ThreatEstimate& threat, int left, int top, int width)
+{
+    const int height = BarHeight + 2 * BarPadding;
+    CaptionBox::box(target, left, top, width, height, false, true);
+    const int inner = width - 2 * BarPadding;
+    const int fill = threat.barFill(inner);
+    const int x = left + BarPadding;
+    const int y = top + BarPadding;
+    rect(target, x, y, x + inner - 1, y + BarHeight - 1, makecol(0x5a, 0x5a, 0x78));
+    if (fill > 0)
+        rectfill(target, x, y, x + fill - 1, y + BarHeight - 1, threatColour(threat.verdict()));
+    vline(target, x + inner / 2, y - 1, y + BarHeight, makecol(0xff, 0xff, 0xff));
+    return height;
+}
 
 } // namespace
 
@@ -26,6 +60,7 @@ void WavePreview::draw(BITMAP* target, const FrameView& view) const
     if (view.waveRunning) {
         panel.add(fonts.main, "Wave %d", wave);
         panel.add(fonts.small, "%d left", view.invadersLeft);
+        panel.add(threatFont(view), "Threat: %s", ThreatEstimate::caption(view.threat.verdict()));
     } else if (view.waitingForWave) {
         if (speedWave != wave || speedLevel != view.difficulty.level) {
             speed = SquibbleWave::speedFor(wave, view.difficulty);
@@ -36,6 +71,7 @@ void WavePreview::draw(BITMAP* target, const FrameView& view) const
         panel.add(fonts.small, "%d invaders, %d health each", SquibbleWave::sizeFor(wave),
                   Squibble::healthFor(wave, view.difficulty));
         panel.add(fonts.small, "Speed %.1f px/s", speed);
+        panel.add(threatFont(view), "Threat: %s", ThreatEstimate::caption(view.threat.verdict()));
         // Offered only while N would answer.
         const int bonus = view.earlyCallBonus;
         if (bonus > 0)
@@ -44,12 +80,29 @@ void WavePreview::draw(BITMAP* target, const FrameView& view) const
             panel.add(fonts.small, "N: call it now");
     }
     panel.add(fonts.small, "Difficulty: %s", Difficulty::nameOf(view.difficulty.level));
-    panel.draw(target, PanelRight - panel.width(), PanelY);
-    TextPanel hints;
+    const int left = PanelRight - panel.width();
+    panel.draw(target, left, PanelY);
+    int bottom = PanelY + panel.height();
+    if (view.waveRunning || view.waitingForWave)
+        bottom += drawThreatBar(target, view.threat, left, bottom, panel.width());
+    drawHints(target, view, bottom + HintGap);
+}
+
+const BitmapFont* WavePreview::threatFont(const FrameView& view)
+{
+    return view.threat.verdict() == ThreatEstimate::Verdict::Heavy ? view.fonts.smallRed : view.fonts.small;
+}
+
+void WavePreview::drawHints(BITMAP* target, const FrameView& view, int top)
+{
+    // Each in a box of its own, side by side, "H: controls" at the right.
+    TextPanel controls;
+    TextPanel difficulty;
     if (view.controlsHint)
-        hints.add(fonts.main, "H: controls");
+        controls.add(view.fonts.main, "H: controls");
     if (view.difficultyHint)
-        hints.add(fonts.small, "F2: a new game, Easy or Hard");
-    if (view.controlsHint || view.difficultyHint)
-        hints.draw(target, PanelRight - hints.width(), PanelY + panel.height() + HintGap);
+        difficulty.add(view.fonts.small, "F2: a new game, Easy or Hard");
+    const int controlsLeft = view.controlsHint ? PanelRight - controls.width() : PanelRight + HintGap;
+    controls.draw(target, controlsLeft, top);
+    difficulty.draw(target, controlsLeft - HintGap - difficulty.width(), top);
 }

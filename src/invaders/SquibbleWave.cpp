@@ -19,15 +19,49 @@ constexpr int ColumnSpacing = 20;
 constexpr int RowSpacing = 16;
 constexpr int FormationCentre = 150; // rows of n start at FormationCentre - 10 n
 constexpr int LastRowTop = -20;
-constexpr double StepHeight = 16.0;
+constexpr double StepHeight = SquibbleWave::StepHeight;
 constexpr int RightTurnLine = 295; // the largest left edge beyond this turns the block down
 constexpr int LeftTurnLine = 8;    // the smallest left edge at or before this turns it down
-constexpr double EscapeLine = 190.0;
+constexpr double EscapeLine = SquibbleWave::EscapeLine;
 constexpr int FieldWidth = Field::Width;
 
 // Every wave brings two more than the one before.
 constexpr int FirstWaveSize = 16;
 constexpr int WaveGrowth = 2;
+
+// Where the block stands in its march, for the distance left to the ground.
+struct Block {
+    int state = MovingDownBeforeRight;
+    double descent = 0.0;
+    double lowestY = 0.0;
+    double lo = 0.0;
+    double hi = 0.0;
+};
+
+// Pixels the block covers, down and sideways, until its lowest row reaches the escape line: the
+// march's turns followed without the overshoot of a frame.
+double distanceToGround(Block block)
+{
+    double distance = 0.0;
+    // A step and a sweep each turn, and no field needs more than a few dozen of them.
+    for (int turn = 0; turn < 1000 && block.lowestY < EscapeLine; ++turn) {
+        if (block.state == MovingDownBeforeLeft || block.state == MovingDownBeforeRight) {
+            const double down = std::min(StepHeight - block.descent, EscapeLine - block.lowestY);
+            distance += std::max(0.0, down);
+            block.lowestY += std::max(0.0, down);
+            block.descent = 0.0;
+            block.state = block.state == MovingDownBeforeLeft ? MovingLeft : MovingRight;
+        } else {
+            const double side =
+                std::max(0.0, block.state == MovingRight ? RightTurnLine - block.hi : block.lo - LeftTurnLine);
+            distance += side;
+            block.lo += block.state == MovingRight ? side : -side;
+            block.hi += block.state == MovingRight ? side : -side;
+            block.state = block.state == MovingRight ? MovingDownBeforeLeft : MovingDownBeforeRight;
+        }
+    }
+    return distance;
+}
 
 } // namespace
 
@@ -85,22 +119,77 @@ void SquibbleWave::update(double dt)
         if (invader->health > 0 && invader->y >= EscapeLine)
             escape(*invader);
     }
-    if (moveState == MovingDownBeforeLeft || moveState == MovingDownBeforeRight)
+    if (moveState == MovingDownBeforeLeft || moveState == MovingDownBeforeRight) {
         descent += dt * speed;
+        dropped += dt * speed;
+    }
     changeState(lo, hi);
     Wave::update(dt);
-    if (!warned && nearGround()) {
-        warned = true;
-        Application::instance().sound.play(SoundEvent::GroundWarning);
-    }
+    warn();
+}
+
+void SquibbleWave::warn()
+{
+    if (!nearGround())
+        return;
+    // Rows were formed RowSpacing apart: a row formed higher than the last one warned is another.
+    const double row = lowestRow() - dropped;
+    if (warned && row > warnedRow - RowSpacing / 2.0)
+        return;
+    warned = true;
+    warnedRow = row;
+    Application::instance().sound.play(SoundEvent::GroundWarning);
 }
 
 bool SquibbleWave::nearGround() const
 {
     for (const std::unique_ptr<Invader>& invader : invaders)
-        if (invader->health > 0 && invader->y + StepHeight >= EscapeLine)
+        if (invader->health > 0 && invader->y >= WarningLine)
             return true;
     return false;
+}
+
+double SquibbleWave::lowestRow() const
+{
+    double lowest = 0.0;
+    bool any = false;
+    for (const std::unique_ptr<Invader>& invader : invaders)
+        if (invader->health > 0 && (!any || invader->y > lowest)) {
+            lowest = invader->y;
+            any = true;
+        }
+    return lowest;
+}
+
+double SquibbleWave::secondsToGround() const
+{
+    Block block;
+    block.state = moveState;
+    block.descent = descent;
+    block.lo = FieldWidth;
+    bool any = false;
+    for (const std::unique_ptr<Invader>& invader : invaders)
+        if (invader->health > 0) {
+            block.lo = std::min(block.lo, invader->x);
+            block.hi = std::max(block.hi, invader->x);
+            any = true;
+        }
+    if (!any || speed <= 0.0)
+        return 0.0;
+    block.lowestY = lowestRow();
+    return distanceToGround(block) / speed;
+}
+
+double SquibbleWave::marchSeconds(int count, double speed)
+{
+    if (count <= 0 || speed <= 0.0)
+        return 0.0;
+    const int widest = std::min(RowLength, count);
+    Block block;
+    block.lowestY = LastRowTop;
+    block.lo = FormationCentre - (ColumnSpacing / 2) * widest;
+    block.hi = block.lo + ColumnSpacing * (widest - 1);
+    return distanceToGround(block) / speed;
 }
 
 int SquibbleWave::rowDirection() const

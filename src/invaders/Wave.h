@@ -20,6 +20,10 @@ public:
     bool contains(const Invader* invader) const;
     // Whether the invaders are about to reach the ground: the health bar warns while they are.
     virtual bool nearGround() const { return false; }
+    // The top of the lowest live invader, and the seconds until it lands at the wave's pace; a
+    // wave that does not march answers 0 for both.
+    virtual double lowestRow() const { return 0.0; }
+    virtual double secondsToGround() const { return 0.0; }
     // The way the invaders will next move along their rows: 1 right, -1 left, 0 when they keep no rows.
     virtual int rowDirection() const { return 0; }
 

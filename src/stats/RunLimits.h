@@ -11,6 +11,9 @@ struct RunLimits {
     static constexpr long long MaxAmount = 1000000000;
     // Sums held in a long long (money earned and spent, damage dealt).
     static constexpr long long MaxTotal = 1000000000000000000LL;
+    // The wave counter: each wave brings two more invaders than the last, so no run asks for a wave
+    // of millions; past this one the waves go on at its strength.
+    static constexpr int MaxWave = 1000;
     // Seconds of game time played.
     static constexpr double MaxSeconds = 1e12;
 

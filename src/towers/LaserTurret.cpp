@@ -4,6 +4,7 @@
 #include "assets/AnimatedSprite.h"
 #include "audio/SoundBoard.h"
 #include "game/World.h"
+#include "invaders/Wave.h"
 #include "projectiles/LaserProjectile.h"
 #include "projectiles/MissileProjectile.h"
 #include "towers/TowerKinds.h"
@@ -81,7 +82,10 @@ void LaserTurret::fireLaser()
     sprite->playThen(ShootAnimation, RestAnimation);
     const int centre = centreLine();
     app.world->projectiles.push_back(std::make_unique<LaserProjectile>(centre, app.towerBaseline - BoltHeight, damage, credit()));
-    app.sound.play(SoundEvent::LaserFired, centre);
+    // A bolt into an empty sky is seen, not heard: with no wave lasers zap through every pause.
+    const Wave* wave = app.world->currentWave.get();
+    if (wave && !wave->invaders.empty())
+        app.sound.play(SoundEvent::LaserFired, centre);
 }
 
 void LaserTurret::fireMissile()

@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <functional>
 
 namespace {
@@ -107,6 +109,23 @@ TEST_F(MusicPlayerTest, AFadeTakesAboutASecondEachWay)
     EXPECT_EQ(out->peak(gone + 20), 0) << "silent after a second";
 }
 
+// The wave cleared, then N within the fade: the wave piece turns back from where it is, and a
+// third piece meanwhile takes a silent voice; no piece is ever cut off.
+TEST_F(MusicPlayerTest, AChangeWithinAFadeFadesFromWhereItIs)
+{
+    player.follow({MusicPiece::Wave, 1, false});
+    const int full = out->peak(play(2.0) + 39);
+    player.follow({MusicPiece::Build, 1, false});
+    play(0.3);
+    player.follow({MusicPiece::Wave, 1, false});
+    const std::size_t back = play(0.1);
+    EXPECT_GT(out->peak(back), full * 6 / 10) << "the wave piece sounds on from its fade";
+    player.follow({MusicPiece::GameOver, 1, false});
+    play(0.1);
+    player.follow({MusicPiece::Build, 1, false});
+    EXPECT_GT(out->peak(play(0.1)), full) << "the game-over sting and the fading wave piece sound on";
+}
+
 TEST_F(MusicPlayerTest, LevelFollowsVolumeShareQuietAndMute)
 {
     struct Case {
@@ -187,11 +206,23 @@ TEST_F(MusicPlayerTest, BrokenOrMissingModuleIsOneLineAndThatPieceIsSilent)
     player.follow({MusicPiece::Wave, 1, false});
     EXPECT_EQ(out->peak(play(1.0) + 19), 0);
 
+    const std::string empty = testing::TempDir() + "empty.mod";
+    std::ofstream(empty).close();
+    config.loadFromText("Music.Build=" + empty + "\nMusic.Wave=data/\x1b[31mred.mod\n");
+    const std::vector<std::string> more = player.load(config);
+    ASSERT_EQ(more.size(), 2u);
+    EXPECT_NE(more[0].find("empty.mod\" (configuration key Music.Build): the file is empty"), std::string::npos) << more[0];
+    EXPECT_NE(more[1].find("\"data/\\x1b[31mred.mod\""), std::string::npos) << more[1];
+    std::remove(empty.c_str());
+
     std::string truncated = toneModule(1, 64);
     truncated.resize(1200);
+    std::string cutInSample = toneModule(1, 64);
+    cutInSample.resize(cutInSample.size() - 1);
     std::string large = toneModule(1, 64);
     large.resize(MusicModule::MaxFileBytes + 1);
-    for (const auto& [bytes, error] : {std::pair{truncated, "ends before pattern 0"}, {large, "larger than 4 MiB"}})
+    for (const auto& [bytes, error] : {std::pair{truncated, "ends before pattern 0"}, {cutInSample, "ends inside sample 1"},
+                                       {large, "larger than 4 MiB"}})
         EXPECT_NE(player.setModule(MusicPiece::Build, bytes).find(error), std::string::npos) << error;
 }
 

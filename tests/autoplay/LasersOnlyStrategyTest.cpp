@@ -102,3 +102,16 @@ TEST_F(LasersOnlyStrategyTest, FillsTheBaselineWithoutOverlapAndThenWaits)
     for (std::size_t i = 1; i < footprints.size(); ++i)
         EXPECT_LT(footprints[i].first - footprints[i - 1].second, 12 + 6);
 }
+
+TEST_F(LasersOnlyStrategyTest, TheHalfHeartedKindSetsAsideWhatEachLaserCost)
+{
+    LasersOnlyStrategy strategy(true);
+    EXPECT_STREQ(strategy.name(), "lasers-half");
+    Player player(strategy, {1, QuickFrame});
+    player.world().money = 7 * LaserPrice + 30;
+    player.playFrames(100);
+
+    // 380: a laser leaves 330 with 50 aside, then 280 / 100, 230 / 150, 180 / 200.
+    EXPECT_EQ(player.world().towers.size(), 4u);
+    EXPECT_EQ(player.world().money, 180);
+}

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -81,8 +82,24 @@ TEST_F(CheckpointFileTest, AStateFolderThatIsAFileHoldsNoCheckpointToRefuse)
     CheckpointKeeper keeper(file());
     testing::internal::CaptureStderr();
     keeper.resume(*world);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    const std::string told = testing::internal::GetCapturedStderr();
+    EXPECT_NE(told.find("cannot lock"), std::string::npos) << told;
     EXPECT_EQ(read((root / "state").string()), "a file where the folder goes");
+}
+
+TEST_F(CheckpointFileTest, ALockThatCannotBeTakenKeepsNothingAndSaysSoOnce)
+{
+    write(file().path(), "another game's run");
+    fs::create_symlink(root / "nowhere", file().path() + ".lock");
+    CheckpointKeeper keeper(file());
+    testing::internal::CaptureStderr();
+    keeper.resume(*world);
+    keeper.keep(*world);
+    keeper.forget();
+    const std::string told = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(told.begin(), told.end(), '\n'), 1) << told;
+    EXPECT_NE(told.find("this game will not be kept"), std::string::npos) << told;
+    EXPECT_EQ(std::pair(read(file().path()), world->resumed), std::pair(std::string("another game's run"), false));
 }
 
 TEST_F(CheckpointFileTest, TheGameThatStartsFirstOwnsTheRunAndASecondNeverTouchesIt)

@@ -37,6 +37,27 @@ TEST(Difficulty, NormalIsTheDataSetAsWrittenAndEasyAndHardChangeOnlyTheirKeys)
     EXPECT_EQ(Difficulty::of(tableOf("Hard.InvaderHealthFactor=1000\n"), Level::Hard).invaderHealth(INT_MAX), INT_MAX);
 }
 
+// Normal's own keys keep to the ranges of Easy's and Hard's, and the game refuses to start without.
+TEST(Difficulty, NormalsKeysOutOfRangeMakeTheDataSetUnplayable)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"StartingHealth=0", "whole number from 1"},
+        {"StartingHealth=2000000000", "to 1000000000"},
+        {"StartingMoney=2000000000", "whole number from 0 to 1000000000"},
+        {"TimeBetweenWaves=-1", "seconds from 0 to 3600"},
+        {"TimeBetweenWaves=0,5", "seconds from 0"},
+    };
+    for (const auto& [line, reason] : cases) {
+        const Config config = tableOf(std::string(line) + "\n");
+        const std::vector<std::string> lines = Difficulty::unplayable(config);
+        ASSERT_EQ(lines.size(), 1u) << line;
+        EXPECT_EQ(lines[0].find(line), 0u) << lines[0];
+        EXPECT_NE(lines[0].find(reason), std::string::npos) << lines[0];
+        EXPECT_EQ(Difficulty::problems(config), lines);
+    }
+    EXPECT_TRUE(Difficulty::unplayable(tableOf("")).empty());
+}
+
 TEST(Difficulty, UnusableValuesLeaveNormalsValueAndAreNamed)
 {
     const std::pair<const char*, const char*> cases[] = {
@@ -59,6 +80,8 @@ TEST(Difficulty, UnusableValuesLeaveNormalsValueAndAreNamed)
                   std::tuple(150, 20, 6.0, 1.0))
             << line;
     }
+    EXPECT_EQ(Difficulty::of(tableOf("Easy.InvaderHealthFactor=0.04\n"), Level::Easy).invaderHealth(10), 1)
+        << "a wave never vanishes";
     EXPECT_EQ(Difficulty::named("hARD"), Level::Hard);
     EXPECT_FALSE(Difficulty::named("Hard "));
 }

@@ -18,6 +18,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <future>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -25,7 +26,14 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+namespace fs = std::filesystem;
+
 namespace {
+
+std::string readFile(const fs::path& path)
+{
+    return AtomicFile::read(path.string(), 64).text.value_or("");
+}
 
 struct TempFolder {
     std::filesystem::path path;
@@ -204,6 +212,41 @@ TEST(FileWriter, RunsTasksInOrderKeepsTheLastOfAFileAndSpacesItsWrites)
     EXPECT_EQ(ran.back(), "after finishing");
 }
 
+// What appears at the path while a write syncs (a pipe, a link, a folder) is never replaced.
+TEST(AtomicFile, TheRenameChecksWhatIsThereAtThatMoment)
+{
+    TempFolder folder;
+    const fs::path path = folder.path / "record.txt", temporary = folder.path / "record.txt.tmp-1";
+    const std::pair<std::function<void()>, const char*> cases[] = {
+        {[&] { mkfifo(path.c_str(), 0600); }, "it is not a regular file"},
+        {[&] { fs::create_symlink(folder.path / "elsewhere", path); }, "it is not a regular file"},
+        {[&] { fs::create_directory(path); }, "it is not a regular file"},
+        {[&] { std::ofstream(path) << "old"; }, ""},
+        {[] {}, ""},
+    };
+    for (const auto& [put, outcome] : cases) {
+        fs::remove_all(path);
+        std::ofstream(temporary) << "new";
+        put();
+        EXPECT_EQ(AtomicFile::moveInto(temporary.string(), path.string()), outcome);
+        EXPECT_EQ(std::pair(readFile(path) == "new", fs::exists(temporary)), std::pair(!*outcome, !!*outcome));
+    }
+}
+
+TEST(FileWriter, ATaskThatThrowsIsToldOnceAndTheNextStillRuns)
+{
+    FileWriter writer;
+    bool ran = false;
+    testing::internal::CaptureStderr();
+    writer.post("settings", [] { throw std::runtime_error("disk gone"); });
+    writer.post("checkpoint", [] { throw 7; });
+    writer.post("record", [&] { ran = true; });
+    writer.finish();
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "squibble-siege: writing settings failed (disk gone); the game plays on\n");
+    EXPECT_TRUE(ran);
+}
+
 TEST(FileLock, ATryNeverWaitsAndSaysTheLockIsBusy)
 {
     TempFolder folder;
@@ -215,4 +258,23 @@ TEST(FileLock, ATryNeverWaitsAndSaysTheLockIsBusy)
     const FileLock third(path, FileLock::Mode::Try);
     const FileLock nowhere((folder.path / "none" / "x.lock").string(), FileLock::Mode::Try);
     EXPECT_EQ(std::tuple(third.held(), nowhere.held(), nowhere.busy()), std::tuple(true, false, false));
+}
+
+TEST(FileLock, ALockFileThatCannotBeWrittenStillLocksAndALinkIsNeverFollowed)
+{
+    TempFolder folder;
+    const fs::path dir = folder.path / "dir.lock";
+    fs::create_directory(dir);
+    const fs::path fifo = folder.path / "fifo.lock";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    for (const fs::path& path : {dir, fifo}) {
+        const FileLock first(path.string(), FileLock::Mode::Try);
+        const FileLock second(path.string(), FileLock::Mode::Try);
+        EXPECT_EQ(std::tuple(first.held(), second.busy()), std::tuple(true, true)) << path << first.error();
+    }
+    const fs::path link = folder.path / "link.lock";
+    fs::create_symlink(folder.path / "elsewhere", link);
+    const FileLock dangling(link.string(), FileLock::Mode::Try);
+    EXPECT_EQ(std::tuple(dangling.held(), dangling.busy(), dangling.error().empty()), std::tuple(false, false, false));
+    EXPECT_FALSE(fs::exists(folder.path / "elsewhere"));
 }

@@ -129,6 +129,8 @@ TEST_F(BuildBarTest, TouchingFootprintsOverlap)
         input->pointAt(mouseX, 150);
         app().sampleMouse();
         EXPECT_EQ(world->actions().canPlaceAt(world->actions().previewX()), free) << mouseX;
+        // The World's own test, of the click and the preview, is the same rule at the mouse.
+        EXPECT_EQ(std::pair(world->canPlaceTower(), world->canPlaceTower(mouseX)), std::pair(free, free)) << mouseX;
     }
     leftClick(88, 150);
     EXPECT_EQ(world->towers.size(), 1u) << "an overlapping click builds nothing";

@@ -140,9 +140,18 @@ TEST(WorldCheckpoint, ResumesEachDifficultyAndNormalWhenTheCheckpointDoesNotSay)
         const Level other = Difficulty::next(level, 1);
         autoplay::Player player(strategy, {1, FrameTime, false, 1, false, other});
         World& world = player.world();
+        testing::internal::CaptureStderr();
         ASSERT_EQ(WorldCheckpoint::restore(world, *CheckpointText::parse(kept).checkpoint), "");
+        EXPECT_EQ(testing::internal::GetCapturedStderr(),
+                  std::string("squibble-siege: the kept run goes on at ") + Difficulty::nameOf(level) + "; " +
+                      Difficulty::nameOf(other) + " applies from the next new game\n");
         EXPECT_EQ(std::tuple(world.difficulty.level, world.maxHealth), std::tuple(level, health));
         EXPECT_EQ(CheckpointText::write(WorldCheckpoint::capture(world)), kept);
+        // The kept run over, Enter plays the one chosen for this launch.
+        world.endGame();
+        player.playFrame();
+        player.playAgain();
+        EXPECT_EQ(std::pair(world.gameOver, world.difficulty.level), std::pair(false, other));
     }
     const auto parsed = CheckpointText::parse("squibble-siege checkpoint 1\nWave=2\nHealth=9\nStartingHealth=20\nMoney=5\n");
     ASSERT_TRUE(parsed.checkpoint);

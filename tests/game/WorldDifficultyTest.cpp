@@ -1,9 +1,11 @@
 #include "game/World.h"
 
+#include "files/PlainText.h"
 #include "game/RecordStore.h"
 #include "invaders/Invader.h"
 #include "invaders/Squibble.h"
 #include "invaders/SquibbleWave.h"
+#include "stats/RunLimits.h"
 #include "support/WorldFixture.h"
 
 #include <allegro.h>
@@ -133,4 +135,23 @@ TEST_F(WorldDifficulty, NewGameOffersTheThreeByMouseAndByKeysStartingFromTheOneP
                   std::tuple(way.played, way.started ? 1 : 4, int(Idle), std::optional(way.played)))
             << way.what;
     }
+}
+
+TEST_F(WorldDifficulty, ThePauseIsReadAtEachWavesEndAndTheWaveCounterStopsAtTheCheckpointsLast)
+{
+    const std::tuple<Level, const char*, double> cases[] = {{Level::Normal, "TimeBetweenWaves", 9.5},
+                                                            {Level::Hard, "Hard.TimeBetweenWaves", 7.25}};
+    for (const auto& [level, key, pause] : cases) {
+        playAt(level);
+        world->callNextWave();
+        app().config.set(key, PlainText::real(pause));
+        world->currentWave->invaders.clear();
+        world->update(0.01);
+        EXPECT_EQ(world->waveTimer, pause) << key;
+    }
+    world->waveNumber = RunLimits::MaxWave;
+    world->callNextWave();
+    world->currentWave->invaders.clear();
+    world->update(0.01);
+    EXPECT_EQ(world->waveNumber, RunLimits::MaxWave);
 }

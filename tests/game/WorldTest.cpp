@@ -476,6 +476,9 @@ TEST_F(WorldInput, F2AsksForANewGameThatForgetsTheRunAndAWaveStartKeepsIt)
         input->pressKey(answer);
         frame(0.0);
         EXPECT_EQ(world->mode, NewGameDialog);
+        const double invaderY = world->currentWave->invaders.front()->y;
+        world->update(1.0);
+        EXPECT_EQ(world->currentWave->invaders.front()->y, invaderY) << "the game waits while \"New Game?\" is open";
         answer ? frame(0.0) : clickAt(150, 120);
         EXPECT_EQ(world->mode, Idle);
     }
@@ -490,7 +493,7 @@ TEST_F(WorldInput, F2AsksForANewGameThatForgetsTheRunAndAWaveStartKeepsIt)
     input->pressKey(KEY_N);
     frame(0.0);
     EXPECT_TRUE(world->money > money && keeper.keptMoney == money) << "a resumed run would be paid its early call twice";
-    world->mode = NewGameDialog;
+    input->pressKey(KEY_F2); // in the frame of the last landing
     world->health = 0;
     frame(0.0);
     EXPECT_EQ(keeper.forgotten, 2) << "game over forgets the run";
@@ -525,6 +528,8 @@ TEST_F(WorldWaves, MusicFollowsTheGameAndQuietensWhileItWaits)
     world->health = 0;
     world->update(0.0);
     EXPECT_EQ(heard(), Expected(MusicPiece::GameOver, 2));
+    EXPECT_EQ(std::pair(world->mode, world->musicCue().quiet), std::pair(int(QuitDialog), false))
+        << "the game-over piece plays at its level under the dialog game over opens";
     world->playAgain();
     EXPECT_EQ(heard(), Expected(MusicPiece::Build, 1)) << "a new game starts the build piece";
 }

@@ -263,16 +263,16 @@ TEST_F(SquibbleWaveTest, WithoutSpeedTheBlockStandsStill)
     EXPECT_EQ(3, wave.moveState);
 }
 
-TEST_F(SquibbleWaveTest, WarningOnceAWaveWhenTheLowestRowIsAStepFromTheGround)
+TEST_F(SquibbleWaveTest, WarningOnceAWaveWhenTheLowestRowIsTwoStepsFromTheGround)
 {
     testsound::RecordingSoundOutput& sounds = testsound::install();
     SquibbleWave wave(2);
     wave.moveState = MovingRight; // sideways: the rows keep their heights
     Invader& lowest = *wave.invaders.front();
-    lowest.y = 173.0; // 17 above the escape line: more than a step
+    lowest.y = 157.0; // 33 above the escape line: more than two steps
     wave.update(0.0);
     EXPECT_FALSE(wave.nearGround());
-    lowest.y = 174.0;
+    lowest.y = 158.0;
     for (int frame = 0; frame < 3; ++frame)
         wave.update(0.0);
     EXPECT_TRUE(wave.nearGround());
@@ -287,4 +287,46 @@ TEST_F(SquibbleWaveTest, WarningOnceAWaveWhenTheLowestRowIsAStepFromTheGround)
     next.invaders.back()->y = 180.0;
     next.update(0.0);
     EXPECT_EQ(sounds.of(SoundEvent::GroundWarning).size(), 2u) << "each wave warns once";
+}
+
+// The march time the threat is worked out from matches the block's real march, frame by frame,
+// for a short block, a full row and several rows.
+TEST_F(SquibbleWaveTest, MarchSecondsAreTheTimeTheUntouchedBlockTakesToLand)
+{
+    for (const int count : {4, 12, 30}) {
+        SquibbleWave wave(count);
+        const double expected = SquibbleWave::marchSeconds(count, wave.speed);
+        EXPECT_NEAR(wave.secondsToGround(), expected, 1e-9) << count;
+        double seconds = 0.0;
+        for (const std::size_t before = wave.invaders.size(); wave.invaders.size() == before && seconds < 1000.0;)
+            wave.update(0.01), seconds += 0.01;
+        EXPECT_NEAR(seconds, expected, 0.3) << count; // each turn may overshoot by a frame
+    }
+    EXPECT_EQ(SquibbleWave::marchSeconds(16, 0.0), 0.0);
+}
+
+// The warning sounds two steps above the ground, once for each row: not again for the same row,
+// again for the next row down to come that close.
+TEST_F(SquibbleWaveTest, WarningOnceForEachRowThatComesTwoStepsFromTheGround)
+{
+    testsound::RecordingSoundOutput& sounds = testsound::install();
+    SquibbleWave wave(24);
+    wave.moveState = MovingRight;
+    for (auto& invader : wave.invaders)
+        invader->y += 158.0 + 20.0; // the lower row's top two steps up
+    wave.moveState = MovingDownBeforeLeft;
+    for (int frame = 0; frame < 3; ++frame)
+        wave.update(1.0 / wave.speed); // a pixel down each frame
+    EXPECT_EQ(sounds.of(SoundEvent::GroundWarning).size(), 1u);
+    testsound::now() += 1.0; // past the gap the voice cap keeps between two starts
+    for (auto it = std::next(wave.invaders.begin(), 12); it != wave.invaders.end(); ++it)
+        (*it)->health = 0; // the lower row is shot down: the upper row, 16 higher, is the lowest now
+    double warnedAt = 0.0;
+    for (int frame = 0; frame < 5000 && !wave.invaders.empty(); ++frame) { // until it lands
+        wave.update(1.0 / wave.speed);
+        if (warnedAt == 0.0 && sounds.of(SoundEvent::GroundWarning).size() == 2u)
+            warnedAt = wave.lowestRow();
+    }
+    EXPECT_EQ(sounds.of(SoundEvent::GroundWarning).size(), 2u) << "another row warns once";
+    EXPECT_NEAR(warnedAt, SquibbleWave::WarningLine, 1.0) << "as it comes two steps from the ground";
 }

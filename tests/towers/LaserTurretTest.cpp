@@ -4,6 +4,7 @@
 #include "effects/SimpleEffect.h"
 #include "projectiles/LaserProjectile.h"
 #include "projectiles/MissileProjectile.h"
+#include "support/TestSound.h"
 #include "support/TestWave.h"
 #include "support/WorldFixture.h"
 #include "support/WorldLists.h"
@@ -109,6 +110,18 @@ TEST_F(LaserTurretTest, LaterLauncherLevelsChangeNothing)
     tower->update(1.1);
     tower->update(2.0);
     EXPECT_EQ(missiles().size(), 2u);
+}
+
+TEST_F(LaserTurretTest, ABoltIntoAnEmptySkyIsSeenButNotHeard)
+{
+    testsound::RecordingSoundOutput& sounds = testsound::install();
+    tower->update(0.3);
+    EXPECT_EQ(allOf<LaserProjectile>(world->projectiles).size(), 1u);
+    testwave::install(*world, 4);
+    testsound::now() += 1.0;
+    tower->update(0.5);
+    EXPECT_EQ(allOf<LaserProjectile>(world->projectiles).size(), 2u);
+    EXPECT_EQ(sounds.of(SoundEvent::LaserFired).size(), 1u) << "only the bolt fired with a wave in the sky";
 }
 
 // Until its launcher is bought the laser turret has nothing to aim; then its missiles take its rule.

@@ -22,6 +22,8 @@ build() { # build KIND X
   click_at "$2" 200 3
 }
 
+# A returning player's screen: a settings file, so no first-launch hints over the field.
+mkdir -p "$XDG_CONFIG_HOME/squibble-siege" && echo "Scale=2" >"$XDG_CONFIG_HOME/squibble-siege/settings.txt"
 start_x
 start_game "$GAME" "$TUNED_DIR"
 build 0 40

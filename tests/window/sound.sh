@@ -2,7 +2,8 @@
 # Hears the game: ALSA's file plugin stands in for a sound card and writes what the game plays to
 # a file. The music is heard in the first pause, before any tower stands (no effect plays then),
 # lowered by [ and gone with M. With the music keys empty, before the laser turret stands the
-# capture is silent; once it fires it is clearly not; with M pressed it is silent again (and the
+# capture is silent; while it fires into an empty sky it stays silent; once N has called a wave its
+# firing is clearly heard; with M pressed it is silent again (and the
 # muted-speaker mark shows), and M once more brings the sound back. Without a sound device the game
 # plays silently after one line of its own, and a sound file that does not load stops start-up
 # naming it.
@@ -82,6 +83,10 @@ tuned_data "$ROOT" <<END
 TimeBetweenWaves=1000
 Sound.TowerBuilt=
 Sound.Refused=
+Sound.WaveStarted=
+Sound.InvaderDestroyed=
+Sound.InvaderEscaped=
+Sound.GroundWarning=
 Music.Build=
 Music.Wave=
 Music.GameOver=
@@ -108,9 +113,15 @@ expect_silent 0 "$before" "before the turret, with the music keys empty"
 click_at 309 229               # build button 0: the laser turret
 click_at 100 200               # build it
 click_at 100 200 3             # stop placing
+sleep 1
+empty_from=$(captured)
+sleep 2
+empty_to=$(captured)
+expect_silent "$empty_from" "$empty_to" "the turret firing into an empty sky"
+press_key n                    # the wave comes
 sleep 2.5
 firing=$(captured)
-expect_heard "$before" "$firing" "the firing turret"
+expect_heard "$empty_to" "$firing" "the turret firing at the wave"
 screenshot sound_on
 
 press_key m

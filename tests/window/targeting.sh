@@ -13,8 +13,9 @@ Wave1SpeedBase=30
 Invader1.Health=100000
 KEYS
 spacing=$(grep -E '^ButtonSpacing=' "$ROOT/data/strings.txt" | cut -d= -f2)
-# aim_ink SHOT: takes a screenshot and keeps the white letters of the panel's "Aims at" line.
-aim_ink() { screenshot "$1"; convert "$SHOTS_DIR/$1.png" -crop 134x16+4+89 +repage -fill black +opaque white "$SHOTS_DIR/$1-ink.png"; }
+# aim_ink SHOT: takes a screenshot and keeps the white letters of the panel's "Aims at" line (under
+# the kind's name, its role and its four figures).
+aim_ink() { screenshot "$1"; convert "$SHOTS_DIR/$1.png" -crop 134x16+4+105 +repage -fill black +opaque white "$SHOTS_DIR/$1-ink.png"; }
 same_ink() { [ "$(compare -metric AE "$SHOTS_DIR/$1-ink.png" "$SHOTS_DIR/$2-ink.png" null: 2>&1 | cut -d' ' -f1)" = 0 ]; }
 # aims_at_lowest SHOT: status 0 and the count of dot rows when the magenta squares centre on the
 # lowest dot's level, 1 when they do not, 2 when there is nothing to judge yet.

@@ -8,7 +8,7 @@ namespace autoplay {
 
 const std::vector<std::string>& strategyNames()
 {
-    static const std::vector<std::string> names{"idle", "lasers", "mixed", "mixed-first"};
+    static const std::vector<std::string> names{"idle", "lasers", "lasers-half", "mixed", "mixed-first"};
     return names;
 }
 
@@ -18,6 +18,8 @@ std::unique_ptr<Strategy> makeStrategy(const std::string& name)
         return std::make_unique<IdleStrategy>();
     if (name == "lasers")
         return std::make_unique<LasersOnlyStrategy>();
+    if (name == "lasers-half")
+        return std::make_unique<LasersOnlyStrategy>(true);
     if (name == "mixed")
         return std::make_unique<MixedStrategy>();
     if (name == "mixed-first")

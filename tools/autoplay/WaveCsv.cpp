@@ -3,9 +3,9 @@
 
 namespace autoplay {
 
-const char* const WaveCsvColumns[10] = {"difficulty",      "strategy",     "wave",         "invaders",
+const char* const WaveCsvColumns[11] = {"difficulty",      "strategy",     "wave",         "invaders",
                                         "starting_health", "damage_dealt", "money_earned", "money_spent",
-                                        "towers_standing", "health_left"};
+                                        "towers_standing", "health_left", "threat_percent"};
 
 void writeWaveCsvHeader(std::ostream& out)
 {
@@ -24,7 +24,7 @@ void writeWaveCsvRows(std::ostream& out, const std::string& difficulty, const st
     for (const WaveRecord& row : rows)
         out << difficulty << ',' << strategy << ',' << row.wave << ',' << row.invaders << ',' << row.startingHealth << ','
             << row.damageDealt << ',' << row.moneyEarned << ',' << row.moneySpent << ',' << row.towersStanding
-            << ',' << row.healthLeft << '\n';
+            << ',' << row.healthLeft << ',' << row.threatPercent << '\n';
 }
 
 } // namespace autoplay

@@ -11,7 +11,7 @@
 namespace autoplay {
 
 // The header line's column names, in order.
-extern const char* const WaveCsvColumns[10];
+extern const char* const WaveCsvColumns[11];
 
 // The header line.
 void writeWaveCsvHeader(std::ostream& out);

@@ -1,10 +1,12 @@
 #include "autoplay/WaveLog.h"
 
+#include "game/WaveThreat.h"
 #include "game/World.h"
 #include "invaders/Invader.h"
 #include "invaders/Wave.h"
 
 #include <algorithm>
+#include <cmath>
 #include <numeric>
 
 namespace autoplay {
@@ -64,6 +66,7 @@ void WaveLog::open(const World& world)
         ++current.invaders;
         current.startingHealth += invader->maxHealth;
     }
+    current.threatPercent = static_cast<int>(std::lround(WaveThreat::of(world).ratio() * 100.0));
 }
 
 void WaveLog::close(WaveRecord& row, const World& world) const

@@ -23,6 +23,9 @@ struct WaveRecord {
     int moneySpent = 0;
     int towersStanding = 0; // at the row's end
     int healthLeft = 0;
+    // The threat the wave panel showed as the wave began, in percent of what the defence could
+    // deal (ThreatEstimate's ratio x 100): above 100 it read "Heavy for your defence".
+    int threatPercent = 0;
 };
 
 class WaveLog {

@@ -4,7 +4,7 @@
 // are the game's own statistics.
 //
 // Usage: balance [--data DIR] [--difficulty NAME] [--dt SECONDS] [--tab] [--speed N] [--early]
-//                [--waves N] [--seed N] [--csv FILE]
+//                [--waves N] [--seed N] [--csv FILE] [--strategy NAME]
 //   DIR      the directory holding data/ (default: the working directory)
 //   NAME     the difficulty played: Easy, Normal (the default) or Hard
 //   SECONDS  frame time of the simulation (default: the shipped "TimestepThreshold"; a whole
@@ -16,6 +16,7 @@
 //            as "NAME+early"
 //   N        the last wave played (default 60) and the random seed (default 1)
 //   FILE     where the wave-by-wave figures go, as comma-separated values
+//   NAME     the one strategy to play (idle, lasers, lasers-half, mixed or mixed-first); all without
 #include "autoplay/HeadlessGame.h"
 #include "autoplay/Player.h"
 #include "autoplay/Strategy.h"
@@ -23,6 +24,7 @@
 #include "autoplay/WaveCsv.h"
 #include "control/GameSpeed.h"
 #include "difficulty/Difficulty.h"
+#include "files/PlainText.h"
 
 #include <chrono>
 #include <cstdio>
@@ -45,11 +47,12 @@ struct Options {
     int speed = 1;
     bool alsoEarly = false;
     std::string csvPath;
+    std::string strategy; // empty: every strategy
     Difficulty::Level difficulty = Difficulty::Level::Normal;
 };
 
 constexpr const char* Usage =
-    "usage: balance [--data DIR] [--difficulty NAME] [--dt SECONDS] [--tab] [--speed N] [--early] [--waves N] [--seed N] [--csv FILE]\n";
+    "usage: balance [--data DIR] [--difficulty NAME] [--dt SECONDS] [--tab] [--speed N] [--early] [--waves N] [--seed N] [--csv FILE] [--strategy NAME]\n";
 
 bool parse(int argc, char** argv, Options& options)
 {
@@ -68,8 +71,8 @@ bool parse(int argc, char** argv, Options& options)
         const char* value = argv[++i];
         if (flag == "--data")
             options.dataRoot = value;
-        else if (flag == "--dt" && std::atof(value) > 0.0)
-            options.dt = std::atof(value);
+        else if (flag == "--dt" && PlainText::realNumber(value).value_or(0.0) > 0.0)
+            options.dt = *PlainText::realNumber(value);
         else if (flag == "--speed" && GameSpeed::isStep(std::atoi(value)))
             options.speed = std::atoi(value);
         else if (flag == "--waves")
@@ -78,6 +81,8 @@ bool parse(int argc, char** argv, Options& options)
             options.seed = static_cast<unsigned>(std::strtoul(value, nullptr, 10));
         else if (flag == "--csv" && *value != '\0')
             options.csvPath = value;
+        else if (flag == "--strategy" && autoplay::makeStrategy(value))
+            options.strategy = value;
         else if (flag == "--difficulty" && Difficulty::named(value))
             options.difficulty = *Difficulty::named(value);
         else
@@ -133,6 +138,8 @@ void playAll(const Options& options, std::ostream* csv)
         autoplay::writeWaveCsvHeader(*csv);
     bool headerShown = false;
     for (const std::string& name : autoplay::strategyNames()) {
+        if (!options.strategy.empty() && name != options.strategy)
+            continue;
         playOne(options, name, false, csv, headerShown);
         if (options.alsoEarly)
             playOne(options, name, true, csv, headerShown);

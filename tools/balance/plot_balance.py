@@ -15,7 +15,7 @@ import matplotlib.pyplot as plt  # noqa: E402 (the back end is chosen first)
 from matplotlib.ticker import MaxNLocator  # noqa: E402
 
 COLUMNS = ["difficulty", "strategy", "wave", "invaders", "starting_health", "damage_dealt", "money_earned",
-           "money_spent", "towers_standing", "health_left"]
+           "money_spent", "towers_standing", "health_left", "threat_percent"]
 
 # The panels, in reading order: the column and its title.
 PANELS = [
@@ -26,6 +26,7 @@ PANELS = [
     ("money_earned", "Money earned (wave and pause after)"),
     ("money_spent", "Money spent (wave and pause after)"),
     ("towers_standing", "Towers standing at the wave's end"),
+    ("threat_percent", "Threat at the wave's start (% of the defence)"),
 ]
 
 
@@ -34,6 +35,8 @@ STYLES = {"Easy": ":", "Normal": "-", "Hard": "--"}
 COLOURS = ["tab:blue", "tab:orange", "tab:green", "tab:red", "tab:purple", "tab:brown"]
 # Columns before the figures.
 NAMES = 2
+# The threat panel stops here: a wave against no towers at all reads as 100000 %.
+THREAT_TOP = 400
 
 
 class BadCsv(Exception):
@@ -68,14 +71,20 @@ def read_runs(path, runs=None):
 
 
 def plot(runs, png_path):
-    figure, axes = plt.subplots(4, 2, figsize=(10, 12), sharex=True)
+    figure, axes = plt.subplots(5, 2, figsize=(10, 15), sharex=True)
     panels = axes.flatten()
     strategies = list(dict.fromkeys(strategy for _, strategy in runs))
     for (column, title), panel in zip(PANELS, panels):
         for (difficulty, strategy), run in runs.items():
             colour = COLOURS[strategies.index(strategy) % len(COLOURS)]
-            panel.plot(run["wave"], run[column], STYLES[difficulty], color=colour, marker="o", markersize=2,
+            values = run[column]
+            if column == "threat_percent":
+                values = [min(value, THREAT_TOP) for value in values]
+            panel.plot(run["wave"], values, STYLES[difficulty], color=colour, marker="o", markersize=2,
                        label=f"{strategy}, {difficulty}")
+        if column == "threat_percent":
+            # Above this line the wave panel said "Heavy for your defence".
+            panel.axhline(100, color="black", linewidth=0.8, linestyle="--")
         panel.set_title(title, fontsize=10)
         panel.grid(True, alpha=0.3)
         panel.xaxis.set_major_locator(MaxNLocator(integer=True))
@@ -83,10 +92,11 @@ def plot(runs, png_path):
         panel.tick_params(labelbottom=True)
     for panel in panels[len(PANELS) - 2:len(PANELS)]:
         panel.set_xlabel("wave")
-    # The eighth cell holds the key.
+    # The ninth cell holds the key, the tenth stays empty.
     handles, labels = panels[0].get_legend_handles_labels()
+    panels[-2].axis("off")
     panels[-1].axis("off")
-    panels[-1].legend(handles, labels, title="strategy, difficulty", loc="center", ncol=1 if len(labels) < 10 else 2)
+    panels[-2].legend(handles, labels, title="strategy, difficulty", loc="center", ncol=1 if len(labels) < 10 else 2)
     figure.suptitle("Balance, wave by wave")
     figure.tight_layout()
     figure.savefig(png_path, dpi=80)

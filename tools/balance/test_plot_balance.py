@@ -16,12 +16,12 @@ HERE = pathlib.Path(__file__).resolve().parent
 sys.path.insert(0, str(HERE))
 import plot_balance  # noqa: E402
 
-SMALL_CSV = """difficulty,strategy,wave,invaders,starting_health,damage_dealt,money_earned,money_spent,towers_standing,health_left
-Normal,idle,1,16,160,0,0,0,0,4
-Normal,idle,2,18,252,0,0,0,0,0
-Normal,lasers,1,16,160,160,80,200,4,20
-Normal,lasers,2,18,252,230,85,100,6,17
-Normal,lasers,3,20,360,300,90,0,6,0
+SMALL_CSV = """difficulty,strategy,wave,invaders,starting_health,damage_dealt,money_earned,money_spent,towers_standing,health_left,threat_percent
+Normal,idle,1,16,160,0,0,0,0,4,100000
+Normal,idle,2,18,252,0,0,0,0,0,100000
+Normal,lasers,1,16,160,160,80,200,4,20,40
+Normal,lasers,2,18,252,230,85,100,6,17,70
+Normal,lasers,3,20,360,300,90,0,6,0,120
 """
 
 
@@ -98,7 +98,7 @@ class BalanceCsv(unittest.TestCase):
                 invaders, starting, damage = figures[1:4]
                 self.assertEqual(invaders, 2 * figures[0] + 14)
                 self.assertLessEqual(damage, starting)
-            self.assertEqual(sorted(waves), ["idle", "lasers", "mixed", "mixed-first"])
+            self.assertEqual(sorted(waves), ["idle", "lasers", "lasers-half", "mixed", "mixed-first"])
             for strategy, numbers in waves.items():
                 self.assertEqual(numbers, list(range(1, len(numbers) + 1)), strategy)
             self.assertEqual(waves["mixed"], [1, 2, 3])

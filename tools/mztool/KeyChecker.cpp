@@ -6,6 +6,7 @@
 #include "audio/MusicCue.h"
 #include "audio/SoundEvent.h"
 #include "difficulty/Difficulty.h"
+#include "files/PlainText.h"
 #include "game/EarlyCall.h"
 #include "towers/TowerKinds.h"
 #include "towers/TowerRules.h"
@@ -44,9 +45,7 @@ bool isWholeNumber(const std::string& text)
 
 bool isNumber(const std::string& text)
 {
-    char* end = nullptr;
-    const double value = std::strtod(text.c_str(), &end);
-    return !text.empty() && *end == '\0' && std::isfinite(value);
+    return PlainText::realNumber(text).has_value();
 }
 
 std::string trimmed(const std::string& text)
@@ -229,7 +228,7 @@ void KeyChecker::checkValues(Config& config, const std::vector<KnownKey>& keys)
                     std::to_string(std::atoi(value.c_str())) + ")");
         if (key.kind == KeyKind::Double && !isNumber(value))
             problem(key.name + "=" + value + " is not a number (the game reads it as " +
-                    std::to_string(std::atof(value.c_str())) + ")");
+                    PlainText::real(PlainText::leadingReal(value)) + ")");
     }
 }
 
@@ -281,7 +280,7 @@ void KeyChecker::checkPeriods(Config& config)
             config.getDouble(format("Tower%d.FreqBase", n)) + levels * config.getDouble(modifier.key);
         if (fastest <= 0)
             problem("after all " + std::to_string(levels) + " levels of " + format("Tower%d.Upgrade%d", n, path) +
-                    " the period of tower " + std::to_string(n) + " is " + std::to_string(fastest) +
+                    " the period of tower " + std::to_string(n) + " is " + PlainText::real(fastest) +
                     "; it must stay above 0");
     }
 }
@@ -289,7 +288,7 @@ void KeyChecker::checkPeriods(Config& config)
 void KeyChecker::checkFrameTime(Config& config)
 {
     const std::string& value = config.get("TimestepThreshold");
-    const double threshold = std::atof(value.c_str());
+    const double threshold = PlainText::leadingReal(value);
     if (!value.empty() && !(threshold >= 0.0 && threshold <= Application::LongestFrameThreshold))
         problem("TimestepThreshold=" + value + " is outside 0 to 1 second; the game waits 0 to 1 second a frame");
 }

@@ -221,9 +221,10 @@ std::string SheetDescription::format(const std::string& title) const
         text += "frame " + std::to_string(r.x) + " " + std::to_string(r.y) + " " + std::to_string(r.w) + " " +
                 std::to_string(r.h) + "\n";
     for (const Animation& animation : animations) {
+        // The fewest digits that read back as the same rate, with a point in every locale.
         char rate[32];
-        std::snprintf(rate, sizeof rate, "%.9g", static_cast<double>(animation.framesPerSecond));
-        text += "animation " + std::string(rate);
+        const auto written = std::to_chars(rate, rate + sizeof rate, animation.framesPerSecond);
+        text += "animation " + std::string(rate, written.ptr);
         for (int frame : animation.frameIndices)
             text += " " + std::to_string(frame);
         text += "\n";
