@@ -7,5 +7,6 @@
 #include "game/BuildBar.h"
 #include "game/EarlyCall.h"
 #include "game/FrameStepper.h"
+#include "game/WaveThreat.h"
 #include "game/World.h"
 #include "game/WorldCheckpoint.h"
