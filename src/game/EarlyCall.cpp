@@ -2,7 +2,9 @@
 #include "game/EarlyCall.h"
 
 #include "app/Config.h"
+#include "app/Application.h"
 #include "effects/TextEffect.h"
+#include "game/World.h"
 
 #include <cmath>
 #include <cstdio>
@@ -33,4 +35,23 @@ std::unique_ptr<Effect> EarlyCall::bonusText(int bonus, const BitmapFont* font)
     char text[32];
     std::snprintf(text, sizeof text, "+$%d", bonus);
     return std::make_unique<TextEffect>(BonusTextX, BonusTextY, font, text);
+}
+
+int EarlyCall::bonusNow(const World& world)
+{
+    if (!world.mayCallNextWave())
+        return 0;
+    return bonusFor(world.waveTimer, bonusPerSecond(world.app->config));
+}
+
+void EarlyCall::call(World& world)
+{
+    if (!world.mayCallNextWave())
+        return;
+    const int bonus = bonusNow(world);
+    world.startWave();
+    if (bonus > 0) {
+        world.purse.takeEarlyCallBonus(bonus);
+        world.effects.push_back(bonusText(bonus, world.app->fontSmall.get()));
+    }
 }

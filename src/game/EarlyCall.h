@@ -8,6 +8,7 @@
 class BitmapFont;
 class Config;
 class Effect;
+class World;
 
 class EarlyCall {
 public:
@@ -21,4 +22,9 @@ public:
     static int bonusFor(double secondsLeft, int perSecond);
     // The "+$N" that shows the bonus paid, rising from just above the money.
     static std::unique_ptr<Effect> bonusText(int bonus, const BitmapFont* font);
+    // What N would pay in the world now; 0 while N would do nothing.
+    static int bonusNow(const World& world);
+    // N: the next wave starts at once and the bonus is paid, after the wave's checkpoint so that a
+    // run resumed there is not paid twice. Nothing while N would do nothing.
+    static void call(World& world);
 };

@@ -224,25 +224,9 @@ void World::startWave()
     app->sound.play(SoundEvent::WaveStarted);
 }
 
-int World::earlyCallBonus() const
-{
-    if (!mayCallNextWave())
-        return 0;
-    return EarlyCall::bonusFor(waveTimer, EarlyCall::bonusPerSecond(app->config));
-}
+int World::earlyCallBonus() const { return EarlyCall::bonusNow(*this); }
 
-void World::callNextWave()
-{
-    if (!mayCallNextWave())
-        return;
-    const int bonus = earlyCallBonus();
-    // The wave's checkpoint comes before the bonus: a run resumed there must not be paid twice.
-    startWave();
-    if (bonus > 0) {
-        purse.takeEarlyCallBonus(bonus);
-        effects.push_back(EarlyCall::bonusText(bonus, app->fontSmall.get()));
-    }
-}
+void World::callNextWave() { EarlyCall::call(*this); }
 
 void World::removeFinished()
 {

@@ -166,12 +166,14 @@ public:
     // hooks that do nothing. Never null.
     std::unique_ptr<RunHooks> hooks = std::make_unique<RunHooks>();
 
+    // The next wave marches now, after the checkpoint of its start; the pause's end or N.
+    void startWave();
+
 private:
     void setUpGame();
     // Starts a wave when the pause is over; at a wave's end reads the pause again (a data set changed
     // during the run is heard) and counts the wave.
     void updateWaveSchedule(double dt);
-    void startWave();
     void removeFinished();
     // The open dialog's buttons under this frame's pointer.
     void handleDialog();

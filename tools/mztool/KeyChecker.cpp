@@ -1,5 +1,7 @@
 #include "mztool/KeyChecker.h"
 
+#include "mztool/EditDistance.h"
+
 #include "app/Application.h"
 #include "app/CatalogueReader.h"
 #include "app/Config.h"
@@ -91,24 +93,6 @@ std::vector<std::string> numbersOf(const std::string& key)
         }
     }
     return numbers;
-}
-
-// Edits (insertions, deletions, substitutions) between two keys.
-std::size_t editDistance(const std::string& a, const std::string& b)
-{
-    std::vector<std::size_t> row(b.size() + 1);
-    for (std::size_t j = 0; j <= b.size(); ++j)
-        row[j] = j;
-    for (std::size_t i = 1; i <= a.size(); ++i) {
-        std::size_t diagonal = row[0];
-        row[0] = i;
-        for (std::size_t j = 1; j <= b.size(); ++j) {
-            const std::size_t above = row[j];
-            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
-            diagonal = above;
-        }
-    }
-    return row[b.size()];
 }
 
 // A misspelling of known: the same numbers in the same order, and the words within a couple of
