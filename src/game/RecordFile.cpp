@@ -3,6 +3,7 @@
 #include "files/AtomicFile.h"
 #include "files/DataSetChecksum.h"
 #include "files/FileLock.h"
+#include "files/FileWriter.h"
 #include "files/PlainText.h"
 #include "files/PlayerFolder.h"
 
@@ -55,12 +56,21 @@ RecordFile::RecordFile(const std::string& folder, const std::string& configPath,
 {
 }
 
-RecordFile::RecordFile(const std::string& folder, const std::string& configPath, GameMode mode, Difficulty::Level level)
+RecordFile::RecordFile(const std::string& folder, const std::string& configPath, GameMode mode, Difficulty::Level level,
+                       std::shared_ptr<FileWriter> recordWriter)
     : folder(folder)
     , file((std::filesystem::path(folder) / ("best-" + DataSetChecksum::of(configPath) + modeSuffixOf(mode) +
                                              suffixOf(level) + ".txt"))
                .string())
+    , writer(recordWriter ? std::move(recordWriter) : std::make_shared<FileWriter>())
 {
+}
+
+RecordFile::~RecordFile()
+{
+    // A new record handed to the writer is on disk before the game goes.
+    if (writer)
+        writer->finish();
 }
 
 std::string RecordFile::defaultFolder()
@@ -79,6 +89,14 @@ std::optional<int> RecordFile::load()
 }
 
 std::optional<int> RecordFile::read()
+{
+    std::optional<int> onDisk = readFile();
+    if (handedOver && *handedOver > onDisk.value_or(0))
+        return handedOver;
+    return onDisk;
+}
+
+std::optional<int> RecordFile::readFile()
 {
     const AtomicFile::ReadResult text = AtomicFile::read(file, MaxRecordBytes);
     if (text.missing)
@@ -103,26 +121,36 @@ RecordStore::Offer RecordFile::keepIfHigher(int waves)
         return {seen, false};
     std::error_code created;
     std::filesystem::create_directories(folder, created);
-    const FileLock lock(file + ".lock", FileLock::Mode::Try);
-    if (lock.busy())
+    auto lock = std::make_shared<FileLock>(file + ".lock", FileLock::Mode::Try);
+    if (lock->busy())
         return {seen, true};
     const std::optional<int> stored = read();
     if (waves <= stored.value_or(0))
         return {stored, false};
-    if (!lock.held()) {
-        warnOnce("cannot lock " + file + ".lock (" + lock.error() + "); the new record is not kept");
+    if (!lock->held()) {
+        warnOnce("cannot lock " + file + ".lock (" + lock->error() + "); the new record is not kept");
         return {stored, false};
     }
-    const std::string failure = AtomicFile::write(file, std::to_string(waves) + "\n");
-    if (!failure.empty())
-        warnOnce(failure + "; the new record is not kept");
+    // The lock goes with the write: no other game writes the file until the new record is in it.
+    handedOver = waves;
+    writer->post(file, [path = file, told = told, waves, held = std::move(lock)] {
+        const std::string failure = AtomicFile::write(path, std::to_string(waves) + "\n");
+        if (!failure.empty())
+            warnOnce(*told, failure + "; the new record is not kept");
+    });
     return {stored, false};
 }
 
 void RecordFile::warnOnce(const std::string& message)
 {
+    warnOnce(*told, message);
+}
+
+void RecordFile::warnOnce(Told& told, const std::string& message)
+{
     // The same fault found again (at start-up and at game over) is not told twice.
-    if (message != lastTold)
+    const std::lock_guard<std::mutex> guard(told.mutex);
+    if (message != told.last)
         warn(message);
-    lastTold = message;
+    told.last = message;
 }

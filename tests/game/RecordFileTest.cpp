@@ -2,6 +2,7 @@
 
 #include "files/DataSetChecksum.h"
 #include "files/FileLock.h"
+#include "files/FileWriter.h"
 #include "game/BestRecord.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +10,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <sstream>
 #include <sys/stat.h>
 #include <algorithm>
@@ -30,19 +32,23 @@ protected:
     void TearDown() override { fs::remove_all(root); }
 
     void write(const std::string& file, const std::string& text) { std::ofstream(root / file) << text; }
+    // The file once the records' writes are done.
     std::string read(const std::string& path)
     {
+        writer->finish();
         std::ostringstream text;
         text << std::ifstream(path).rdbuf();
         return text.str();
     }
     RecordFile record(const std::string& configFile = "strings.txt")
     {
-        return RecordFile((root / "share").string(), (root / configFile).string());
+        return RecordFile((root / "share").string(), (root / configFile).string(), GameMode::Classic,
+                          Difficulty::Level::Normal, writer);
     }
 
     fs::path root;
     const std::string config = "strings.txt";
+    std::shared_ptr<FileWriter> writer = std::make_shared<FileWriter>();
 };
 
 } // namespace
@@ -133,6 +139,7 @@ TEST_F(RecordFileTest, TwoGamesSharingTheRecordKeepTheHigherOneAtATimeAndOnlyThe
     ASSERT_EQ(record().keepIfHigher(5).stored, std::nullopt);
     BestRecord first(std::make_unique<RecordFile>(record())), second(std::make_unique<RecordFile>(record()));
     second.gameEnded(10);
+    writer->finish(); // the second game's record is on disk
     first.gameEnded(7);
     EXPECT_EQ(std::tuple(second.newBest(), first.newBest(), first.best(), read(record().path())),
               std::tuple(true, false, 10, "10\n"));
@@ -144,6 +151,24 @@ TEST_F(RecordFileTest, TwoGamesSharingTheRecordKeepTheHigherOneAtATimeAndOnlyThe
     other.reset();
     EXPECT_FALSE(record().keepIfHigher(11).busy);
     EXPECT_EQ(read(record().path()), "11\n");
+}
+
+TEST_F(RecordFileTest, ANewRecordIsWrittenOnTheWriterUnderItsLockAndIsOnDiskWhenTheGameGoes)
+{
+    record().keepIfHigher(4);
+    auto writer = std::make_shared<FileWriter>();
+    std::promise<void> slowDisk;
+    writer->post("another file", [disk = slowDisk.get_future().share()] { disk.wait(); });
+    {
+        RecordFile mine((root / "share").string(), (root / config).string(), GameMode::Classic,
+                        Difficulty::Level::Normal, writer);
+        const RecordStore::Offer offered = mine.keepIfHigher(9); // returns while the disk is busy
+        const RecordStore::Offer other = record().keepIfHigher(10);
+        EXPECT_EQ(std::tuple(offered.stored, offered.busy, mine.load(), read(record().path()), other.busy),
+                  std::tuple(std::optional(4), false, std::optional(9), "4\n", true));
+        slowDisk.set_value();
+    }
+    EXPECT_EQ(read(record().path()), "9\n");
 }
 
 TEST_F(RecordFileTest, ACountFindingTheLockHeldIsOfferedForASecondOfFramesThenAtClose)
