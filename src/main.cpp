@@ -4,6 +4,7 @@
 #include "app/CommandLine.h"
 #include "app/Config.h"
 #include "app/DataFolder.h"
+#include "app/DesktopWindow.h"
 #include "game/CheckpointKeeper.h"
 #include "game/RecordFile.h"
 #include "game/ReplayViewer.h"
@@ -109,6 +110,7 @@ int main(int argc, char** argv)
     app.world->run();
     delete app.detachWorld();
     app.settings.finishWriting();
+    DesktopWindow::closeDone();
     return 0;
 }
 END_OF_MAIN()

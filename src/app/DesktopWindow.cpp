@@ -1,20 +1,53 @@
 #include "app/DesktopWindow.h"
 
+#include "app/WindowEvents.h"
+#include "files/FileWriter.h"
+
 #include <allegro.h>
 #include <xalleg.h>
 
 #include <X11/Xatom.h>
+#include <atomic>
+#include <chrono>
 #include <climits>
 #include <string>
+#include <thread>
 #include <unistd.h>
 
 namespace {
 
+// All a lost display may take before the process ends: the game's own close, then the writers.
+constexpr std::chrono::milliseconds CloseLimit{600};
+constexpr std::chrono::milliseconds EndLimit{900};
+
+std::thread::id gameThread;
+std::atomic<bool> closeSaved{false};
+std::atomic<bool> ending{false};
+
+// The thread that found the display lost ends the process.
+[[noreturn]] void waitForTheEnd()
+{
+    for (;;)
+        pause();
+}
+
 extern "C" int onLostDisplay(Display*)
 {
+    // The display fails on every thread that touches it: the first one ends the process.
+    if (ending.exchange(true))
+        waitForTheEnd();
     static const char line[] = "squibble-siege: the connection to the display was lost\n";
     const ssize_t written = write(STDERR_FILENO, line, sizeof line - 1);
     (void)written;
+    const auto start = std::chrono::steady_clock::now();
+    // A close under way (a logout's SIGTERM comes with the lost display) saves the pause between
+    // waves first, unless it is this thread, stopped inside the library; a game stuck on the
+    // display is not waited for long.
+    if (std::this_thread::get_id() != gameThread)
+        while (WindowEvents::closeRequested() && !closeSaved && std::chrono::steady_clock::now() < start + CloseLimit)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    // A settings change waiting for its spacing, a checkpoint or a record being written.
+    FileWriter::hurryAll(start + EndLimit);
     _exit(1);
 }
 
@@ -86,5 +119,13 @@ int DesktopWindow::keyDown(int scancode)
 
 void DesktopWindow::endOnLostDisplay()
 {
+    gameThread = std::this_thread::get_id();
     XSetIOErrorHandler(onLostDisplay);
+}
+
+void DesktopWindow::closeDone()
+{
+    closeSaved = true;
+    if (ending)
+        waitForTheEnd();
 }

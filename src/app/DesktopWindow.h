@@ -18,8 +18,12 @@ public:
     // Whether the key of this library scancode is down on the display's keyboard: 1 or 0, or -1
     // when there is no display or the key has no place on it.
     static int keyDown(int scancode);
-    // From now on a broken connection to the display ends the process at once with status 1 and
-    // one line on standard error, without the exit handlers: the library's own would wait for
-    // ever on a lock its input thread holds.
+    // From now on a broken connection to the display ends the process with status 1 and one line
+    // on standard error, without the exit handlers (the library's own would wait for ever on a
+    // lock its input thread holds), but not before a close under way (a termination signal) has
+    // saved what it saves and the files waiting to be written are written, all within a second.
+    // Called on the game's thread.
     static void endOnLostDisplay();
+    // The game's close is done: its last files are written.
+    static void closeDone();
 };

@@ -6,10 +6,64 @@
 #include <cstdio>
 #include <exception>
 #include <system_error>
+#include <vector>
+
+namespace {
+
+// The writers alive, for hurryAll. Never destroyed: a lost display may end the process while
+// static objects go.
+struct Writers {
+    std::mutex mutex;
+    std::vector<FileWriter*> alive;
+};
+
+Writers& writers()
+{
+    static Writers* all = new Writers();
+    return *all;
+}
+
+} // namespace
+
+FileWriter::FileWriter()
+{
+    const std::lock_guard<std::mutex> lock(writers().mutex);
+    writers().alive.push_back(this);
+}
 
 FileWriter::~FileWriter()
 {
+    {
+        const std::lock_guard<std::mutex> lock(writers().mutex);
+        auto& alive = writers().alive;
+        alive.erase(std::remove(alive.begin(), alive.end(), this), alive.end());
+    }
     finish();
+}
+
+bool FileWriter::hurry(Clock::time_point deadline)
+{
+    std::unique_lock<std::mutex> lock(mutex);
+    urgent = true;
+    changed.notify_all();
+    const bool done = changed.wait_until(lock, deadline, [this] { return queue.empty() && !running; });
+    urgent = false;
+    return done;
+}
+
+bool FileWriter::hurryAll(Clock::time_point deadline)
+{
+    const std::lock_guard<std::mutex> lock(writers().mutex);
+    // Every writer is told first, so that they all write at once.
+    for (FileWriter* writer : writers().alive) {
+        const std::lock_guard<std::mutex> its(writer->mutex);
+        writer->urgent = true;
+        writer->changed.notify_all();
+    }
+    bool done = true;
+    for (FileWriter* writer : writers().alive)
+        done = writer->hurry(deadline) && done;
+    return done;
 }
 
 void FileWriter::post(const std::string& key, std::function<void()> task, Clock::duration spacing)
@@ -99,7 +153,7 @@ void FileWriter::work()
         }
         // The first task in order that is due; every one is when the writer finishes.
         const Clock::time_point now = Clock::now();
-        const auto next = finishing ? queue.begin()
+        const auto next = finishing || urgent ? queue.begin()
                                     : std::find_if(queue.begin(), queue.end(), [now](const Task& t) { return t.due <= now; });
         if (next == queue.end()) {
             const Clock::time_point soonest =
@@ -112,8 +166,11 @@ void FileWriter::work()
         Task task = std::move(*next);
         queue.erase(next);
         lastBegun[task.key] = now;
+        running = true;
         lock.unlock();
         run(task);
         lock.lock();
+        running = false;
+        changed.notify_all();
     }
 }

@@ -19,7 +19,7 @@ class FileWriter {
 public:
     using Clock = std::chrono::steady_clock;
 
-    FileWriter() = default;
+    FileWriter();
     // Runs what still waits, at once, then ends the thread.
     ~FileWriter();
     FileWriter(const FileWriter&) = delete;
@@ -32,6 +32,12 @@ public:
     void finish();
     // Tasks queued and not yet begun.
     std::size_t waiting() const;
+    // From any thread: runs every waiting task now, whatever its spacing, and waits until none
+    // waits or runs, or until deadline. Returns whether it is all done. The thread goes on.
+    bool hurry(Clock::time_point deadline);
+    // hurry() for every writer alive, within one deadline: what a process ending at once does
+    // first (a lost display).
+    static bool hurryAll(Clock::time_point deadline);
 
 private:
     struct Task {
@@ -53,6 +59,9 @@ private:
     // When each file's last task began.
     std::map<std::string, Clock::time_point> lastBegun;
     bool finishing = false;
+    // Every task is due now; and whether one is running.
+    bool urgent = false;
+    bool running = false;
     std::atomic<bool> warned{false};
     std::thread thread;
 };

@@ -20,6 +20,7 @@
 #include <fstream>
 #include <functional>
 #include <future>
+#include <tuple>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -245,6 +246,24 @@ TEST(FileWriter, ATaskThatThrowsIsToldOnceAndTheNextStillRuns)
     EXPECT_EQ(testing::internal::GetCapturedStderr(),
               "squibble-siege: writing settings failed (disk gone); the game plays on\n");
     EXPECT_TRUE(ran);
+}
+
+// A lost display ends the process: first every waiting write is done, spacing or not, but a stuck
+// disk is not waited for past the deadline.
+TEST(FileWriter, HurryingAllWritesWhatWaitsForItsSpacingWithinTheDeadline)
+{
+    FileWriter settings, checkpoint;
+    std::vector<std::string> ran;
+    std::promise<void> firstRan, stuckDisk;
+    settings.post("settings", [&] { ran.push_back("settings 1"); firstRan.set_value(); }, std::chrono::hours(1));
+    firstRan.get_future().wait();
+    settings.post("settings", [&] { ran.push_back("settings 2"); }, std::chrono::hours(1));
+    checkpoint.post("checkpoint", [disk = stuckDisk.get_future().share()] { disk.wait(); });
+    const bool allDone = FileWriter::hurryAll(FileWriter::Clock::now() + std::chrono::milliseconds(300));
+    EXPECT_EQ(std::tuple(allDone, ran, settings.waiting()),
+              std::tuple(false, std::vector<std::string>{"settings 1", "settings 2"}, 0u));
+    stuckDisk.set_value();
+    EXPECT_TRUE(FileWriter::hurryAll(FileWriter::Clock::now() + std::chrono::seconds(30)));
 }
 
 TEST(FileLock, ATryNeverWaitsAndSaysTheLockIsBusy)

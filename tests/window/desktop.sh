@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The window's class is the desktop entry's StartupWMClass, it carries the icon at every size the
 # package installs and the game's process id; when the display goes away the game ends within a
-# second with status 1 and one line, never hanging in the library.
+# second with status 1 and one line, never hanging in the library, and a settings change still
+# waiting for its one-second spacing is written first.
 # Arguments: GAME_BINARY SOURCE_DIR
 source "$(dirname "$0")/support/lib.sh"
 GAME="$(realpath "$1")"; ROOT="$(realpath "$2")"
@@ -16,9 +17,11 @@ for size in $(sed -n 's/^foreach(size \(.*\))$/\1/p' "$ROOT/packaging/CMakeLists
 done
 
 lines=$(wc -l <"$SHOTS_DIR/game.err")
+press_key minus; press_key minus # the second waits for the first's second to pass
 kill -9 "$XVFB_PID"
 timeout 1 bash -c "while kill -0 $GAME_PID; do sleep 0.02; done" 2>/dev/null || fail "the game runs on without its display"
 wait_exit 1
 [ "$GAME_STATUS" -eq 1 ] || fail "the lost display gave status $GAME_STATUS"
 [ "$(tail -n +$(( lines + 1 )) "$SHOTS_DIR/game.err" | wc -l)" -eq 1 ] || fail "the lost display not told in one line"
+grep -qx "Volume=80" "$XDG_CONFIG_HOME/squibble-siege/settings.txt" || fail "the last change was lost with the display"
 pass desktop
