@@ -56,8 +56,11 @@ void World::run()
     if (runKeeper)
         runKeeper->resume(*this);
     FrameStepper stepper(*this);
-    while (running)
-        playFrame(stepper, app->waitForNextFrame(), speedStep);
+    while (running) {
+        const double dt = app->waitForNextFrame();
+        // A close that ended the wait is not drawn: the display may be going with it (a logout).
+        playFrame(stepper, dt, speedStep, running);
+    }
     bestRecord.close();
     hooks->closed(*this);
     // Mid-wave the checkpoint of the wave's start stands; after game over there is none.

@@ -2,7 +2,8 @@
 # The window's class is the desktop entry's StartupWMClass, it carries the icon at every size the
 # package installs and the game's process id; when the display goes away the game ends within a
 # second with status 1 and one line, never hanging in the library, and a settings change still
-# waiting for its one-second spacing is written first.
+# waiting for its one-second spacing is written first. A logout (SIGTERM and the display gone at
+# once) keeps the pause between waves, as a close does.
 # Arguments: GAME_BINARY SOURCE_DIR
 source "$(dirname "$0")/support/lib.sh"
 GAME="$(realpath "$1")"; ROOT="$(realpath "$2")"
@@ -24,4 +25,11 @@ wait_exit 1
 [ "$GAME_STATUS" -eq 1 ] || fail "the lost display gave status $GAME_STATUS"
 [ "$(tail -n +$(( lines + 1 )) "$SHOTS_DIR/game.err" | wc -l)" -eq 1 ] || fail "the lost display not told in one line"
 grep -qx "Volume=80" "$XDG_CONFIG_HOME/squibble-siege/settings.txt" || fail "the last change was lost with the display"
+
+start_x
+start_game "$GAME" "$ROOT"
+click_at 309 229; click_at 100 200
+kill -TERM "$GAME_PID"; kill -9 "$XVFB_PID"
+wait_exit 2
+grep -q "^Tower=LaserTurret" "$XDG_STATE_HOME"/squibble-siege/checkpoint-*.txt || fail "the logout lost the pause"
 pass desktop
