@@ -69,6 +69,7 @@ TEST(ReplayFileTest, DamagedHeadersAreRefusedSayingWhatIsWrong)
         {"wave 3 95", "wave 3 -95", "wave's figures"},
         {"end 3 80", "end 3", "end"},
         {"tape ", "tape 1", "tape"},
+        {"mode Classic", "mode C\x04\x04lassic", "control characters"},
     };
     for (const auto& change : cases) {
         std::string damaged = whole;
