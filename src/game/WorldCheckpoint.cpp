@@ -59,7 +59,8 @@ Checkpoint WorldCheckpoint::capture(const World& world)
     for (const auto& tower : world.towers) {
         const int paths = pathsOf(world.app->towerTypes[tower->kind]);
         std::vector<int> levels(tower->upgradeLevels.begin(), tower->upgradeLevels.begin() + paths);
-        checkpoint.towers.push_back({tower->kind, tower->x, std::move(levels), *tower->tally, tower->aim});
+        const auto aim = tower->aimChosen ? std::optional(tower->aim) : std::nullopt;
+        checkpoint.towers.push_back({tower->kind, tower->x, std::move(levels), *tower->tally, aim});
     }
     checkpoint.statistics = world.statistics.totals();
     return checkpoint;
@@ -100,6 +101,7 @@ std::string WorldCheckpoint::restore(World& world, const Checkpoint& checkpoint)
             std::find(choices.begin(), choices.end(), *saved.aim) == choices.end())
             return which + TowerKinds::nameOf(saved.kind) + " cannot aim at " + TargetPriority::nameOf(*saved.aim);
         tower->aim = saved.aim.value_or(tower->aim);
+        tower->aimChosen = saved.aim.has_value();
         towers.push_back(std::move(tower));
     }
     world.gameMode = checkpoint.mode;

@@ -1,9 +1,9 @@
 #include "replay/ReplayFile.h"
 
 #include "files/AtomicFile.h"
-#include "files/PlainText.h"
 #include "replay/TapeCompression.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstring>
 
@@ -136,7 +136,10 @@ ReplayFile::Parsed ReplayFile::parseWith(const std::string& bytes, bool unpackTa
     for (int i = 0; i < 8; ++i) {
         if (!lines.next(line) || line.compare(0, std::strlen(keys[i]), keys[i]) != 0)
             return refused(std::string("no line \"") + keys[i] + "...\" where it belongs");
-        values[i] = PlainText::printable(line.substr(std::strlen(keys[i])));
+        values[i] = line.substr(std::strlen(keys[i]));
+        // Written back as read: a header holds no control characters.
+        if (std::any_of(values[i].begin(), values[i].end(), [](unsigned char c) { return c < 0x20 || c == 0x7f; }))
+            return refused(std::string("the line \"") + keys[i] + "...\" holds control characters");
     }
     replay.gameVersion = values[0];
     replay.dataChecksum = values[1];

@@ -94,6 +94,7 @@ bool Building::stepAim()
         return false;
     const auto at = std::find(choices.begin(), choices.end(), aim);
     aim = (at == choices.end() || at + 1 == choices.end()) ? choices.front() : *(at + 1);
+    aimChosen = true;
     return true;
 }
 

@@ -50,6 +50,9 @@ public:
     std::vector<int> upgradeLevels;
     // What the tower's weapon aims at; each kind's constructor sets its own rule.
     TargetPriority::Rule aim = TargetPriority::Random;
+    // Whether the player (or a checkpoint) chose the aim; a tower never stepped keeps its kind's own
+    // rule, and a checkpoint says so rather than naming it.
+    bool aimChosen = false;
     // The damage dealt and the invaders destroyed by this tower this game.
     std::shared_ptr<TowerTally> tally = std::make_shared<TowerTally>();
     // The books of the game the tower was built in, given by the World that creates it; its

@@ -42,9 +42,8 @@ TEST(DialogControls, TheModeChosenBesideNoIsTheOneTheDifficultyStarts)
     started.reset();
     mode = NewGameDialog;
     EXPECT_EQ(dialog.chosenMode(), GameMode::Classic) << "opened again: the mode played";
-    dialog.switchMode();
-    dialog.switchMode();
-    dialog.switchMode();
+    for (int press = 0; press < 3; ++press)
+        dialog.switchMode();
     dialog.answer(true);
     EXPECT_EQ(started, std::pair(GameMode::Mixed, Level::Normal));
 

@@ -223,5 +223,4 @@ TEST_F(KeyboardControlsTest, TAndTheAimButtonStepWhatTheSelectedTowerAimsAt)
     EXPECT_EQ(missile.aim, TargetPriority::First);
     clickAt(300 - 20 * app().towerTypes[1].upgradeCount + 9, 229); // left of "Demolish" and the paths
     EXPECT_TRUE(missile.aim == TargetPriority::Strongest && world->money == 1000 - app().towerTypes[1].price);
-
 }

@@ -51,8 +51,8 @@ TEST_F(ReplayRunnerTest, EveryStrategysGamePlaysAgainToTheSameResult)
             ASSERT_GT(replay.waves.size(), 0u) << name;
             // Checked off screen (nothing drawn) as in the window: the pictures change nothing.
             const ReplayOutcome outcome = playedAgain(replay, callEarly);
+            // The frames played are compared too.
             EXPECT_EQ(ReplayCheck::firstDifference(replay, outcome), "") << name << (callEarly ? "+early" : "");
-            EXPECT_EQ(outcome.frames, replay.frames);
         }
 }
 

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 TEST(PurseTest, EveryPaymentChangesTheMoneyWithinTheLimitsAndCountsItOnce)
 {
     int money = 100;
@@ -16,16 +18,10 @@ TEST(PurseTest, EveryPaymentChangesTheMoneyWithinTheLimitsAndCountsItOnce)
     purse.payForTower(40);
     purse.payForUpgrade(25);
     EXPECT_EQ(money, 100 + 7 + 5 + 3 - 40 - 25);
-    const StatisticsTotals& totals = books.totals();
-    EXPECT_EQ(totals.moneyFromKills, 7);
-    EXPECT_EQ(totals.moneyFromEarlyCalls, 5);
-    EXPECT_EQ(totals.moneyRefunded, 3);
-    EXPECT_EQ(totals.moneySpentOnTowers, 40);
-    EXPECT_EQ(totals.moneySpentOnUpgrades, 25);
-    EXPECT_EQ(totals.invadersDestroyed, 1);
-    EXPECT_EQ(totals.towersBuilt, 1);
-    EXPECT_EQ(totals.upgradesBought, 1);
-    EXPECT_EQ(totals.towersDemolished, 1);
+    const StatisticsTotals& t = books.totals();
+    EXPECT_EQ(std::tuple(t.moneyFromKills, t.moneyFromEarlyCalls, t.moneyRefunded, t.moneySpentOnTowers, t.moneySpentOnUpgrades),
+              std::tuple(7, 5, 3, 40, 25));
+    EXPECT_EQ(std::tuple(t.invadersDestroyed, t.towersBuilt, t.upgradesBought, t.towersDemolished), std::tuple(1, 1, 1, 1));
 
     // Neither end of the run's limits is passed.
     purse.payForTower(1000);

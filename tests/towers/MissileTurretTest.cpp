@@ -128,4 +128,3 @@ TEST_F(MissileTurretTest, FirstSendsEveryMissileAtTheLowestInvaderAndKeepsToIt)
     launched[0]->update(0.0);
     EXPECT_TRUE(launched[0]->target->y == lowest && launched[0]->target->x < first->x);
 }
-
