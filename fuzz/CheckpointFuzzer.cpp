@@ -6,7 +6,6 @@
 #include "FuzzInput.h"
 
 #include "app/Application.h"
-#include "autoplay/HeadlessGame.h"
 #include "autoplay/MixedStrategy.h"
 #include "autoplay/Player.h"
 #include "checkpoint/CheckpointText.h"
@@ -29,12 +28,7 @@ constexpr int AnyWave = 100000;
 // The shipped data set is found from the source root, which run.sh hands over; it is loaded once.
 extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/)
 {
-    const char* root = std::getenv("SQUIBBLE_SOURCE_ROOT");
-    if (!root)
-        fuzzinput::fail("SQUIBBLE_SOURCE_ROOT must name the source root, which holds data/");
-    fuzzinput::startLibrary();
-    if (!autoplay::startHeadless(root).empty())
-        fuzzinput::fail("the shipped data set does not load");
+    fuzzinput::startShippedGame();
     return 0;
 }
 

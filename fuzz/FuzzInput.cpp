@@ -1,5 +1,7 @@
 #include "FuzzInput.h"
 
+#include "autoplay/HeadlessGame.h"
+
 #include "assets/MzImage.h"
 
 #include <allegro.h>
@@ -78,6 +80,16 @@ void fail(const char* what)
 {
     std::fprintf(stderr, "fuzz invariant broken: %s\n", what);
     std::abort();
+}
+
+void startShippedGame()
+{
+    const char* root = std::getenv("SQUIBBLE_SOURCE_ROOT");
+    if (!root)
+        fail("SQUIBBLE_SOURCE_ROOT must name the source root, which holds data/");
+    startLibrary();
+    if (!autoplay::startHeadless(root).empty())
+        fail("the shipped data set does not load");
 }
 
 } // namespace fuzzinput

@@ -12,6 +12,10 @@ namespace fuzzinput {
 // Starts the library once; safe to call on every input.
 void startLibrary();
 
+// Starts the library and a headless game on the shipped data set, from the source root named by
+// SQUIBBLE_SOURCE_ROOT; stops the run when either is missing.
+void startShippedGame();
+
 // Writes the input to a scratch file with the given extension and returns its path.
 std::string writeScratchFile(const std::uint8_t* data, std::size_t size, const char* extension);
 

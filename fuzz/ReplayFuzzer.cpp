@@ -5,7 +5,6 @@
 #include "FuzzInput.h"
 
 #include "app/Application.h"
-#include "autoplay/HeadlessGame.h"
 #include "game/ReplayRunner.h"
 #include "replay/ReplayCheck.h"
 #include "replay/ReplayFile.h"
@@ -23,12 +22,7 @@ constexpr long long MostFrames = 120;
 
 extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/)
 {
-    const char* root = std::getenv("SQUIBBLE_SOURCE_ROOT");
-    if (!root)
-        fuzzinput::fail("SQUIBBLE_SOURCE_ROOT must name the source root, which holds data/");
-    fuzzinput::startLibrary();
-    if (!autoplay::startHeadless(root).empty())
-        fuzzinput::fail("the shipped data set does not load");
+    fuzzinput::startShippedGame();
     return 0;
 }
 
