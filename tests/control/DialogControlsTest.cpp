@@ -62,7 +62,8 @@ TEST(DialogControls, OnlyAPointerThatMovesTakesTheFocus)
     int mode = Idle;
     const Difficulty::Level played = Difficulty::Level::Hard;
     std::optional<Difficulty::Level> started;
-    DialogControls dialog(mode, played, GameMode::Classic,
+    const GameMode playedMode = GameMode::Classic;
+    DialogControls dialog(mode, played, playedMode,
                           {[] {}, [&started](GameMode, Difficulty::Level level) { started = level; }});
     const DialogButton& easy = DialogControls::buttonsOf(NewGameDialog).front();
     for (int opened : {Idle, NewGameDialog})
