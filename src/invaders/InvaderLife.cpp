@@ -44,6 +44,15 @@ void InvaderLife::begin(Invader& invader, int kind, const KindContext& context)
     invader.sprite = std::make_unique<AnimatedSprite>(type.spriteSheet);
 }
 
+void InvaderLife::flash(Invader& invader)
+{
+    const int threshold = static_cast<int>(invader.maxHealth * BadlyHurtShare);
+    if (invader.health > threshold)
+        invader.sprite->playThen(Flash, Plain);
+    else
+        invader.sprite->playThen(BadlyHurtFlash, BadlyHurt);
+}
+
 bool InvaderLife::hurt(Invader& invader, int amount, const KindContext& context)
 {
     if (invader.health <= 0)
@@ -51,11 +60,7 @@ bool InvaderLife::hurt(Invader& invader, int amount, const KindContext& context)
     const long long left = static_cast<long long>(invader.health) - amount;
     invader.health = static_cast<int>(std::clamp<long long>(left, INT_MIN, INT_MAX));
     if (invader.health > 0) {
-        const int threshold = static_cast<int>(invader.maxHealth * BadlyHurtShare);
-        if (invader.health > threshold)
-            invader.sprite->playThen(Flash, Plain);
-        else
-            invader.sprite->playThen(BadlyHurtFlash, BadlyHurt);
+        flash(invader);
         return false;
     }
     if (context.events)

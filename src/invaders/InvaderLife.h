@@ -16,6 +16,9 @@ public:
     static int healthFor(const InvaderType& type, int waveNumber, const Difficulty& difficulty);
     // Health, radius, sprite and kind of a new invader of the kind, from the context.
     static void begin(Invader& invader, int kind, const KindContext& context);
+    // The hurt flash of a living invader: the plain one, or the badly hurt one at or below 35 % of
+    // its starting health.
+    static void flash(Invader& invader);
     // Takes amount off the invader's health: flashes the hurt level, or at 0 reports it destroyed
     // with its kind's reward. Returns whether this hit destroyed it; nothing happens to an invader
     // already gone.

@@ -17,18 +17,6 @@
 #include <cmath>
 #include <string>
 
-namespace {
-
-// Animations of the invader sheet.
-constexpr int Plain = 0;
-constexpr int Flash = 1;
-constexpr int BadlyHurt = 2;
-constexpr int BadlyHurtFlash = 3;
-// At or below this share of its starting health an invader looks badly hurt.
-constexpr double BadlyHurtShare = 0.35;
-
-} // namespace
-
 Squibble::Squibble()
 {
     const Application& app = Application::instance();
@@ -76,14 +64,7 @@ void Squibble::takeDamage(int amount)
         destroyed();
 }
 
-void Squibble::flash()
-{
-    const int threshold = static_cast<int>(maxHealth * BadlyHurtShare);
-    if (health > threshold)
-        sprite->playThen(Flash, Plain);
-    else
-        sprite->playThen(BadlyHurtFlash, BadlyHurt);
-}
+void Squibble::flash() { InvaderLife::flash(*this); }
 
 void Squibble::destroyed()
 {
