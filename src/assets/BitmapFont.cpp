@@ -213,56 +213,70 @@ void drawTextRight(const BitmapFont* font, BITMAP* destination, int x, int y, co
     drawText(font, destination, x - textWidth(font, text), y, text);
 }
 
-void drawTextf(const BitmapFont* font, BITMAP* destination, int x, int y, const char* format, ...)
+namespace {
+
+// Where a formatted text stands against its x.
+enum class Anchor { Left, Centre, Right };
+
+// A printf form's text in the classic locale, cut at FormatBufferSize - 1 characters.
+struct Formatted {
+    Formatted(const char* format, va_list arguments)
+    {
+        const ClassicLocale pointed;
+        std::vsnprintf(text, sizeof text, format, arguments);
+    }
+    char text[FormatBufferSize];
+};
+
+void drawFormatted(const BitmapFont* font, BITMAP* destination, int x, int y, Anchor anchor, const char* format,
+                   va_list arguments)
 {
-    static char buffer[FormatBufferSize];
     if (!format)
         return;
+    const Formatted formatted(format, arguments);
+    if (anchor == Anchor::Centre)
+        drawTextCentered(font, destination, x, y, formatted.text);
+    else if (anchor == Anchor::Right)
+        drawTextRight(font, destination, x, y, formatted.text);
+    else
+        drawText(font, destination, x, y, formatted.text);
+}
+
+} // namespace
+
+void drawTextf(const BitmapFont* font, BITMAP* destination, int x, int y, const char* format, ...)
+{
     va_list arguments;
     va_start(arguments, format);
-    const ClassicLocale pointed;
-    std::vsnprintf(buffer, sizeof buffer, format, arguments);
+    drawFormatted(font, destination, x, y, Anchor::Left, format, arguments);
     va_end(arguments);
-    drawText(font, destination, x, y, buffer);
 }
 
 void drawTextCenteredf(const BitmapFont* font, BITMAP* destination, int x, int y, const char* format, ...)
 {
-    static char buffer[FormatBufferSize];
-    if (!format)
-        return;
     va_list arguments;
     va_start(arguments, format);
-    const ClassicLocale pointed;
-    std::vsnprintf(buffer, sizeof buffer, format, arguments);
+    drawFormatted(font, destination, x, y, Anchor::Centre, format, arguments);
     va_end(arguments);
-    drawTextCentered(font, destination, x, y, buffer);
 }
 
 void drawTextRightf(const BitmapFont* font, BITMAP* destination, int x, int y, const char* format, ...)
 {
-    static char buffer[FormatBufferSize];
-    if (!format)
-        return;
     va_list arguments;
     va_start(arguments, format);
-    const ClassicLocale pointed;
-    std::vsnprintf(buffer, sizeof buffer, format, arguments);
+    drawFormatted(font, destination, x, y, Anchor::Right, format, arguments);
     va_end(arguments);
-    drawTextRight(font, destination, x, y, buffer);
 }
 
 int textWidthf(const BitmapFont* font, const char* format, ...)
 {
-    static char buffer[FormatBufferSize];
     if (!format)
         return 0;
     va_list arguments;
     va_start(arguments, format);
-    const ClassicLocale pointed;
-    std::vsnprintf(buffer, sizeof buffer, format, arguments);
+    const Formatted formatted(format, arguments);
     va_end(arguments);
-    return textWidth(font, buffer);
+    return textWidth(font, formatted.text);
 }
 
 void makeGreyscale(BITMAP* bitmap)

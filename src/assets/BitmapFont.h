@@ -39,7 +39,7 @@ constexpr int TextReach = 1 << 28;
 void drawTextCentered(const BitmapFont* font, BITMAP* destination, int x, int y, const char* text);
 void drawTextRight(const BitmapFont* font, BITMAP* destination, int x, int y, const char* text);
 
-// printf forms; each formats into its own 512-byte buffer, cutting longer results at 511.
+// printf forms, formatted in the classic locale into a 512-byte buffer, cutting longer results at 511.
 void drawTextf(const BitmapFont* font, BITMAP* destination, int x, int y, const char* format, ...)
     __attribute__((format(printf, 5, 6)));
 void drawTextCenteredf(const BitmapFont* font, BITMAP* destination, int x, int y, const char* format, ...)

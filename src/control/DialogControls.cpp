@@ -17,7 +17,7 @@ constexpr int SecondLine = 120;
 
 } // namespace
 
-DialogControls::DialogControls(int& mode, const Difficulty::Level& played, const GameMode& playedMode,
+DialogControls::DialogControls(WorldMode& mode, const Difficulty::Level& played, const GameMode& playedMode,
                                Answers answers)
     : mode(mode)
     , played(played)
@@ -26,7 +26,7 @@ DialogControls::DialogControls(int& mode, const Difficulty::Level& played, const
 {
 }
 
-const std::vector<DialogButton>& DialogControls::buttonsOf(int mode)
+const std::vector<DialogButton>& DialogControls::buttonsOf(WorldMode mode)
 {
     using B = DialogButton;
     static const std::vector<DialogButton> none;

@@ -5,6 +5,7 @@
 // "No" stand "Classic" and "Mixed": a click on one, or Up and Down, chooses the mode started.
 #pragma once
 
+#include "control/WorldMode.h"
 #include "difficulty/Difficulty.h"
 #include "difficulty/GameMode.h"
 
@@ -41,12 +42,12 @@ public:
         std::function<void(GameMode, Difficulty::Level)> startOver;
     };
 
-    // mode is the World's (a WorldMode): a dialog is open while it is QuitDialog or
+    // mode is the World's: a dialog is open while it is QuitDialog or
     // NewGameDialog, and "No" sets it back to Idle. played and playedMode are the game played's.
-    DialogControls(int& mode, const Difficulty::Level& played, const GameMode& playedMode, Answers answers);
+    DialogControls(WorldMode& mode, const Difficulty::Level& played, const GameMode& playedMode, Answers answers);
 
     // The buttons of the dialog open in mode; none for a mode that is no dialog.
-    static const std::vector<DialogButton>& buttonsOf(int mode);
+    static const std::vector<DialogButton>& buttonsOf(WorldMode mode);
 
     // This frame's pointer, every frame: a difficulty it moves over takes the focus, and a left
     // click on a button of the open dialog answers with it. Nothing off the picture.
@@ -70,7 +71,7 @@ private:
     // A dialog opened since the last look starts with the focus on the difficulty played.
     void follow();
 
-    int& mode;
+    WorldMode& mode;
     const Difficulty::Level& played;
     const GameMode& playedMode;
     Answers answers;

@@ -3,6 +3,8 @@
 // the switches the keys turn (the pause, the debug overlay).
 #pragma once
 
+#include "control/WorldMode.h"
+
 #include <list>
 #include <memory>
 
@@ -10,7 +12,7 @@ class Building;
 class Purse;
 
 struct PlayState {
-    int& mode; // a WorldMode
+    WorldMode& mode;
     int& placingKind;
     Purse& purse;
     std::list<std::unique_ptr<Building>>& towers;

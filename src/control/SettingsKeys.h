@@ -1,7 +1,8 @@
 // What the settings keys do: sound off and on, the effects' and the music's volume in tenths and
-// full screen, each taking effect at once and kept through the player's settings.
-// Also keeps the short notice such a key shows (a volume, a screen that could not be switched),
-// and how long the pause's hint stays lit.
+// full screen, each taking effect at once and kept through the player's settings; and the first
+// launch's settings written once the player has opened the controls. Also keeps the short notice
+// such a key shows (a volume, a screen that could not be switched), and how long the pause's hint
+// stays lit.
 #pragma once
 
 #include <functional>

@@ -87,7 +87,7 @@ public:
     // N in the pause between waves: the next wave starts at once and the player is paid
     // EarlyCallBonus for every whole second that was left. Nothing at any other time.
     void callNextWave();
-    // Seconds until the next wave while the field waits for it; none during a wave.
+    // Whether the field waits for the next wave: between waves, until the game is over.
     bool waitingForWave() const { return !currentWave && waveTimer >= 0.0 && !gameOver; }
     // Whether N would call the next wave now: in the pause between waves, while the game runs and
     // no dialog is open.
@@ -117,7 +117,7 @@ public:
     DialogControls& dialogs() { return *dialog; }
     const DialogControls& dialogs() const { return *dialog; }
 
-    int mode = Idle;
+    WorldMode mode = Idle;
     int placingKind = 0;
     // Cleared by the quit dialog or, from the library's thread, by the close button.
     std::atomic<bool> running{false};

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/TowerCatalogue.h"
+#include "control/WorldMode.h"
 #include "difficulty/Difficulty.h"
 #include "stats/ThreatEstimate.h"
 #include "invaders/InvaderKinds.h"
@@ -29,7 +30,7 @@ struct FrameView {
     TowerCatalogue catalogue;
     int towerBaseline = 0;
 
-    int mode = 0; // a WorldMode
+    WorldMode mode = Idle;
     bool gameOver = false;
     bool paused = false;
     bool showDebug = false;

@@ -1,4 +1,4 @@
-// The base of the three tower kinds: placement on the baseline, drawing, upgrade counters,
+// The base of the tower kinds: placement on the baseline, drawing, upgrade counters,
 // shot pacing and the sale. Each kind adds its weapon in update and its upgrades in upgrade.
 #pragma once
 
@@ -27,7 +27,7 @@ public:
 
     // Sets the left edge and creates the sprite (when the kind has a sheet).
     void place(int left);
-    // Refunds half the kind's price and shows the refund as a drifting text.
+    // Pays back the kind's refund (TowerType::refund) and shows it as a drifting text.
     void sell();
     // Width of animation 0's first frame of the kind's sheet; 0 without one.
     int firstFrameWidth() const;

@@ -25,7 +25,7 @@ const DialogButton& buttonNamed(const char* caption)
 // opened again starts on the mode played, and "No" starts nothing.
 TEST(DialogControls, TheModeChosenBesideNoIsTheOneTheDifficultyStarts)
 {
-    int mode = NewGameDialog;
+    WorldMode mode = NewGameDialog;
     const Level played = Level::Normal;
     const GameMode playedMode = GameMode::Classic;
     std::optional<std::pair<GameMode, Level>> started;
@@ -59,14 +59,14 @@ TEST(DialogControls, TheModeChosenBesideNoIsTheOneTheDifficultyStarts)
 // moves there takes the focus.
 TEST(DialogControls, OnlyAPointerThatMovesTakesTheFocus)
 {
-    int mode = Idle;
+    WorldMode mode = Idle;
     const Difficulty::Level played = Difficulty::Level::Hard;
     std::optional<Difficulty::Level> started;
     const GameMode playedMode = GameMode::Classic;
     DialogControls dialog(mode, played, playedMode,
                           {[] {}, [&started](GameMode, Difficulty::Level level) { started = level; }});
     const DialogButton& easy = DialogControls::buttonsOf(NewGameDialog).front();
-    for (int opened : {Idle, NewGameDialog})
+    for (WorldMode opened : {Idle, NewGameDialog})
         mode = opened, dialog.followPointer(easy.x + 1, easy.y + 1, true, false);
     dialog.answer(true);
     EXPECT_EQ(started, played);
