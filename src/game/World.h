@@ -103,7 +103,7 @@ public:
     // The button bar, for the views that show what the hovered button would do.
     const BuildBar& buttons() const { return *buildBar; }
 
-    // A new tower of kind 0, 1 or 2 (not yet placed); null for any other kind.
+    // A new tower of a kind of TowerKinds (not yet placed); null for any other kind.
     std::unique_ptr<Building> createTower(int kind);
     // Whether a tower of kind placingKind, centred on the mouse (or on centreX, where the keys have
     // moved the preview), would overlap no standing tower: the test of the click and the preview.

@@ -34,7 +34,37 @@ constexpr double LaunchSpreadWidth = 0.6;
 constexpr int RandomRange = 32768;
 constexpr double RandomTop = 32767.0;
 
+constexpr const char* PeriodKey = "Tower1.FreqBase";
+constexpr const char* DamageKey = "Tower1.DamageBase";
+constexpr const char* RateKey = "Tower1.Upgrade1.Level1.FreqMod";
+constexpr const char* MissilePeriodKey = "Tower1.Upgrade2.Level1.MissileFreq";
+constexpr const char* MissileDamageKey = "Tower1.Upgrade2.Level1.MissileDamage";
+
+TowerWeapons weaponsAt(Config& config, BoughtLevels bought)
+{
+    TowerWeapons weapons;
+    weapons.period = TowerRules::shortened(config, PeriodKey, RateKey, bought.of(RatePath));
+    weapons.damage = config.getInt(DamageKey);
+    weapons.launcher = bought.of(LauncherPath) >= 1;
+    weapons.missilePeriod = static_cast<float>(config.getDouble(MissilePeriodKey));
+    weapons.missileDamage = config.getInt(MissileDamageKey);
+    return weapons;
+}
+
 } // namespace
+
+const KindRules& LaserTurret::rules()
+{
+    using M = UpgradeModifier;
+    static const KindRules own{
+        {{PeriodKey, false}, {DamageKey, true}},
+        {{TowerKinds::Laser, RatePath, M::Rate, RateKey, false, nullptr},
+         {TowerKinds::Laser, LauncherPath, M::MissilePeriod, MissilePeriodKey, false, nullptr},
+         {TowerKinds::Laser, LauncherPath, M::MissileDamage, MissileDamageKey, true, nullptr}},
+        weaponsAt,
+    };
+    return own;
+}
 
 LaserTurret::LaserTurret()
     : Building(TowerKinds::Laser)

@@ -3,10 +3,16 @@
 #pragma once
 
 #include "towers/Building.h"
+#include "towers/TowerRules.h"
 
 class LaserTurret : public Building {
 public:
     LaserTurret();
+
+    // Animations of its sheet: idle, the build preview, firing.
+    static constexpr unsigned Animations = 3;
+    // Its weapons' rule: the period, the bolt's damage, the launcher and its missiles.
+    static const KindRules& rules();
 
     void update(double dt) override;
     // Path 0 shortens the laser period; path 1 switches the missile launcher on.

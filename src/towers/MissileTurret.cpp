@@ -34,7 +34,39 @@ constexpr int PuffRightOffset = 3;
 constexpr int PuffLeftOffset = -9;
 constexpr int PuffTop = 21;
 
+constexpr const char* PeriodKey = "Tower2.FreqBase";
+constexpr const char* DamageKey = "Tower2.DamageBase";
+constexpr const char* SplashDamageKey = "Tower2.DamageSplashBase";
+constexpr const char* SplashRadiusKey = "Tower2.SplashRadius";
+constexpr const char* RateKey = "Tower2.Upgrade1.Level1.FreqMod";
+constexpr const char* BlastKey = "Tower2.Upgrade2.Level2.SplashMod";
+
+TowerWeapons weaponsAt(Config& config, BoughtLevels bought)
+{
+    TowerWeapons weapons;
+    weapons.period = TowerRules::shortened(config, PeriodKey, RateKey, bought.of(RatePath));
+    weapons.damage = config.getInt(DamageKey);
+    weapons.splashDamage = config.getInt(SplashDamageKey);
+    weapons.splashRadius = config.getDouble(SplashRadiusKey);
+    for (int i = bought.of(BlastPath); i > 0; --i)
+        weapons.splashRadius += static_cast<float>(config.getDouble(BlastKey));
+    weapons.missilesPerLaunch = bought.of(DoubleLaunchPath) >= 1 ? 2 : 1;
+    return weapons;
+}
+
 } // namespace
+
+const KindRules& MissileTurret::rules()
+{
+    using M = UpgradeModifier;
+    static const KindRules own{
+        {{PeriodKey, false}, {DamageKey, true}, {SplashDamageKey, true}, {SplashRadiusKey, false}},
+        {{TowerKinds::Missile, RatePath, M::Rate, RateKey, false, nullptr},
+         {TowerKinds::Missile, BlastPath, M::SplashRadius, BlastKey, false, nullptr}},
+        weaponsAt,
+    };
+    return own;
+}
 
 MissileTurret::MissileTurret()
     : Building(TowerKinds::Missile)

@@ -3,10 +3,17 @@
 #pragma once
 
 #include "towers/Building.h"
+#include "towers/TowerRules.h"
 
 class MissileTurret : public Building {
 public:
     MissileTurret();
+
+    // Animations of its sheet: the poses held left, in the build preview and right, the launches
+    // left and right.
+    static constexpr unsigned Animations = 5;
+    // Its weapons' rule: the period, the missiles' damage, the blast and the double launch.
+    static const KindRules& rules();
 
     void update(double dt) override;
     // Path 0 shortens the period, path 1 widens the blast, path 2 adds a second missile.

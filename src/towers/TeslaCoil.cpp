@@ -15,12 +15,46 @@ namespace {
 
 constexpr int DamagePath = 0;
 
+constexpr const char* PeriodKey = "Tower3.FreqBase";
+constexpr const char* DamageKey = "Tower3.DamageBase";
+constexpr const char* RangeKey = "Tower3.RangeBase";
+constexpr const char* DamageModKey = "Tower3.Upgrade1.Level1.DamageMod";
+constexpr const char* RangeModKey = "Tower3.Upgrade1.Level1.RangeMod";
+
+TowerWeapons weaponsAt(Config& config, BoughtLevels bought)
+{
+    TowerWeapons weapons;
+    weapons.period = static_cast<float>(config.getDouble(PeriodKey));
+    weapons.damage = config.getInt(DamageKey);
+    for (int i = bought.of(DamagePath); i > 0; --i)
+        weapons.damage += config.getInt(DamageModKey);
+    weapons.range = config.getDouble(RangeKey);
+    // The range modifier is optional: a data set without it keeps the reach.
+    if (config.contains(RangeModKey)) {
+        for (int i = bought.of(DamagePath); i > 0; --i)
+            weapons.range += config.getDouble(RangeModKey);
+    }
+    return weapons;
+}
+
 int halfHeight(const AnimatedSprite* sprite)
 {
     return sprite ? sprite->height() / 2 : 0;
 }
 
 } // namespace
+
+const KindRules& TeslaCoil::rules()
+{
+    using M = UpgradeModifier;
+    static const KindRules own{
+        {{PeriodKey, false}, {DamageKey, true}, {RangeKey, false}},
+        {{TowerKinds::Tesla, DamagePath, M::Damage, DamageModKey, true, nullptr},
+         {TowerKinds::Tesla, DamagePath, M::Range, RangeModKey, false, "the upgrade leaves the range as it is"}},
+        weaponsAt,
+    };
+    return own;
+}
 
 TeslaCoil::TeslaCoil()
     : Building(TowerKinds::Tesla)

@@ -3,12 +3,18 @@
 #pragma once
 
 #include "towers/Building.h"
+#include "towers/TowerRules.h"
 
 class Invader;
 
 class TeslaCoil : public Building {
 public:
     TeslaCoil();
+
+    // Animations of its sheet: idle and the build preview.
+    static constexpr unsigned Animations = 2;
+    // Its weapons' rule: the period, the strike's damage and its reach.
+    static const KindRules& rules();
 
     void update(double dt) override;
     // Path 0 raises the damage of every strike and, when the data says so, the range.

@@ -1,6 +1,7 @@
-// The tower kinds of the game in one table: each kind's name and how a tower of it is made. The
-// World's factory, the checkpoint, the books and the build bar all read it, so the kinds, their
-// number and their names are written here alone. A kind's index is its place in the data set's
+// The tower kinds of the game in one table: each kind's name, how a tower of it is made, its
+// weapons' rule and the animations its sheet must hold. The World's factory, the checkpoint, the
+// books, the build bar and the data checker all read it, so the kinds, their number and their
+// names are written here alone. A kind's index is its place in the data set's
 // tower catalogue.
 #pragma once
 
@@ -8,6 +9,7 @@
 #include <string>
 
 class Building;
+struct KindRules;
 
 class TowerKinds {
 public:
@@ -24,4 +26,8 @@ public:
     static int named(const std::string& name);
     // A new tower of the kind, not yet placed; null for no kind of the game.
     static std::unique_ptr<Building> create(int kind);
+    // The kind's own weapons' rule (ask exists first).
+    static const KindRules& rulesOf(int kind);
+    // The animations the game plays from the kind's sheet; 0 for no kind of the game.
+    static unsigned animationsOf(int kind);
 };

@@ -5,6 +5,8 @@
 
 #include <vector>
 
+class Config;
+
 struct TowerWeapons {
     float period = 0.0f;       // seconds between shots (between launches for the missile turret)
     int damage = 0;            // to the invader a shot hits
@@ -21,7 +23,7 @@ struct TowerWeapons {
 // names the first level (one names the second) for history's sake; every level adds it again.
 struct UpgradeModifier {
     enum Role { Rate, MissilePeriod, MissileDamage, SplashRadius, Damage, Range };
-    int kind; // 0, 1 or 2
+    int kind; // a kind of TowerKinds
     int path; // from 0
     Role role;
     const char* key;
@@ -29,21 +31,46 @@ struct UpgradeModifier {
     const char* whenAbsent; // what a data set without the key gets; null when the key must be there
 };
 
+// A number of the data set that a kind's weapons start from.
+struct BaseKey {
+    const char* key;
+    bool whole; // a whole number; else one with a fraction
+};
+
+// The levels of each upgrade path a tower has bought; a path beyond those given has none.
+struct BoughtLevels {
+    const int* levels;
+    int count;
+    int of(int path) const { return path < count && levels[path] > 0 ? levels[path] : 0; }
+};
+
+// One kind's own rule, written in its tower's file: the numbers its weapons start from (the
+// period between shots first), its upgrade paths' modifiers and how its weapons follow from them.
+struct KindRules {
+    std::vector<BaseKey> baseKeys;
+    std::vector<UpgradeModifier> modifiers;
+    TowerWeapons (*weapons)(Config& config, BoughtLevels bought);
+};
+
 class TowerRules {
 public:
     // Paths a kind may have at most in what the figures look at.
     static constexpr int MostPaths = 8;
 
-    // The weapons of a tower of kind 0, 1 or 2 with levels[p] levels bought of path p (count
-    // paths); an unknown kind has none. Every level of a path adds that path's modifier again.
+    // The weapons of a tower of a kind with levels[p] levels bought of path p (count paths), by its
+    // kind's own rule; an unknown kind has none. Every level of a path adds that path's modifier again.
     static TowerWeapons weaponsOf(int kind, const int* levels, int count);
     static TowerWeapons weaponsOf(int kind, const std::vector<int>& levels)
     {
         return weaponsOf(kind, levels.data(), static_cast<int>(levels.size()));
     }
 
+    // The period read from periodKey after `times` levels of a rate path, each adding the modifier
+    // read from modifierKey as a float again, the way the towers have always added it.
+    static float shortened(Config& config, const char* periodKey, const char* modifierKey, int times);
+
     // Every key an upgrade path's modifier is read from, for the towers and the data checker alike.
     static const std::vector<UpgradeModifier>& modifiers();
-    // The key of a kind's modifier in that role; the key of no kind is empty.
-    static const char* keyOf(int kind, UpgradeModifier::Role role);
+    // The numbers a kind's weapons start from, the period between shots first; none for no kind.
+    static const std::vector<BaseKey>& baseKeysOf(int kind);
 };

@@ -41,9 +41,6 @@ std::string format(const char* pattern, int a, int b = 0, int c = 0)
     return buffer;
 }
 
-// Animations the game plays from each tower kind's sheet: laser idle, preview, firing; missile
-// poses, preview and launches; tesla idle and preview.
-constexpr unsigned TowerAnimations[TowerKinds::Count] = {3, 5, 2};
 constexpr unsigned InvaderAnimations = 4;
 constexpr unsigned MissileDirections = 16;
 
@@ -137,7 +134,7 @@ void DataChecker::checkSheets(Config& config)
 {
     int largestIcon = 0;
     for (int n = 1; n <= TowerKinds::Count; ++n) {
-        checkSheet(config.getf("Tower%d.Sprite", n), TowerAnimations[n - 1], format("Tower%d.Sprite", n));
+        checkSheet(config.getf("Tower%d.Sprite", n), TowerKinds::animationsOf(n - 1), format("Tower%d.Sprite", n));
         const int paths = std::clamp(config.getIntf("Tower%d.Upgrades", n), 0, CatalogueReader::MaxEntries);
         for (int j = 1; j <= paths; ++j) {
             const int levels =

@@ -37,6 +37,13 @@ std::string format(const char* pattern, int a, int b = 0, int c = 0)
     return buffer;
 }
 
+// The key of the period between a kind's shots: the first its weapons start from.
+std::string periodKeyOf(int kind)
+{
+    const std::vector<BaseKey>& keys = TowerRules::baseKeysOf(kind);
+    return keys.empty() ? std::string() : keys.front().key;
+}
+
 bool isWholeNumber(const std::string& text)
 {
     char* end = nullptr;
@@ -149,12 +156,10 @@ std::vector<KeyChecker::KnownKey> KeyChecker::knownKeys(Config& config) const
         keys.push_back({font, KeyKind::File});
         keys.push_back({std::string(font) + "Kerning", KeyKind::Int, true});
     }
-    for (const char* key : {"StartingHealth", "StartingMoney", "TowerBaseline", "ButtonSpacing", "Tower1.DamageBase", "Tower2.DamageBase", "Tower2.DamageSplashBase",
-                            "Tower3.DamageBase"})
+    for (const char* key : {"StartingHealth", "StartingMoney", "TowerBaseline", "ButtonSpacing"})
         keys.push_back({key, KeyKind::Int});
     for (const char* key : {"TimeBetweenWaves", "Wave1SpeedBase", "Wave1SpeedIncrease", "Wave1SpeedMax", "LaserSpeedBase", "MissileSpeedBase",
-                            "MissileSteeringMax", "MissileSteeringResponse", "MissileLife", "Tower1.FreqBase",
-                            "Tower2.FreqBase", "Tower2.SplashRadius", "Tower3.FreqBase", "Tower3.RangeBase"})
+                            "MissileSteeringMax", "MissileSteeringResponse", "MissileLife"})
         keys.push_back({key, KeyKind::Double});
     InvaderKeys::append(keys);
     keys.push_back({"SoundVolume", KeyKind::Int});
@@ -171,6 +176,8 @@ std::vector<KeyChecker::KnownKey> KeyChecker::knownKeys(Config& config) const
         keys.push_back({musicKey(static_cast<MusicPiece>(i)), KeyKind::Text});
     const int maxEntries = CatalogueReader::MaxEntries;
     for (int n = 1; n <= TowerKinds::Count; ++n) {
+        for (const BaseKey& base : TowerRules::baseKeysOf(n - 1))
+            keys.push_back({base.key, base.whole ? KeyKind::Int : KeyKind::Double});
         keys.push_back({format("Tower%d.Name", n), KeyKind::Text});
         keys.push_back({format("Tower%d.Sprite", n), KeyKind::File});
         for (const char* field : {"Tower%d.Value", "Tower%d.Width", "Tower%d.Available"})
@@ -245,7 +252,7 @@ void KeyChecker::checkNearMisses(const Config& config, const std::vector<KnownKe
 void KeyChecker::checkPeriods(Config& config)
 {
     for (int n = 1; n <= TowerKinds::Count; ++n) {
-        const std::string key = format("Tower%d.FreqBase", n);
+        const std::string key = periodKeyOf(n - 1);
         const double base = config.getDouble(key);
         if (base <= 0)
             problem(key + " is " + config.get(key) + "; a period must be above 0");
@@ -257,12 +264,13 @@ void KeyChecker::checkPeriods(Config& config)
             continue;
         if (modifier.role == UpgradeModifier::MissilePeriod && config.getDouble(modifier.key) <= 0)
             problem(std::string(modifier.key) + " must be above 0");
-        if (modifier.role != UpgradeModifier::Rate || config.getDouble(format("Tower%d.FreqBase", n)) <= 0)
+        const std::string periodKey = periodKeyOf(modifier.kind);
+        if (modifier.role != UpgradeModifier::Rate || config.getDouble(periodKey) <= 0)
             continue;
         // Every level of the rate path adds the level-1 modifier again.
         const int levels = config.getIntf("Tower%d.Upgrade%d.Levels", n, path);
         const double fastest =
-            config.getDouble(format("Tower%d.FreqBase", n)) + levels * config.getDouble(modifier.key);
+            config.getDouble(periodKey) + levels * config.getDouble(modifier.key);
         if (fastest <= 0)
             problem("after all " + std::to_string(levels) + " levels of " + format("Tower%d.Upgrade%d", n, path) +
                     " the period of tower " + std::to_string(n) + " is " + PlainText::real(fastest) +
