@@ -1,14 +1,15 @@
 #include "app/Application.h"
 
 #include "app/BackBuffer.h"
+#include "app/ConfigKeys.h"
 #include "app/ContentLoader.h"
 #include "app/DesktopWindow.h"
 #include "app/StartUp.h"
 #include "app/WindowEvents.h"
 #include "assets/BitmapFont.h"
+#include "assets/SpriteSheet.h"
 #include "audio/AllegroMusicOutput.h"
 #include "audio/AllegroSoundOutput.h"
-#include "assets/SpriteSheet.h"
 #include "game/World.h"
 
 #include <allegro.h>
@@ -105,7 +106,7 @@ void Application::initialise(const LaunchOptions& options)
     // A piece that does not load is only silent: the game starts all the same.
     for (const std::string& problem : options.music ? music.load(config) : std::vector<std::string>())
         std::fprintf(stderr, "squibble-siege: %s\n", problem.c_str());
-    screens.setTitle(config.get("WindowTitle"));
+    screens.setTitle(config.get(ConfigKeys::WindowTitle));
     lastFrameTime = now();
     WindowEvents::install();
     std::srand(static_cast<unsigned>(std::time(nullptr)));

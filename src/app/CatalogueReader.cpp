@@ -1,6 +1,7 @@
 #include "app/CatalogueReader.h"
 
 #include "app/Config.h"
+#include "app/ConfigKeys.h"
 
 #include <algorithm>
 
@@ -12,11 +13,11 @@ int CatalogueReader::readCount(Config& config, const char* pattern, int a, int b
 TowerType CatalogueReader::readTowerType(Config& config, int number)
 {
     TowerType type;
-    type.name = config.getf("Tower%d.Name", number);
-    type.price = config.getIntf("Tower%d.Value", number);
-    type.width = config.getIntf("Tower%d.Width", number);
-    type.available = config.getIntf("Tower%d.Available", number) != 0;
-    type.upgradeCount = readCount(config, "Tower%d.Upgrades", number) + 1;
+    type.name = config.getf(ConfigKeys::TowerName, number);
+    type.price = config.getIntf(ConfigKeys::TowerPrice, number);
+    type.width = config.getIntf(ConfigKeys::TowerWidth, number);
+    type.available = config.getIntf(ConfigKeys::TowerAvailable, number) != 0;
+    type.upgradeCount = readCount(config, ConfigKeys::TowerPaths, number) + 1;
     type.upgrades.reserve(type.upgradeCount);
     UpgradeType demolish;
     demolish.name = "Demolish";
@@ -29,12 +30,12 @@ TowerType CatalogueReader::readTowerType(Config& config, int number)
 UpgradeType CatalogueReader::readUpgradePath(Config& config, int tower, int path)
 {
     UpgradeType upgrade;
-    upgrade.name = config.getf("Tower%d.Upgrade%d.Name", tower, path);
-    upgrade.levelCount = readCount(config, "Tower%d.Upgrade%d.Levels", tower, path);
+    upgrade.name = config.getf(ConfigKeys::PathName, tower, path);
+    upgrade.levelCount = readCount(config, ConfigKeys::PathLevels, tower, path);
     upgrade.levels.resize(upgrade.levelCount);
     for (int level = 1; level <= upgrade.levelCount; ++level) {
-        upgrade.levels[level - 1].price = config.getIntf("Tower%d.Upgrade%d.Level%d.Value", tower, path, level);
-        upgrade.levels[level - 1].icon = config.getIntf("Tower%d.Upgrade%d.Level%d.Icon", tower, path, level);
+        upgrade.levels[level - 1].price = config.getIntf(ConfigKeys::LevelPrice, tower, path, level);
+        upgrade.levels[level - 1].icon = config.getIntf(ConfigKeys::LevelIcon, tower, path, level);
     }
     return upgrade;
 }
@@ -42,17 +43,17 @@ UpgradeType CatalogueReader::readUpgradePath(Config& config, int tower, int path
 InvaderType CatalogueReader::readInvaderType(Config& config, int number)
 {
     InvaderType type;
-    type.reward = config.getIntf("Invader%d.Value", number);
-    type.health = config.getIntf("Invader%d.Health", number);
-    type.healthIncrease = config.getDoublef("Invader%d.HealthIncrease", number);
-    type.size = config.getDoublef("Invader%d.Size", number);
-    type.name = config.getf("Invader%d.Name", number);
-    type.hint = config.getf("Invader%d.Hint", number);
-    type.armour = std::max(0, config.getIntf("Invader%d.Armour", number));
-    type.shield = std::clamp(config.getIntf("Invader%d.Shield", number), 0, MaxShieldPercent);
-    type.shieldReturn = config.getDoublef("Invader%d.ShieldReturn", number);
+    type.reward = config.getIntf(ConfigKeys::InvaderReward, number);
+    type.health = config.getIntf(ConfigKeys::InvaderHealth, number);
+    type.healthIncrease = config.getDoublef(ConfigKeys::InvaderHealthIncrease, number);
+    type.size = config.getDoublef(ConfigKeys::InvaderSize, number);
+    type.name = config.getf(ConfigKeys::InvaderName, number);
+    type.hint = config.getf(ConfigKeys::InvaderHint, number);
+    type.armour = std::max(0, config.getIntf(ConfigKeys::InvaderArmour, number));
+    type.shield = std::clamp(config.getIntf(ConfigKeys::InvaderShield, number), 0, MaxShieldPercent);
+    type.shieldReturn = config.getDoublef(ConfigKeys::InvaderShieldReturn, number);
     // Left out, a landing costs one point as the Squibble's does.
-    type.landingCost = std::clamp(config.getIntf("Invader%d.Landing", number), 0, MaxLandingCost);
+    type.landingCost = std::clamp(config.getIntf(ConfigKeys::InvaderLanding, number), 0, MaxLandingCost);
     if (type.landingCost == 0)
         type.landingCost = 1;
     return type;

@@ -2,6 +2,8 @@
 
 #include "app/Application.h"
 #include "app/CatalogueReader.h"
+#include "app/ConfigKeys.h"
+#include "app/ContentFiles.h"
 #include "assets/BitmapFont.h"
 #include "assets/SpriteSheet.h"
 #include "difficulty/Difficulty.h"
@@ -27,13 +29,13 @@ std::vector<std::string> ContentLoader::loadAll(std::vector<std::unique_ptr<Spri
     loadFonts();
     loadImages();
     loadCatalogue(catalogueSheets);
-    image(app.laserImage, "data/laser_small.mz");
-    for (int i = 0; i < 5; ++i)
-        image(app.cloudImages[i], ("data/cloud" + std::to_string(i + 1) + ".mz").c_str());
+    image(app.laserImage, ContentFiles::LaserBolt);
+    for (int i = 0; i < ContentFiles::CloudCount; ++i)
+        image(app.cloudImages[i], ContentFiles::cloudPath(i).c_str());
     loadSheets();
-    image(app.selectorImage, "data/selector.mz");
-    app.towerBaseline = app.config.getInt("TowerBaseline");
-    app.buttonSpacing = app.config.getInt("ButtonSpacing");
+    image(app.selectorImage, ContentFiles::Selector);
+    app.towerBaseline = app.config.getInt(ConfigKeys::TowerBaseline);
+    app.buttonSpacing = app.config.getInt(ConfigKeys::ButtonSpacing);
     makeGameOverCaption();
     for (std::string& problem : app.sound.load(app.config))
         problems.push_back(std::move(problem));
@@ -72,19 +74,19 @@ std::unique_ptr<SpriteSheet> ContentLoader::sheet(const std::string& path)
 
 void ContentLoader::loadFonts()
 {
-    app.fontMain = font("FontMain");
-    app.fontMainRed = font("FontMainRed");
-    app.fontSmall = font("FontSmall");
-    app.fontSmallRed = font("FontSmallRed");
+    app.fontMain = font(ContentFiles::FontMain);
+    app.fontMainRed = font(ContentFiles::FontMainRed);
+    app.fontSmall = font(ContentFiles::FontSmall);
+    app.fontSmallRed = font(ContentFiles::FontSmallRed);
 }
 
 void ContentLoader::loadImages()
 {
-    image(app.backgroundImage, "data/bg.mz");
-    image(app.redBarImage, "data/redbar.mz");
-    image(app.slotsImage, "data/slots.mz");
-    image(app.iconsImage, "data/icons.mz");
-    image(app.upgradeIconsImage, "data/upgrade_icons.mz");
+    image(app.backgroundImage, ContentFiles::Background);
+    image(app.redBarImage, ContentFiles::RedBar);
+    image(app.slotsImage, ContentFiles::Slots);
+    image(app.iconsImage, ContentFiles::Icons);
+    image(app.upgradeIconsImage, ContentFiles::UpgradeIcons);
 }
 
 void ContentLoader::loadCatalogue(std::vector<std::unique_ptr<SpriteSheet>>& catalogueSheets)
@@ -93,23 +95,23 @@ void ContentLoader::loadCatalogue(std::vector<std::unique_ptr<SpriteSheet>>& cat
     for (int number = 1; number <= TowerKinds::Count; ++number) {
         TowerType& type = app.towerTypes[number - 1];
         type = CatalogueReader::readTowerType(app.config, number);
-        catalogueSheets.push_back(sheet(app.config.getf("Tower%d.Sprite", number)));
+        catalogueSheets.push_back(sheet(app.config.getf(ConfigKeys::TowerSprite, number)));
         type.spriteSheet = catalogueSheets.back().get();
     }
     for (int number = 1; number <= InvaderKinds::Count; ++number) {
         InvaderType& invader = app.invaderTypes[number - 1];
         invader = CatalogueReader::readInvaderType(app.config, number);
-        catalogueSheets.push_back(sheet(app.config.getf("Invader%d.Sprite", number)));
+        catalogueSheets.push_back(sheet(app.config.getf(ConfigKeys::InvaderSprite, number)));
         invader.spriteSheet = catalogueSheets.back().get();
     }
 }
 
 void ContentLoader::loadSheets()
 {
-    app.poofSheet = sheet("data/poof.sz");
-    app.explosionSmallSheet = sheet("data/explosion_small.sz");
-    app.puff2Sheet = sheet("data/puff2.sz");
-    app.missileSheet = sheet("data/missile.sz");
+    app.poofSheet = sheet(ContentFiles::Poof.path);
+    app.explosionSmallSheet = sheet(ContentFiles::SmallExplosion.path);
+    app.puff2Sheet = sheet(ContentFiles::LaunchPuff.path);
+    app.missileSheet = sheet(ContentFiles::Missile.path);
 }
 
 void ContentLoader::makeGameOverCaption()

@@ -2,6 +2,7 @@
 
 #include "app/Application.h"
 #include "app/BackBuffer.h"
+#include "app/ConfigKeys.h"
 #include "assets/MzImage.h"
 
 #include <allegro.h>
@@ -33,6 +34,6 @@ std::vector<std::string> StartUp::loadDataSet(Application& app)
     if (!app.backBuffer->bitmap)
         return {"cannot create the back buffer"};
     std::vector<std::string> problems = app.loadContent();
-    app.minFrameTime = app.config.getDouble("TimestepThreshold");
+    app.minFrameTime = app.config.getDouble(ConfigKeys::TimestepThreshold);
     return problems;
 }

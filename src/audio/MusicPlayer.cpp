@@ -2,6 +2,7 @@
 #include "audio/MusicPlayer.h"
 
 #include "app/Config.h"
+#include "app/ConfigKeys.h"
 #include "app/DataFolder.h"
 #include "files/PlainText.h"
 
@@ -27,7 +28,7 @@ MusicPlayer::~MusicPlayer() = default;
 std::vector<std::string> MusicPlayer::load(Config& config, const std::string& gameFolder)
 {
     std::vector<std::string> problems;
-    setVolume(config.getInt("MusicVolume"));
+    setVolume(config.getInt(ConfigKeys::MusicVolume));
     for (int i = 0; i < MusicPieceCount; ++i) {
         const MusicPiece piece = static_cast<MusicPiece>(i);
         const std::string& path = config.get(musicKey(piece));

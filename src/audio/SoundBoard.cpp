@@ -1,6 +1,7 @@
 #include "audio/SoundBoard.h"
 
 #include "app/Config.h"
+#include "app/ConfigKeys.h"
 #include "app/DataFolder.h"
 #include "app/Field.h"
 #include "audio/SilentSoundOutput.h"
@@ -32,7 +33,7 @@ SoundBoard::~SoundBoard() = default;
 std::vector<std::string> SoundBoard::load(Config& config, const std::string& gameFolder)
 {
     std::vector<std::string> problems;
-    setVolume(config.getInt("SoundVolume"));
+    setVolume(config.getInt(ConfigKeys::SoundVolume));
     for (int i = 0; i < SoundEventCount; ++i) {
         const SoundEvent event = static_cast<SoundEvent>(i);
         const std::string& path = config.get(soundKey(event));

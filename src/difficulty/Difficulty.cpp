@@ -28,9 +28,9 @@ struct Rule {
     double Difficulty::*real;
 };
 const Rule Rules[] = {
-    {"StartingMoney", Kind::Money, &Difficulty::startingMoney, nullptr},
-    {"StartingHealth", Kind::Health, &Difficulty::startingHealth, nullptr},
-    {"TimeBetweenWaves", Kind::Seconds, nullptr, &Difficulty::timeBetweenWaves},
+    {Difficulty::StartingMoneyKey, Kind::Money, &Difficulty::startingMoney, nullptr},
+    {Difficulty::StartingHealthKey, Kind::Health, &Difficulty::startingHealth, nullptr},
+    {Difficulty::TimeBetweenWavesKey, Kind::Seconds, nullptr, &Difficulty::timeBetweenWaves},
     {"InvaderHealthFactor", Kind::Factor, nullptr, &Difficulty::invaderHealthFactor},
     {"InvaderSpeedFactor", Kind::Factor, nullptr, &Difficulty::invaderSpeedFactor},
     {"RewardFactor", Kind::Factor, nullptr, &Difficulty::rewardFactor},
@@ -120,9 +120,9 @@ Difficulty Difficulty::of(const Config& config, Level level)
 {
     Difficulty difficulty;
     difficulty.level = level;
-    difficulty.startingMoney = std::atoi(normalText(config, "StartingMoney").c_str());
-    difficulty.startingHealth = std::atoi(normalText(config, "StartingHealth").c_str());
-    difficulty.timeBetweenWaves = PlainText::leadingReal(normalText(config, "TimeBetweenWaves"));
+    difficulty.startingMoney = std::atoi(normalText(config, StartingMoneyKey).c_str());
+    difficulty.startingHealth = std::atoi(normalText(config, StartingHealthKey).c_str());
+    difficulty.timeBetweenWaves = PlainText::leadingReal(normalText(config, TimeBetweenWavesKey));
     if (level == Level::Normal)
         return difficulty;
     const std::string prefix = std::string(nameOf(level)) + ".";

@@ -13,6 +13,10 @@ class Difficulty {
 public:
     enum class Level { Easy = 0, Normal = 1, Hard = 2 };
     static constexpr int LevelCount = 3;
+    // Normal's keys of the data set; Easy's and Hard's add their level's name in front.
+    static constexpr const char* StartingMoneyKey = "StartingMoney";
+    static constexpr const char* StartingHealthKey = "StartingHealth";
+    static constexpr const char* TimeBetweenWavesKey = "TimeBetweenWaves";
 
     // The longest pause between waves a difficulty may give; a factor lies above 0 and at most
     // MaxFactor. Starting money and health are amounts of a run, within its limits.

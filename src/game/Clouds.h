@@ -2,6 +2,8 @@
 // leftwards, each wrapping round to the right edge once it has left the field.
 #pragma once
 
+#include "app/ContentFiles.h"
+
 #include <array>
 #include <list>
 
@@ -17,7 +19,7 @@ struct Cloud {
 class Clouds {
 public:
     // The images the clouds are drawn with, by imageIndex.
-    using Images = std::array<BITMAP*, 5>;
+    using Images = std::array<BITMAP*, ContentFiles::CloudCount>;
 
     // A new game's clouds in place of the old: 17 in five groups, slowest (furthest back) first,
     // each placed with two draws of the C library's rand.

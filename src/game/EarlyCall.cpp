@@ -1,8 +1,9 @@
 // The early call's bonus.
 #include "game/EarlyCall.h"
 
-#include "app/Config.h"
 #include "app/Application.h"
+#include "app/Config.h"
+#include "app/ConfigKeys.h"
 #include "effects/TextEffect.h"
 #include "game/World.h"
 
@@ -19,8 +20,8 @@ constexpr int BonusTextY = 208;
 
 int EarlyCall::bonusPerSecond(Config& config)
 {
-    const bool given = config.contains("EarlyCallBonus") && !config.get("EarlyCallBonus").empty();
-    return given ? config.getInt("EarlyCallBonus") : DefaultBonusPerSecond;
+    const bool given = config.contains(ConfigKeys::EarlyCallBonus) && !config.get(ConfigKeys::EarlyCallBonus).empty();
+    return given ? config.getInt(ConfigKeys::EarlyCallBonus) : DefaultBonusPerSecond;
 }
 
 int EarlyCall::bonusFor(double secondsLeft, int perSecond)

@@ -20,6 +20,7 @@ constexpr int Plain = 0;
 constexpr int Flash = 1;
 constexpr int BadlyHurt = 2;
 constexpr int BadlyHurtFlash = 3;
+static_assert(BadlyHurtFlash + 1 == InvaderLife::Animations, "every animation of an invader sheet is played");
 // At or below this share of its starting health an invader looks badly hurt.
 constexpr double BadlyHurtShare = 0.35;
 

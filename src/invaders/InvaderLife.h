@@ -11,6 +11,9 @@ struct KindContext;
 
 class InvaderLife {
 public:
+    // Animations of every invader sheet: plain, flashing, badly hurt, badly hurt and flashing.
+    static constexpr unsigned Animations = 4;
+
     // The kind's health at a wave: its first wave's health plus the per-wave increase (truncated
     // before it is added), scaled by the difficulty.
     static int healthFor(const InvaderType& type, int waveNumber, const Difficulty& difficulty);

@@ -1,6 +1,7 @@
 #include "invaders/SquibbleWave.h"
 
 #include "app/Application.h"
+#include "app/ConfigKeys.h"
 #include "app/Field.h"
 #include "assets/PixelCoordinate.h"
 #include "audio/SoundBoard.h"
@@ -96,8 +97,8 @@ int SquibbleWave::sizeFor(int waveNumber)
 double SquibbleWave::speedFor(int waveNumber, const Difficulty& difficulty)
 {
     Config& config = Application::instance().config;
-    const double speed = (waveNumber - 1) * config.getDouble("Wave1SpeedIncrease") + config.getDouble("Wave1SpeedBase");
-    const double maximum = config.getDouble("Wave1SpeedMax");
+    const double speed = (waveNumber - 1) * config.getDouble(ConfigKeys::WaveSpeedIncrease) + config.getDouble(ConfigKeys::WaveSpeedBase);
+    const double maximum = config.getDouble(ConfigKeys::WaveSpeedMax);
     return difficulty.invaderSpeed(maximum > speed ? speed : maximum);
 }
 

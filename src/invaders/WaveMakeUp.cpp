@@ -1,6 +1,7 @@
 #include "invaders/WaveMakeUp.h"
 
 #include "app/Config.h"
+#include "app/ConfigKeys.h"
 
 #include <algorithm>
 #include <string>
@@ -45,11 +46,11 @@ WaveMakeUp WaveMakeUp::read(Config& config)
         if (kind == InvaderKinds::BossKind)
             continue;
         Share& share = makeUp.shares[kind];
-        share.fromWave = std::clamp(config.getIntf("Invader%d.FromWave", kind + 1), 0, LastWave);
-        share.percent = std::clamp(config.getIntf("Invader%d.Share", kind + 1), 0, PercentWhole);
-        share.rows = rowsNamed(config.getf("Invader%d.Rows", kind + 1));
+        share.fromWave = std::clamp(config.getIntf(ConfigKeys::InvaderFromWave, kind + 1), 0, LastWave);
+        share.percent = std::clamp(config.getIntf(ConfigKeys::InvaderShare, kind + 1), 0, PercentWhole);
+        share.rows = rowsNamed(config.getf(ConfigKeys::InvaderRows, kind + 1));
     }
-    makeUp.bossEvery = std::clamp(config.getIntf("Invader%d.Every", InvaderKinds::BossKind + 1), 0, LastWave);
+    makeUp.bossEvery = std::clamp(config.getIntf(ConfigKeys::InvaderEvery, InvaderKinds::BossKind + 1), 0, LastWave);
     return makeUp;
 }
 

@@ -1,6 +1,7 @@
 #include "projectiles/LaserProjectile.h"
 
 #include "app/Application.h"
+#include "app/ConfigKeys.h"
 #include "invaders/Invader.h"
 
 #include <allegro.h>
@@ -14,7 +15,7 @@ LaserProjectile::LaserProjectile(int x, int y, int damage, HitCredit credit)
     , credit(std::move(credit))
 {
     // Read for every bolt, so a retuned speed applies to the next shot.
-    speed = Application::instance().config.getDouble("LaserSpeedBase");
+    speed = Application::instance().config.getDouble(ConfigKeys::LaserSpeed);
 }
 
 void LaserProjectile::update(double dt)

@@ -1,6 +1,8 @@
 #include "projectiles/MissileProjectile.h"
 
 #include "app/Application.h"
+#include "app/ConfigKeys.h"
+#include "app/ContentFiles.h"
 #include "assets/AnimatedSprite.h"
 #include "assets/PixelCoordinate.h"
 #include "audio/SoundBoard.h"
@@ -21,7 +23,8 @@ namespace {
 constexpr double Pi = boost::math::double_constants::pi;
 constexpr double TwoPi = boost::math::double_constants::two_pi;
 constexpr double LaunchHeading = 3.0 * Pi / 4.0;
-constexpr int DirectionCount = 16;
+// The missile sheet holds one animation for each direction.
+constexpr int DirectionCount = static_cast<int>(ContentFiles::Missile.animations);
 // Half a direction's share of the circle, so the picture shown is the nearest direction.
 constexpr double HalfDirection = 0.5 / DirectionCount;
 // The debris explosions are spread over this many seconds after the blast.
@@ -53,10 +56,10 @@ MissileProjectile::MissileProjectile(int x, int y, int damage, int splashDamage,
     , credit(std::move(credit))
 {
     Application& app = Application::instance();
-    speed = app.config.getDouble("MissileSpeedBase");
-    steeringMax = app.config.getDouble("MissileSteeringMax");
-    steeringResponse = app.config.getDouble("MissileSteeringResponse");
-    life = app.config.getDouble("MissileLife");
+    speed = app.config.getDouble(ConfigKeys::MissileSpeed);
+    steeringMax = app.config.getDouble(ConfigKeys::MissileSteeringMax);
+    steeringResponse = app.config.getDouble(ConfigKeys::MissileSteeringResponse);
+    life = app.config.getDouble(ConfigKeys::MissileLife);
     heading = LaunchHeading;
     sprite = std::make_unique<AnimatedSprite>(app.missileSheet.get());
 }

@@ -1,14 +1,15 @@
 #include "autoplay/Player.h"
 
 #include "app/Application.h"
+#include "app/ConfigKeys.h"
 #include "autoplay/ScriptedInput.h"
 #include "autoplay/Strategy.h"
 #include "control/GameSpeed.h"
 #include "files/DataSetChecksum.h"
-#include "replay/GameVersion.h"
 #include "game/RunRecording.h"
-#include "replay/ReplayShelf.h"
 #include "game/World.h"
+#include "replay/GameVersion.h"
+#include "replay/ReplayShelf.h"
 
 #include <allegro.h>
 
@@ -32,7 +33,7 @@ double frameTimeFor(const PlayOptions& options)
 {
     if (options.dt > 0.0)
         return options.dt;
-    const double shipped = Application::instance().config.getDouble("TimestepThreshold");
+    const double shipped = Application::instance().config.getDouble(ConfigKeys::TimestepThreshold);
     return shipped > 0.0 ? shipped : FallbackFrameTime;
 }
 

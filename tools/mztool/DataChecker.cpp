@@ -1,8 +1,9 @@
 #include "mztool/DataChecker.h"
 
 #include "app/CatalogueReader.h"
-#include "invaders/InvaderKinds.h"
 #include "app/Config.h"
+#include "app/ConfigKeys.h"
+#include "app/ContentFiles.h"
 #include "app/ContentLoader.h"
 #include "app/DataFolder.h"
 #include "app/Field.h"
@@ -12,6 +13,8 @@
 #include "audio/SoundBoard.h"
 #include "audio/SoundClip.h"
 #include "audio/SoundEvent.h"
+#include "invaders/InvaderKinds.h"
+#include "invaders/InvaderLife.h"
 #include "mztool/GameFile.h"
 #include "towers/TowerKinds.h"
 
@@ -41,8 +44,6 @@ std::string format(const char* pattern, int a, int b = 0, int c = 0)
     return buffer;
 }
 
-constexpr unsigned InvaderAnimations = 4;
-constexpr unsigned MissileDirections = 16;
 
 } // namespace
 
@@ -86,11 +87,12 @@ std::vector<std::string> DataChecker::run()
     return findings.problems;
 }
 
-void DataChecker::checkImageSize(const std::string& name, int minimumWidth, int minimumHeight)
+void DataChecker::checkImageSize(const std::string& gamePath, int minimumWidth, int minimumHeight)
 {
+    const std::string name = std::filesystem::path(gamePath).filename().string();
     GameFile file;
     std::string error;
-    if (!file.load(asTheGameFinds("data/" + name), error)) {
+    if (!file.load(asTheGameFinds(gamePath), error)) {
         problem(name + ": " + error);
         return;
     }
@@ -102,14 +104,14 @@ void DataChecker::checkImageSize(const std::string& name, int minimumWidth, int 
 
 void DataChecker::checkImages()
 {
-    checkImageSize("bg.mz", Field::Width, Field::Height);
-    checkImageSize("redbar.mz", 53, 20);
-    checkImageSize("slots.mz", 4 * 19, 19);
-    checkImageSize("icons.mz", 4 * IconSize, 2 * IconSize);
-    checkImageSize("laser_small.mz", 1, 1);
-    for (int i = 1; i <= 5; ++i)
-        checkImageSize("cloud" + std::to_string(i) + ".mz", 1, 1);
-    checkImageSize("selector.mz", 1, 1);
+    checkImageSize(ContentFiles::Background, Field::Width, Field::Height);
+    checkImageSize(ContentFiles::RedBar, 53, 20);
+    checkImageSize(ContentFiles::Slots, 4 * 19, 19);
+    checkImageSize(ContentFiles::Icons, 4 * IconSize, 2 * IconSize);
+    checkImageSize(ContentFiles::LaserBolt, 1, 1);
+    for (int i = 0; i < ContentFiles::CloudCount; ++i)
+        checkImageSize(ContentFiles::cloudPath(i), 1, 1);
+    checkImageSize(ContentFiles::Selector, 1, 1);
 }
 
 void DataChecker::checkSheet(const std::string& gamePath, unsigned animationsNeeded, const std::string& what)
@@ -134,28 +136,27 @@ void DataChecker::checkSheets(Config& config)
 {
     int largestIcon = 0;
     for (int n = 1; n <= TowerKinds::Count; ++n) {
-        checkSheet(config.getf("Tower%d.Sprite", n), TowerKinds::animationsOf(n - 1), format("Tower%d.Sprite", n));
-        const int paths = std::clamp(config.getIntf("Tower%d.Upgrades", n), 0, CatalogueReader::MaxEntries);
+        checkSheet(config.getf(ConfigKeys::TowerSprite, n), TowerKinds::animationsOf(n - 1), format(ConfigKeys::TowerSprite, n));
+        const int paths = std::clamp(config.getIntf(ConfigKeys::TowerPaths, n), 0, CatalogueReader::MaxEntries);
         for (int j = 1; j <= paths; ++j) {
             const int levels =
-                std::clamp(config.getIntf("Tower%d.Upgrade%d.Levels", n, j), 0, CatalogueReader::MaxEntries);
+                std::clamp(config.getIntf(ConfigKeys::PathLevels, n, j), 0, CatalogueReader::MaxEntries);
             if (levels == 0)
                 problem("strings.txt: " + format("Tower%d.Upgrade%d", n, j) + " has no levels to buy");
             for (int k = 1; k <= levels; ++k)
-                largestIcon = std::max(largestIcon, config.getIntf("Tower%d.Upgrade%d.Level%d.Icon", n, j, k));
+                largestIcon = std::max(largestIcon, config.getIntf(ConfigKeys::LevelIcon, n, j, k));
         }
     }
-    checkImageSize("upgrade_icons.mz", (largestIcon + 1) * IconSize, 2 * IconSize);
+    checkImageSize(ContentFiles::UpgradeIcons, (largestIcon + 1) * IconSize, 2 * IconSize);
     for (int n = 1; n <= InvaderKinds::Count; ++n)
-        checkSheet(config.getf("Invader%d.Sprite", n), InvaderAnimations, format("Invader%d.Sprite", n));
-    for (const char* effect : {"poof.sz", "explosion_small.sz", "puff2.sz"})
-        checkSheet(std::string("data/") + effect, 1, effect);
-    checkSheet("data/missile.sz", MissileDirections, "missile.sz");
+        checkSheet(config.getf(ConfigKeys::InvaderSprite, n), InvaderLife::Animations, format(ConfigKeys::InvaderSprite, n));
+    for (const ContentFiles::Sheet& shared : ContentFiles::SharedSheets)
+        checkSheet(shared.path, shared.animations, std::filesystem::path(shared.path).filename().string());
 }
 
 void DataChecker::checkFonts(Config& config)
 {
-    for (const char* key : {"FontMain", "FontMainRed", "FontSmall", "FontSmallRed"}) {
+    for (const char* key : ContentFiles::FontKeys) {
         BitmapFont font(asTheGameFinds(config.get(key)));
         if (!font.hasGlyphs()) {
             problem(std::string(key) + ": cannot load a font from " + config.get(key));
@@ -184,7 +185,7 @@ void DataChecker::checkKerning(const std::string& key, const BitmapFont& font)
 {
     const std::string kerningKey = key + "Kerning";
     const std::string setting = kerningKey + "=" + std::to_string(font.kerning);
-    if (key == "FontMainRed") {
+    if (key == ContentFiles::FontMainRed) {
         const std::string captionProblem = ContentLoader::gameOverCaptionProblem(font);
         if (!captionProblem.empty())
             problem(captionProblem + "; the game does not start");
@@ -207,9 +208,9 @@ void DataChecker::checkKerning(const std::string& key, const BitmapFont& font)
 void DataChecker::checkSounds(Config& config)
 {
     constexpr int SoundRate = 22050;
-    const int volume = config.getInt("SoundVolume");
+    const int volume = config.getInt(ConfigKeys::SoundVolume);
     if (volume < 0 || volume > SoundBoard::MaxVolume)
-        problem("strings.txt: SoundVolume=" + config.get("SoundVolume") + " is outside 0.." +
+        problem("strings.txt: SoundVolume=" + config.get(ConfigKeys::SoundVolume) + " is outside 0.." +
                 std::to_string(SoundBoard::MaxVolume));
     // The game's own loading, so that what is checked is what the game plays.
     SoundBoard board;
@@ -231,9 +232,9 @@ void DataChecker::checkSounds(Config& config)
 
 void DataChecker::checkMusic(Config& config)
 {
-    const int volume = config.getInt("MusicVolume");
+    const int volume = config.getInt(ConfigKeys::MusicVolume);
     if (volume < 0 || volume > MusicPlayer::MaxVolume)
-        problem("strings.txt: MusicVolume=" + config.get("MusicVolume") + " is outside 0.." +
+        problem("strings.txt: MusicVolume=" + config.get(ConfigKeys::MusicVolume) + " is outside 0.." +
                 std::to_string(MusicPlayer::MaxVolume));
     // The game's own loading: a module missing, not a regular file, too large or refused by libxmp.
     MusicPlayer player;

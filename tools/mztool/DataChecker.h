@@ -35,7 +35,7 @@ private:
     void checkSounds(Config& config);
     void checkMusic(Config& config);
     void checkSheet(const std::string& gamePath, unsigned animationsNeeded, const std::string& what);
-    void checkImageSize(const std::string& name, int minimumWidth, int minimumHeight);
+    void checkImageSize(const std::string& gamePath, int minimumWidth, int minimumHeight);
 
     // Where the game, started in the data folder's parent, finds a path such as "data/bg.mz".
     std::string asTheGameFinds(const std::string& gamePath) const;

@@ -1,16 +1,17 @@
 #include "mztool/KeyChecker.h"
 
-#include "mztool/EditDistance.h"
-
 #include "app/Application.h"
 #include "app/CatalogueReader.h"
 #include "app/Config.h"
+#include "app/ConfigKeys.h"
+#include "app/ContentFiles.h"
 #include "audio/MusicCue.h"
 #include "audio/SoundEvent.h"
 #include "difficulty/Difficulty.h"
 #include "files/PlainText.h"
 #include "game/EarlyCall.h"
 #include "mztool/InvaderKeys.h"
+#include "mztool/KeySpelling.h"
 #include "towers/TowerKinds.h"
 #include "towers/TowerRules.h"
 
@@ -26,9 +27,6 @@
 namespace mztool {
 
 namespace {
-
-// Spelling edits (insertions, deletions, substitutions) within which a key is a near miss.
-constexpr std::size_t NearMissEdits = 2;
 
 std::string format(const char* pattern, int a, int b = 0, int c = 0)
 {
@@ -58,72 +56,23 @@ bool isNumber(const std::string& text)
     return PlainText::realNumber(text).has_value();
 }
 
-std::string trimmed(const std::string& text)
-{
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos)
-        return "";
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
-std::string lowered(std::string text)
-{
-    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
-    return text;
-}
-
-// The key with every run of digits replaced by "#": "Tower#.Upgrade#.Level#.Icon".
-std::string familyOf(const std::string& key)
-{
-    std::string family;
-    for (std::size_t i = 0; i < key.size(); ++i) {
-        if (!std::isdigit(static_cast<unsigned char>(key[i]))) {
-            family += key[i];
-        } else if (i == 0 || !std::isdigit(static_cast<unsigned char>(key[i - 1]))) {
-            family += '#';
-        }
-    }
-    return family;
-}
-
-// The runs of digits of a key, in order: "Tower3.Upgrade1.Level2.Icon" gives 3, 1, 2.
-std::vector<std::string> numbersOf(const std::string& key)
-{
-    std::vector<std::string> numbers;
-    std::string run;
-    for (char c : key + ".") {
-        if (std::isdigit(static_cast<unsigned char>(c))) {
-            run += c;
-        } else if (!run.empty()) {
-            numbers.push_back(run);
-            run.clear();
-        }
-    }
-    return numbers;
-}
-
-// A misspelling of known: the same numbers in the same order, and the words within a couple of
-// edits of each other or equal but for case.
-bool isNearMiss(const std::string& name, const std::string& known)
-{
-    if (numbersOf(name) != numbersOf(known))
-        return false;
-    return lowered(known) == lowered(trimmed(name)) || editDistance(familyOf(known), familyOf(name)) <= NearMissEdits;
-}
-
 // Numbered families the game reads for some counts of towers, paths and levels.
 const std::set<std::string>& numberedFamilies()
 {
-    static const std::set<std::string> families{
-        "Tower#.Name", "Tower#.Value", "Tower#.Sprite", "Tower#.Width", "Tower#.Available", "Tower#.Upgrades",
-        "Tower#.FreqBase", "Tower#.DamageBase", "Tower#.DamageSplashBase", "Tower#.SplashRadius", "Tower#.RangeBase",
-        "Tower#.Upgrade#.Name", "Tower#.Upgrade#.Levels", "Tower#.Upgrade#.Level#.Value",
-        "Tower#.Upgrade#.Level#.Icon", "Tower#.Upgrade#.Level#.FreqMod", "Tower#.Upgrade#.Level#.MissileFreq",
-        "Tower#.Upgrade#.Level#.MissileDamage", "Tower#.Upgrade#.Level#.SplashMod", "Tower#.Upgrade#.Level#.DamageMod",
-        "Invader#.Value", "Invader#.Sprite", "Invader#.Health", "Invader#.HealthIncrease", "Invader#.Size",
-        "Invader#.Name", "Invader#.Hint", "Invader#.Armour", "Invader#.Shield", "Invader#.ShieldReturn",
-        "Invader#.Landing", "Invader#.FromWave", "Invader#.Share", "Invader#.Rows", "Invader#.Every",
-    };
+    static const std::set<std::string> families = [] {
+        std::set<std::string> all;
+        for (std::string pattern : ConfigKeys::numbered()) {
+            for (std::size_t at = pattern.find("%d"); at != std::string::npos; at = pattern.find("%d"))
+                pattern.replace(at, 2, "#");
+            all.insert(pattern);
+        }
+        for (int kind = 0; kind < TowerKinds::Count; ++kind)
+            for (const BaseKey& base : TowerRules::baseKeysOf(kind))
+                all.insert(KeySpelling::familyOf(base.key));
+        for (const UpgradeModifier& modifier : TowerRules::modifiers())
+            all.insert(KeySpelling::familyOf(modifier.key));
+        return all;
+    }();
     return families;
 }
 
@@ -151,19 +100,19 @@ void KeyChecker::run(const Config& asWritten)
 
 std::vector<KeyChecker::KnownKey> KeyChecker::knownKeys(Config& config) const
 {
-    std::vector<KnownKey> keys{{"WindowTitle", KeyKind::Text}, {"TimestepThreshold", KeyKind::Double}};
-    for (const char* font : {"FontMain", "FontMainRed", "FontSmall", "FontSmallRed"}) {
+    std::vector<KnownKey> keys;
+    for (const ConfigKeys::Key& key : ConfigKeys::plain())
+        keys.push_back({key.name, key.kind});
+    for (const char* font : ContentFiles::FontKeys) {
         keys.push_back({font, KeyKind::File});
         keys.push_back({std::string(font) + "Kerning", KeyKind::Int, true});
     }
-    for (const char* key : {"StartingHealth", "StartingMoney", "TowerBaseline", "ButtonSpacing"})
+    for (const char* key : {Difficulty::StartingMoneyKey, Difficulty::StartingHealthKey})
         keys.push_back({key, KeyKind::Int});
-    for (const char* key : {"TimeBetweenWaves", "Wave1SpeedBase", "Wave1SpeedIncrease", "Wave1SpeedMax", "LaserSpeedBase", "MissileSpeedBase",
-                            "MissileSteeringMax", "MissileSteeringResponse", "MissileLife"})
-        keys.push_back({key, KeyKind::Double});
+    keys.push_back({Difficulty::TimeBetweenWavesKey, KeyKind::Double});
     InvaderKeys::append(keys);
-    keys.push_back({"SoundVolume", KeyKind::Int});
-    keys.push_back({"EarlyCallBonus", KeyKind::Int, false,
+    keys.push_back({ConfigKeys::SoundVolume, KeyKind::Int});
+    keys.push_back({ConfigKeys::EarlyCallBonus, KeyKind::Int, false,
                     "the game pays " + std::to_string(EarlyCall::DefaultBonusPerSecond) + " for every second left"});
     // Easy's and Hard's keys may be left out (Normal's value stands); their values are checked apart.
     for (const std::string& key : Difficulty::keys())
@@ -171,26 +120,26 @@ std::vector<KeyChecker::KnownKey> KeyChecker::knownKeys(Config& config) const
     // A sound key may be left out or empty: that event is silent.
     for (int i = 0; i < SoundEventCount; ++i)
         keys.push_back({soundKey(static_cast<SoundEvent>(i)), KeyKind::Text});
-    keys.push_back({"MusicVolume", KeyKind::Int, false, "the music is silent"});
+    keys.push_back({ConfigKeys::MusicVolume, KeyKind::Int, false, "the music is silent"});
     for (int i = 0; i < MusicPieceCount; ++i)
         keys.push_back({musicKey(static_cast<MusicPiece>(i)), KeyKind::Text});
     const int maxEntries = CatalogueReader::MaxEntries;
     for (int n = 1; n <= TowerKinds::Count; ++n) {
         for (const BaseKey& base : TowerRules::baseKeysOf(n - 1))
             keys.push_back({base.key, base.whole ? KeyKind::Int : KeyKind::Double});
-        keys.push_back({format("Tower%d.Name", n), KeyKind::Text});
-        keys.push_back({format("Tower%d.Sprite", n), KeyKind::File});
-        for (const char* field : {"Tower%d.Value", "Tower%d.Width", "Tower%d.Available"})
+        keys.push_back({format(ConfigKeys::TowerName, n), KeyKind::Text});
+        keys.push_back({format(ConfigKeys::TowerSprite, n), KeyKind::File});
+        for (const char* field : {ConfigKeys::TowerPrice, ConfigKeys::TowerWidth, ConfigKeys::TowerAvailable})
             keys.push_back({format(field, n), KeyKind::Int});
-        keys.push_back({format("Tower%d.Upgrades", n), KeyKind::Int, true});
-        const int paths = std::clamp(config.getIntf("Tower%d.Upgrades", n), 0, maxEntries);
+        keys.push_back({format(ConfigKeys::TowerPaths, n), KeyKind::Int, true});
+        const int paths = std::clamp(config.getIntf(ConfigKeys::TowerPaths, n), 0, maxEntries);
         for (int j = 1; j <= paths; ++j) {
-            keys.push_back({format("Tower%d.Upgrade%d.Name", n, j), KeyKind::Text});
-            keys.push_back({format("Tower%d.Upgrade%d.Levels", n, j), KeyKind::Int});
-            const int levels = std::clamp(config.getIntf("Tower%d.Upgrade%d.Levels", n, j), 0, maxEntries);
+            keys.push_back({format(ConfigKeys::PathName, n, j), KeyKind::Text});
+            keys.push_back({format(ConfigKeys::PathLevels, n, j), KeyKind::Int});
+            const int levels = std::clamp(config.getIntf(ConfigKeys::PathLevels, n, j), 0, maxEntries);
             for (int k = 1; k <= levels; ++k) {
-                keys.push_back({format("Tower%d.Upgrade%d.Level%d.Value", n, j, k), KeyKind::Int});
-                keys.push_back({format("Tower%d.Upgrade%d.Level%d.Icon", n, j, k), KeyKind::Int});
+                keys.push_back({format(ConfigKeys::LevelPrice, n, j, k), KeyKind::Int});
+                keys.push_back({format(ConfigKeys::LevelIcon, n, j, k), KeyKind::Int});
             }
             // Upgrade modifiers are read only when their path exists.
             for (const UpgradeModifier& modifier : TowerRules::modifiers())
@@ -233,15 +182,15 @@ void KeyChecker::checkNearMisses(const Config& config, const std::vector<KnownKe
         const std::string& name = entry.first;
         if (known.count(name))
             continue;
-        if (known.count(trimmed(name))) {
-            problem("\"" + name + "\" has spaces around \"=\", so it defines another key than " + trimmed(name));
+        if (known.count(KeySpelling::trimmed(name))) {
+            problem("\"" + name + "\" has spaces around \"=\", so it defines another key than " + KeySpelling::trimmed(name));
             continue;
         }
         const auto closest =
-            std::find_if(known.begin(), known.end(), [&](const std::string& key) { return isNearMiss(name, key); });
+            std::find_if(known.begin(), known.end(), [&](const std::string& key) { return KeySpelling::isNearMiss(name, key); });
         if (closest != known.end())
             problem("\"" + name + "\" is not a key the game reads; did you mean " + *closest + "?");
-        else if (numberedFamilies().count(familyOf(name)))
+        else if (numberedFamilies().count(KeySpelling::familyOf(name)))
             problem("\"" + name + "\" is not read: its numbers are beyond the towers, upgrade paths and levels "
                     "that the other keys give");
         else
@@ -260,7 +209,7 @@ void KeyChecker::checkPeriods(Config& config)
     for (const UpgradeModifier& modifier : TowerRules::modifiers()) {
         const int n = modifier.kind + 1;
         const int path = modifier.path + 1;
-        if (config.getIntf("Tower%d.Upgrades", n) < path)
+        if (config.getIntf(ConfigKeys::TowerPaths, n) < path)
             continue;
         if (modifier.role == UpgradeModifier::MissilePeriod && config.getDouble(modifier.key) <= 0)
             problem(std::string(modifier.key) + " must be above 0");
@@ -268,7 +217,7 @@ void KeyChecker::checkPeriods(Config& config)
         if (modifier.role != UpgradeModifier::Rate || config.getDouble(periodKey) <= 0)
             continue;
         // Every level of the rate path adds the level-1 modifier again.
-        const int levels = config.getIntf("Tower%d.Upgrade%d.Levels", n, path);
+        const int levels = config.getIntf(ConfigKeys::PathLevels, n, path);
         const double fastest =
             config.getDouble(periodKey) + levels * config.getDouble(modifier.key);
         if (fastest <= 0)
@@ -280,7 +229,7 @@ void KeyChecker::checkPeriods(Config& config)
 
 void KeyChecker::checkFrameTime(Config& config)
 {
-    const std::string& value = config.get("TimestepThreshold");
+    const std::string& value = config.get(ConfigKeys::TimestepThreshold);
     const double threshold = PlainText::leadingReal(value);
     if (!value.empty() && !(threshold >= 0.0 && threshold <= Application::LongestFrameThreshold))
         problem("TimestepThreshold=" + value + " is outside 0 to 1 second; the game waits 0 to 1 second a frame");
@@ -291,14 +240,14 @@ void KeyChecker::checkCounts(Config& config)
     const int maxEntries = CatalogueReader::MaxEntries;
     const std::string limit = std::to_string(maxEntries);
     for (int n = 1; n <= TowerKinds::Count; ++n) {
-        const int paths = config.getIntf("Tower%d.Upgrades", n);
+        const int paths = config.getIntf(ConfigKeys::TowerPaths, n);
         if (paths > maxEntries)
-            problem(format("Tower%d.Upgrades", n) + "=" + std::to_string(paths) + " is cut to " + limit +
+            problem(format(ConfigKeys::TowerPaths, n) + "=" + std::to_string(paths) + " is cut to " + limit +
                     ": the game reads at most " + limit + " upgrade paths");
         for (int j = 1; j <= std::min(paths, maxEntries); ++j) {
-            const int levels = config.getIntf("Tower%d.Upgrade%d.Levels", n, j);
+            const int levels = config.getIntf(ConfigKeys::PathLevels, n, j);
             if (levels > maxEntries)
-                problem(format("Tower%d.Upgrade%d.Levels", n, j) + "=" + std::to_string(levels) + " is cut to " +
+                problem(format(ConfigKeys::PathLevels, n, j) + "=" + std::to_string(levels) + " is cut to " +
                         limit + ": the game reads at most " + limit + " levels of a path");
         }
     }

@@ -4,6 +4,8 @@
 // difficulties' keys (listed with the numbers each difficulty plays by).
 #pragma once
 
+#include "app/ConfigKeys.h"
+
 #include <string>
 #include <vector>
 
@@ -24,7 +26,7 @@ public:
     // Runs every configuration check on the table as read from strings.txt.
     void run(const Config& asWritten);
 
-    enum class KeyKind { Text, Int, Double, File };
+    using KeyKind = ConfigKeys::Kind;
     struct KnownKey {
         std::string name;
         KeyKind kind;
