@@ -2,6 +2,7 @@
 
 #include "app/Application.h"
 #include "game/FrameStepper.h"
+#include "game/WorldSeat.h"
 #include "game/RunHooks.h"
 #include "game/RunMarks.h"
 #include "game/World.h"
@@ -87,15 +88,14 @@ ReplayRunner::ReplayRunner(Application& app, const Replay& replay)
     auto hooks = std::make_unique<Playback>(*input, replay.seed);
     playback = hooks.get();
     game->hooks = std::move(hooks);
-    app.world = game.get();
+    seat = std::make_unique<WorldSeat>(app, *game);
     game->newGame();
     stepper = std::make_unique<FrameStepper>(*game);
 }
 
 ReplayRunner::~ReplayRunner()
 {
-    if (app.world == game.get())
-        app.world = nullptr;
+    seat.reset();
     game.reset();
     app.setInput(std::move(saved));
 }

@@ -15,6 +15,7 @@ class FrameStepper;
 class InputSource;
 class ReplayInput;
 class World;
+class WorldSeat;
 
 class ReplayRunner {
 public:
@@ -47,5 +48,6 @@ private:
     ReplayInput* input;
     Playback* playback;
     std::unique_ptr<World> game;
+    std::unique_ptr<WorldSeat> seat;
     std::unique_ptr<FrameStepper> stepper;
 };

@@ -14,3 +14,4 @@
 #include "game/WaveThreat.h"
 #include "game/World.h"
 #include "game/WorldCheckpoint.h"
+#include "game/WorldSeat.h"

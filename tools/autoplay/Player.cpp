@@ -42,7 +42,7 @@ double frameTimeFor(const PlayOptions& options)
 Player::Player(Strategy& strategy, const PlayOptions& options)
     : strategy(strategy)
     , input(installInput())
-    , game(startGame(options, recording))
+    , game(startGame(options, recording, seat))
     , ledger(*game)
     , waveLog(*game)
     , stepper(*game)
@@ -60,19 +60,18 @@ Player::Player(Strategy& strategy, const PlayOptions& options)
 
 Player::~Player()
 {
-    Application& app = Application::instance();
-    if (app.world == game.get())
-        app.world = nullptr;
+    seat.reset();
 }
 
-std::unique_ptr<World> Player::startGame(const PlayOptions& options, RunRecording*& recording)
+std::unique_ptr<World> Player::startGame(const PlayOptions& options, RunRecording*& recording,
+                                         std::unique_ptr<WorldSeat>& seat)
 {
     Application& app = Application::instance();
     app.settings.set(PlayerSettings::Field::Difficulty, static_cast<int>(options.difficulty));
     app.settings.set(PlayerSettings::Field::Mode, static_cast<int>(options.mode));
     app.mouseX = app.mouseY = app.mouseButtons = app.previousMouseButtons = 0;
     auto world = std::make_unique<World>();
-    app.world = world.get();
+    seat = std::make_unique<WorldSeat>(app, *world);
     std::srand(options.seed);
     if (options.recordReplay) {
         // The tools' replays are kept by the tools, not on the player's shelf.

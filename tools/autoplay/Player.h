@@ -9,6 +9,7 @@
 #include "difficulty/Difficulty.h"
 #include "difficulty/GameMode.h"
 #include "game/FrameStepper.h"
+#include "game/WorldSeat.h"
 
 #include <memory>
 #include <string>
@@ -91,11 +92,14 @@ public:
     long frameCount() const { return frames; }
 
 private:
-    static std::unique_ptr<World> startGame(const PlayOptions& options, RunRecording*& recording);
+    static std::unique_ptr<World> startGame(const PlayOptions& options, RunRecording*& recording,
+                                            std::unique_ptr<WorldSeat>& seat);
 
     Strategy& strategy;
     ScriptedInput* input;
     RunRecording* recording = nullptr;
+    // The game's World as the Application's own, from before its new game until the player goes.
+    std::unique_ptr<WorldSeat> seat;
     std::unique_ptr<World> game;
     Ledger ledger;
     WaveLog waveLog;

@@ -9,6 +9,7 @@
 #include "files/PlainText.h"
 #include "game/World.h"
 #include "game/WorldCheckpoint.h"
+#include "game/WorldSeat.h"
 #include "towers/TowerKinds.h"
 
 #include <filesystem>
@@ -46,11 +47,9 @@ std::string restoreProblem(const Checkpoint& checkpoint)
         return "the data set here does not load: " + problems.front();
     Application& app = Application::instance();
     World world;
-    app.world = &world;
+    const WorldSeat seat(app, world);
     world.newGame();
-    const std::string problem = WorldCheckpoint::restore(world, checkpoint);
-    app.world = nullptr;
-    return problem;
+    return WorldCheckpoint::restore(world, checkpoint);
 }
 
 // Why the game started here would never pick the file up, by its name; empty when it would.
