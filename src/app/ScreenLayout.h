@@ -28,6 +28,9 @@ public:
     // border is taken to the nearest edge, which is not where the pointer is).
     int pictureX(int screenX) const { return toPicture(screenX - pictureLeft, width); }
     int pictureY(int screenY) const { return toPicture(screenY - pictureTop, height); }
+    // The screen pixel at the top left of the block that shows a picture pixel.
+    int screenX(int pictureX) const { return pictureLeft + pictureX * factor; }
+    int screenY(int pictureY) const { return pictureTop + pictureY * factor; }
 
     int scale() const { return factor; }
     int left() const { return pictureLeft; }

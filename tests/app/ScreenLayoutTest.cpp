@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <utility>
 
 TEST(ScreenLayout, DefaultIsTwiceTheBackBufferFillingTheWindow)
 {
@@ -65,4 +66,16 @@ TEST(ScreenLayout, LargestScaleOfAreasTooSmallOrEmpty)
     EXPECT_EQ(small.scale(), 1);
     EXPECT_EQ(small.left(), -60);
     EXPECT_EQ(small.pictureX(0), 60);
+}
+
+// The screen pixel a program points at to reach a picture pixel reads back as that pixel, in a
+// window and centred on a larger screen alike.
+TEST(ScreenLayout, APicturePixelsScreenPixelReadsBackAsIt)
+{
+    for (const ScreenLayout& layout : {ScreenLayout(), ScreenLayout::centred(1920, 1080, 320, 240)}) {
+        for (const auto& [x, y] : {std::pair(0, 0), std::pair(160, 219), std::pair(319, 239)}) {
+            EXPECT_TRUE(layout.shows(layout.screenX(x), layout.screenY(y)));
+            EXPECT_EQ(std::pair(layout.pictureX(layout.screenX(x)), layout.pictureY(layout.screenY(y))), std::pair(x, y));
+        }
+    }
 }

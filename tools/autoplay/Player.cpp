@@ -23,7 +23,7 @@ constexpr double FallbackFrameTime = 1.0 / 60.0;
 
 ScriptedInput* installInput()
 {
-    auto input = std::make_unique<ScriptedInput>();
+    auto input = std::make_unique<ScriptedInput>(Application::instance().screenLayout);
     ScriptedInput* installed = input.get();
     Application::instance().setInput(std::move(input));
     return installed;

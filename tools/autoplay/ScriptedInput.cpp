@@ -1,5 +1,16 @@
 #include "autoplay/ScriptedInput.h"
 
+ScriptedInput::ScriptedInput(const ScreenLayout& layout)
+    : layout(layout)
+{
+}
+
+const ScreenLayout& ScriptedInput::defaultLayout()
+{
+    static const ScreenLayout window;
+    return window;
+}
+
 int ScriptedInput::nextKey()
 {
     if (keys.empty())
@@ -11,6 +22,6 @@ int ScriptedInput::nextKey()
 
 void ScriptedInput::pointAt(int backBufferX, int backBufferY)
 {
-    windowX = backBufferX * 2;
-    windowY = backBufferY * 2;
+    windowX = layout.screenX(backBufferX);
+    windowY = layout.screenY(backBufferY);
 }
