@@ -7,7 +7,7 @@ public:
     virtual ~InputSource() = default;
 
     // Pointer position in screen pixels (640 x 480 in the default window) and Allegro's button
-    // bits (1 left, 2 right).
+    // bits (MouseButton's).
     virtual int mouseX() = 0;
     virtual int mouseY() = 0;
     virtual int mouseButtons() = 0;

@@ -2,6 +2,7 @@
 
 #include "app/Application.h"
 #include "app/Field.h"
+#include "app/MouseButton.h"
 #include "assets/AnimatedSprite.h"
 #include "assets/BitmapFont.h"
 #include "assets/SpriteSheet.h"
@@ -22,10 +23,10 @@ constexpr int IconSize = 16;
 constexpr int DisabledIconRow = 16;
 constexpr int CaptionRight = 317;
 constexpr int CaptionLine1 = Field::StatusTop;
-constexpr int CaptionLine2 = 229;
+constexpr int CaptionLine2 = Field::StatusSecondLine;
 constexpr int CancelHintLine = 230;
-constexpr int LeftButton = 1;
-constexpr int RightButton = 2;
+constexpr int LeftButton = MouseButton::Left;
+constexpr int RightButton = MouseButton::Right;
 enum SlotFrame { NormalSlot = 0, HoveredSlot = 1, DisabledSlot = 2, PressedSlot = 3 };
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "app/Application.h"
 #include "app/BackBuffer.h"
 #include "app/Field.h"
+#include "app/MouseButton.h"
 #include "assets/BitmapFont.h"
 #include "audio/SoundBoard.h"
 #include "control/DialogControls.h"
@@ -246,13 +247,13 @@ void World::handleControls()
     keyboard->handleKey(app->input().nextKey());
     if (!gameOver && !paused && !keyboard->helpShown())
         buildBar->handleMouse();
-    else if (paused && mode != QuitDialog && mode != NewGameDialog && app->mouseClicked(1))
+    else if (paused && mode != QuitDialog && mode != NewGameDialog && app->mouseClicked(MouseButton::Left))
         keyboard->refusePausedClick(app->mouseX);
     handleDialog();
 }
 
 // Every frame, so that a dialog closed and opened again starts afresh.
-void World::handleDialog() { dialog->followPointer(app->mouseX, app->mouseY, app->mouseOnPicture, app->mouseClicked(1)); }
+void World::handleDialog() { dialog->followPointer(app->mouseX, app->mouseY, app->mouseOnPicture, app->mouseClicked(MouseButton::Left)); }
 
 void World::answerDialog(bool yes) { dialog->answer(yes); }
 

@@ -3,6 +3,7 @@
 #include "app/Application.h"
 #include "app/Field.h"
 #include "assets/BitmapFont.h"
+#include "assets/Palette.h"
 #include "control/DialogControls.h"
 #include "control/KeyboardControls.h"
 #include "control/TowerActions.h"
@@ -31,7 +32,7 @@
 namespace {
 
 constexpr int StatusTop = Field::StatusTop;
-constexpr int MoneyTop = 229;
+constexpr int MoneyTop = Field::StatusSecondLine;
 constexpr int BarFrameSourceY = 10;
 constexpr int BarFrameWidth = 53;
 constexpr int BarFrameHeight = 10;
@@ -54,12 +55,12 @@ constexpr int PausedTop = 60;
 constexpr int ResumedHintTop = 70;
 constexpr int DialogCentreX = Field::CentreX;
 constexpr int DialogTitleTop = DialogControls::TitleTop;
-// The field above the status row, dimmed in the pause; the build bar right of the status, greyed.
-constexpr int FieldBottom = Field::StatusTop;
+// The field above the status row (its rows from 0 to Field::Bottom), dimmed in the pause; the
+// build bar right of the status, greyed.
+constexpr int FieldRows = Field::Bottom + 1;
 constexpr int BarLeft = 80;
-// Heights of a line of the main and the small font.
-constexpr int MainLine = 9;
-constexpr int SmallLine = 7;
+constexpr int MainLine = Field::TextLine;
+constexpr int SmallLine = Field::SmallTextLine;
 // The health bar flashes this many times a second while the block is a step from the ground.
 constexpr int WarningFlashes = 4;
 
@@ -169,7 +170,7 @@ void WorldRenderer::drawStatus(BITMAP* target) const
     }
     if (frame.groundWarning && static_cast<long long>(app.now() * 2 * WarningFlashes) % 2 == 0)
         rect(target, BarFrameX - 1, StatusTop - 1, BarFrameX + BarFrameWidth, StatusTop + BarFrameHeight,
-             makecol(0xfb, 0xf2, 0x36));
+             Palette::colour(Palette::Yellow));
     drawTextCenteredf(app.fontSmall.get(), target, HealthTextX, BarFillY, "%d", world.health);
     if (frame.healthLost > 0)
         drawTextf(app.fontSmallRed.get(), target, LossTextX, BarFillY, "-%d", frame.healthLost);
@@ -209,8 +210,8 @@ void WorldRenderer::drawGameOver(BITMAP* target) const
 void WorldRenderer::drawPaused(BITMAP* target) const
 {
     const Application& app = *world.app;
-    CaptionBox::dim(target, 0, 0, target->w, FieldBottom);
-    CaptionBox::grey(target, BarLeft, FieldBottom, target->w - BarLeft, target->h - FieldBottom);
+    CaptionBox::dim(target, 0, 0, target->w, FieldRows);
+    CaptionBox::grey(target, BarLeft, Field::StatusTop, target->w - BarLeft, target->h - Field::StatusTop);
     char title[48];
     if (world.resumed)
         std::snprintf(title, sizeof title, "Resumed at the start of wave %d", world.waveNumber);
@@ -250,7 +251,7 @@ void WorldRenderer::drawDialog(BITMAP* target, const char* title) const
                                                                       : false;
         if (played)
             rect(target, button.x, button.y - 1, button.x + button.width, button.y + button.height,
-                 makecol(0x9a, 0x9a, 0xb8));
+                 Palette::colour(Palette::Lilac));
         drawTextCentered((lit ? app.fontMainRed : app.fontMain).get(), target, button.centreX(), button.y,
                          button.caption);
     }

@@ -2,6 +2,7 @@
 
 #include "assets/AnimatedSprite.h"
 #include "assets/BitmapFont.h"
+#include "assets/Palette.h"
 #include "hud/CaptionBox.h"
 #include "towers/Building.h"
 
@@ -32,7 +33,7 @@ constexpr int FallbackHeight = 6;
 
 int colourOf(char letter)
 {
-    return letter == 'k' ? makecol(0x22, 0x20, 0x34) : makecol(0xfb, 0xf2, 0x36);
+    return letter == 'k' ? Palette::colour(Palette::Ink) : Palette::colour(Palette::Yellow);
 }
 
 } // namespace

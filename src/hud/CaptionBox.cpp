@@ -2,6 +2,7 @@
 #include "hud/CaptionBox.h"
 
 #include "assets/BitmapFont.h"
+#include "assets/Palette.h"
 
 #include <allegro.h>
 
@@ -10,9 +11,7 @@
 namespace {
 
 // The darkest colour of the art's palette, the outline of the sprites, as the panels use it.
-constexpr int BoxRed = 0x22;
-constexpr int BoxGreen = 0x20;
-constexpr int BoxBlue = 0x34;
+constexpr PaletteColour Box = Palette::Ink;
 // How opaque a see-through box is, of 255.
 constexpr int SeeThroughAlpha = 150;
 
@@ -35,7 +34,7 @@ void CaptionBox::box(BITMAP* target, int left, int top, int width, int height, b
 {
     if (!target || width <= 0 || height <= 0)
         return;
-    const int colour = grey ? makecol(BoxGreen, BoxGreen, BoxGreen) : makecol(BoxRed, BoxGreen, BoxBlue);
+    const int colour = grey ? makecol(Box.green, Box.green, Box.green) : Palette::colour(Box);
     if (seeThrough)
         blendedRect(target, left, top, width, height, colour, SeeThroughAlpha);
     else

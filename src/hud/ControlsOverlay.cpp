@@ -15,10 +15,10 @@ namespace {
 
 constexpr int CentreX = Field::CentreX;
 constexpr int NoticeY = 40;
-constexpr int NoticeHeight = 9;
+constexpr int NoticeHeight = Field::TextLine;
 constexpr int HelpTop = 3;
 constexpr int HelpLeft = 6;
-constexpr int RowHeight = 9;
+constexpr int RowHeight = Field::TextLine;
 // The page line stands at the foot of the sky, above the status row.
 constexpr int PageLineY = 210;
 constexpr int ColumnGap = 6;

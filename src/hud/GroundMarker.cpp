@@ -1,5 +1,6 @@
 #include "hud/GroundMarker.h"
 
+#include "assets/Palette.h"
 #include "hud/FrameView.h"
 #include "invaders/SquibbleWave.h"
 
@@ -23,11 +24,11 @@ void GroundMarker::draw(BITMAP* target, const FrameView& view)
 {
     if (!view.lowestRowShown || view.gameOver)
         return;
-    vline(target, TrackX, 0, Warning - 1, makecol(0x5a, 0x5a, 0x78));
-    vline(target, TrackX, Warning, Ground, makecol(0xfb, 0xf2, 0x36));
-    hline(target, TrackX, Ground, TrackX + NotchLength, makecol(0xfb, 0xf2, 0x36));
+    vline(target, TrackX, 0, Warning - 1, Palette::colour(Palette::Slate));
+    vline(target, TrackX, Warning, Ground, Palette::colour(Palette::Yellow));
+    hline(target, TrackX, Ground, TrackX + NotchLength, Palette::colour(Palette::Yellow));
     const int y = std::clamp(static_cast<int>(std::lround(view.lowestRow)) + RowMiddle, 0, Ground);
-    const int colour = view.groundWarning ? makecol(0xd9, 0x57, 0x63) : makecol(0xff, 0xff, 0xff);
+    const int colour = view.groundWarning ? Palette::colour(Palette::Red) : Palette::colour(Palette::White);
     // A small wedge pointing into the field.
     for (int i = 0; i < NotchLength; ++i)
         vline(target, TrackX + i, y - (NotchLength - 1 - i), y + (NotchLength - 1 - i), colour);

@@ -1,5 +1,7 @@
 #include "hud/MuteMark.h"
 
+#include "assets/Palette.h"
+
 #include <allegro.h>
 
 namespace {
@@ -19,9 +21,9 @@ constexpr const char* Picture[MuteMark::Height] = {
 int colourOf(char letter)
 {
     switch (letter) {
-    case 'k': return makecol(0x22, 0x20, 0x34);
-    case 'W': return makecol(0xcb, 0xdb, 0xfc);
-    default: return makecol(0xd9, 0x57, 0x63);
+    case 'k': return Palette::colour(Palette::Ink);
+    case 'W': return Palette::colour(Palette::PaleBlue);
+    default: return Palette::colour(Palette::Red);
     }
 }
 

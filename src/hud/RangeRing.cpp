@@ -2,6 +2,7 @@
 
 #include "app/Field.h"
 #include "assets/AnimatedSprite.h"
+#include "assets/Palette.h"
 #include "assets/SpriteSheet.h"
 #include "control/WorldMode.h"
 #include "hud/FrameView.h"
@@ -16,18 +17,16 @@
 
 namespace {
 
-// Colours of the art's palette: the pale blue of the tesla's glow for the reach now, and yellow
-// for the reach after the hovered upgrade.
-constexpr int NowRed = 0xcb, NowGreen = 0xdb, NowBlue = 0xfc;
-constexpr int AfterRed = 0xfb, AfterGreen = 0xf2, AfterBlue = 0x36;
+// The pale blue of the tesla's glow for the reach now, and yellow for the reach after the hovered
+// upgrade.
+constexpr PaletteColour Now = Palette::PaleBlue;
+constexpr PaletteColour After = Palette::Yellow;
 // A ring larger than this would only cost time: it lies outside the picture anyway.
 constexpr double LargestRadius = 1000.0;
-// The ring stays on the field, off the status row.
-constexpr int FieldBottom = Field::Bottom;
 
 void dot(BITMAP* target, int x, int y, int colour)
 {
-    if (((x + y) & 1) == 0 && y <= FieldBottom)
+    if (((x + y) & 1) == 0 && y <= Field::Bottom)
         putpixel(target, x, y, colour);
 }
 
@@ -83,12 +82,12 @@ void RangeRing::draw(BITMAP* target, const FrameView& view, const FiguresSubject
     }
     if (column) {
         // A bolt strikes every invader whose middle passes within its reach of the centre line.
-        drawColumn(target, cx, view.towerBaseline - height, view.laserColumn, makecol(NowRed, NowGreen, NowBlue));
+        drawColumn(target, cx, view.towerBaseline - height, view.laserColumn, Palette::colour(Now));
         return;
     }
     const int cy = view.towerBaseline - height / 2 - TeslaCoil::StrikePointRise;
     const auto radius = [](double range) { return static_cast<int>(std::lround(std::fmin(range, LargestRadius))); };
-    drawDotted(target, cx, cy, radius(subject.now.range), makecol(NowRed, NowGreen, NowBlue));
+    drawDotted(target, cx, cy, radius(subject.now.range), Palette::colour(Now));
     if (subject.path >= 0 && radius(subject.after.range) != radius(subject.now.range))
-        drawDotted(target, cx, cy, radius(subject.after.range), makecol(AfterRed, AfterGreen, AfterBlue));
+        drawDotted(target, cx, cy, radius(subject.after.range), Palette::colour(After));
 }

@@ -1,6 +1,7 @@
 #include "hud/WavePreview.h"
 
 #include "app/InvaderType.h"
+#include "assets/Palette.h"
 #include "hud/CaptionBox.h"
 #include "hud/FrameView.h"
 #include "hud/TextPanel.h"
@@ -26,11 +27,11 @@ constexpr int BarPadding = 2;
 int threatColour(ThreatEstimate::Verdict verdict)
 {
     switch (verdict) {
-    case ThreatEstimate::Verdict::Light: return makecol(0x6a, 0xbe, 0x30);
-    case ThreatEstimate::Verdict::Even: return makecol(0xfb, 0xf2, 0x36);
+    case ThreatEstimate::Verdict::Light: return Palette::colour(Palette::Green);
+    case ThreatEstimate::Verdict::Even: return Palette::colour(Palette::Yellow);
     case ThreatEstimate::Verdict::Heavy: break;
     }
-    return makecol(0xd9, 0x57, 0x63);
+    return Palette::colour(Palette::Red);
 }
 
 // The threat as a bar the panel's width: the fill is the wave's share of what the defence could
@@ -43,10 +44,10 @@ int drawThreatBar(BITMAP* target, const ThreatEstimate& threat, int left, int to
     const int fill = threat.barFill(inner);
     const int x = left + BarPadding;
     const int y = top + BarPadding;
-    rect(target, x, y, x + inner - 1, y + BarHeight - 1, makecol(0x5a, 0x5a, 0x78));
+    rect(target, x, y, x + inner - 1, y + BarHeight - 1, Palette::colour(Palette::Slate));
     if (fill > 0)
         rectfill(target, x, y, x + fill - 1, y + BarHeight - 1, threatColour(threat.verdict()));
-    vline(target, x + inner / 2, y - 1, y + BarHeight, makecol(0xff, 0xff, 0xff));
+    vline(target, x + inner / 2, y - 1, y + BarHeight, Palette::colour(Palette::White));
     return height;
 }
 constexpr int KindsPerLine = 2;

@@ -1,5 +1,6 @@
 #include "replay/RecordingInput.h"
 
+#include "app/MouseButton.h"
 #include "replay/PointerPlace.h"
 
 #include <cmath>
@@ -74,7 +75,7 @@ int RecordingInput::mouseY()
 
 int RecordingInput::mouseButtons()
 {
-    const int buttons = inner->mouseButtons() & 3;
+    const int buttons = inner->mouseButtons() & MouseButton::Both;
     if (drawing)
         return buttons;
     keep(TapeCall::MouseButtons, static_cast<std::uint64_t>(buttons), lastButtons);

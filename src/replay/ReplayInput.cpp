@@ -1,5 +1,6 @@
 #include "replay/ReplayInput.h"
 
+#include "app/MouseButton.h"
 #include "replay/PointerPlace.h"
 
 #include <algorithm>
@@ -35,7 +36,7 @@ int ReplayInput::mouseButtons()
 {
     std::uint64_t value = 0;
     if (!drawing && reader.answer(TapeCall::MouseButtons, value))
-        buttons = value & 3;
+        buttons = value & MouseButton::Both;
     return static_cast<int>(buttons);
 }
 

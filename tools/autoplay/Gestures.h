@@ -2,14 +2,16 @@
 // played back one frame at a time, so a click is a press in one frame and a release in the next.
 #pragma once
 
+#include "app/MouseButton.h"
+
 #include <deque>
 
 class ScriptedInput;
 
 namespace autoplay {
 
-constexpr int LeftButton = 1;
-constexpr int RightButton = 2;
+constexpr int LeftButton = MouseButton::Left;
+constexpr int RightButton = MouseButton::Right;
 
 class Gestures {
 public:
