@@ -44,7 +44,7 @@ void SettingsKeys::toggleMute()
 {
     sound.toggleMute();
     music.setMuted(sound.muted());
-    settings.set(PlayerSettings::Field::Mute, sound.muted());
+    settings.set(PlayerSettings::Entry::Mute, sound.muted());
     if (!sound.heard())
         showNotice(NoDevice);
 }
@@ -53,7 +53,7 @@ void SettingsKeys::stepVolume(bool up)
 {
     const int level = stepped(settings.inEffect().volume, up);
     sound.setLevel(level);
-    settings.set(PlayerSettings::Field::Volume, level);
+    settings.set(PlayerSettings::Entry::Volume, level);
     showNotice(sound.heard() ? "Volume " + std::to_string(level) + "%" : NoDevice);
 }
 
@@ -61,7 +61,7 @@ void SettingsKeys::stepMusicVolume(bool up)
 {
     const int level = stepped(settings.inEffect().musicVolume, up);
     music.setLevel(level);
-    settings.set(PlayerSettings::Field::MusicVolume, level);
+    settings.set(PlayerSettings::Entry::MusicVolume, level);
     if (!sound.heard())
         showNotice(NoDevice);
     else
@@ -77,7 +77,7 @@ void SettingsKeys::toggleFullScreen()
         showNotice(fullscreen ? "No full screen" : "No window");
         return;
     }
-    settings.set(PlayerSettings::Field::Fullscreen, fullscreen);
+    settings.set(PlayerSettings::Entry::Fullscreen, fullscreen);
 }
 
 void SettingsKeys::showNotice(std::string text)

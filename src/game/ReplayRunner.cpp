@@ -81,9 +81,9 @@ ReplayRunner::ReplayRunner(Application& app, const Replay& replay)
     app.mouseX = app.mouseY = app.mouseButtons = app.previousMouseButtons = 0;
     app.mouseOnPicture = true;
     const auto level = Difficulty::named(replay.difficulty).value_or(Difficulty::Level::Normal);
-    app.settings.set(PlayerSettings::Field::Difficulty, static_cast<int>(level));
+    app.settings.set(PlayerSettings::Entry::Difficulty, static_cast<int>(level));
     const GameMode mode = parseGameMode(replay.mode).value_or(GameMode::Classic);
-    app.settings.set(PlayerSettings::Field::Mode, static_cast<int>(mode));
+    app.settings.set(PlayerSettings::Entry::Mode, static_cast<int>(mode));
     game = std::make_unique<World>();
     auto hooks = std::make_unique<Playback>(*input, replay.seed);
     playback = hooks.get();

@@ -119,8 +119,8 @@ void World::playAgain()
 
 void World::startOver(GameMode chosenMode, Difficulty::Level level)
 {
-    app->settings.set(PlayerSettings::Field::Difficulty, static_cast<int>(level));
-    app->settings.set(PlayerSettings::Field::Mode, static_cast<int>(chosenMode));
+    app->settings.set(PlayerSettings::Entry::Difficulty, static_cast<int>(level));
+    app->settings.set(PlayerSettings::Entry::Mode, static_cast<int>(chosenMode));
     gameMode = chosenMode;
     if (runKeeper)
         runKeeper->forget();
@@ -219,7 +219,7 @@ void World::startWave()
         runKeeper->keep(*this);
     // A player who has not chosen a difficulty plays Normal: from the first wave on it is kept.
     if (!app->settings.inEffect().difficulty)
-        app->settings.set(PlayerSettings::Field::Difficulty, static_cast<int>(Difficulty::Level::Normal));
+        app->settings.set(PlayerSettings::Entry::Difficulty, static_cast<int>(Difficulty::Level::Normal));
     currentWave = WaveFactory::create(*this, *kindEvents);
     waveTimer = -1.0;
     char banner[32];

@@ -9,23 +9,23 @@ void PlayerSettings::attach(std::unique_ptr<SettingsFile> settingsFile, const Se
     current = run;
 }
 
-void PlayerSettings::assign(Settings& settings, Field field, int value)
+void PlayerSettings::assign(Settings& settings, Entry entry, int value)
 {
-    switch (field) {
-    case Field::Scale: settings.scale = value; break;
-    case Field::Fullscreen: settings.fullscreen = value != 0; break;
-    case Field::Volume: settings.volume = value; break;
-    case Field::Mute: settings.mute = value != 0; break;
-    case Field::MusicVolume: settings.musicVolume = value; break;
-    case Field::Difficulty: settings.difficulty = static_cast<Difficulty::Level>(value); break;
-    case Field::Mode: settings.mode = static_cast<GameMode>(value); break;
+    switch (entry) {
+    case Entry::Scale: settings.scale = value; break;
+    case Entry::Fullscreen: settings.fullscreen = value != 0; break;
+    case Entry::Volume: settings.volume = value; break;
+    case Entry::Mute: settings.mute = value != 0; break;
+    case Entry::MusicVolume: settings.musicVolume = value; break;
+    case Entry::Difficulty: settings.difficulty = static_cast<Difficulty::Level>(value); break;
+    case Entry::Mode: settings.mode = static_cast<GameMode>(value); break;
     }
 }
 
-void PlayerSettings::set(Field field, int value)
+void PlayerSettings::set(Entry entry, int value)
 {
-    assign(current, field, value);
-    assign(kept, field, value);
+    assign(current, entry, value);
+    assign(kept, entry, value);
     keep();
 }
 

@@ -13,7 +13,8 @@
 
 class PlayerSettings {
 public:
-    enum class Field { Scale, Fullscreen, Volume, Mute, MusicVolume, Difficulty, Mode };
+    // Each setting the player may change in the game.
+    enum class Entry { Scale, Fullscreen, Volume, Mute, MusicVolume, Difficulty, Mode };
 
     // The least time between two writes of the file.
     static constexpr std::chrono::seconds WriteSpacing{1};
@@ -27,14 +28,14 @@ public:
     bool firstLaunch() const { return file && file->missing(); }
 
     // The player changed one setting in the game: it takes effect, is kept and written.
-    void set(Field field, int value);
+    void set(Entry entry, int value);
     // The settings kept so far are written, so that the next launch is no longer a first one.
     void keep();
     // At exit: a write still waiting is done now, and the writing thread ends.
     void finishWriting() { writer.finish(); }
 
 private:
-    static void assign(Settings& settings, Field field, int value);
+    static void assign(Settings& settings, Entry entry, int value);
 
     std::unique_ptr<SettingsFile> file;
     Settings current;

@@ -124,7 +124,7 @@ TEST_F(KeyboardControlsTest, SpeedStepsCycleAndBothVolumesMoveInTenths)
     testsound::install();
     press({KEY_MINUS});
     EXPECT_EQ(world->keys().notice(), "Volume 80%");
-    app().settings.set(PlayerSettings::Field::MusicVolume, 95); // as a hand-edited file may hold
+    app().settings.set(PlayerSettings::Entry::MusicVolume, 95); // as a hand-edited file may hold
     const std::pair<int, int> musicSteps[] = {
         {KEY_OPENBRACE, 90}, {KEY_CLOSEBRACE, 100}, {KEY_CLOSEBRACE, 100}, {KEY_OPENBRACE, 90}};
     for (const auto& [key, level] : musicSteps) {

@@ -32,7 +32,7 @@ protected:
 
     void playAt(Level level)
     {
-        app().settings.set(PlayerSettings::Field::Difficulty, static_cast<int>(level));
+        app().settings.set(PlayerSettings::Entry::Difficulty, static_cast<int>(level));
         world->newGame();
     }
 };

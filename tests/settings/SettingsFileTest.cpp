@@ -62,14 +62,14 @@ TEST(SettingsFile, WritesWhatItReadsKeepingLinesItDoesNotKnowAndOnlyWhatThePlaye
     run.scale = 4; // from the command line
     PlayerSettings settings;
     settings.attach(std::move(file), stored, run);
-    settings.set(PlayerSettings::Field::Mute, 1);
+    settings.set(PlayerSettings::Entry::Mute, 1);
     settings.finishWriting();
     EXPECT_EQ(settings.inEffect().scale, 4);
     std::ostringstream text;
     text << std::ifstream(path).rdbuf();
     EXPECT_EQ(text.str(), "Scale=2\nFullscreen=0\nVolume=30\nMute=1\nMusicVolume=100\n# mine\nColourBlind=1\nScale 3\nSpeed=3\n")
         << "no difficulty chosen yet, none written";
-    settings.set(PlayerSettings::Field::Difficulty, static_cast<int>(Difficulty::Level::Easy));
+    settings.set(PlayerSettings::Entry::Difficulty, static_cast<int>(Difficulty::Level::Easy));
     settings.finishWriting();
     EXPECT_EQ(SettingsFile(folder.path.string()).load().difficulty, Difficulty::Level::Easy);
 }
@@ -125,7 +125,7 @@ TEST(SettingsFile, AFileThatCannotBeReadIsNeverWrittenAndToldOnceAsAreFaultsOfWr
         const Settings stored = file->load();
         settings.attach(std::move(file), stored, stored);
         for (int volume = 90; volume >= 0; volume -= 10)
-            settings.set(PlayerSettings::Field::Volume, volume);
+            settings.set(PlayerSettings::Entry::Volume, volume);
         settings.finishWriting();
         const std::string told = testing::internal::GetCapturedStderr();
         EXPECT_EQ(std::count(told.begin(), told.end(), '\n'), 1) << told;

@@ -67,8 +67,8 @@ std::unique_ptr<World> Player::startGame(const PlayOptions& options, RunRecordin
                                          std::unique_ptr<WorldSeat>& seat)
 {
     Application& app = Application::instance();
-    app.settings.set(PlayerSettings::Field::Difficulty, static_cast<int>(options.difficulty));
-    app.settings.set(PlayerSettings::Field::Mode, static_cast<int>(options.mode));
+    app.settings.set(PlayerSettings::Entry::Difficulty, static_cast<int>(options.difficulty));
+    app.settings.set(PlayerSettings::Entry::Mode, static_cast<int>(options.mode));
     app.mouseX = app.mouseY = app.mouseButtons = app.previousMouseButtons = 0;
     auto world = std::make_unique<World>();
     seat = std::make_unique<WorldSeat>(app, *world);
