@@ -7,6 +7,7 @@
 #include "audio/SoundBoard.h"
 #include "control/DialogControls.h"
 #include "control/GameSpeed.h"
+#include "control/RedrawGate.h"
 #include "control/KeyboardControls.h"
 #include "control/TowerActions.h"
 #include "effects/BounceTextEffect.h"
@@ -21,7 +22,7 @@
 #include "game/WaveFactory.h"
 #include "game/WorldKindEvents.h"
 #include "game/WorldRenderer.h"
-#include "invaders/Invader.h"
+#include "game/WorldView.h"
 #include "invaders/Wave.h"
 #include "projectiles/Projectile.h"
 #include "towers/Building.h"
@@ -56,10 +57,14 @@ void World::run()
     if (runKeeper)
         runKeeper->resume(*this);
     FrameStepper stepper(*this);
+    RedrawGate redraws;
+    // Not drawn: a frame a close ended (the display may go with it: a logout), a still one showing nothing new.
     while (running) {
-        const double dt = app->waitForNextFrame();
-        // A close that ended the wait is not drawn: the display may be going with it (a logout).
-        playFrame(stepper, dt, speedStep, running);
+        playFrame(stepper, app->waitForNextFrame(), speedStep, false);
+        if (running && redraws.needed(WorldView::still(*this)))
+            showFrame();
+        else if (running)
+            app->sleepMilliseconds(RedrawGate::restMilliseconds(app->minFrameTime, app->now() - app->lastFrameTime));
     }
     bestRecord.close();
     hooks->closed(*this);
@@ -86,6 +91,7 @@ void World::showFrame()
 }
 
 int World::speedAt(int step) const { return GameSpeed::of(app->input().keyHeld(KEY_TAB), step); }
+bool World::standsStill() const { return paused || keyboard->helpShown() || mode == NewGameDialog; }
 
 MusicCue World::musicCue() const
 {
@@ -164,7 +170,7 @@ void World::update(double dt)
     if (hooks->pauseTaken(pauseRequested.exchange(false)) && !gameOver)
         paused = true;
     // "New Game?" holds the game still while the player chooses; "Quit Game?" lets it run on.
-    if (paused || keyboard->helpShown() || mode == NewGameDialog) {
+    if (standsStill()) {
         handleControls();
         return;
     }

@@ -70,6 +70,8 @@ public:
     void setDifficulty(Difficulty::Level level);
     // One frame of game logic.
     void update(double dt);
+    // Game time stands still: paused, the help shown, or "New Game?" open. Only the controls answer.
+    bool standsStill() const;
     // Draws the frame into the back buffer and presents it; nothing changes.
     void draw();
     // A frame's picture: what it is about to show is noted (the first launch's hints), it is
