@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
+#include <iterator>
 #include <string>
 
 namespace fs = std::filesystem;
@@ -277,4 +278,17 @@ TEST_F(BrokenData, MusicModulesMissingNotRegularTooLargeOrRefused)
     problems = check();
     ASSERT_EQ(problems.size(), 1u);
     EXPECT_TRUE(mentions(problems, "Music.GameOver", "not a ProTracker module"));
+
+    // An empty module, and the shipped one cut inside its samples: one line each.
+    std::ofstream(root / "data" / "music-gameover.mod", std::ios::binary).close();
+    std::ifstream shipped("data/music-build.mod", std::ios::binary);
+    std::string cut((std::istreambuf_iterator<char>(shipped)), std::istreambuf_iterator<char>());
+    ASSERT_GT(cut.size(), 1084u);
+    cut.pop_back();
+    std::ofstream(root / "data" / "music-cut.mod", std::ios::binary) << cut;
+    appendLine("Music.Build=data/music-cut.mod");
+    problems = check();
+    ASSERT_EQ(problems.size(), 2u);
+    EXPECT_TRUE(mentions(problems, "(configuration key Music.GameOver)", "the file is empty"));
+    EXPECT_TRUE(mentions(problems, "music-cut.mod\" (configuration key Music.Build)", "ends inside sample"));
 }
