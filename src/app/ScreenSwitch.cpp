@@ -33,11 +33,8 @@ std::string ScreenSwitch::openOnce(const LaunchOptions& wanted)
     enable_hardware_cursor();
     if (titled)
         set_window_title(title.c_str());
-    if (!iconLoaded) {
-        icon = DesktopIcon::load();
-        iconLoaded = true;
-    }
-    DesktopWindow::describe(icon);
+    // The icon's cardinals take most of a megabyte: made for each window and dropped once it has them.
+    DesktopWindow::describe(DesktopIcon::load());
     return {};
 }
 
