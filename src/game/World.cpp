@@ -62,11 +62,16 @@ void World::run()
         // A close that ended the wait is not drawn: the display may be going with it (a logout).
         playFrame(stepper, dt, speedStep, running);
     }
+    closed();
+}
+
+void World::closed()
+{
     bestRecord.close();
     hooks->closed(*this);
     // Mid-wave the checkpoint of the wave's start stands; after game over there is none.
-    if (runKeeper && !gameOver && !currentWave)
-        runKeeper->keep(WorldCheckpoint::capture(*this));
+    if (!gameOver && !currentWave)
+        WorldCheckpoint::keep(*this);
 }
 
 void World::playFrame(FrameStepper& stepper, double dt, int step, bool drawn)
@@ -215,8 +220,7 @@ void World::updateWaveSchedule(double dt)
 
 void World::startWave()
 {
-    if (runKeeper)
-        runKeeper->keep(WorldCheckpoint::capture(*this));
+    WorldCheckpoint::keep(*this);
     // A player who has not chosen a difficulty plays Normal: from the first wave on it is kept.
     if (!app->settings.inEffect().difficulty)
         app->settings.set(PlayerSettings::Field::Difficulty, static_cast<int>(Difficulty::Level::Normal));
