@@ -7,6 +7,7 @@
 #include "app/DesktopWindow.h"
 #include "checkpoint/CheckpointKeeper.h"
 #include "files/DataSetChecksum.h"
+#include "files/PlainText.h"
 #include "game/ReplayViewer.h"
 #include "game/RunRecording.h"
 #include "game/World.h"
@@ -83,7 +84,8 @@ int main(int argc, char** argv)
     if (!replayPath.empty()) {
         const std::string refusal = ReplayViewer::load(replayPath, replay);
         if (!refusal.empty()) {
-            std::fprintf(stderr, "squibble-siege: %s: %s\n", options.replayFile.c_str(), refusal.c_str());
+            std::fprintf(stderr, "squibble-siege: %s: %s\n", PlainText::printable(options.replayFile).c_str(),
+                         PlainText::printable(refusal).c_str());
             return 1;
         }
         // Watching changes none of the player's settings.
