@@ -5,9 +5,9 @@
 #include "app/Field.h"
 #include "assets/BitmapFont.h"
 #include "audio/SoundBoard.h"
+#include "checkpoint/RunKeeper.h"
 #include "control/DialogControls.h"
 #include "control/GameSpeed.h"
-#include "control/RedrawGate.h"
 #include "control/KeyboardControls.h"
 #include "control/TowerActions.h"
 #include "effects/BounceTextEffect.h"
@@ -18,11 +18,11 @@
 #include "game/FrameStepper.h"
 #include "game/HitResolver.h"
 #include "game/RunHooks.h"
-#include "game/RunKeeper.h"
+#include "game/StillFrames.h"
 #include "game/WaveFactory.h"
+#include "game/WorldCheckpoint.h"
 #include "game/WorldKindEvents.h"
 #include "game/WorldRenderer.h"
-#include "game/WorldView.h"
 #include "invaders/Wave.h"
 #include "projectiles/Projectile.h"
 #include "towers/Building.h"
@@ -55,22 +55,23 @@ void World::run()
 {
     newGame();
     if (runKeeper)
-        runKeeper->resume(*this);
+        runKeeper->resume([this](const Checkpoint& run) { return WorldCheckpoint::restore(*this, run); });
     FrameStepper stepper(*this);
-    RedrawGate redraws;
-    // Not drawn: a frame a close ended (the display may go with it: a logout), a still one showing nothing new.
+    StillFrames frames(*this);
     while (running) {
         playFrame(stepper, app->waitForNextFrame(), speedStep, false);
-        if (running && redraws.needed(WorldView::still(*this)))
-            showFrame();
-        else if (running)
-            app->sleepMilliseconds(RedrawGate::restMilliseconds(app->minFrameTime, app->now() - app->lastFrameTime));
+        frames.show();
     }
+    closed();
+}
+
+void World::closed()
+{
     bestRecord.close();
     hooks->closed(*this);
     // Mid-wave the checkpoint of the wave's start stands; after game over there is none.
-    if (runKeeper && !gameOver && !currentWave)
-        runKeeper->keep(*this);
+    if (!gameOver && !currentWave)
+        WorldCheckpoint::keep(*this);
 }
 
 void World::playFrame(FrameStepper& stepper, double dt, int step, bool drawn)
@@ -220,8 +221,7 @@ void World::updateWaveSchedule(double dt)
 
 void World::startWave()
 {
-    if (runKeeper)
-        runKeeper->keep(*this);
+    WorldCheckpoint::keep(*this);
     // A player who has not chosen a difficulty plays Normal: from the first wave on it is kept.
     if (!app->settings.inEffect().difficulty)
         app->settings.set(PlayerSettings::Field::Difficulty, static_cast<int>(Difficulty::Level::Normal));

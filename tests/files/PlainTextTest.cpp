@@ -3,8 +3,8 @@
 #include "app/Config.h"
 #include "checkpoint/CheckpointText.h"
 #include "difficulty/Difficulty.h"
-#include "game/BestRecord.h"
-#include "game/RecordFile.h"
+#include "records/BestRecord.h"
+#include "records/RecordFile.h"
 #include "mztool/DataChecker.h"
 
 #include <gtest/gtest.h>
