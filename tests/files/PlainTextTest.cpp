@@ -80,14 +80,7 @@ TEST(PlainText, NumbersKeepTheirPointUnderADecimalCommaLocale)
 // A file's name or text may hold terminal controls: every line that shows one writes them as \xNN.
 TEST(PlainText, LinesNamingAFileOrQuotingItCarryNoControlBytes)
 {
-    const std::pair<std::string, std::string> lines[] = {
-        {"cannot open \x1b[2Jdata", "cannot open \\x1b[2Jdata"},
-        {"already \\x1b shown", "already \\x1b shown"}, // a part made printable stays as it was
-        {"two\nlines\r", "two\\x0alines\\x0d"},
-    };
-    for (const auto& [line, shown] : lines)
-        EXPECT_EQ(PlainText::safeLine(line), shown);
-
+    EXPECT_EQ(PlainText::safeLine("at \x1b[2J, \\x1b already shown\n"), "at \\x1b[2J, \\x1b already shown\\x0a");
     const std::filesystem::path folder = testing::TempDir() + "esc\x1b[31mfolder";
     std::filesystem::create_directories(folder);
     RecordFile record(folder.string(), "data/strings.txt", GameMode::Classic, Difficulty::Level::Normal);
@@ -96,11 +89,9 @@ TEST(PlainText, LinesNamingAFileOrQuotingItCarryNoControlBytes)
     BestRecord(std::make_unique<RecordFile>(record)).gameEnded(0);
     std::ostringstream out, err;
     EXPECT_NE(mztool::checkCommand({folder.string()}, out, err), 0);
-    const std::string told[] = {testing::internal::GetCapturedStderr(), err.str()};
-    for (const std::string& text : told) {
+    for (const std::string& text : {testing::internal::GetCapturedStderr(), out.str() + err.str()}) {
         EXPECT_EQ(text.find('\x1b'), std::string::npos) << text;
         EXPECT_NE(text.find("esc\\x1b[31mfolder"), std::string::npos) << text;
     }
-    EXPECT_EQ(out.str().find('\x1b'), std::string::npos);
     std::filesystem::remove_all(folder);
 }
