@@ -10,6 +10,7 @@
 #include "assets/SpriteSheet.h"
 #include "audio/AllegroMusicOutput.h"
 #include "audio/AllegroSoundOutput.h"
+#include "files/PlainText.h"
 #include "game/World.h"
 
 #include <allegro.h>
@@ -29,7 +30,7 @@ constexpr double LongestSleep = 0.05;
 
 [[noreturn]] void failStartup(const std::string& message)
 {
-    std::fprintf(stderr, "squibble-siege: %s\n", message.c_str());
+    std::fprintf(stderr, "squibble-siege: %s\n", PlainText::safeLine(message).c_str());
     std::exit(1);
 }
 
@@ -100,26 +101,25 @@ void Application::initialise(const LaunchOptions& options)
     openSound(options);
     const std::vector<std::string> problems = StartUp::loadDataSet(*this);
     for (const std::string& problem : problems)
-        std::fprintf(stderr, "squibble-siege: %s\n", problem.c_str());
+        std::fprintf(stderr, "squibble-siege: %s\n", PlainText::safeLine(problem).c_str());
     if (!problems.empty())
         std::exit(1);
     // A piece that does not load is only silent: the game starts all the same.
     for (const std::string& problem : options.music ? music.load(config) : std::vector<std::string>())
-        std::fprintf(stderr, "squibble-siege: %s\n", problem.c_str());
+        std::fprintf(stderr, "squibble-siege: %s\n", PlainText::safeLine(problem).c_str());
     screens.setTitle(config.get(ConfigKeys::WindowTitle));
     lastFrameTime = now();
     WindowEvents::install();
     std::srand(static_cast<unsigned>(std::time(nullptr)));
 }
 
-void Application::showNewScreen()
-{
-    ++screensOpened;
-    screenLayout = screens.layout();
-}
+void Application::showNewScreen() { screenLayout = screens.layout(); }
 
 std::string Application::switchScreen(bool fullscreen)
 {
+    // Counted as asked, whatever comes of it: a run played again where no screen can open (a
+    // replay checked off screen) counts the same switches as the run did.
+    ++screensOpened;
     const std::string failure = screens.switchTo(fullscreen);
     if (!screens.isOpen())
         return failure;

@@ -12,6 +12,7 @@
 #include "hud/CaptionBox.h"
 #include "replay/GameVersion.h"
 #include "replay/ReplayFile.h"
+#include "files/PlainText.h"
 
 #include <allegro.h>
 
@@ -71,7 +72,7 @@ int ReplayViewer::watch(Application& app, const Replay& replay, std::FILE* out)
     ViewerState state;
     ReplayRunner runner(app, replay);
     runner.setOverlay([&](BITMAP* target) {
-        drawCaption(app, target, state, runner.framesPlayed() + 1, replay.frames, false);
+        drawCaption(app, target, state, runner.framesPlayed() + 1, replay.totalFrames(), false);
     });
     bool reported = false;
     while (!state.quit && !WindowEvents::closeRequested()) {
@@ -82,7 +83,7 @@ int ReplayViewer::watch(Application& app, const Replay& replay, std::FILE* out)
         while (played < frames && runner.playFrame())
             ++played;
         if (played == 0) {
-            drawCaption(app, app.backBuffer->bitmap, state, runner.framesPlayed(), replay.frames, runner.finished());
+            drawCaption(app, app.backBuffer->bitmap, state, runner.framesPlayed(), replay.totalFrames(), runner.finished());
             app.backBuffer->present();
         }
         if (runner.finished() && !reported) {
@@ -90,7 +91,7 @@ int ReplayViewer::watch(Application& app, const Replay& replay, std::FILE* out)
             std::fprintf(out, "replay ended after %lld frames: %s%s\n", outcome.frames,
                          ReplayCheck::describe(outcome.end).c_str(), outcome.gameOver ? " (game over)" : "");
             const std::string difference = ReplayCheck::firstDifference(replay, outcome);
-            std::fprintf(out, "%s\n", difference.empty() ? "the recorded result" : difference.c_str());
+            std::fprintf(out, "%s\n", difference.empty() ? "the recorded result" : PlainText::safeLine(difference).c_str());
             std::fflush(out);
             reported = true;
         }

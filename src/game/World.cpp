@@ -6,6 +6,7 @@
 #include "app/MouseButton.h"
 #include "assets/BitmapFont.h"
 #include "audio/SoundBoard.h"
+#include "checkpoint/RunKeeper.h"
 #include "control/DialogControls.h"
 #include "control/GameSpeed.h"
 #include "control/KeyboardControls.h"
@@ -18,11 +19,11 @@
 #include "game/FrameStepper.h"
 #include "game/HitResolver.h"
 #include "game/RunHooks.h"
-#include "game/RunKeeper.h"
+#include "game/StillFrames.h"
 #include "game/WaveFactory.h"
+#include "game/WorldCheckpoint.h"
 #include "game/WorldKindEvents.h"
 #include "game/WorldRenderer.h"
-#include "invaders/Invader.h"
 #include "invaders/Wave.h"
 #include "projectiles/Projectile.h"
 #include "towers/Building.h"
@@ -55,18 +56,23 @@ void World::run()
 {
     newGame();
     if (runKeeper)
-        runKeeper->resume(*this);
+        runKeeper->resume([this](const Checkpoint& run) { return WorldCheckpoint::restore(*this, run); });
     FrameStepper stepper(*this);
+    StillFrames frames(*this);
     while (running) {
-        const double dt = app->waitForNextFrame();
-        // A close that ended the wait is not drawn: the display may be going with it (a logout).
-        playFrame(stepper, dt, speedStep, running);
+        playFrame(stepper, app->waitForNextFrame(), speedStep, false);
+        frames.show();
     }
+    closed();
+}
+
+void World::closed()
+{
     bestRecord.close();
     hooks->closed(*this);
     // Mid-wave the checkpoint of the wave's start stands; after game over there is none.
-    if (runKeeper && !gameOver && !currentWave)
-        runKeeper->keep(*this);
+    if (!gameOver && !currentWave)
+        WorldCheckpoint::keep(*this);
 }
 
 void World::playFrame(FrameStepper& stepper, double dt, int step, bool drawn)
@@ -87,6 +93,7 @@ void World::showFrame()
 }
 
 int World::speedAt(int step) const { return GameSpeed::of(app->input().keyHeld(KEY_TAB), step); }
+bool World::standsStill() const { return paused || keyboard->helpShown() || mode == NewGameDialog; }
 
 MusicCue World::musicCue() const
 {
@@ -165,7 +172,7 @@ void World::update(double dt)
     if (hooks->pauseTaken(pauseRequested.exchange(false)) && !gameOver)
         paused = true;
     // "New Game?" holds the game still while the player chooses; "Quit Game?" lets it run on.
-    if (paused || keyboard->helpShown() || mode == NewGameDialog) {
+    if (standsStill()) {
         handleControls();
         return;
     }
@@ -215,8 +222,7 @@ void World::updateWaveSchedule(double dt)
 
 void World::startWave()
 {
-    if (runKeeper)
-        runKeeper->keep(*this);
+    WorldCheckpoint::keep(*this);
     // A player who has not chosen a difficulty plays Normal: from the first wave on it is kept.
     if (!app->settings.inEffect().difficulty)
         app->settings.set(PlayerSettings::Entry::Difficulty, static_cast<int>(Difficulty::Level::Normal));
