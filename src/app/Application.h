@@ -59,7 +59,7 @@ public:
     // Both bounds inclusive: x <= mouseX <= x + width, y <= mouseY <= y + height. A pointer off
     // the picture (on a full screen's border) is in no rectangle.
     bool mouseInRect(int x, int y, int width, int height) const;
-    // A click is the release: the button's bit was set last frame and is clear now, on the picture.
+    // A click is the release: the button's bit (a MouseButton) was set last frame and is clear now, on the picture.
     bool mouseClicked(int button) const;
     // Takes this frame's mouse snapshot from the input source.
     void sampleMouse();

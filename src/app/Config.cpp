@@ -10,17 +10,6 @@
 #include <sstream>
 #include <vector>
 
-namespace {
-
-std::string formatKey(const char* pattern, int a, int b, int c)
-{
-    char buffer[256];
-    std::snprintf(buffer, sizeof buffer, pattern, a, b, c);
-    return buffer;
-}
-
-} // namespace
-
 bool Config::load(const std::string& path)
 {
     const AtomicFile::ReadResult file = AtomicFile::read(path, MaxFileBytes);
@@ -69,19 +58,26 @@ double Config::getDouble(const std::string& key)
     return PlainText::leadingReal(get(key));
 }
 
+std::string Config::keyOf(const char* pattern, int a, int b, int c)
+{
+    char buffer[256];
+    std::snprintf(buffer, sizeof buffer, pattern, a, b, c);
+    return buffer;
+}
+
 const std::string& Config::getf(const char* pattern, int a, int b, int c)
 {
-    return get(formatKey(pattern, a, b, c));
+    return get(Config::keyOf(pattern, a, b, c));
 }
 
 int Config::getIntf(const char* pattern, int a, int b, int c)
 {
-    return getInt(formatKey(pattern, a, b, c));
+    return getInt(Config::keyOf(pattern, a, b, c));
 }
 
 double Config::getDoublef(const char* pattern, int a, int b, int c)
 {
-    return getDouble(formatKey(pattern, a, b, c));
+    return getDouble(Config::keyOf(pattern, a, b, c));
 }
 
 bool Config::contains(const std::string& key) const

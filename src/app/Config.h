@@ -25,7 +25,9 @@ public:
     int getInt(const std::string& key);
     double getDouble(const std::string& key);
 
-    // Lookups with a printf pattern such as "Tower%d.Upgrade%d.Levels".
+    // The key a printf pattern such as "Tower%d.Upgrade%d.Levels" names with these numbers.
+    static std::string keyOf(const char* pattern, int a, int b = 0, int c = 0);
+    // Lookups with such a pattern.
     const std::string& getf(const char* pattern, int a, int b = 0, int c = 0);
     int getIntf(const char* pattern, int a, int b = 0, int c = 0);
     double getDoublef(const char* pattern, int a, int b = 0, int c = 0);

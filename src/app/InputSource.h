@@ -2,6 +2,8 @@
 // the real one reads Allegro's globals, and tests install a scripted one in its place.
 #pragma once
 
+#include "app/MouseButton.h"
+
 class InputSource {
 public:
     virtual ~InputSource() = default;

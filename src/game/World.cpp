@@ -3,7 +3,6 @@
 #include "app/Application.h"
 #include "app/BackBuffer.h"
 #include "app/Field.h"
-#include "app/MouseButton.h"
 #include "assets/BitmapFont.h"
 #include "audio/SoundBoard.h"
 #include "checkpoint/RunKeeper.h"

@@ -97,7 +97,8 @@ int SquibbleWave::sizeFor(int waveNumber)
 double SquibbleWave::speedFor(int waveNumber, const Difficulty& difficulty)
 {
     Config& config = Application::instance().config;
-    const double speed = (waveNumber - 1) * config.getDouble(ConfigKeys::WaveSpeedIncrease) + config.getDouble(ConfigKeys::WaveSpeedBase);
+    const double speed =
+        (waveNumber - 1) * config.getDouble(ConfigKeys::WaveSpeedIncrease) + config.getDouble(ConfigKeys::WaveSpeedBase);
     const double maximum = config.getDouble(ConfigKeys::WaveSpeedMax);
     return difficulty.invaderSpeed(maximum > speed ? speed : maximum);
 }

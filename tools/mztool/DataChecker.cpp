@@ -38,13 +38,6 @@ constexpr char LastPrintable = 126;
 constexpr int WidestKerning = Field::Width;
 constexpr const char* DataFolderName = "data";
 
-std::string format(const char* pattern, int a, int b = 0, int c = 0)
-{
-    char buffer[128];
-    std::snprintf(buffer, sizeof buffer, pattern, a, b, c);
-    return buffer;
-}
-
 
 } // namespace
 
@@ -137,20 +130,22 @@ void DataChecker::checkSheets(Config& config)
 {
     int largestIcon = 0;
     for (int n = 1; n <= TowerKinds::Count; ++n) {
-        checkSheet(config.getf(ConfigKeys::TowerSprite, n), TowerKinds::animationsOf(n - 1), format(ConfigKeys::TowerSprite, n));
+        checkSheet(config.getf(ConfigKeys::TowerSprite, n), TowerKinds::animationsOf(n - 1),
+                   Config::keyOf(ConfigKeys::TowerSprite, n));
         const int paths = std::clamp(config.getIntf(ConfigKeys::TowerPaths, n), 0, CatalogueReader::MaxEntries);
         for (int j = 1; j <= paths; ++j) {
             const int levels =
                 std::clamp(config.getIntf(ConfigKeys::PathLevels, n, j), 0, CatalogueReader::MaxEntries);
             if (levels == 0)
-                problem("strings.txt: " + format("Tower%d.Upgrade%d", n, j) + " has no levels to buy");
+                problem("strings.txt: " + Config::keyOf("Tower%d.Upgrade%d", n, j) + " has no levels to buy");
             for (int k = 1; k <= levels; ++k)
                 largestIcon = std::max(largestIcon, config.getIntf(ConfigKeys::LevelIcon, n, j, k));
         }
     }
     checkImageSize(ContentFiles::UpgradeIcons, (largestIcon + 1) * IconSize, 2 * IconSize);
     for (int n = 1; n <= InvaderKinds::Count; ++n)
-        checkSheet(config.getf(ConfigKeys::InvaderSprite, n), InvaderLife::Animations, format(ConfigKeys::InvaderSprite, n));
+        checkSheet(config.getf(ConfigKeys::InvaderSprite, n), InvaderLife::Animations,
+                   Config::keyOf(ConfigKeys::InvaderSprite, n));
     for (const ContentFiles::Sheet& shared : ContentFiles::SharedSheets)
         checkSheet(shared.path, shared.animations, std::filesystem::path(shared.path).filename().string());
 }

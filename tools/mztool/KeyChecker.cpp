@@ -28,13 +28,6 @@ namespace mztool {
 
 namespace {
 
-std::string format(const char* pattern, int a, int b = 0, int c = 0)
-{
-    char buffer[128];
-    std::snprintf(buffer, sizeof buffer, pattern, a, b, c);
-    return buffer;
-}
-
 // The key of the period between a kind's shots: the first its weapons start from.
 std::string periodKeyOf(int kind)
 {
@@ -127,19 +120,19 @@ std::vector<KeyChecker::KnownKey> KeyChecker::knownKeys(Config& config) const
     for (int n = 1; n <= TowerKinds::Count; ++n) {
         for (const BaseKey& base : TowerRules::baseKeysOf(n - 1))
             keys.push_back({base.key, base.whole ? KeyKind::Int : KeyKind::Double});
-        keys.push_back({format(ConfigKeys::TowerName, n), KeyKind::Text});
-        keys.push_back({format(ConfigKeys::TowerSprite, n), KeyKind::File});
+        keys.push_back({Config::keyOf(ConfigKeys::TowerName, n), KeyKind::Text});
+        keys.push_back({Config::keyOf(ConfigKeys::TowerSprite, n), KeyKind::File});
         for (const char* field : {ConfigKeys::TowerPrice, ConfigKeys::TowerWidth, ConfigKeys::TowerAvailable})
-            keys.push_back({format(field, n), KeyKind::Int});
-        keys.push_back({format(ConfigKeys::TowerPaths, n), KeyKind::Int, true});
+            keys.push_back({Config::keyOf(field, n), KeyKind::Int});
+        keys.push_back({Config::keyOf(ConfigKeys::TowerPaths, n), KeyKind::Int, true});
         const int paths = std::clamp(config.getIntf(ConfigKeys::TowerPaths, n), 0, maxEntries);
         for (int j = 1; j <= paths; ++j) {
-            keys.push_back({format(ConfigKeys::PathName, n, j), KeyKind::Text});
-            keys.push_back({format(ConfigKeys::PathLevels, n, j), KeyKind::Int});
+            keys.push_back({Config::keyOf(ConfigKeys::PathName, n, j), KeyKind::Text});
+            keys.push_back({Config::keyOf(ConfigKeys::PathLevels, n, j), KeyKind::Int});
             const int levels = std::clamp(config.getIntf(ConfigKeys::PathLevels, n, j), 0, maxEntries);
             for (int k = 1; k <= levels; ++k) {
-                keys.push_back({format(ConfigKeys::LevelPrice, n, j, k), KeyKind::Int});
-                keys.push_back({format(ConfigKeys::LevelIcon, n, j, k), KeyKind::Int});
+                keys.push_back({Config::keyOf(ConfigKeys::LevelPrice, n, j, k), KeyKind::Int});
+                keys.push_back({Config::keyOf(ConfigKeys::LevelIcon, n, j, k), KeyKind::Int});
             }
             // Upgrade modifiers are read only when their path exists.
             for (const UpgradeModifier& modifier : TowerRules::modifiers())
@@ -183,11 +176,13 @@ void KeyChecker::checkNearMisses(const Config& config, const std::vector<KnownKe
         if (known.count(name))
             continue;
         if (known.count(KeySpelling::trimmed(name))) {
-            problem("\"" + name + "\" has spaces around \"=\", so it defines another key than " + KeySpelling::trimmed(name));
+            problem("\"" + name + "\" has spaces around \"=\", so it defines another key than " +
+                    KeySpelling::trimmed(name));
             continue;
         }
         const auto closest =
-            std::find_if(known.begin(), known.end(), [&](const std::string& key) { return KeySpelling::isNearMiss(name, key); });
+            std::find_if(known.begin(), known.end(),
+                         [&](const std::string& key) { return KeySpelling::isNearMiss(name, key); });
         if (closest != known.end())
             problem("\"" + name + "\" is not a key the game reads; did you mean " + *closest + "?");
         else if (numberedFamilies().count(KeySpelling::familyOf(name)))
@@ -221,7 +216,8 @@ void KeyChecker::checkPeriods(Config& config)
         const double fastest =
             config.getDouble(periodKey) + levels * config.getDouble(modifier.key);
         if (fastest <= 0)
-            problem("after all " + std::to_string(levels) + " levels of " + format("Tower%d.Upgrade%d", n, path) +
+            problem("after all " + std::to_string(levels) + " levels of " +
+                    Config::keyOf("Tower%d.Upgrade%d", n, path) +
                     " the period of tower " + std::to_string(n) + " is " + PlainText::real(fastest) +
                     "; it must stay above 0");
     }
@@ -242,12 +238,12 @@ void KeyChecker::checkCounts(Config& config)
     for (int n = 1; n <= TowerKinds::Count; ++n) {
         const int paths = config.getIntf(ConfigKeys::TowerPaths, n);
         if (paths > maxEntries)
-            problem(format(ConfigKeys::TowerPaths, n) + "=" + std::to_string(paths) + " is cut to " + limit +
+            problem(Config::keyOf(ConfigKeys::TowerPaths, n) + "=" + std::to_string(paths) + " is cut to " + limit +
                     ": the game reads at most " + limit + " upgrade paths");
         for (int j = 1; j <= std::min(paths, maxEntries); ++j) {
             const int levels = config.getIntf(ConfigKeys::PathLevels, n, j);
             if (levels > maxEntries)
-                problem(format(ConfigKeys::PathLevels, n, j) + "=" + std::to_string(levels) + " is cut to " +
+                problem(Config::keyOf(ConfigKeys::PathLevels, n, j) + "=" + std::to_string(levels) + " is cut to " +
                         limit + ": the game reads at most " + limit + " levels of a path");
         }
     }
