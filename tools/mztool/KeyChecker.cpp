@@ -156,7 +156,7 @@ std::vector<KeyChecker::KnownKey> KeyChecker::knownKeys(Config& config) const
                             "MissileSteeringMax", "MissileSteeringResponse", "MissileLife", "Tower1.FreqBase",
                             "Tower2.FreqBase", "Tower2.SplashRadius", "Tower3.FreqBase", "Tower3.RangeBase"})
         keys.push_back({key, KeyKind::Double});
-    InvaderKeys::append(keys);
+    InvaderKeys::append(keys, config);
     keys.push_back({"SoundVolume", KeyKind::Int});
     keys.push_back({"EarlyCallBonus", KeyKind::Int, false,
                     "the game pays " + std::to_string(EarlyCall::DefaultBonusPerSecond) + " for every second left"});
