@@ -1,6 +1,7 @@
 #include "autoplay/MixedStrategy.h"
 
 #include "PlayerFixture.h"
+#include "towers/TowerKinds.h"
 
 #include <iterator>
 #include <set>
@@ -103,4 +104,25 @@ TEST_F(MixedStrategyTest, DoesNothingOnceTheGameIsOver)
     EXPECT_TRUE(player.world().towers.empty());
     EXPECT_EQ(player.world().money, 100000);
     EXPECT_EQ(player.world().mode, QuitDialog);
+}
+
+// The missile-led player builds a missile turret every other tower, and steps each to its rule.
+TEST_F(MixedStrategyTest, MissileLedPlayerAlternatesMissileTurretsAimedByItsRule)
+{
+    for (TargetPriority::Rule rule : {TargetPriority::Random, TargetPriority::First}) {
+        MixedStrategy strategy("missile-led", MixedStrategy::missileLedRotation(), rule);
+        Player player(strategy, {1, QuickFrame});
+        player.world().money = 100000;
+        player.playFrames(400);
+        std::vector<int> kinds;
+        for (const auto& tower : player.world().towers) {
+            kinds.push_back(tower->kind);
+            if (tower->kind == TowerKinds::Missile) {
+                EXPECT_EQ(tower->aim, rule);
+            }
+        }
+        ASSERT_GE(kinds.size(), 4u);
+        EXPECT_EQ(std::vector<int>(kinds.begin(), kinds.begin() + 4),
+                  (std::vector<int>{TowerKinds::Laser, TowerKinds::Missile, TowerKinds::Tesla, TowerKinds::Missile}));
+    }
 }
