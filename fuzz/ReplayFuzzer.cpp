@@ -37,14 +37,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Replay replay = *parsed.replay;
     const ReplayFile::Parsed again = ReplayFile::parse(ReplayFile::write(replay));
     if (!again.replay || again.replay->tape != replay.tape || again.replay->end != replay.end ||
-        again.replay->waves.size() != replay.waves.size() || again.replay->frames != replay.frames)
+        again.replay->waves.size() != replay.waves.size() || again.replay->totalFrames() != replay.totalFrames() ||
+        again.replay->resumed.size() != replay.resumed.size() || again.replay->start != replay.start)
         fuzzinput::fail("a replay does not read back as it was written");
     ReplayCheck::describe(replay.end);
+    // A few parts of a bounded length each.
     replay.frames = std::min(replay.frames, MostFrames);
+    if (replay.resumed.size() > 2)
+        replay.resumed.resize(2);
+    for (ReplayPart& part : replay.resumed)
+        part.frames = std::min(part.frames, MostFrames);
     ReplayRunner runner(Application::instance(), replay);
     runner.drawn = size % 2 == 0;
     const ReplayOutcome outcome = runner.playToEnd();
-    if (outcome.frames > MostFrames)
+    if (outcome.frames > replay.totalFrames())
         fuzzinput::fail("a replay played past its frames");
     ReplayCheck::firstDifference(replay, outcome);
     return 0;

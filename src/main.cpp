@@ -5,12 +5,13 @@
 #include "app/Config.h"
 #include "app/DataFolder.h"
 #include "app/DesktopWindow.h"
-#include "game/CheckpointKeeper.h"
-#include "game/RecordFile.h"
+#include "checkpoint/CheckpointKeeper.h"
+#include "files/DataSetChecksum.h"
+#include "files/PlainText.h"
 #include "game/ReplayViewer.h"
 #include "game/RunRecording.h"
 #include "game/World.h"
-#include "files/DataSetChecksum.h"
+#include "records/RecordFile.h"
 #include "replay/GameVersion.h"
 #include "replay/Replay.h"
 #include "replay/ReplayShelf.h"
@@ -83,7 +84,8 @@ int main(int argc, char** argv)
     if (!replayPath.empty()) {
         const std::string refusal = ReplayViewer::load(replayPath, replay);
         if (!refusal.empty()) {
-            std::fprintf(stderr, "squibble-siege: %s: %s\n", options.replayFile.c_str(), refusal.c_str());
+            std::fprintf(stderr, "squibble-siege: %s: %s\n", PlainText::printable(options.replayFile).c_str(),
+                         PlainText::printable(refusal).c_str());
             return 1;
         }
         // Watching changes none of the player's settings.

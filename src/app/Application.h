@@ -114,8 +114,8 @@ public:
     World* world = nullptr;
     // How the back buffer is shown on the screen; the mouse is read back through it.
     ScreenLayout screenLayout;
-    // Screens opened so far (F11 opens another), and the count the last mouse sample was taken
-    // on: a still pointer over a picture that moved is told apart from a moving mouse.
+    // Screen switches asked for so far (F11 asks for one), and the count the last mouse sample was
+    // taken on: a still pointer over a picture that moved is told apart from a moving mouse.
     int screensOpened = 0;
     int mouseScreen = 0;
     int mouseX = 0;

@@ -9,6 +9,7 @@
 #include "towers/TargetPriority.h"
 
 #include <optional>
+#include <string>
 #include <vector>
 
 // One standing tower: its kind (0 LaserTurret, 1 MissileTurret, 2 TeslaCoil), its left edge on the
@@ -39,5 +40,7 @@ struct Checkpoint {
     // Mixed mode's are kept.
     std::vector<int> kinds;
     std::vector<CheckpointTower> towers; // in the World's list order
+    // The replay file recording the run so far, by its name in the replays folder (empty: none).
+    std::string replay;
     StatisticsTotals statistics;         // time played included
 };

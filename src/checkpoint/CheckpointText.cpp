@@ -1,63 +1,24 @@
 #include "checkpoint/CheckpointText.h"
 
+#include "checkpoint/CheckpointFields.h"
+#include "checkpoint/CheckpointReader.h"
 #include "files/PlainText.h"
 #include "invaders/InvaderKinds.h"
 #include "stats/RunLimits.h"
 #include "towers/TowerKinds.h"
 
-#include <charconv>
-#include <cmath>
-#include <cstdio>
-#include <map>
+#include <algorithm>
+#include <iterator>
 #include <sstream>
 #include <type_traits>
 
 namespace {
 
 constexpr const char* VersionPrefix = "squibble-siege checkpoint ";
-// Towers of the first version carry no tallies, those of the second no aim; the first three
-// versions know no mode.
 constexpr const char* FirstVersionLine = "squibble-siege checkpoint 1";
 constexpr const char* SecondVersionLine = "squibble-siege checkpoint 2";
 constexpr const char* ThirdVersionLine = "squibble-siege checkpoint 3";
-// Where the coming block has no invader (the boss's second cell).
-constexpr const char* NoKindWord = "-";
-// Left edges beyond this are off any field; the data set's own check is narrower.
-constexpr long long MaxEdge = 100000;
-
-// Every figure of the statistics with its key, in the file's order: the one place that lists
-// them, for writing and reading alike. A new figure is one line here.
-template <typename Totals, typename Visit>
-void eachStatistic(Totals& totals, Visit&& visit)
-{
-    visit("WavesDefeated", totals.wavesDefeated);
-    visit("InvadersDestroyed", totals.invadersDestroyed);
-    visit("InvadersEscaped", totals.invadersEscaped);
-    visit("MoneyFromKills", totals.moneyFromKills);
-    visit("MoneyFromEarlyCalls", totals.moneyFromEarlyCalls);
-    visit("MoneySpentOnTowers", totals.moneySpentOnTowers);
-    visit("MoneySpentOnUpgrades", totals.moneySpentOnUpgrades);
-    visit("MoneyRefunded", totals.moneyRefunded);
-    visit("TowersBuilt", totals.towersBuilt);
-    visit("UpgradesBought", totals.upgradesBought);
-    visit("TowersDemolished", totals.towersDemolished);
-    for (int kind = 0; kind < TowerKinds::Count; ++kind)
-        visit(("DamageBy" + std::string(TowerKinds::nameOf(kind))).c_str(), totals.damageByKind[kind]);
-    for (int kind = 0; kind < InvaderKinds::Count; ++kind)
-        visit(("Destroyed" + std::string(InvaderKinds::nameOf(kind))).c_str(), totals.destroyedByKind[kind]);
-    visit("TimePlayed", totals.timePlayed);
-}
-
-std::optional<double> seconds(const std::string& text)
-{
-    double value = 0.0;
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, value);
-    if (text.empty() || error != std::errc() || stop != end || !std::isfinite(value) || value < 0.0 ||
-        value > RunLimits::MaxSeconds)
-        return std::nullopt;
-    return value;
-}
+constexpr const char* FourthVersionLine = "squibble-siege checkpoint 4";
 
 std::string format(double value)
 {
@@ -65,173 +26,6 @@ std::string format(double value)
     // same file.
     return PlainText::real(value);
 }
-
-// Reads the lines after the version line into a checkpoint, stopping at the first fault.
-class Reader {
-public:
-    Reader(bool withTallies, bool withAim, bool withMode)
-        : withTallies(withTallies), withAim(withAim), withMode(withMode) {}
-
-    std::string problem;
-    Checkpoint checkpoint;
-
-    void line(int number, const std::string& key, const std::string& value)
-    {
-        where = "line " + std::to_string(number) + ": ";
-        if (key == "Tower") {
-            tower(value);
-            return;
-        }
-        if (!seen.emplace(key, number).second) {
-            fail(key + " is given twice");
-            return;
-        }
-        if (key == "Wave")
-            whole(value, checkpoint.waveNumber, 1, CheckpointText::MaxWave, "wave");
-        else if (key == "Health")
-            whole(value, checkpoint.health, 0, RunLimits::MaxAmount, "health");
-        else if (key == "StartingHealth")
-            whole(value, checkpoint.maxHealth, 1, RunLimits::MaxAmount, "starting health");
-        else if (key == "Money")
-            whole(value, checkpoint.money, 0, RunLimits::MaxAmount, "money");
-        else if (key == "Difficulty")
-            difficulty(value);
-        else if (key == "Mode" && withMode)
-            mode(value);
-        else if (key == "Kinds" && withMode)
-            kinds(value);
-        else if (!statistic(key, value))
-            fail("unknown key " + key);
-    }
-
-    // After the last line: what must be there is there, and health is within its range.
-    void finish()
-    {
-        for (const char* key : {"Wave", "Health", "StartingHealth", "Money"})
-            if (problem.empty() && seen.count(key) == 0)
-                problem = std::string("no ") + key + " line";
-        if (problem.empty() && (checkpoint.health < 1 || checkpoint.health > checkpoint.maxHealth))
-            problem = "health " + std::to_string(checkpoint.health) + " is out of range (1 to the starting health " +
-                      std::to_string(checkpoint.maxHealth) + ")";
-        if (problem.empty() && checkpoint.mode == GameMode::Mixed && checkpoint.kinds.empty())
-            problem = "a Mixed run without a Kinds line";
-    }
-
-private:
-    void fail(const std::string& what)
-    {
-        if (problem.empty())
-            problem = where + what;
-    }
-
-    void difficulty(const std::string& value)
-    {
-        if (const std::optional<Difficulty::Level> level = Difficulty::named(value))
-            checkpoint.difficulty = *level;
-        else
-            fail("difficulty '" + value + "' is not Easy, Normal or Hard");
-    }
-
-    void mode(const std::string& value)
-    {
-        checkpoint.mode = parseGameMode(value).value_or(GameMode::Classic);
-        if (!parseGameMode(value))
-            fail("mode '" + value + "' is not Classic or Mixed");
-    }
-
-    // "KIND KIND ...": the kind of every slot of the coming block by name, "-" for none.
-    void kinds(const std::string& value)
-    {
-        std::istringstream words(value);
-        std::string word;
-        while (problem.empty() && words >> word) {
-            if (static_cast<int>(checkpoint.kinds.size()) >= CheckpointText::MaxSlots) {
-                fail("more than " + std::to_string(CheckpointText::MaxSlots) + " kinds");
-                return;
-            }
-            const int kind = word == NoKindWord ? -1 : InvaderKinds::named(word);
-            if (kind < 0 && word != NoKindWord)
-                fail("unknown invader kind '" + word + "'");
-            checkpoint.kinds.push_back(kind);
-        }
-    }
-
-    template <typename Field>
-    void whole(const std::string& value, Field& field, long long low, long long high, const char* what)
-    {
-        if (const auto parsed = PlainText::wholeNumber(value, low, high))
-            field = static_cast<Field>(*parsed);
-        else
-            fail(std::string(what) + " '" + value + "' is not a whole number from " + std::to_string(low) + " to " +
-                 std::to_string(high));
-    }
-
-    bool statistic(const std::string& key, const std::string& value)
-    {
-        bool known = false;
-        eachStatistic(checkpoint.statistics, [&](const char* name, auto& field) {
-            if (key != name)
-                return;
-            known = true;
-            if constexpr (std::is_same_v<std::decay_t<decltype(field)>, double>) {
-                if (const auto parsed = seconds(value))
-                    field = *parsed;
-                else
-                    fail(key + " '" + value + "' is not a number of seconds from 0 to 1e12");
-            } else {
-                whole(value, field, 0, RunLimits::highest<std::decay_t<decltype(field)>>(), name);
-            }
-        });
-        return known;
-    }
-
-    // "KIND X LEVEL...": the kind by name, the left edge, then the level of each upgrade path.
-    void tower(const std::string& value)
-    {
-        if (static_cast<int>(checkpoint.towers.size()) >= CheckpointText::MaxTowers) {
-            fail("more than " + std::to_string(CheckpointText::MaxTowers) + " towers");
-            return;
-        }
-        std::istringstream words(value);
-        std::string name, edge, level;
-        words >> name >> edge;
-        CheckpointTower tower;
-        tower.kind = TowerKinds::named(name);
-        if (tower.kind < 0) {
-            fail("unknown tower kind '" + name + "'");
-            return;
-        }
-        whole(edge, tower.x, -MaxEdge, MaxEdge, "tower position");
-        if (withTallies) {
-            std::string destroyed, damage;
-            words >> destroyed >> damage;
-            whole(destroyed, tower.tally.invadersDestroyed, 0, RunLimits::MaxAmount, "invaders destroyed");
-            whole(damage, tower.tally.damage, 0, RunLimits::MaxTotal, "damage dealt");
-        }
-        if (withAim) {
-            std::string aim;
-            words >> aim;
-            tower.aim = TargetPriority::named(aim);
-            if (!tower.aim && aim != CheckpointText::OwnAim)
-                fail("aim '" + aim + "' is not Random, First, Strongest, Weakest, Nearest or Own");
-        }
-        while (problem.empty() && words >> level) {
-            if (tower.levels.size() >= static_cast<std::size_t>(CheckpointText::MaxPathsPerTower)) {
-                fail("more than " + std::to_string(CheckpointText::MaxPathsPerTower) + " upgrade paths");
-                return;
-            }
-            tower.levels.push_back(0);
-            whole(level, tower.levels.back(), 0, RunLimits::MaxAmount, "upgrade level");
-        }
-        checkpoint.towers.push_back(std::move(tower));
-    }
-
-    const bool withTallies;
-    const bool withAim;
-    const bool withMode;
-    std::string where;
-    std::map<std::string, int> seen;
-};
 
 } // namespace
 
@@ -245,8 +39,10 @@ std::string CheckpointText::write(const Checkpoint& checkpoint)
     text += std::string("Difficulty=") + Difficulty::nameOf(checkpoint.difficulty) + "\n";
     text += std::string("Mode=") + gameModeName(checkpoint.mode) + "\n";
     for (std::size_t slot = 0; slot < checkpoint.kinds.size(); ++slot)
-        text += (slot == 0 ? "Kinds=" : " ") + std::string(checkpoint.kinds[slot] < 0 ? NoKindWord : InvaderKinds::nameOf(checkpoint.kinds[slot])) +
+        text += (slot == 0 ? "Kinds=" : " ") + std::string(checkpoint.kinds[slot] < 0 ? CheckpointFields::NoKindWord : InvaderKinds::nameOf(checkpoint.kinds[slot])) +
                 (slot + 1 == checkpoint.kinds.size() ? "\n" : "");
+    if (!checkpoint.replay.empty())
+        text += "Replay=" + checkpoint.replay + "\n";
     for (const CheckpointTower& tower : checkpoint.towers) {
         text += std::string("Tower=") + TowerKinds::nameOf(tower.kind) + " " + std::to_string(tower.x) + " " +
                 std::to_string(tower.tally.invadersDestroyed) + " " + std::to_string(tower.tally.damage) + " " +
@@ -255,7 +51,7 @@ std::string CheckpointText::write(const Checkpoint& checkpoint)
             text += " " + std::to_string(level);
         text += "\n";
     }
-    eachStatistic(checkpoint.statistics, [&text](const char* name, const auto& field) {
+    CheckpointFields::eachStatistic(checkpoint.statistics, [&text](const char* name, const auto& field) {
         if constexpr (std::is_same_v<std::decay_t<decltype(field)>, double>)
             text += std::string(name) + "=" + format(field) + "\n";
         else
@@ -272,12 +68,14 @@ CheckpointText::Parsed CheckpointText::parse(const std::string& text)
     std::string line;
     std::getline(lines, line);
     line = PlainText::trim(line);
-    if (line != VersionLine && line != ThirdVersionLine && line != SecondVersionLine && line != FirstVersionLine) {
+    const char* const versions[] = {FirstVersionLine, SecondVersionLine, ThirdVersionLine, FourthVersionLine, VersionLine};
+    const auto known = std::find(std::begin(versions), std::end(versions), line);
+    if (known == std::end(versions)) {
         if (line.rfind(VersionPrefix, 0) == 0)
             return {std::nullopt, "unknown version '" + line.substr(std::string(VersionPrefix).size()) + "'"};
         return {std::nullopt, "not a checkpoint: the first line is not '" + std::string(VersionLine) + "'"};
     }
-    Reader reader(line != FirstVersionLine, line == VersionLine || line == ThirdVersionLine, line == VersionLine);
+    CheckpointReader reader(static_cast<int>(known - std::begin(versions)) + 1);
     for (int number = 2; reader.problem.empty() && std::getline(lines, line); ++number) {
         line = PlainText::trim(line);
         if (line.empty())

@@ -15,9 +15,11 @@
 class CheckpointText {
 public:
     // The first line of every checkpoint this game writes; version 1 files (towers without their
-    // tallies), version 2 files (towers without their aim) and version 3 files (no mode: Classic)
-    // are read too.
-    static constexpr const char* VersionLine = "squibble-siege checkpoint 4";
+    // tallies), version 2 files (towers without their aim), version 3 files (no mode: Classic) and
+    // version 4 files (no replay) are read too.
+    static constexpr const char* VersionLine = "squibble-siege checkpoint 5";
+    // The longest replay name a checkpoint names.
+    static constexpr std::size_t MaxReplayName = 128;
     // In place of a rule on a tower's line: the tower aims by its kind's own rule.
     static constexpr const char* OwnAim = "Own";
     // No checkpoint is longer: a longer file is refused before it is read whole.

@@ -1,11 +1,13 @@
 // Plays a replay again: a World of its own fed from the replay's tape through the Application,
-// frame by frame as the run was played, seeded and set up as the run was. Headless for the check,
+// frame by frame as the run was played, seeded and set up as the run was. A run closed and resumed
+// plays each part in a fresh World, the next resumed from the checkpoint the last one kept. Headless for the check,
 // or in the window for watching (the caller paces the frames).
 #pragma once
 
 #include "replay/Replay.h"
 #include "replay/ReplayCheck.h"
 
+#include <cstddef>
 #include <functional>
 #include <memory>
 
@@ -40,12 +42,23 @@ public:
 
 private:
     class Playback;
+    class LastKept;
+
+    // Sets up a fresh World for a part: its tape and seed, resumed from checkpoint unless empty.
+    // False when the checkpoint does not play.
+    bool beginPart(const std::string& tape, unsigned seed, const std::string& checkpoint);
+    // Goes on to the next part; why it cannot, or empty.
+    std::string nextPart();
+    long long framesOfPart() const;
 
     Application& app;
     const Replay& replay;
     std::unique_ptr<InputSource> saved;
-    ReplayInput* input;
-    Playback* playback;
+    ReplayInput* input = nullptr;
+    Playback* playback = nullptr;
+    LastKept* lastKept = nullptr;
     std::unique_ptr<World> game;
     std::unique_ptr<FrameStepper> stepper;
+    // The part being played (0: the first), and whether a part could not go on.
+    std::size_t part = 0;
 };

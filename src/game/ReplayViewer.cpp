@@ -71,7 +71,7 @@ int ReplayViewer::watch(Application& app, const Replay& replay, std::FILE* out)
     ViewerState state;
     ReplayRunner runner(app, replay);
     runner.setOverlay([&](BITMAP* target) {
-        drawCaption(app, target, state, runner.framesPlayed() + 1, replay.frames, false);
+        drawCaption(app, target, state, runner.framesPlayed() + 1, replay.totalFrames(), false);
     });
     bool reported = false;
     while (!state.quit && !WindowEvents::closeRequested()) {
@@ -82,7 +82,7 @@ int ReplayViewer::watch(Application& app, const Replay& replay, std::FILE* out)
         while (played < frames && runner.playFrame())
             ++played;
         if (played == 0) {
-            drawCaption(app, app.backBuffer->bitmap, state, runner.framesPlayed(), replay.frames, runner.finished());
+            drawCaption(app, app.backBuffer->bitmap, state, runner.framesPlayed(), replay.totalFrames(), runner.finished());
             app.backBuffer->present();
         }
         if (runner.finished() && !reported) {

@@ -1,9 +1,12 @@
-// What a run's recording (or its replay) is told by the World: a game begins, a frame's time, a
-// pause taken from the window, a wave defeated, the end. These hooks themselves change nothing:
+// What a run's recording (or its replay) is told by the World: a game begins or is resumed, a
+// frame's time, a pause taken from the window, the run kept, a wave defeated, the end. These hooks themselves change nothing:
 // the World plays as ever.
 #pragma once
 
+#include <string>
+
 struct BITMAP;
+struct Checkpoint;
 class World;
 
 class RunHooks {
@@ -16,6 +19,11 @@ public:
     virtual void frameTime(double& /*seconds*/, int& /*speed*/) {}
     // Whether a pause the window asked for is taken in this update.
     virtual bool pauseTaken(bool requested) { return requested; }
+    // The game was set up as a kept run (checkpoint) resumed.
+    virtual void resumed(World&, const Checkpoint&) {}
+    // The run is being kept in a checkpoint as it stands: the name of the replay file that records
+    // it so far (kept now too), or empty.
+    virtual std::string runKept(const World&) { return {}; }
     virtual void waveDefeated(World&) {}
     virtual void gameOver(World&) {}
     // The main loop ended (the player quit or closed the window).

@@ -1,6 +1,7 @@
 #include "game/RunRecording.h"
 
 #include "app/Application.h"
+#include "checkpoint/CheckpointText.h"
 #include "game/FrameStepper.h"
 #include "game/RunMarks.h"
 #include "game/World.h"
@@ -34,13 +35,15 @@ RunRecording::~RunRecording()
 
 void RunRecording::gameBegins(World& game)
 {
-    // A game left for another ("New Game?") is kept as far as it went.
-    if (recording && world && !replay.gameOver)
+    // A game left for another ("New Game?") is kept as far as it went; one begun again before its
+    // first frame (a kept run put in its place) was never played.
+    const bool played = replay.lastFrames() > 0;
+    if (recording && world && !replay.gameOver && played)
         keep(*world, true);
     world = &game;
     input->beginAtNextFrame();
     // Begun in the middle of a frame (Enter after game over, "New Game?"): the frame ends here.
-    cut = replay.frames > 0;
+    cut = played;
     replay = Replay();
     replay.gameVersion = identity.gameVersion;
     replay.dataChecksum = identity.dataChecksum;
@@ -51,20 +54,45 @@ void RunRecording::gameBegins(World& game)
     name = ReplayShelf::runName(clock(), ++runsBegun);
     std::srand(replay.seed);
     recording = true;
-    firstFrame = true;
+}
+
+void RunRecording::resumed(World&, const Checkpoint& checkpoint)
+{
+    const std::string text = CheckpointText::write(checkpoint);
+    std::optional<Replay> earlier;
+    if (shelf && !checkpoint.replay.empty())
+        earlier = shelf->load(checkpoint.replay);
+    // The run goes on in the replay it began in, as a part of its own; a replay that is lost or
+    // of another game leaves this one starting at the checkpoint.
+    if (earlier && !earlier->gameOver && earlier->gameVersion == identity.gameVersion &&
+        earlier->dataChecksum == identity.dataChecksum && earlier->stepLength == replay.stepLength &&
+        earlier->mode == replay.mode && earlier->difficulty == replay.difficulty &&
+        earlier->resumed.size() < Replay::MaxParts) {
+        const std::uint32_t seed = replay.seed;
+        replay = std::move(*earlier);
+        replay.resumed.push_back({text, seed, 0, {}});
+        name = checkpoint.replay;
+    } else {
+        replay.start = text;
+    }
+}
+
+std::string RunRecording::runKept(const World& game)
+{
+    if (!recording)
+        return "";
+    keep(game, false);
+    return name;
 }
 
 void RunRecording::frameTime(double& seconds, int& speed)
 {
-    if (firstFrame && world && world->resumed)
-        recording = false;
-    firstFrame = false;
     const TapeInput::FrameTime time = input->frame(seconds, speed);
     seconds = time.seconds;
     speed = time.speed;
     // A run ends at its game over; the greyed field behind the dialog is not part of it.
     if (!replay.gameOver)
-        ++replay.frames;
+        ++replay.lastFrames();
 }
 
 bool RunRecording::cutFrame()
@@ -102,7 +130,7 @@ void RunRecording::closed(World& game)
 const Replay& RunRecording::current()
 {
     if (world && !replay.gameOver) {
-        replay.tape = input->tape().bytes();
+        replay.lastTape() = input->tape().bytes();
         replay.end = RunMarks::of(*world);
     }
     return replay;
@@ -113,7 +141,7 @@ void RunRecording::keep(const World& game, bool finished)
     if (!recording)
         return;
     replay.end = RunMarks::of(game);
-    replay.tape = input->tape().bytes();
+    replay.lastTape() = input->tape().bytes();
     if (shelf)
         shelf->keep(name, replay, finished);
 }

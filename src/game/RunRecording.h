@@ -1,6 +1,7 @@
 // Records every game the World plays as a replay: installs a recording input in front of the
 // Application's, seeds each game's random draws with a seed of its own, and keeps the replay on
-// the shelf after every wave defeated and at the end.
+// the shelf as each wave starts and is defeated, and at the end. A kept run resumed goes on in the
+// replay its checkpoint names, as a part of its own.
 #pragma once
 
 #include "game/RunHooks.h"
@@ -26,6 +27,8 @@ public:
     ~RunRecording() override;
 
     void gameBegins(World& world) override;
+    void resumed(World& world, const Checkpoint& checkpoint) override;
+    std::string runKept(const World& world) override;
     void frameTime(double& seconds, int& speed) override;
     bool pauseTaken(bool requested) override;
     void waveDefeated(World& world) override;
@@ -50,9 +53,7 @@ private:
     Replay replay;
     std::string name;
     unsigned runsBegun = 0;
-    // A game resumed from a checkpoint began before the recording: it is not kept.
     const World* world = nullptr;
     bool recording = false;
-    bool firstFrame = true;
     bool cut = false;
 };

@@ -5,6 +5,7 @@
 #include "app/Field.h"
 #include "assets/BitmapFont.h"
 #include "audio/SoundBoard.h"
+#include "checkpoint/RunKeeper.h"
 #include "control/DialogControls.h"
 #include "control/GameSpeed.h"
 #include "control/KeyboardControls.h"
@@ -17,8 +18,8 @@
 #include "game/FrameStepper.h"
 #include "game/HitResolver.h"
 #include "game/RunHooks.h"
-#include "game/RunKeeper.h"
 #include "game/WaveFactory.h"
+#include "game/WorldCheckpoint.h"
 #include "game/WorldKindEvents.h"
 #include "game/WorldRenderer.h"
 #include "invaders/Invader.h"
@@ -54,18 +55,23 @@ void World::run()
 {
     newGame();
     if (runKeeper)
-        runKeeper->resume(*this);
+        runKeeper->resume([this](const Checkpoint& run) { return WorldCheckpoint::restore(*this, run); });
     FrameStepper stepper(*this);
     while (running) {
         const double dt = app->waitForNextFrame();
         // A close that ended the wait is not drawn: the display may be going with it (a logout).
         playFrame(stepper, dt, speedStep, running);
     }
+    closed();
+}
+
+void World::closed()
+{
     bestRecord.close();
     hooks->closed(*this);
     // Mid-wave the checkpoint of the wave's start stands; after game over there is none.
-    if (runKeeper && !gameOver && !currentWave)
-        runKeeper->keep(*this);
+    if (!gameOver && !currentWave)
+        WorldCheckpoint::keep(*this);
 }
 
 void World::playFrame(FrameStepper& stepper, double dt, int step, bool drawn)
@@ -214,8 +220,7 @@ void World::updateWaveSchedule(double dt)
 
 void World::startWave()
 {
-    if (runKeeper)
-        runKeeper->keep(*this);
+    WorldCheckpoint::keep(*this);
     // A player who has not chosen a difficulty plays Normal: from the first wave on it is kept.
     if (!app->settings.inEffect().difficulty)
         app->settings.set(PlayerSettings::Field::Difficulty, static_cast<int>(Difficulty::Level::Normal));

@@ -7,10 +7,10 @@
 #include "control/WorldMode.h"
 #include "difficulty/Difficulty.h"
 #include "difficulty/GameMode.h"
-#include "game/BestRecord.h"
 #include "game/Clouds.h"
 #include "game/RunHooks.h"
 #include "hud/LossNote.h"
+#include "records/BestRecord.h"
 #include "stats/GameStatistics.h"
 #include "stats/Purse.h"
 #include "stats/RunLimits.h"
@@ -49,6 +49,9 @@ public:
     // cleared: each frame waits for the frame clock, runs its updates through a FrameStepper and
     // draws once. A close between waves hands the run to the keeper.
     void run();
+    // The main loop has ended: the record kept waiting is offered, and a run closed between
+    // waves is kept (mid-wave, the checkpoint of the wave's start stands).
+    void closed();
     // One pass of the main loop once the frame clock has given dt and sampled the mouse: the
     // frame's updates through the stepper at the speed in effect (Tab, or the speed step given),
     // a retry of a record kept waiting by another game's lock, and the drawing (unless not drawn:

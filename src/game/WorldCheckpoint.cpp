@@ -3,7 +3,9 @@
 #include "app/Application.h"
 #include "app/Field.h"
 #include "checkpoint/CheckpointText.h"
+#include "checkpoint/RunKeeper.h"
 #include "control/TowerActions.h"
+#include "game/RunHooks.h"
 #include "game/WaveFactory.h"
 #include "game/World.h"
 #include "towers/Building.h"
@@ -66,6 +68,15 @@ Checkpoint WorldCheckpoint::capture(const World& world)
     return checkpoint;
 }
 
+void WorldCheckpoint::keep(const World& world)
+{
+    if (!world.runKeeper)
+        return;
+    Checkpoint run = capture(world);
+    run.replay = world.hooks->runKept(world);
+    world.runKeeper->keep(run);
+}
+
 std::string WorldCheckpoint::restore(World& world, const Checkpoint& checkpoint)
 {
     Application& app = *world.app;
@@ -119,5 +130,6 @@ std::string WorldCheckpoint::restore(World& world, const Checkpoint& checkpoint)
     world.statistics.restore(checkpoint.statistics);
     world.paused = true;
     world.resumed = true;
+    world.hooks->resumed(world, checkpoint);
     return "";
 }

@@ -13,6 +13,8 @@ public:
     // The run as it stands. Called between waves or as a wave starts, when nothing is in flight
     // that a checkpoint needs.
     static Checkpoint capture(const World& world);
+    // Hands the run as it stands, with the name of its replay, to the World's keeper (if any).
+    static void keep(const World& world);
 
     // Sets the World up as the checkpoint's run at the start of its wave, paused, with the usual
     // pause before the wave; every tower placed by the game's own placement rule. Returns why it

@@ -22,6 +22,9 @@ std::string ReplayCheck::refusal(const Replay& replay, const std::string& gameVe
 
 int ReplayCheck::differingWave(const Replay& recorded, const ReplayOutcome& outcome)
 {
+    // A part that could not go on from the last ends the comparison where it stopped.
+    if (!outcome.partProblem.empty())
+        return std::max(outcome.end.wave, 1);
     const std::size_t waves = std::min(recorded.waves.size(), outcome.waves.size());
     for (std::size_t i = 0; i < waves; ++i)
         if (recorded.waves[i] != outcome.waves[i])
@@ -29,7 +32,7 @@ int ReplayCheck::differingWave(const Replay& recorded, const ReplayOutcome& outc
     if (recorded.waves.size() != outcome.waves.size())
         return static_cast<int>(waves) + 1;
     if (outcome.tapeBroken || recorded.end != outcome.end || recorded.gameOver != outcome.gameOver ||
-        recorded.frames != outcome.frames)
+        recorded.totalFrames() != outcome.frames)
         return recorded.end.wave;
     return 0;
 }
@@ -41,6 +44,8 @@ std::string ReplayCheck::firstDifference(const Replay& recorded, const ReplayOut
         return "";
     const std::size_t index = static_cast<std::size_t>(wave - 1);
     std::string line = "wave " + std::to_string(wave) + " differs: ";
+    if (!outcome.partProblem.empty())
+        return line + outcome.partProblem;
     if (index < recorded.waves.size() && index < outcome.waves.size())
         return line + "recorded " + describe(recorded.waves[index]) + "; played " + describe(outcome.waves[index]);
     if (index < recorded.waves.size() || index < outcome.waves.size())

@@ -13,6 +13,8 @@ struct ReplayOutcome {
     // The tape went another way than the game, or ended before the frames did.
     bool tapeBroken = false;
     long long frames = 0;
+    // Why a resumed part could not go on from where the part before it ended (tapeBroken is set).
+    std::string partProblem;
 };
 
 class ReplayCheck {

@@ -48,6 +48,9 @@ struct Lines {
         position = end + 1;
         return true;
     }
+    // "NAME BYTES", a newline and that many bytes.
+    bool block(const std::string& name, std::string& out);
+    bool atEnd() const { return position == bytes.size(); }
 };
 
 template <typename Number>
@@ -80,7 +83,60 @@ bool readMark(const std::string& values, RunMark& mark)
     return true;
 }
 
+bool Lines::block(const std::string& name, std::string& out)
+{
+    std::string line;
+    std::size_t size = 0;
+    if (!next(line) || line.compare(0, name.size() + 1, name + " ") != 0 || !number(line.substr(name.size() + 1), size) ||
+        size > bytes.size() - position)
+        return false;
+    out.assign(bytes, position, size);
+    position += size;
+    return true;
+}
+
+void putBlock(std::string& out, const char* name, const std::string& bytes)
+{
+    out += name;
+    out += ' ';
+    put(out, bytes.size());
+    out += '\n';
+    out += bytes;
+}
+
 ReplayFile::Parsed refused(const std::string& why) { return {std::nullopt, why}; }
+
+// The tape as kept, or unpacked.
+bool readTape(Lines& lines, bool unpack, std::string& tape)
+{
+    std::string packed;
+    if (!lines.block("tape", packed))
+        return false;
+    if (!unpack)
+        return true;
+    std::optional<std::string> unpacked = TapeCompression::unpack(packed, ReplayFile::MaxTapeBytes);
+    if (unpacked)
+        tape = std::move(*unpacked);
+    return unpacked.has_value();
+}
+
+// "part SEED FRAMES", the checkpoint it starts from, and its tape.
+std::string readPart(Lines& lines, bool unpack, ReplayPart& part)
+{
+    std::string line;
+    const std::size_t space = 5;
+    if (!lines.next(line) || line.compare(0, space, "part ") != 0)
+        return "a resumed part does not begin with \"part ...\"";
+    const std::size_t gap = line.find(' ', space);
+    if (gap == std::string::npos || !number(line.substr(space, gap - space), part.seed) ||
+        !number(line.substr(gap + 1), part.frames) || part.frames < 0)
+        return "a resumed part's seed or frame count does not read";
+    if (!lines.block("start", part.checkpoint) || part.checkpoint.empty())
+        return "a resumed part's checkpoint is cut short";
+    if (!readTape(lines, unpack, part.tape))
+        return "a resumed part's tape is cut short or does not unpack";
+    return "";
+}
 
 } // namespace
 
@@ -90,6 +146,14 @@ bool RunMark::operator==(const RunMark& other) const
            invadersDestroyed == other.invadersDestroyed && invadersEscaped == other.invadersEscaped &&
            moneyEarned == other.moneyEarned && moneySpent == other.moneySpent && towersBuilt == other.towersBuilt &&
            upgradesBought == other.upgradesBought;
+}
+
+long long Replay::totalFrames() const
+{
+    long long total = frames;
+    for (const ReplayPart& part : resumed)
+        total += part.frames;
+    return total;
 }
 
 std::string ReplayFile::write(const Replay& replay)
@@ -102,15 +166,25 @@ std::string ReplayFile::write(const Replay& replay)
     put(out, replay.stepLength);
     out += "\nframes ";
     put(out, replay.frames);
-    out += replay.gameOver ? "\nover yes\n" : "\nover no\n";
+    out += replay.gameOver ? "\nover yes\nparts " : "\nover no\nparts ";
+    put(out, replay.resumed.size() + 1);
+    out += '\n';
     for (const RunMark& mark : replay.waves)
         putMark(out, "wave", mark);
     putMark(out, "end", replay.end);
-    const std::string packed = TapeCompression::pack(replay.tape);
-    out += "tape ";
-    put(out, packed.size());
-    out += '\n';
-    return out + packed;
+    if (!replay.start.empty())
+        putBlock(out, "start", replay.start);
+    putBlock(out, "tape", TapeCompression::pack(replay.tape));
+    for (const ReplayPart& part : replay.resumed) {
+        out += "part ";
+        put(out, part.seed);
+        out += ' ';
+        put(out, part.frames);
+        out += '\n';
+        putBlock(out, "start", part.checkpoint);
+        putBlock(out, "tape", TapeCompression::pack(part.tape));
+    }
+    return out;
 }
 
 ReplayFile::Parsed ReplayFile::parse(const std::string& bytes) { return parseWith(bytes, true); }
@@ -154,6 +228,12 @@ ReplayFile::Parsed ReplayFile::parseWith(const std::string& bytes, bool unpackTa
     if (values[7] != "yes" && values[7] != "no")
         return refused("\"over\" is neither yes nor no");
     replay.gameOver = values[7] == "yes";
+    // Version 2 counts the parts, so that a file cut between two still tells.
+    std::size_t parts = 1;
+    if (replay.formatVersion >= 2 &&
+        (!lines.next(line) || line.compare(0, 6, "parts ") != 0 || !number(line.substr(6), parts) || parts < 1 ||
+         parts > Replay::MaxParts))
+        return refused("no count of parts where it belongs");
     while (lines.next(line) && line.compare(0, 5, "wave ") == 0) {
         RunMark mark;
         if (replay.waves.size() >= MaxMarks || !readMark(line.substr(5), mark))
@@ -162,16 +242,20 @@ ReplayFile::Parsed ReplayFile::parseWith(const std::string& bytes, bool unpackTa
     }
     if (line.compare(0, 4, "end ") != 0 || !readMark(line.substr(4), replay.end))
         return refused("the figures of the end do not read");
-    std::size_t tapeBytes = 0;
-    if (!lines.next(line) || line.compare(0, 5, "tape ") != 0 || !number(line.substr(5), tapeBytes) ||
-        tapeBytes != bytes.size() - lines.position)
+    // A first part that starts from a checkpoint says so before its tape.
+    if (replay.formatVersion >= 2 && bytes.compare(lines.position, 6, "start ") == 0 &&
+        (!lines.block("start", replay.start) || replay.start.empty()))
+        return refused("the checkpoint the run starts from is cut short");
+    if (!readTape(lines, unpackTape, replay.tape))
+        return refused("the tape is cut short or does not unpack");
+    while (replay.resumed.size() + 1 < parts) {
+        replay.resumed.emplace_back();
+        const std::string problem = readPart(lines, unpackTape, replay.resumed.back());
+        if (!problem.empty())
+            return refused(problem);
+    }
+    if (!lines.atEnd())
         return refused("the tape is cut short or too long");
-    if (!unpackTape)
-        return {std::move(replay), ""};
-    const std::optional<std::string> tape = TapeCompression::unpack(bytes.substr(lines.position), MaxTapeBytes);
-    if (!tape)
-        return refused("the tape does not unpack");
-    replay.tape = *tape;
     return {std::move(replay), ""};
 }
 

@@ -96,3 +96,11 @@ void ReplayShelf::keep(const std::string& name, const Replay& replay, bool finis
     const std::string where = folder;
     writer.post(name, [where, name, copy, finished] { store(where, name, *copy, finished); });
 }
+
+std::optional<Replay> ReplayShelf::load(const std::string& name)
+{
+    if (folder.empty() || name.empty() || name.find('/') != std::string::npos)
+        return std::nullopt;
+    writer.finish();
+    return ReplayFile::read(folder + "/" + name).replay;
+}

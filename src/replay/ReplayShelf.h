@@ -8,6 +8,7 @@
 #include "replay/Replay.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
 
 class ReplayShelf {
@@ -28,6 +29,9 @@ public:
     // waiting). A finished run also takes the best's place when it defeated more waves than the
     // best kept, and the oldest runs beyond KeptRuns go.
     void keep(const std::string& name, const Replay& replay, bool finished);
+    // The kept replay of that name, written first if it still waits; nothing when it cannot be
+    // read or is not a replay.
+    std::optional<Replay> load(const std::string& name);
     // Writes what waits now.
     void finish() { writer.finish(); }
     // Where the replays go; empty when nothing is kept.

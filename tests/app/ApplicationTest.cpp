@@ -69,6 +69,17 @@ TEST_F(ApplicationFrames, MapsThePointerThroughTheScreenLayout)
     EXPECT_EQ(app.mouseY, 0);
 }
 
+// A run played again off screen, where no switch can succeed, must see the switches its recording
+// saw: each one asked for is a new screen under the pointer.
+TEST_F(ApplicationFrames, AScreenSwitchThatCannotOpenStillCountsForThePointer)
+{
+    app.sampleMouse();
+    const int before = app.mouseScreen;
+    EXPECT_FALSE(app.switchScreen(true).empty()) << "no screen opens in the tests";
+    app.sampleMouse();
+    EXPECT_EQ(app.mouseScreen, before + 1);
+}
+
 TEST_F(ApplicationFrames, APointerOnTheFullScreenBorderIsInNoRectangleAndClicksNothing)
 {
     app.screenLayout = ScreenLayout::centred(800, 600, 320, 240); // 2 x, borders 80 and 60

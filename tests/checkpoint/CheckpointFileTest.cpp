@@ -1,6 +1,7 @@
 #include "checkpoint/CheckpointFile.h"
 
-#include "game/CheckpointKeeper.h"
+#include "checkpoint/CheckpointKeeper.h"
+#include "game/WorldCheckpoint.h"
 #include "support/WorldFixture.h"
 
 #include <gtest/gtest.h>
@@ -30,6 +31,12 @@ protected:
         WorldFixture::TearDown();
     }
 
+    // The keeper as the game calls it, for the given World.
+    static void resume(RunKeeper& keeper, World& into)
+    {
+        keeper.resume([&into](const Checkpoint& run) { return WorldCheckpoint::restore(into, run); });
+    }
+    static void keep(RunKeeper& keeper, const World& from) { keeper.keep(WorldCheckpoint::capture(from)); }
     CheckpointFile file() const { return CheckpointFile((root / "state").string(), (root / "strings.txt").string()); }
     static std::string read(const std::string& path)
     {
@@ -67,9 +74,9 @@ TEST_F(CheckpointFileTest, ARefusedFileIsNeverMovedOverAnotherAndStaysWhenEveryN
     // The game then plays a new game that keeps nothing over the refused file.
     CheckpointKeeper keeper(file());
     testing::internal::CaptureStderr();
-    keeper.resume(*world);
+    resume(keeper, *world);
     const std::string told = testing::internal::GetCapturedStderr();
-    keeper.keep(*world);
+    keep(keeper, *world);
     keeper.forget();
     EXPECT_EQ(read(path), "the last one");
     EXPECT_NE(told.find("left in place"), std::string::npos) << told;
@@ -81,7 +88,7 @@ TEST_F(CheckpointFileTest, AStateFolderThatIsAFileHoldsNoCheckpointToRefuse)
     write((root / "state").string(), "a file where the folder goes");
     CheckpointKeeper keeper(file());
     testing::internal::CaptureStderr();
-    keeper.resume(*world);
+    resume(keeper, *world);
     const std::string told = testing::internal::GetCapturedStderr();
     EXPECT_NE(told.find("cannot lock"), std::string::npos) << told;
     EXPECT_EQ(read((root / "state").string()), "a file where the folder goes");
@@ -93,8 +100,8 @@ TEST_F(CheckpointFileTest, ALockThatCannotBeTakenKeepsNothingAndSaysSoOnce)
     fs::create_symlink(root / "nowhere", file().path() + ".lock");
     CheckpointKeeper keeper(file());
     testing::internal::CaptureStderr();
-    keeper.resume(*world);
-    keeper.keep(*world);
+    resume(keeper, *world);
+    keep(keeper, *world);
     keeper.forget();
     const std::string told = testing::internal::GetCapturedStderr();
     EXPECT_EQ(std::count(told.begin(), told.end(), '\n'), 1) << told;
@@ -105,15 +112,15 @@ TEST_F(CheckpointFileTest, ALockThatCannotBeTakenKeepsNothingAndSaysSoOnce)
 TEST_F(CheckpointFileTest, TheGameThatStartsFirstOwnsTheRunAndASecondNeverTouchesIt)
 {
     auto first = std::make_unique<CheckpointKeeper>(file());
-    first->resume(*world);
+    resume(*first, *world);
     world->waveNumber = 3;
-    first->keep(*world);
+    keep(*first, *world);
     auto second = std::make_unique<CheckpointKeeper>(file());
     World other;
     testing::internal::CaptureStderr();
-    second->resume(other);
+    resume(*second, other);
     other.waveNumber = 9;
-    second->keep(other);
+    keep(*second, other);
     second->forget();
     second.reset();
     const std::string told = testing::internal::GetCapturedStderr();
@@ -125,7 +132,7 @@ TEST_F(CheckpointFileTest, TheGameThatStartsFirstOwnsTheRunAndASecondNeverTouche
     // Once the owner has gone, the next game resumes the run and owns it in turn.
     CheckpointKeeper next(file());
     world->newGame();
-    next.resume(*world);
+    resume(next, *world);
     EXPECT_EQ(std::pair(world->waveNumber, world->resumed), std::pair(3, true));
     next.forget();
 }

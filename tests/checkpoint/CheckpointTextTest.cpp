@@ -22,9 +22,14 @@ TEST(CheckpointText, RefusesWithTheReason)
         manyKinds += "Mite ";
     const std::string v3 = "squibble-siege checkpoint 3\nWave=4\nHealth=7\nStartingHealth=20\nMoney=1\n";
     const std::string v4 = "squibble-siege checkpoint 4\nWave=4\nHealth=7\nStartingHealth=20\nMoney=1\n";
+    const std::string v5 = "squibble-siege checkpoint 5\nWave=4\nHealth=7\nStartingHealth=20\nMoney=1\n";
     const std::pair<std::string, const char*> cases[] = {
         {"", "not a checkpoint"},
-        {"squibble-siege checkpoint 5\nWave=4\n", "unknown version '5'"},
+        {"squibble-siege checkpoint 6\nWave=4\n", "unknown version '6'"},
+        {v4 + "Replay=run-1.sqreplay\n", "unknown key Replay"},
+        {v5 + "Replay=../../.bashrc\n", "is not a replay's file name"},
+        {v5 + "Replay=.hidden\n", "is not a replay's file name"},
+        {v5 + "Replay=run\x1b[2J\n", "replay 'run\\x1b[2J'"},
         {v3 + "Mode=Mixed\n", "unknown key Mode"},
         {v4 + "Mode=Arcade\n", "mode 'Arcade' is not Classic or Mixed"},
         {v4 + "Mode=Mixed\n", "a Mixed run without a Kinds line"},
@@ -78,14 +83,15 @@ TEST(CheckpointText, ReadsTheFirstVersionWithoutTalliesAndKeepsEachTowersTallies
     EXPECT_FALSE(checkpoint.towers[0].aim);
     checkpoint.towers[0].tally = {3400, 12};
     std::string text = CheckpointText::write(checkpoint);
-    EXPECT_EQ(text.rfind("squibble-siege checkpoint 4\n", 0), 0u) << text;
+    EXPECT_EQ(text.rfind("squibble-siege checkpoint 5\n", 0), 0u) << text;
     EXPECT_NE(text.find("Tower=TeslaCoil 10 12 3400 Own" + paths + "\n"), std::string::npos) << text;
     checkpoint.towers.push_back(checkpoint.towers[0]);
     checkpoint.towers[1].aim = TargetPriority::Weakest;
+    checkpoint.replay = "run-20261208-061500-1.sqreplay";
     text = CheckpointText::write(checkpoint);
     const CheckpointText::Parsed second = CheckpointText::parse(text);
     ASSERT_TRUE(second.checkpoint) << second.problem;
-    EXPECT_TRUE(second.checkpoint->towers == checkpoint.towers);
+    EXPECT_TRUE(second.checkpoint->towers == checkpoint.towers && second.checkpoint->replay == checkpoint.replay);
     const auto v2 = CheckpointText::parse("squibble-siege checkpoint 2\nWave=4\nHealth=7\nStartingHealth=20\nMoney=5\nTower=TeslaCoil 10 3 4 1\n");
     EXPECT_TRUE(v2.checkpoint && v2.checkpoint->towers[0].levels == std::vector<int>{1} && !v2.checkpoint->towers[0].aim);
 }

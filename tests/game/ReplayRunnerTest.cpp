@@ -3,9 +3,16 @@
 #include "autoplay/PlayerFixture.h"
 #include "autoplay/Strategy.h"
 #include "autoplay/StrategyFactory.h"
+#include "checkpoint/CheckpointText.h"
+#include "checkpoint/RunKeeper.h"
+#include "game/World.h"
+#include "game/WorldCheckpoint.h"
 #include "replay/ReplayFile.h"
 
 #include <allegro.h>
+
+#include <filesystem>
+#include <optional>
 
 using autoplay::Player;
 using autoplay::PlayOptions;
@@ -39,9 +46,67 @@ ReplayOutcome playedAgain(const Replay& replay, bool drawn = false)
     return runner.playToEnd();
 }
 
+// Keeps the last checkpoint the game hands it, as the checkpoint file would.
+struct LastCheckpoint : RunKeeper {
+    explicit LastCheckpoint(std::optional<Checkpoint>& kept) : kept(kept) {}
+    void resume(const Restore&) override {}
+    void keep(const Checkpoint& run) override { kept = run; }
+    void forget() override { kept.reset(); }
+    std::optional<Checkpoint>& kept;
+};
+
 } // namespace
 
 using ReplayRunnerTest = PlayerFixture;
+
+// A run closed mid-wave, resumed, closed between waves and resumed again goes on in one replay on
+// the shelf, which plays from wave 1 through both resumptions to the same result; a part that
+// names another checkpoint than the one its run kept is reported.
+TEST_F(ReplayRunnerTest, ARunClosedAndResumedReplaysFromWaveOneThroughEveryResumption)
+{
+    const std::filesystem::path shelf = std::filesystem::temp_directory_path() / "replay-resumed-test";
+    std::filesystem::remove_all(shelf);
+    std::unique_ptr<autoplay::Strategy> strategy = autoplay::makeStrategy("mixed");
+    PlayOptions options;
+    options.seed = 11;
+    options.dt = Frame;
+    options.speed = 4;
+    options.recordReplay = true;
+    options.replayFolder = shelf.string();
+    std::optional<Checkpoint> kept;
+    for (int launch = 0; launch < 3; ++launch) {
+        Player player(*strategy, options);
+        World& world = player.world();
+        world.runKeeper = std::make_unique<LastCheckpoint>(kept);
+        if (launch > 0) {
+            ASSERT_EQ(WorldCheckpoint::restore(world, *kept), "");
+            player.hand().pressKey(KEY_P); // a resumed run waits in a pause
+        }
+        // Mid-wave the first time, between waves the second, and on the third a wave further.
+        const int until = world.waveNumber + 1;
+        for (long frames = 0; frames < 20000 && !world.gameOver &&
+                              (world.waveNumber < until || (launch == 0) != (world.currentWave != nullptr));
+             ++frames)
+            player.playFrame();
+        ASSERT_FALSE(world.gameOver);
+        world.closed();
+    }
+    ASSERT_TRUE(kept && !kept->replay.empty());
+    const ReplayFile::Parsed parsed = ReplayFile::read((shelf / kept->replay).string());
+    ASSERT_TRUE(parsed.replay) << parsed.problem;
+    const Replay& replay = *parsed.replay;
+    ASSERT_EQ(replay.resumed.size(), 2u);
+    EXPECT_TRUE(replay.start.empty());
+    EXPECT_EQ(ReplayCheck::firstDifference(replay, playedAgain(replay)), "");
+
+    Replay forged = replay;
+    forged.resumed[1].checkpoint.replace(forged.resumed[1].checkpoint.find("Money="), 6, "Money=1");
+    const ReplayOutcome outcome = playedAgain(forged);
+    EXPECT_NE(ReplayCheck::firstDifference(forged, outcome).find("part 3 resumes from another checkpoint"),
+              std::string::npos)
+        << ReplayCheck::firstDifference(forged, outcome);
+    std::filesystem::remove_all(shelf);
+}
 
 TEST_F(ReplayRunnerTest, EveryStrategysGamePlaysAgainToTheSameResult)
 {

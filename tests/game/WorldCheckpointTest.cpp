@@ -4,7 +4,7 @@
 #include "autoplay/MixedStrategy.h"
 #include "autoplay/Player.h"
 #include "checkpoint/CheckpointText.h"
-#include "game/RunKeeper.h"
+#include "checkpoint/RunKeeper.h"
 #include "game/World.h"
 #include "towers/Building.h"
 #include "support/TestContent.h"
@@ -20,8 +20,8 @@ constexpr double FrameTime = 1.0 / 30.0;
 // Keeps the text of every checkpoint, by wave, in a map of the test's.
 struct MemoryKeeper : RunKeeper {
     explicit MemoryKeeper(std::map<int, std::string>& kept) : kept(kept) {}
-    void resume(World&) override {}
-    void keep(const World& world) override { kept[world.waveNumber] = CheckpointText::write(WorldCheckpoint::capture(world)); }
+    void resume(const Restore&) override {}
+    void keep(const Checkpoint& run) override { kept[run.waveNumber] = CheckpointText::write(run); }
     void forget() override {}
     std::map<int, std::string>& kept;
 };

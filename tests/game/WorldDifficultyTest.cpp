@@ -1,7 +1,7 @@
 #include "game/World.h"
 
 #include "files/PlainText.h"
-#include "game/RecordStore.h"
+#include "records/RecordStore.h"
 #include "invaders/Invader.h"
 #include "invaders/Squibble.h"
 #include "invaders/SquibbleWave.h"

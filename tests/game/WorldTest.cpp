@@ -4,7 +4,7 @@
 #include "app/WindowEvents.h"
 #include "control/KeyboardControls.h"
 #include "effects/Effect.h"
-#include "game/RunKeeper.h"
+#include "checkpoint/RunKeeper.h"
 #include "invaders/Invader.h"
 #include "invaders/Wave.h"
 #include "projectiles/LaserProjectile.h"
@@ -454,8 +454,8 @@ namespace {
 
 // Counts what the World hands its run keeper.
 struct CountingKeeper : RunKeeper {
-    void resume(World&) override {}
-    void keep(const World& world) override { keptWaves.push_back(world.waveNumber), keptMoney = world.money; }
+    void resume(const Restore&) override {}
+    void keep(const Checkpoint& run) override { keptWaves.push_back(run.waveNumber), keptMoney = run.money; }
     void forget() override { ++forgotten; }
     std::vector<int> keptWaves;
     int keptMoney = 0;

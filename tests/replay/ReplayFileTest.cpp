@@ -22,6 +22,9 @@ Replay aReplay()
     replay.end = {3, 80, 0, 40, 22, 410, 330, 4, 1};
     for (int i = 0; i < 3000; ++i)
         replay.tape.push_back(static_cast<char>(i % 7 == 0 ? i % 251 : 0));
+    // Closed in wave 2 and resumed twice.
+    replay.resumed = {{"squibble-siege checkpoint 5\nWave=2\n", 77, 900, replay.tape.substr(0, 40)},
+                      {"squibble-siege checkpoint 5\nWave=3\n", 78, 0, ""}};
     return replay;
 }
 
@@ -37,7 +40,21 @@ TEST(ReplayFileTest, AReplayReadsBackAsItWasWritten)
         return std::tie(r.gameVersion, r.dataChecksum, r.seed, r.difficulty, r.mode, r.stepLength, r.frames, r.gameOver, r.tape);
     };
     EXPECT_EQ(fields(read), fields(written));
+    ASSERT_EQ(read.resumed.size(), 2u);
+    for (std::size_t i = 0; i < 2; ++i)
+        EXPECT_EQ(std::tie(read.resumed[i].checkpoint, read.resumed[i].seed, read.resumed[i].frames, read.resumed[i].tape),
+                  std::tie(written.resumed[i].checkpoint, written.resumed[i].seed, written.resumed[i].frames,
+                           written.resumed[i].tape));
+    EXPECT_EQ(read.totalFrames(), 6300);
     EXPECT_TRUE(read.waves == written.waves && read.end == written.end);
+    // A first-format file: one part, and no count of parts.
+    Replay single = aReplay();
+    single.resumed.clear();
+    std::string first = ReplayFile::write(single);
+    first.replace(first.find("replay 2"), 8, "replay 1");
+    first.erase(first.find("parts 1\n"), 8);
+    const ReplayFile::Parsed old = ReplayFile::parse(first);
+    EXPECT_TRUE(old.replay && old.replay->tape == single.tape && old.replay->resumed.empty()) << old.problem;
     // The header alone leaves the tape packed.
     EXPECT_TRUE(ReplayFile::parseHeader(ReplayFile::write(written)).replay->tape.empty());
 }
@@ -60,8 +77,11 @@ TEST(ReplayFileTest, DamagedHeadersAreRefusedSayingWhatIsWrong)
         const char* to;
         const char* problem;
     } cases[] = {
-        {"squibble-siege replay 1", "squibble-siege replay 9", "newer than this game's"},
-        {"squibble-siege replay 1", "a text file", "not a replay"},
+        {"squibble-siege replay 2", "squibble-siege replay 9", "newer than this game's"},
+        {"squibble-siege replay 2", "a text file", "not a replay"},
+        {"parts 3", "parts 2", "too long"},
+        {"parts 3", "parts 4", "part"},
+        {"part 77 900", "part 77 -900", "seed or frame count"},
         {"seed 4000000000", "seed -3", "seed"},
         {"step 0.01", "step x0.01", "step length"},
         {"frames 5400", "frames many", "frame count"},
@@ -106,7 +126,7 @@ TEST(ReplayFileTest, AReplayOfAnotherDataSetVersionOrStepLengthIsRefusedNamingWh
 TEST(ReplayFileTest, TheFirstWaveThatDiffersIsNamed)
 {
     const Replay recorded = aReplay();
-    ReplayOutcome outcome{recorded.waves, recorded.end, true, false, recorded.frames};
+    ReplayOutcome outcome{recorded.waves, recorded.end, true, false, recorded.totalFrames(), ""};
     EXPECT_EQ(ReplayCheck::firstDifference(recorded, outcome), "");
     ReplayOutcome laterMoney = outcome;
     laterMoney.waves[1].money += 5;
@@ -119,4 +139,8 @@ TEST(ReplayFileTest, TheFirstWaveThatDiffersIsNamed)
     broken.tapeBroken = true;
     EXPECT_EQ(ReplayCheck::differingWave(recorded, broken), recorded.end.wave);
     EXPECT_NE(ReplayCheck::firstDifference(recorded, broken).find("wave 3 differs"), std::string::npos);
+    ReplayOutcome stopped = fewerWaves;
+    stopped.end.wave = 2;
+    stopped.partProblem = "part 2 resumes from another checkpoint";
+    EXPECT_EQ(ReplayCheck::firstDifference(recorded, stopped), "wave 2 differs: part 2 resumes from another checkpoint");
 }

@@ -75,7 +75,9 @@ std::unique_ptr<World> Player::startGame(const PlayOptions& options, RunRecordin
     std::srand(options.seed);
     if (options.recordReplay) {
         // The tools' replays are kept by the tools, not on the player's shelf.
-        auto hooks = std::make_unique<RunRecording>(app, RunRecording::Identity{GameVersion::text(), DataSetChecksum::of(Config::GamePath)}, nullptr);
+        auto shelf = options.replayFolder.empty() ? nullptr : std::make_unique<ReplayShelf>(options.replayFolder);
+        auto hooks = std::make_unique<RunRecording>(
+            app, RunRecording::Identity{GameVersion::text(), DataSetChecksum::of(Config::GamePath)}, std::move(shelf));
         const unsigned seed = options.seed;
         hooks->seeds = [seed] { return seed; };
         recording = hooks.get();

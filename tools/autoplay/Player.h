@@ -39,6 +39,8 @@ struct PlayOptions {
     bool recordReplay = false;
     // The mode of the game, chosen as a player's settings choose it.
     GameMode mode = GameMode::Classic;
+    // Where a recorded game's replay is kept as the game keeps the player's (none when empty).
+    std::string replayFolder = {};
 };
 
 // How one game went.

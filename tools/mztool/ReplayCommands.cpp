@@ -44,7 +44,15 @@ int replayInfoCommand(const Arguments& arguments, std::ostream& out, std::ostrea
     out << "waves defeated " << replay->waves.size() << (replay->gameOver ? ", game over" : ", left unfinished")
         << "\n";
     out << "at the end: " << ReplayCheck::describe(replay->end) << "\n";
-    out << replay->frames << " frames, tape " << replay->tape.size() << " bytes\n";
+    std::size_t tape = replay->tape.size();
+    for (const ReplayPart& part : replay->resumed)
+        tape += part.tape.size();
+    out << replay->totalFrames() << " frames, tape " << tape << " bytes";
+    if (!replay->resumed.empty())
+        out << ", closed and resumed " << replay->resumed.size() << (replay->resumed.size() == 1 ? " time" : " times");
+    out << "\n";
+    if (!replay->start.empty())
+        out << "starts from a kept run (its earlier part was not kept)\n";
     return ExitSuccess;
 }
 

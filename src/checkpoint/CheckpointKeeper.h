@@ -9,9 +9,9 @@
 #pragma once
 
 #include "checkpoint/CheckpointFile.h"
+#include "checkpoint/RunKeeper.h"
 #include "files/FileLock.h"
 #include "files/FileWriter.h"
-#include "game/RunKeeper.h"
 
 #include <memory>
 
@@ -19,8 +19,8 @@ class CheckpointKeeper : public RunKeeper {
 public:
     explicit CheckpointKeeper(CheckpointFile file);
 
-    void resume(World& world) override;
-    void keep(const World& world) override;
+    void resume(const Restore& restore) override;
+    void keep(const Checkpoint& run) override;
     void forget() override;
 
 private:

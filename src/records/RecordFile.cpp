@@ -1,4 +1,4 @@
-#include "game/RecordFile.h"
+#include "records/RecordFile.h"
 
 #include "files/AtomicFile.h"
 #include "files/DataSetChecksum.h"

@@ -1,4 +1,4 @@
-#include "game/BestRecord.h"
+#include "records/BestRecord.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -4,7 +4,7 @@
 // again in the frames that follow, for about a second, and once more when the game closes.
 #pragma once
 
-#include "game/RecordStore.h"
+#include "records/RecordStore.h"
 
 #include <memory>
 #include <optional>

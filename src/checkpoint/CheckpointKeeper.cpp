@@ -1,7 +1,6 @@
-#include "game/CheckpointKeeper.h"
+#include "checkpoint/CheckpointKeeper.h"
 
 #include "files/PlainText.h"
-#include "game/WorldCheckpoint.h"
 
 #include <cstdio>
 
@@ -10,7 +9,7 @@ CheckpointKeeper::CheckpointKeeper(CheckpointFile file)
 {
 }
 
-void CheckpointKeeper::resume(World& world)
+void CheckpointKeeper::resume(const Restore& restore)
 {
     lock = file.lock();
     if (lock && !lock->held()) {
@@ -31,15 +30,15 @@ void CheckpointKeeper::resume(World& world)
         refuse(loaded.problem);
         return;
     }
-    const std::string problem = WorldCheckpoint::restore(world, *loaded.checkpoint);
+    const std::string problem = restore(*loaded.checkpoint);
     if (!problem.empty())
         refuse(problem);
 }
 
-void CheckpointKeeper::keep(const World& world)
+void CheckpointKeeper::keep(const Checkpoint& run)
 {
     if (keeping)
-        writer.post(file.path(), [this, checkpoint = WorldCheckpoint::capture(world)] { file.save(checkpoint); });
+        writer.post(file.path(), [this, run] { file.save(run); });
 }
 
 void CheckpointKeeper::forget()
@@ -56,6 +55,7 @@ void CheckpointKeeper::refuse(const std::string& problem)
     keeping = moved;
     const std::string where =
         moved ? "moved to " + outcome : "left in place (" + outcome + "); this game will not be kept";
-    std::fprintf(stderr, "squibble-siege: checkpoint %s refused (%s); %s; starting a new game\n", file.path().c_str(),
-                 PlainText::printable(problem).c_str(), where.c_str());
+    std::fprintf(stderr, "squibble-siege: checkpoint %s refused (%s); %s; starting a new game\n",
+                 PlainText::printable(file.path()).c_str(),
+                 PlainText::printable(problem).c_str(), PlainText::printable(where).c_str());
 }

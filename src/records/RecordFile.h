@@ -11,7 +11,7 @@
 
 #include "difficulty/Difficulty.h"
 #include "difficulty/GameMode.h"
-#include "game/RecordStore.h"
+#include "records/RecordStore.h"
 
 #include <memory>
 #include <mutex>

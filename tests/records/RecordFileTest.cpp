@@ -1,9 +1,9 @@
-#include "game/RecordFile.h"
+#include "records/RecordFile.h"
 
 #include "files/DataSetChecksum.h"
 #include "files/FileLock.h"
 #include "files/FileWriter.h"
-#include "game/BestRecord.h"
+#include "records/BestRecord.h"
 
 #include <gtest/gtest.h>
 
