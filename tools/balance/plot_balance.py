@@ -92,7 +92,7 @@ def plot_make_up(runs, panel):
     (difficulty, _), run = max(normal, key=lambda item: len(item[1]["wave"]))
     panel.stackplot(run["wave"], [run[kind] for kind in KINDS], labels=[kind.capitalize() for kind in KINDS])
     panel.set_title(f"Mixed: invaders of each kind in the block ({difficulty})", fontsize=10)
-    panel.legend(loc="upper left", fontsize=8)
+    panel.legend(loc="upper right", fontsize=8)
     panel.grid(True, alpha=0.3)
     panel.set_xlabel("wave")
     panel.tick_params(labelbottom=True)
