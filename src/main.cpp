@@ -50,7 +50,7 @@ int main(int argc, char** argv)
     // Every path in data/strings.txt is relative to the game folder.
     const auto folder = dataFolder.find();
     if (!folder) {
-        std::fprintf(stderr, "squibble-siege: %s\n", dataFolder.notFoundMessage().c_str());
+        std::fprintf(stderr, "squibble-siege: %s\n", PlainText::safeLine(dataFolder.notFoundMessage()).c_str());
         return 1;
     }
     std::error_code entered;
@@ -59,7 +59,8 @@ int main(int argc, char** argv)
         options.replayFile.empty() ? "" : std::filesystem::absolute(options.replayFile, entered).string();
     std::filesystem::current_path(*folder, entered);
     if (entered) {
-        std::fprintf(stderr, "squibble-siege: cannot enter %s: %s\n", folder->c_str(), entered.message().c_str());
+        std::fprintf(stderr, "squibble-siege: cannot enter %s: %s\n", PlainText::printable(folder->string()).c_str(),
+                     entered.message().c_str());
         return 1;
     }
 
@@ -85,7 +86,7 @@ int main(int argc, char** argv)
         const std::string refusal = ReplayViewer::load(replayPath, replay);
         if (!refusal.empty()) {
             std::fprintf(stderr, "squibble-siege: %s: %s\n", PlainText::printable(options.replayFile).c_str(),
-                         PlainText::printable(refusal).c_str());
+                         PlainText::safeLine(refusal).c_str());
             return 1;
         }
         // Watching changes none of the player's settings.

@@ -10,6 +10,7 @@
 #include "audio/AllegroSoundOutput.h"
 #include "assets/SpriteSheet.h"
 #include "game/World.h"
+#include "files/PlainText.h"
 
 #include <allegro.h>
 #include <algorithm>
@@ -28,7 +29,7 @@ constexpr double LongestSleep = 0.05;
 
 [[noreturn]] void failStartup(const std::string& message)
 {
-    std::fprintf(stderr, "squibble-siege: %s\n", message.c_str());
+    std::fprintf(stderr, "squibble-siege: %s\n", PlainText::safeLine(message).c_str());
     std::exit(1);
 }
 
@@ -99,12 +100,12 @@ void Application::initialise(const LaunchOptions& options)
     openSound(options);
     const std::vector<std::string> problems = StartUp::loadDataSet(*this);
     for (const std::string& problem : problems)
-        std::fprintf(stderr, "squibble-siege: %s\n", problem.c_str());
+        std::fprintf(stderr, "squibble-siege: %s\n", PlainText::safeLine(problem).c_str());
     if (!problems.empty())
         std::exit(1);
     // A piece that does not load is only silent: the game starts all the same.
     for (const std::string& problem : options.music ? music.load(config) : std::vector<std::string>())
-        std::fprintf(stderr, "squibble-siege: %s\n", problem.c_str());
+        std::fprintf(stderr, "squibble-siege: %s\n", PlainText::safeLine(problem).c_str());
     screens.setTitle(config.get("WindowTitle"));
     lastFrameTime = now();
     WindowEvents::install();

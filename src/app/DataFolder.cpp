@@ -1,6 +1,7 @@
 #include "app/DataFolder.h"
 
 #include "app/Config.h"
+#include "files/PlainText.h"
 
 #include <cstdlib>
 #include <system_error>
@@ -45,7 +46,7 @@ std::vector<std::string> DataFolder::describePlaces() const
 {
     std::vector<std::string> lines;
     for (const Place& place : tried)
-        lines.push_back(place.why + ": " + place.folder.string());
+        lines.push_back(place.why + ": " + PlainText::printable(place.folder.string()));
     return lines;
 }
 
@@ -71,7 +72,7 @@ std::string DataFolder::notFoundMessage() const
     std::string message = std::string("no ") + Config::GamePath + " in";
     const char* separator = " ";
     for (const Place& place : tried) {
-        message += separator + place.folder.string() + " (" + place.why + ")";
+        message += separator + PlainText::printable(place.folder.string()) + " (" + place.why + ")";
         separator = ", ";
     }
     if (tried.empty())

@@ -2,6 +2,8 @@
 
 #include <allegro.h>
 
+#include <cstddef>
+
 std::vector<unsigned long> DesktopIcon::cardinals(BITMAP* drawing)
 {
     std::vector<unsigned long> values;
@@ -9,6 +11,11 @@ std::vector<unsigned long> DesktopIcon::cardinals(BITMAP* drawing)
         return values;
     const int mask = bitmap_mask_color(drawing);
     const int depth = bitmap_color_depth(drawing);
+    std::size_t count = 0;
+    for (int size : Sizes)
+        count += 2 + static_cast<std::size_t>(size) * static_cast<std::size_t>(size);
+    // Exactly: grown by doubling, the largest sizes would hold half as much again for a moment.
+    values.reserve(count);
     for (int size : Sizes) {
         values.push_back(static_cast<unsigned long>(size));
         values.push_back(static_cast<unsigned long>(size));

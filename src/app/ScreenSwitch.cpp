@@ -4,6 +4,7 @@
 #include "app/DesktopIcon.h"
 #include "app/DesktopWindow.h"
 #include "app/GameWindow.h"
+#include "files/PlainText.h"
 
 #include <allegro.h>
 #include <cstdio>
@@ -24,7 +25,7 @@ std::string ScreenSwitch::openOnce(const LaunchOptions& wanted)
     if (!failure.empty())
         return failure;
     if (!notice.empty())
-        std::fprintf(stderr, "squibble-siege: %s\n", notice.c_str());
+        std::fprintf(stderr, "squibble-siege: %s\n", PlainText::safeLine(notice).c_str());
     options = wanted;
     shown = ScreenLayout::centred(SCREEN_W, SCREEN_H, BackBuffer::Width, BackBuffer::Height);
     clear_to_color(screen, makecol(0, 0, 0));
@@ -32,11 +33,8 @@ std::string ScreenSwitch::openOnce(const LaunchOptions& wanted)
     enable_hardware_cursor();
     if (titled)
         set_window_title(title.c_str());
-    if (!iconLoaded) {
-        icon = DesktopIcon::load();
-        iconLoaded = true;
-    }
-    DesktopWindow::describe(icon);
+    // The icon's cardinals take most of a megabyte: made for each window and dropped once it has them.
+    DesktopWindow::describe(DesktopIcon::load());
     return {};
 }
 
@@ -53,7 +51,7 @@ std::string ScreenSwitch::switchTo(bool fullscreen)
         return {};
     const std::string back = openOnce(old);
     if (!back.empty()) {
-        std::fprintf(stderr, "squibble-siege: %s; %s\n", failure.c_str(), back.c_str());
+        std::fprintf(stderr, "squibble-siege: %s\n", PlainText::safeLine(failure + "; " + back).c_str());
         std::exit(1);
     }
     return failure;

@@ -7,7 +7,6 @@
 #include "app/ScreenLayout.h"
 
 #include <string>
-#include <vector>
 
 class ScreenSwitch {
 public:
@@ -33,8 +32,5 @@ private:
     ScreenLayout shown;
     std::string title;
     bool titled = false;
-    // The window icon's cardinals, loaded with the first screen.
-    std::vector<unsigned long> icon;
-    bool iconLoaded = false;
     bool screenOpen = false;
 };

@@ -25,6 +25,7 @@ public:
     World* world() const { return callbacksClosed ? nullptr : Application::instance().world; }
 };
 
+std::atomic<int> windowReturns{0};
 std::atomic<bool> terminationSignalled{false};
 // Latched by the close button while a World is attached: a close pressed before the game loop has
 // started, which starts the World running, still ends it.
@@ -80,6 +81,11 @@ bool WindowEvents::closeRequested()
     return terminationSignalled || closePressed;
 }
 
+int WindowEvents::returns()
+{
+    return windowReturns;
+}
+
 void onCloseButton()
 {
     const CallbackScope scope;
@@ -94,6 +100,8 @@ void onSwitchIn()
     const CallbackScope scope;
     Application& app = Application::instance();
     app.lastFrameTime = app.now();
+    // What the window shows is drawn again, however still the game.
+    ++windowReturns;
     // The library may send a switch-out and a switch-in at once at start-up: that is no reason to
     // pause. A pause already taken stays until P.
     if (World* world = scope.world())

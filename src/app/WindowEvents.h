@@ -18,6 +18,8 @@ public:
     // Whether a termination signal arrived, or the close button was pressed while a World was
     // attached: the game ends even when its loop had not started yet.
     static bool closeRequested();
+    // How many times the window has come back to the front so far.
+    static int returns();
 };
 
 // Window callbacks, called by the library from its own thread.

@@ -5,6 +5,7 @@
 #include "files/DataSetChecksum.h"
 #include "files/FileLock.h"
 #include "files/PlayerFolder.h"
+#include "files/PlainText.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -21,7 +22,7 @@ constexpr int MostBadNames = 1000;
 
 void warn(const std::string& message)
 {
-    std::fprintf(stderr, "squibble-siege: checkpoint: %s\n", message.c_str());
+    std::fprintf(stderr, "squibble-siege: checkpoint: %s\n", PlainText::safeLine(message).c_str());
 }
 
 // Renames from to to, unless a file named to is there: nothing is ever renamed over one.

@@ -56,6 +56,6 @@ void CheckpointKeeper::refuse(const std::string& problem)
     const std::string where =
         moved ? "moved to " + outcome : "left in place (" + outcome + "); this game will not be kept";
     std::fprintf(stderr, "squibble-siege: checkpoint %s refused (%s); %s; starting a new game\n",
-                 PlainText::printable(file.path()).c_str(),
-                 PlainText::printable(problem).c_str(), PlainText::printable(where).c_str());
+                 PlainText::printable(file.path()).c_str(), PlainText::printable(problem).c_str(),
+                 PlainText::safeLine(where).c_str());
 }

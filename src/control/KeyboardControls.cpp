@@ -67,6 +67,8 @@ bool KeyboardControls::enterHeld() const
 
 void KeyboardControls::handleKey(int scancode)
 {
+    if (scancode >= 0)
+        ++taken;
     if (!state.gameOver)
         replay = Replay::Hidden;
     else if (replay == Replay::Held && !enterHeld())

@@ -36,6 +36,8 @@ public:
     // A click in the pause: refused, the pause's hint of how to play on lit for a moment.
     void refusePausedClick(int x);
     bool pauseHintLit() const { return settings.pauseHintLit(); }
+    // Keys taken so far, whether they did anything or not: a still picture is drawn again after each.
+    int keysTaken() const { return taken; }
 
 private:
     bool acts(const Control& control) const;
@@ -51,6 +53,7 @@ private:
 
     bool showingHelp = false;
     int page = 0;
+    int taken = 0;
     // Where Enter stands after game over: the screen not shown yet, shown with Enter still down
     // since before, or ready for a new press.
     enum class Replay { Hidden, Held, Ready } replay = Replay::Hidden;

@@ -4,6 +4,7 @@
 #include "audio/MusicPlayer.h"
 #include "audio/SoundBoard.h"
 #include "settings/PlayerSettings.h"
+#include "files/PlainText.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -73,7 +74,7 @@ void SettingsKeys::toggleFullScreen()
     const bool fullscreen = !settings.inEffect().fullscreen;
     const std::string failure = switchScreen(fullscreen);
     if (!failure.empty()) {
-        std::fprintf(stderr, "squibble-siege: %s\n", failure.c_str());
+        std::fprintf(stderr, "squibble-siege: %s\n", PlainText::safeLine(failure).c_str());
         showNotice(fullscreen ? "No full screen" : "No window");
         return;
     }

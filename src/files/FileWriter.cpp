@@ -119,7 +119,7 @@ void FileWriter::run(const Task& task)
 void FileWriter::warnOnce(const std::string& line)
 {
     if (!warned.exchange(true))
-        std::fprintf(stderr, "squibble-siege: %s\n", line.c_str());
+        std::fprintf(stderr, "squibble-siege: %s\n", PlainText::safeLine(line).c_str());
 }
 
 void FileWriter::finish()

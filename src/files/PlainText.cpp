@@ -59,18 +59,26 @@ std::string PlainText::real(double value)
     return error == std::errc() ? std::string(text, stop) : std::string("0");
 }
 
-std::string PlainText::printable(const std::string& text)
+namespace {
+
+std::string escaped(const std::string& text, bool backslashes)
 {
     std::string shown;
     for (const char c : text) {
         const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte == 0x7f || byte == '\\') {
-            char escaped[5];
-            std::snprintf(escaped, sizeof escaped, "\\x%02x", byte);
-            shown += escaped;
+        if (byte < 0x20 || byte == 0x7f || (backslashes && byte == '\\')) {
+            char code[5];
+            std::snprintf(code, sizeof code, "\\x%02x", byte);
+            shown += code;
         } else {
             shown += c;
         }
     }
     return shown;
 }
+
+} // namespace
+
+std::string PlainText::printable(const std::string& text) { return escaped(text, true); }
+
+std::string PlainText::safeLine(const std::string& text) { return escaped(text, false); }

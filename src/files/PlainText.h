@@ -25,4 +25,7 @@ public:
     static std::string real(double value);
     // The text fit for a line on a terminal: control bytes (and backslashes) written as \xNN.
     static std::string printable(const std::string& text);
+    // A whole message made safe to print: control bytes written as \xNN, backslashes left as they
+    // are, so that the parts already made printable read the same.
+    static std::string safeLine(const std::string& text);
 };

@@ -12,6 +12,7 @@
 #include "hud/CaptionBox.h"
 #include "replay/GameVersion.h"
 #include "replay/ReplayFile.h"
+#include "files/PlainText.h"
 
 #include <allegro.h>
 
@@ -90,7 +91,7 @@ int ReplayViewer::watch(Application& app, const Replay& replay, std::FILE* out)
             std::fprintf(out, "replay ended after %lld frames: %s%s\n", outcome.frames,
                          ReplayCheck::describe(outcome.end).c_str(), outcome.gameOver ? " (game over)" : "");
             const std::string difference = ReplayCheck::firstDifference(replay, outcome);
-            std::fprintf(out, "%s\n", difference.empty() ? "the recorded result" : difference.c_str());
+            std::fprintf(out, "%s\n", difference.empty() ? "the recorded result" : PlainText::safeLine(difference).c_str());
             std::fflush(out);
             reported = true;
         }

@@ -18,11 +18,11 @@
 #include "game/FrameStepper.h"
 #include "game/HitResolver.h"
 #include "game/RunHooks.h"
+#include "game/StillFrames.h"
 #include "game/WaveFactory.h"
 #include "game/WorldCheckpoint.h"
 #include "game/WorldKindEvents.h"
 #include "game/WorldRenderer.h"
-#include "invaders/Invader.h"
 #include "invaders/Wave.h"
 #include "projectiles/Projectile.h"
 #include "towers/Building.h"
@@ -57,10 +57,10 @@ void World::run()
     if (runKeeper)
         runKeeper->resume([this](const Checkpoint& run) { return WorldCheckpoint::restore(*this, run); });
     FrameStepper stepper(*this);
+    StillFrames frames(*this);
     while (running) {
-        const double dt = app->waitForNextFrame();
-        // A close that ended the wait is not drawn: the display may be going with it (a logout).
-        playFrame(stepper, dt, speedStep, running);
+        playFrame(stepper, app->waitForNextFrame(), speedStep, false);
+        frames.show();
     }
     closed();
 }
@@ -92,6 +92,7 @@ void World::showFrame()
 }
 
 int World::speedAt(int step) const { return GameSpeed::of(app->input().keyHeld(KEY_TAB), step); }
+bool World::standsStill() const { return paused || keyboard->helpShown() || mode == NewGameDialog; }
 
 MusicCue World::musicCue() const
 {
@@ -170,7 +171,7 @@ void World::update(double dt)
     if (hooks->pauseTaken(pauseRequested.exchange(false)) && !gameOver)
         paused = true;
     // "New Game?" holds the game still while the player chooses; "Quit Game?" lets it run on.
-    if (paused || keyboard->helpShown() || mode == NewGameDialog) {
+    if (standsStill()) {
         handleControls();
         return;
     }

@@ -47,7 +47,8 @@ public:
 
     // New-game set-up (or the kept run in its place), then the main loop until running is
     // cleared: each frame waits for the frame clock, runs its updates through a FrameStepper and
-    // draws once. A close between waves hands the run to the keeper.
+    // draws once (through StillFrames: a still frame only when it shows something new). A close
+    // between waves hands the run to the keeper.
     void run();
     // The main loop has ended: the record kept waiting is offered, and a run closed between
     // waves is kept (mid-wave, the checkpoint of the wave's start stands).
@@ -73,6 +74,8 @@ public:
     void setDifficulty(Difficulty::Level level);
     // One frame of game logic.
     void update(double dt);
+    // Game time stands still: paused, the help shown, or "New Game?" open. Only the controls answer.
+    bool standsStill() const;
     // Draws the frame into the back buffer and presents it; nothing changes.
     void draw();
     // A frame's picture: what it is about to show is noted (the first launch's hints), it is

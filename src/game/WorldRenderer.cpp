@@ -92,6 +92,8 @@ WorldRenderer::WorldRenderer(const World& world)
 
 FrameView WorldRenderer::view() const { return WorldView::of(world, kinds); }
 
+bool WorldRenderer::warningFlashLit(double now) { return static_cast<long long>(now * 2 * WarningFlashes) % 2 == 0; }
+
 void WorldRenderer::followHints()
 {
     FrameView seen = view();
@@ -167,7 +169,7 @@ void WorldRenderer::drawStatus(BITMAP* target) const
         if (fill > 0)
             masked_blit(app.redBarImage, target, 1, 1, BarFillX, BarFillY, fill, BarFillHeight);
     }
-    if (frame.groundWarning && static_cast<long long>(app.now() * 2 * WarningFlashes) % 2 == 0)
+    if (frame.groundWarning && warningFlashLit(app.now()))
         rect(target, BarFrameX - 1, StatusTop - 1, BarFrameX + BarFrameWidth, StatusTop + BarFrameHeight,
              makecol(0xfb, 0xf2, 0x36));
     drawTextCenteredf(app.fontSmall.get(), target, HealthTextX, BarFillY, "%d", world.health);

@@ -20,6 +20,8 @@ public:
 
     // What the panels show now, taken from the World.
     FrameView view() const;
+    // Whether the health bar's warning flash is lit at this time on the monotonic clock.
+    static bool warningFlashLit(double now);
 
     // The field, the status row and, once the game is over, the greyed "Game Over" picture.
     void draw(BITMAP* target);

@@ -1,13 +1,25 @@
 #include "game/WorldView.h"
 
 #include "app/Application.h"
+#include "app/WindowEvents.h"
 #include "control/KeyboardControls.h"
 #include "control/TowerActions.h"
 #include "game/BuildBar.h"
 #include "game/WaveKindsView.h"
 #include "game/WaveThreat.h"
 #include "game/World.h"
+#include "game/WorldRenderer.h"
 #include "invaders/Wave.h"
+
+namespace {
+
+// The block is within two steps of the ground: the health bar flashes.
+bool groundWarning(const World& world)
+{
+    return world.currentWave && !world.gameOver && world.currentWave->nearGround();
+}
+
+} // namespace
 
 FrameView WorldView::of(const World& world, WaveKindsView& kinds)
 {
@@ -41,7 +53,7 @@ FrameView WorldView::of(const World& world, WaveKindsView& kinds)
     view.notice = world.keys().notice();
     view.pauseHintLit = world.keys().pauseHintLit();
     view.speed = world.speedAt(world.speedStep);
-    view.groundWarning = world.currentWave && !world.gameOver && world.currentWave->nearGround();
+    view.groundWarning = groundWarning(world);
     view.lowestRowShown = world.currentWave && !world.gameOver && !world.currentWave->invaders.empty();
     view.lowestRow = view.lowestRowShown ? world.currentWave->lowestRow() : 0.0;
     if (!world.gameOver && (view.waveRunning || view.waitingForWave))
@@ -50,4 +62,28 @@ FrameView WorldView::of(const World& world, WaveKindsView& kinds)
     if (world.gameOver)
         view.totals = &world.statistics.totals();
     return view;
+}
+
+StillPicture WorldView::still(const World& world)
+{
+    const Application& app = *world.app;
+    StillPicture picture;
+    picture.still = world.standsStill();
+    picture.ticking = world.showDebug;
+    picture.pointerX = app.mouseX;
+    picture.pointerY = app.mouseY;
+    picture.pointerOnPicture = app.mouseOnPicture;
+    picture.buttons = app.mouseButtons;
+    picture.screens = app.screensOpened;
+    picture.keysTaken = world.keys().keysTaken();
+    picture.windowReturns = WindowEvents::returns();
+    picture.mode = world.mode;
+    picture.paused = world.paused;
+    picture.helpShown = world.keys().helpShown();
+    picture.gameOver = world.gameOver;
+    picture.best = world.bestRecord.best();
+    picture.notice = !world.keys().notice().empty();
+    picture.pauseHintLit = world.keys().pauseHintLit();
+    picture.warningLit = groundWarning(world) && WorldRenderer::warningFlashLit(app.now());
+    return picture;
 }

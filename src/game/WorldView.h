@@ -2,6 +2,7 @@
 // panel draws from, so that none of them reads the World itself.
 #pragma once
 
+#include "control/StillPicture.h"
 #include "hud/FrameView.h"
 
 class WaveKindsView;
@@ -11,4 +12,6 @@ class WorldView {
 public:
     // The World as the panels see it now; kinds keeps the wave's kinds, worked out once per wave.
     static FrameView of(const World& world, WaveKindsView& kinds);
+    // What a frame's picture is drawn from when game time stands still, for the redraw gate.
+    static StillPicture still(const World& world);
 };

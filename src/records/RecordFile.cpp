@@ -19,7 +19,7 @@ constexpr std::size_t MaxRecordBytes = 32;
 
 void warn(const std::string& message)
 {
-    std::fprintf(stderr, "squibble-siege: best record: %s\n", message.c_str());
+    std::fprintf(stderr, "squibble-siege: best record: %s\n", PlainText::safeLine(message).c_str());
 }
 
 // The number on a record file's one line, or nothing when the text is anything else.

@@ -19,7 +19,7 @@ constexpr const char* ByteOrderMark = "\xEF\xBB\xBF";
 
 void warn(const std::string& message)
 {
-    std::fprintf(stderr, "squibble-siege: settings: %s\n", message.c_str());
+    std::fprintf(stderr, "squibble-siege: settings: %s\n", PlainText::safeLine(message).c_str());
 }
 
 bool readInt(const std::string& text, int low, int high, int& value)

@@ -3,6 +3,8 @@
 #include "app/Config.h"
 #include "checkpoint/CheckpointText.h"
 #include "difficulty/Difficulty.h"
+#include "records/BestRecord.h"
+#include "records/RecordFile.h"
 #include "mztool/DataChecker.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +13,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 
 namespace {
 
@@ -71,4 +75,23 @@ TEST(PlainText, NumbersKeepTheirPointUnderADecimalCommaLocale)
     EXPECT_EQ(PlainText::real(0.1), "0.1");
     EXPECT_EQ(mztool::DataChecker("data").run(), std::vector<std::string>{});
     std::setlocale(LC_ALL, "C");
+}
+
+// A file's name or text may hold terminal controls: every line that shows one writes them as \xNN.
+TEST(PlainText, LinesNamingAFileOrQuotingItCarryNoControlBytes)
+{
+    EXPECT_EQ(PlainText::safeLine("at \x1b[2J, \\x1b already shown\n"), "at \\x1b[2J, \\x1b already shown\\x0a");
+    const std::filesystem::path folder = testing::TempDir() + "esc\x1b[31mfolder";
+    std::filesystem::create_directories(folder);
+    RecordFile record(folder.string(), "data/strings.txt", GameMode::Classic, Difficulty::Level::Normal);
+    std::ofstream(record.path()) << "seven\n";
+    testing::internal::CaptureStderr();
+    BestRecord(std::make_unique<RecordFile>(record)).gameEnded(0);
+    std::ostringstream out, err;
+    EXPECT_NE(mztool::checkCommand({folder.string()}, out, err), 0);
+    for (const std::string& text : {testing::internal::GetCapturedStderr(), out.str() + err.str()}) {
+        EXPECT_EQ(text.find('\x1b'), std::string::npos) << text;
+        EXPECT_NE(text.find("esc\\x1b[31mfolder"), std::string::npos) << text;
+    }
+    std::filesystem::remove_all(folder);
 }

@@ -277,6 +277,16 @@ TEST_F(BrokenData, MusicModulesMissingNotRegularTooLargeOrRefused)
     problems = check();
     ASSERT_EQ(problems.size(), 1u);
     EXPECT_TRUE(mentions(problems, "Music.GameOver", "not a ProTracker module"));
+
+    // An empty module, and the shipped one cut inside its samples: one line each.
+    std::ofstream(root / "data" / "music-gameover.mod", std::ios::binary).close();
+    fs::copy_file("data/music-build.mod", root / "data" / "music-cut.mod");
+    fs::resize_file(root / "data" / "music-cut.mod", fs::file_size("data/music-build.mod") - 1);
+    appendLine("Music.Build=data/music-cut.mod");
+    problems = check();
+    ASSERT_EQ(problems.size(), 2u);
+    EXPECT_TRUE(mentions(problems, "(configuration key Music.GameOver)", "the file is empty"));
+    EXPECT_TRUE(mentions(problems, "music-cut.mod\" (configuration key Music.Build)", "ends inside sample"));
 }
 
 TEST_F(BrokenData, MixedKindsAreNotedOnlyForTheRulesTheyHave)

@@ -187,7 +187,7 @@ void playOne(const Options& options, const std::string& name, bool callEarly, st
         const std::string path = options.replayFolder + "/" + shownName + ReplayFile::Extension;
         const std::string failed = AtomicFile::write(path, ReplayFile::write(player.replay()));
         if (!failed.empty())
-            std::fprintf(stderr, "balance: %s\n", failed.c_str());
+            std::fprintf(stderr, "balance: %s\n", PlainText::safeLine(failed).c_str());
     }
 }
 
@@ -220,20 +220,20 @@ int main(int argc, char** argv)
     if (!options.csvPath.empty()) {
         csv.open(options.csvPath);
         if (!csv) {
-            std::fprintf(stderr, "balance: cannot write \"%s\"\n", options.csvPath.c_str());
+            std::fprintf(stderr, "balance: cannot write \"%s\"\n", PlainText::printable(options.csvPath).c_str());
             return 1;
         }
     }
     const std::vector<std::string> problems = autoplay::startHeadless(options.dataRoot);
     for (const std::string& problem : problems)
-        std::fprintf(stderr, "balance: %s\n", problem.c_str());
+        std::fprintf(stderr, "balance: %s\n", PlainText::safeLine(problem).c_str());
     if (!problems.empty())
         return 1;
     playAll(options, csv.is_open() ? &csv : nullptr);
     if (csv.is_open()) {
         csv.close();
         if (!csv) {
-            std::fprintf(stderr, "balance: writing \"%s\" failed\n", options.csvPath.c_str());
+            std::fprintf(stderr, "balance: writing \"%s\" failed\n", PlainText::printable(options.csvPath).c_str());
             return 1;
         }
     }

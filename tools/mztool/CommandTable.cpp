@@ -6,6 +6,7 @@
 #include "mztool/ReplayCommands.h"
 #include "mztool/SaveInfoCommand.h"
 #include "mztool/UnpackCommand.h"
+#include "files/PlainText.h"
 
 #include <ostream>
 
@@ -74,13 +75,13 @@ int runTool(const Arguments& commandLine, std::ostream& out, std::ostream& err)
     }
     const Command* command = findCommand(name);
     if (!command) {
-        err << "mztool: unknown command '" << name << "'\n";
+        err << "mztool: unknown command '" << PlainText::printable(name) << "'\n";
         printUsage(err);
         return ExitUsage;
     }
     const Arguments arguments(commandLine.begin() + 1, commandLine.end());
     if (arguments.size() != command->argumentCount) {
-        err << "mztool: " << name << " takes " << command->argumentCount << " argument"
+        err << "mztool: " << PlainText::printable(name) << " takes " << command->argumentCount << " argument"
             << (command->argumentCount == 1 ? "" : "s") << ", got " << arguments.size() << "\n"
             << "usage: mztool " << command->name << " " << command->argumentsUsage << "\n";
         return ExitUsage;

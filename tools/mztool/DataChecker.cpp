@@ -14,6 +14,7 @@
 #include "audio/SoundEvent.h"
 #include "mztool/GameFile.h"
 #include "towers/TowerKinds.h"
+#include "files/PlainText.h"
 
 #include <allegro.h>
 #include <algorithm>
@@ -249,14 +250,15 @@ int checkCommand(const Arguments& arguments, std::ostream& out, std::ostream& er
     DataChecker checker(arguments[0]);
     const std::vector<std::string> problems = checker.run();
     for (const std::string& line : checker.notes())
-        out << "note: " << line << "\n";
+        out << "note: " << PlainText::safeLine(line) << "\n";
     for (const std::string& line : problems)
-        err << line << "\n";
+        err << PlainText::safeLine(line) << "\n";
     if (!problems.empty()) {
-        err << problems.size() << " problem" << (problems.size() == 1 ? "" : "s") << " in " << arguments[0] << "\n";
+        err << problems.size() << " problem" << (problems.size() == 1 ? "" : "s") << " in "
+            << PlainText::printable(arguments[0]) << "\n";
         return ExitFailure;
     }
-    out << arguments[0] << ": no problems found\n";
+    out << PlainText::printable(arguments[0]) << ": no problems found\n";
     return ExitSuccess;
 }
 

@@ -1,6 +1,7 @@
 #include "mztool/InfoCommand.h"
 
 #include "mztool/GameFile.h"
+#include "files/PlainText.h"
 
 #include <allegro.h>
 
@@ -10,11 +11,11 @@ namespace mztool {
 
 int infoCommand(const Arguments& arguments, std::ostream& out, std::ostream& err)
 {
-    const std::string& path = arguments[0];
+    const std::string path = PlainText::printable(arguments[0]);
     std::string error;
     GameFile file;
-    if (!file.load(path, error)) {
-        err << "mztool: " << error << "\n";
+    if (!file.load(arguments[0], error)) {
+        err << "mztool: " << PlainText::safeLine(error) << "\n";
         return ExitFailure;
     }
     const BITMAP* image = file.image();

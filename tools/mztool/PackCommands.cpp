@@ -4,6 +4,7 @@
 #include "mztool/MzWriter.h"
 #include "mztool/PngFile.h"
 #include "mztool/SheetDescription.h"
+#include "files/PlainText.h"
 
 #include <allegro.h>
 
@@ -15,7 +16,7 @@ namespace {
 
 int fail(std::ostream& err, const std::string& message)
 {
-    err << "mztool: " << message << "\n";
+    err << "mztool: " << PlainText::safeLine(message) << "\n";
     return ExitFailure;
 }
 
@@ -31,7 +32,7 @@ int packImageCommand(const Arguments& arguments, std::ostream& out, std::ostream
         return fail(err, error);
     if (!writeCompressed(outputPath, encodeImage(image.get()), error))
         return fail(err, error);
-    out << outputPath << ": image " << image->w << " x " << image->h << "\n";
+    out << PlainText::printable(outputPath) << ": image " << image->w << " x " << image->h << "\n";
     return ExitSuccess;
 }
 
@@ -52,7 +53,7 @@ int packSheetCommand(const Arguments& arguments, std::ostream& out, std::ostream
     const Bytes bytes = encodeSheet(image.get(), description.frames, description.animations);
     if (!writeCompressed(outputPath, bytes, error))
         return fail(err, error);
-    out << outputPath << ": sheet " << image->w << " x " << image->h << ", " << description.frames.size()
+    out << PlainText::printable(outputPath) << ": sheet " << image->w << " x " << image->h << ", " << description.frames.size()
         << " frames, " << description.animations.size() << " animations\n";
     return ExitSuccess;
 }

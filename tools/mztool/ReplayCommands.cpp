@@ -9,6 +9,7 @@
 #include "game/ReplayRunner.h"
 #include "replay/GameVersion.h"
 #include "replay/ReplayFile.h"
+#include "files/PlainText.h"
 
 #include <ostream>
 
@@ -22,12 +23,12 @@ std::optional<Replay> readReplay(const std::string& path, std::ostream& out, std
     std::string bytes;
     std::string why;
     if (!AtomicFile::read(path, ReplayFile::MaxBytes).take(bytes, why)) {
-        err << "mztool: " << path << ": " << why << "\n";
+        err << "mztool: " << PlainText::printable(path) << ": " << PlainText::safeLine(why) << "\n";
         return std::nullopt;
     }
     ReplayFile::Parsed parsed = tape ? ReplayFile::parse(bytes) : ReplayFile::parseHeader(bytes);
     if (!parsed.replay)
-        out << path << ": refused: " << parsed.problem << "\n";
+        out << PlainText::printable(path) << ": refused: " << PlainText::safeLine(parsed.problem) << "\n";
     return std::move(parsed.replay);
 }
 
@@ -63,13 +64,13 @@ int replayCheckCommand(const Arguments& arguments, std::ostream& out, std::ostre
         return ExitFailure;
     const std::vector<std::string> problems = autoplay::startHeadless(".");
     if (!problems.empty()) {
-        err << "mztool: the data set here does not load: " << problems.front() << "\n";
+        err << "mztool: the data set here does not load: " << PlainText::safeLine(problems.front()) << "\n";
         return ExitFailure;
     }
     const std::string refusal = ReplayCheck::refusal(*replay, GameVersion::text(),
                                                      DataSetChecksum::of(Config::GamePath), FrameStepper::LongestStep);
     if (!refusal.empty()) {
-        out << arguments[0] << ": refused: " << refusal << "\n";
+        out << PlainText::printable(arguments[0]) << ": refused: " << PlainText::safeLine(refusal) << "\n";
         return ExitFailure;
     }
     ReplayOutcome outcome;
@@ -80,10 +81,10 @@ int replayCheckCommand(const Arguments& arguments, std::ostream& out, std::ostre
     }
     const std::string difference = ReplayCheck::firstDifference(*replay, outcome);
     if (!difference.empty()) {
-        out << arguments[0] << ": " << difference << "\n";
+        out << PlainText::printable(arguments[0]) << ": " << PlainText::safeLine(difference) << "\n";
         return ExitFailure;
     }
-    out << arguments[0] << ": matches: " << ReplayCheck::describe(outcome.end) << (outcome.gameOver ? " (game over)" : "")
+    out << PlainText::printable(arguments[0]) << ": matches: " << ReplayCheck::describe(outcome.end) << (outcome.gameOver ? " (game over)" : "")
         << "\n";
     return ExitSuccess;
 }

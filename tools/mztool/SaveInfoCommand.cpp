@@ -69,18 +69,19 @@ std::string nameProblem(const std::string& path)
 int saveInfoCommand(const Arguments& arguments, std::ostream& out, std::ostream& err)
 {
     const std::string& path = arguments[0];
+    const std::string shown = PlainText::printable(path);
     const AtomicFile::ReadResult read = AtomicFile::read(path, CheckpointText::MaxBytes);
     if (read.missing) {
-        err << "mztool: " << path << ": no such file\n";
+        err << "mztool: " << shown << ": no such file\n";
         return ExitFailure;
     }
     if (!read.error.empty()) {
-        out << path << ": refused: cannot be read: " << read.error << "\n";
+        out << shown << ": refused: cannot be read: " << PlainText::safeLine(read.error) << "\n";
         return ExitFailure;
     }
     const CheckpointText::Parsed parsed = CheckpointText::parse(*read.text);
     if (!parsed.checkpoint) {
-        out << path << ": refused: " << parsed.problem << "\n";
+        out << shown << ": refused: " << PlainText::safeLine(parsed.problem) << "\n";
         return ExitFailure;
     }
     describe(*parsed.checkpoint, out);
@@ -90,12 +91,12 @@ int saveInfoCommand(const Arguments& arguments, std::ostream& out, std::ostream&
     }
     const std::string problem = restoreProblem(*parsed.checkpoint);
     if (!problem.empty()) {
-        out << path << ": refused by the data set here: " << problem << "\n";
+        out << shown << ": refused by the data set here: " << PlainText::safeLine(problem) << "\n";
         return ExitFailure;
     }
     const std::string unnamed = nameProblem(path);
     if (!unnamed.empty()) {
-        out << path << ": " << unnamed << "\n";
+        out << shown << ": " << PlainText::safeLine(unnamed) << "\n";
         return ExitFailure;
     }
     out << "resumes with the data set here\n";

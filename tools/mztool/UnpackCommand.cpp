@@ -3,6 +3,7 @@
 #include "mztool/GameFile.h"
 #include "mztool/PngFile.h"
 #include "mztool/SheetDescription.h"
+#include "files/PlainText.h"
 
 #include <filesystem>
 #include <fstream>
@@ -14,7 +15,7 @@ namespace {
 
 int fail(std::ostream& err, const std::string& message)
 {
-    err << "mztool: " << message << "\n";
+    err << "mztool: " << PlainText::safeLine(message) << "\n";
     return ExitFailure;
 }
 
@@ -50,7 +51,7 @@ int unpackCommand(const Arguments& arguments, std::ostream& out, std::ostream& e
     const std::string pngPath = (outputDir / (name + ".png")).string();
     if (!writePng(pngPath, file.image(), error))
         return fail(err, error);
-    out << pngPath << "\n";
+    out << PlainText::printable(pngPath) << "\n";
     if (!file.isSheet())
         return ExitSuccess;
 
@@ -61,7 +62,7 @@ int unpackCommand(const Arguments& arguments, std::ostream& out, std::ostream& e
     const std::string title = "Frames and animations of " + input.filename().string() + " (mztool unpack)";
     if (!writeText(textPath, description.format(title), error))
         return fail(err, error);
-    out << textPath << "\n";
+    out << PlainText::printable(textPath) << "\n";
     return ExitSuccess;
 }
 
