@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Plays every scripted strategy on the shipped data (seed 1, the shipped frame time) at each
-# difficulty and draws the wave-by-wave figures of all three into one PNG.
+# difficulty in both modes, Classic and Mixed, and draws the wave-by-wave figures into one PNG.
 # Usage: bash scripts/plot-balance.sh [BUILD_DIR] [PNG]   (defaults: build, docs/balance.png)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -16,8 +16,13 @@ fi
 cmake --build "$build_dir" -j2 --target balance >/dev/null
 figures=$(mktemp -d)
 trap 'rm -rf "$figures"' EXIT
-for difficulty in Easy Normal Hard; do
-  "$build_dir/tools/balance/balance" --difficulty "$difficulty" --waves 100 --csv "$figures/$difficulty.csv"
+csvs=()
+for mode in classic mixed; do
+  for difficulty in Easy Normal Hard; do
+    "$build_dir/tools/balance/balance" --mode "$mode" --difficulty "$difficulty" --waves 100 \
+      --csv "$figures/$mode-$difficulty.csv"
+    csvs+=("$figures/$mode-$difficulty.csv")
+  done
 done
-/usr/bin/python3 tools/balance/plot_balance.py "$figures/Easy.csv" "$figures/Normal.csv" "$figures/Hard.csv" "$png"
+/usr/bin/python3 tools/balance/plot_balance.py "${csvs[@]}" "$png"
 echo "wrote $png"

@@ -1,6 +1,7 @@
 #include "autoplay/MixedStrategy.h"
 
 #include "PlayerFixture.h"
+#include "towers/TowerKinds.h"
 
 #include <iterator>
 #include <set>
@@ -103,4 +104,24 @@ TEST_F(MixedStrategyTest, DoesNothingOnceTheGameIsOver)
     EXPECT_TRUE(player.world().towers.empty());
     EXPECT_EQ(player.world().money, 100000);
     EXPECT_EQ(player.world().mode, QuitDialog);
+}
+
+// The missile-led player builds a missile turret every other tower and steps each to its rule.
+TEST_F(MixedStrategyTest, MissileLedPlayerAlternatesMissileTurretsAimedByItsRule)
+{
+    MixedStrategy strategy("missile-led-first", MixedStrategy::missileLedRotation(), TargetPriority::First);
+    Player player(strategy, {1, QuickFrame});
+    player.world().money = 100000;
+    player.playFrames(400);
+    std::vector<int> kinds;
+    for (const auto& tower : player.world().towers) {
+        kinds.push_back(tower->kind);
+        // Every missile launcher, a laser's bought one too, steps to First.
+        if (tower->kind != TowerKinds::Tesla && !tower->aimChoices().empty()) {
+            EXPECT_EQ(tower->aim, TargetPriority::First) << tower->kind;
+        }
+    }
+    ASSERT_GE(kinds.size(), 4u);
+    kinds.resize(4);
+    EXPECT_EQ(kinds, (std::vector<int>{TowerKinds::Laser, TowerKinds::Missile, TowerKinds::Tesla, TowerKinds::Missile}));
 }

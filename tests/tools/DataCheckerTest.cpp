@@ -288,3 +288,20 @@ TEST_F(BrokenData, MusicModulesMissingNotRegularTooLargeOrRefused)
     EXPECT_TRUE(mentions(problems, "(configuration key Music.GameOver)", "the file is empty"));
     EXPECT_TRUE(mentions(problems, "music-cut.mod\" (configuration key Music.Build)", "ends inside sample"));
 }
+
+TEST_F(BrokenData, MixedKindsAreNotedOnlyForTheRulesTheyHave)
+{
+    dropLines({"Invader4.ShieldReturn", "Invader2.Armour"});
+    appendLine("Invader3.Armour=two");
+    mztool::DataChecker checker((root / "data").string());
+    const std::vector<std::string> problems = checker.run();
+    // The shielded and the armoured lost their own rules: noted.
+    EXPECT_TRUE(mentions(checker.notes(), "Invader4.ShieldReturn is missing"));
+    EXPECT_TRUE(mentions(checker.notes(), "Invader2.Armour is missing"));
+    // Rules the kinds never had: no news, but a written one is still checked.
+    for (const char* other : {"Invader6.ShieldReturn", "Invader6.Shield", "Invader5.Armour", "Invader6.FromWave",
+                              "Invader6.Share", "Invader2.Every"})
+        EXPECT_FALSE(mentions(checker.notes(), other)) << other;
+    EXPECT_TRUE(mentions(problems, "Invader3.Armour=two", "not a whole number"));
+    EXPECT_EQ(problems.size(), 1u);
+}

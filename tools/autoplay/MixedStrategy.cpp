@@ -7,6 +7,7 @@
 #include "towers/TowerKinds.h"
 
 #include <numeric>
+#include <utility>
 
 namespace autoplay {
 
@@ -34,6 +35,18 @@ MixedStrategy::MixedStrategy(const char* name, Chooser chooser, int towersPerUpg
 {
     shownName = name;
     this->chooser = std::move(chooser);
+}
+
+MixedStrategy::MixedStrategy(const char* name, std::vector<int> rotation, TargetPriority::Rule missileAim)
+    : MixedStrategy(2, missileAim)
+{
+    shownName = name;
+    this->rotation = std::move(rotation);
+}
+
+std::vector<int> MixedStrategy::missileLedRotation()
+{
+    return {TowerKinds::Laser, TowerKinds::Missile, TowerKinds::Tesla, TowerKinds::Missile};
 }
 
 void MixedStrategy::decide(const World& world, Gestures& hand)

@@ -4,7 +4,7 @@
 // tower. It saves up for that purchase and buys it as soon as it can afford it. Told a rule for its
 // missiles, it selects every missile launcher that aims otherwise and steps it to that rule first.
 // Given a chooser, the chooser picks each new tower's kind in place of the rotation (the "answer"
-// player).
+// player). The missile-led player turns a rotation in which every other tower is a missile turret.
 #pragma once
 
 #include "autoplay/Strategy.h"
@@ -21,6 +21,10 @@ public:
 
     explicit MixedStrategy(int towersPerUpgrade = 2, TargetPriority::Rule missileAim = TargetPriority::Random);
     MixedStrategy(const char* name, Chooser chooser, int towersPerUpgrade = 2);
+    MixedStrategy(const char* name, std::vector<int> rotation, TargetPriority::Rule missileAim);
+
+    // Laser, missile, coil, missile: the missile-led player's rotation.
+    static std::vector<int> missileLedRotation();
 
     const char* name() const override
     {
@@ -51,7 +55,7 @@ private:
 
     std::vector<int> rotation;
     int towersPerUpgrade;
-    const char* shownName = nullptr; // the answer player's; the others are named by their aim
+    const char* shownName = nullptr; // the answer and missile-led players'; the others are named by their aim
     Chooser chooser;
 };
 

@@ -9,7 +9,9 @@ namespace autoplay {
 
 const std::vector<std::string>& strategyNames()
 {
-    static const std::vector<std::string> names{"idle", "lasers", "lasers-half", "mixed", "mixed-first"};
+    static const std::vector<std::string> names{"idle",  "lasers",      "lasers-half",
+                                                 "mixed", "mixed-first", "missile-led",
+                                                 "missile-led-first"};
     return names;
 }
 
@@ -31,6 +33,11 @@ std::unique_ptr<Strategy> makeStrategy(const std::string& name)
         return std::make_unique<MixedStrategy>();
     if (name == "mixed-first")
         return std::make_unique<MixedStrategy>(2, TargetPriority::First);
+    if (name == "missile-led")
+        return std::make_unique<MixedStrategy>("missile-led", MixedStrategy::missileLedRotation(), TargetPriority::Random);
+    if (name == "missile-led-first")
+        return std::make_unique<MixedStrategy>("missile-led-first", MixedStrategy::missileLedRotation(),
+                                               TargetPriority::First);
     if (name == "answer")
         return std::make_unique<MixedStrategy>("answer", KindsAnswer::nextKind);
     return nullptr;

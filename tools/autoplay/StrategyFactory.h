@@ -9,7 +9,8 @@ namespace autoplay {
 
 class Strategy;
 
-// "idle", "lasers" and "mixed", in that order.
+// "idle", "lasers", "lasers-half", "mixed", "mixed-first", "missile-led" and "missile-led-first", in
+// that order ("-first": every missile launcher steps to First as soon as it stands).
 const std::vector<std::string>& strategyNames();
 // Those and "answer", who builds the towers that answer the kinds coming: played in the Mixed mode.
 const std::vector<std::string>& mixedModeStrategyNames();

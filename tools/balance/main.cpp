@@ -19,7 +19,8 @@
 //   N        the last wave played (default 60) and the random seed (default 1)
 //   FILE     where the wave-by-wave figures go, as comma-separated values
 //   --replays each strategy's game is kept in DIR as a replay, NAME.sqreplay, for replay-check
-//   NAME     the one strategy to play (idle, lasers, lasers-half, mixed or mixed-first); all without
+//   NAME     the one strategy to play (idle, lasers, lasers-half, mixed, mixed-first, missile-led,
+//            missile-led-first, or in the Mixed mode answer); all without
 #include "autoplay/HeadlessGame.h"
 #include "autoplay/Player.h"
 #include "autoplay/Strategy.h"
@@ -34,6 +35,7 @@
 #include "game/World.h"
 #include "towers/TowerKinds.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -118,10 +120,22 @@ void printRun(const autoplay::RunReport& run, const std::string& name, int nameW
                 run.moneyFromEarlyCalls, run.moneySpent, run.towersBuilt, run.frames, seconds);
 }
 
-// Classic's names fit in 12 characters; Mixed's carry " (Mixed)" after them.
+const std::vector<std::string>& namesPlayed(const Options& options)
+{
+    return options.mode == GameMode::Classic ? autoplay::strategyNames() : autoplay::mixedModeStrategyNames();
+}
+
+// The strategy column: as wide as the longest name shown, "+early" and " (Mixed)" included.
 int nameWidth(const Options& options)
 {
-    return options.mode == GameMode::Classic ? 12 : 20;
+    std::size_t widest = std::string("strategy").size();
+    for (const std::string& name : namesPlayed(options)) {
+        std::size_t shown = name.size() + (options.alsoEarly ? std::string("+early").size() : 0);
+        if (options.mode != GameMode::Classic)
+            shown += std::string(" (").size() + std::string(gameModeName(options.mode)).size() + 1;
+        widest = std::max(widest, shown);
+    }
+    return static_cast<int>(widest);
 }
 
 // Which share of the damage each tower kind dealt, under the strategy's row.
@@ -182,9 +196,7 @@ void playAll(const Options& options, std::ostream* csv)
     if (csv)
         autoplay::writeWaveCsvHeader(*csv);
     bool headerShown = false;
-    const auto& names =
-        options.mode == GameMode::Classic ? autoplay::strategyNames() : autoplay::mixedModeStrategyNames();
-    for (const std::string& name : names) {
+    for (const std::string& name : namesPlayed(options)) {
         if (!options.strategy.empty() && name != options.strategy)
             continue;
         playOne(options, name, false, csv, headerShown);

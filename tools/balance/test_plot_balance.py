@@ -75,6 +75,23 @@ class Plot(unittest.TestCase):
         self.assertEqual(plot_balance.main([self.write(SMALL_CSV), str(hard), str(png)]), 0)
         self.assertTrue(png.exists())
 
+    def test_mixed_games_stand_beside_classic_with_the_blocks_make_up(self):
+        mixed = SMALL_CSV + "\n".join([
+            "Normal,lasers (Mixed),1,16,160,160,80,200,4,20,40,16,0,0,0,0,0",
+            "Normal,lasers (Mixed),2,18,300,200,95,100,6,15,90,12,5,1,0,0,0",
+        ]) + "\n"
+        runs = plot_balance.read_runs(self.write(mixed))
+        self.assertEqual(plot_balance.mode_of("lasers (Mixed)"), ("Mixed", "lasers"))
+        self.assertEqual(plot_balance.mode_of("lasers"), ("Classic", "lasers"))
+        self.assertEqual(runs[("Normal", "lasers (Mixed)")]["armoured"], [0, 5])
+        classic_png, both_png = self.root / "classic.png", self.root / "both.png"
+        self.assertEqual(plot_balance.main([self.write(SMALL_CSV), str(classic_png)]), 0)
+        self.assertEqual(plot_balance.main([self.write(mixed), str(both_png)]), 0)
+        with Image.open(classic_png) as classic, Image.open(both_png) as both:
+            # A column of panels per mode, a row per measure, and the make-up under them.
+            self.assertEqual(both.width, classic.width)
+            self.assertGreater(both.height, 1.5 * classic.height)
+
 
 class BalanceCsv(unittest.TestCase):
     def test_the_balance_tool_writes_the_columns_the_plot_reads(self):
@@ -98,7 +115,7 @@ class BalanceCsv(unittest.TestCase):
                 invaders, starting, damage = figures[1:4]
                 self.assertEqual(invaders, 2 * figures[0] + 14)
                 self.assertLessEqual(damage, starting)
-            self.assertEqual(sorted(waves), ["idle", "lasers", "lasers-half", "mixed", "mixed-first"])
+            self.assertEqual(sorted(waves), ["idle", "lasers", "lasers-half", "missile-led", "missile-led-first", "mixed", "mixed-first"])
             for strategy, numbers in waves.items():
                 self.assertEqual(numbers, list(range(1, len(numbers) + 1)), strategy)
             self.assertEqual(waves["mixed"], [1, 2, 3])

@@ -1,5 +1,6 @@
 #include "mztool/InvaderKeys.h"
 
+#include "app/Config.h"
 #include "invaders/InvaderKinds.h"
 
 #include <cstdio>
@@ -20,7 +21,20 @@ std::string keyOf(const char* field, int number)
 
 } // namespace
 
-void InvaderKeys::append(std::vector<KeyChecker::KnownKey>& keys)
+bool InvaderKeys::reads(const std::string& field, int kind)
+{
+    if (field == "Armour")
+        return kind == InvaderKinds::ArmouredKind;
+    if (field == "Shield" || field == "ShieldReturn")
+        return kind == InvaderKinds::ShieldedKind;
+    if (field == "Every")
+        return kind == InvaderKinds::BossKind;
+    if (field == "FromWave" || field == "Share" || field == "Rows")
+        return kind != InvaderKinds::BossKind;
+    return true;
+}
+
+void InvaderKeys::append(std::vector<KeyChecker::KnownKey>& keys, Config& config)
 {
     for (int number = 1; number <= InvaderKinds::Count; ++number) {
         keys.push_back({keyOf("Sprite", number), Kind::File});
@@ -30,13 +44,19 @@ void InvaderKeys::append(std::vector<KeyChecker::KnownKey>& keys)
         keys.push_back({keyOf("Size", number), Kind::Double});
         if (number == 1)
             continue;
-        // The Mixed kinds' own keys: a kind that leaves one out goes without that rule.
+        // The Mixed kinds' own keys: a kind that leaves one out goes without that rule. A rule
+        // that is not the kind's (a mite's armour) is still checked when written, and its absence
+        // is no news.
+        const auto add = [&](const char* field, KeyChecker::KnownKey key) {
+            if (reads(field, number - 1) || !config.get(key.name).empty())
+                keys.push_back(key);
+        };
         for (const char* text : {"Name", "Hint", "Rows"})
-            keys.push_back({keyOf(text, number), Kind::Text});
+            add(text, {keyOf(text, number), Kind::Text});
         for (const char* whole : {"Armour", "Shield", "FromWave", "Share", "Every"})
-            keys.push_back({keyOf(whole, number), Kind::Int, true});
-        keys.push_back({keyOf("ShieldReturn", number), Kind::Double, true});
-        keys.push_back({keyOf("Landing", number), Kind::Int, false, "a landing costs 1 health point"});
+            add(whole, {keyOf(whole, number), Kind::Int, true});
+        add("ShieldReturn", {keyOf("ShieldReturn", number), Kind::Double, true});
+        add("Landing", {keyOf("Landing", number), Kind::Int, false, "a landing costs 1 health point"});
     }
 }
 

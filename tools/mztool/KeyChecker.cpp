@@ -103,7 +103,7 @@ std::vector<KeyChecker::KnownKey> KeyChecker::knownKeys(Config& config) const
     for (const char* key : {Difficulty::StartingMoneyKey, Difficulty::StartingHealthKey})
         keys.push_back({key, KeyKind::Int});
     keys.push_back({Difficulty::TimeBetweenWavesKey, KeyKind::Double});
-    InvaderKeys::append(keys);
+    InvaderKeys::append(keys, config);
     keys.push_back({ConfigKeys::SoundVolume, KeyKind::Int});
     keys.push_back({ConfigKeys::EarlyCallBonus, KeyKind::Int, false,
                     "the game pays " + std::to_string(EarlyCall::DefaultBonusPerSecond) + " for every second left"});
