@@ -17,7 +17,7 @@ constexpr int SecondLine = 120;
 
 } // namespace
 
-DialogControls::DialogControls(WorldMode& mode, const Difficulty::Level& played, const GameMode& playedMode,
+DialogControls::DialogControls(int& mode, const Difficulty::Level& played, const GameMode& playedMode,
                                Answers answers)
     : mode(mode)
     , played(played)

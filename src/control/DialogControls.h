@@ -44,7 +44,7 @@ public:
 
     // mode is the World's: a dialog is open while it is QuitDialog or
     // NewGameDialog, and "No" sets it back to Idle. played and playedMode are the game played's.
-    DialogControls(WorldMode& mode, const Difficulty::Level& played, const GameMode& playedMode, Answers answers);
+    DialogControls(int& mode, const Difficulty::Level& played, const GameMode& playedMode, Answers answers);
 
     // The buttons of the dialog open in mode; none for a mode that is no dialog.
     static const std::vector<DialogButton>& buttonsOf(WorldMode mode);
@@ -71,7 +71,7 @@ private:
     // A dialog opened since the last look starts with the focus on the difficulty played.
     void follow();
 
-    WorldMode& mode;
+    WorldModeRef mode;
     const Difficulty::Level& played;
     const GameMode& playedMode;
     Answers answers;

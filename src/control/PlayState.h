@@ -12,7 +12,7 @@ class Building;
 class Purse;
 
 struct PlayState {
-    WorldMode& mode;
+    WorldModeRef mode;
     int& placingKind;
     Purse& purse;
     std::list<std::unique_ptr<Building>>& towers;

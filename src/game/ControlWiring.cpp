@@ -11,7 +11,7 @@ namespace {
 
 PlayState stateOf(World& world)
 {
-    return {world.mode,   world.placingKind, world.purse,   world.towers,    world.selectedTower,
+    return {WorldModeRef(world.mode), world.placingKind, world.purse,   world.towers,    world.selectedTower,
             world.gameOver, world.paused,   world.resumed, world.showDebug, world.speedStep};
 }
 

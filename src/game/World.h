@@ -123,7 +123,7 @@ public:
     DialogControls& dialogs() { return *dialog; }
     const DialogControls& dialogs() const { return *dialog; }
 
-    WorldMode mode = Idle;
+    int mode = Idle; // a WorldMode
     int placingKind = 0;
     // Cleared by the quit dialog or, from the library's thread, by the close button.
     std::atomic<bool> running{false};

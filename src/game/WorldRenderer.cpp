@@ -230,7 +230,7 @@ void WorldRenderer::drawPaused(BITMAP* target) const
 void WorldRenderer::drawDialog(BITMAP* target, const char* title) const
 {
     const Application& app = *world.app;
-    const std::vector<DialogButton>& buttons = DialogControls::buttonsOf(world.mode);
+    const std::vector<DialogButton>& buttons = DialogControls::buttonsOf(static_cast<WorldMode>(world.mode));
     int left = DialogCentreX;
     int right = DialogCentreX;
     int bottom = DialogTitleTop;

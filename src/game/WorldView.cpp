@@ -29,7 +29,7 @@ FrameView WorldView::of(const World& world, WaveKindsView& kinds)
     view.catalogue = {app.towerTypes.data(), static_cast<int>(app.towerTypes.size())};
     view.towerBaseline = app.towerBaseline;
     view.laserColumn = app.invaderTypes.empty() ? 0 : static_cast<int>(app.invaderTypes.front().size);
-    view.mode = world.mode;
+    view.mode = static_cast<WorldMode>(world.mode);
     view.gameOver = world.gameOver;
     view.paused = world.paused;
     view.showDebug = world.showDebug;

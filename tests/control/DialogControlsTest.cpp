@@ -25,7 +25,7 @@ const DialogButton& buttonNamed(const char* caption)
 // opened again starts on the mode played, and "No" starts nothing.
 TEST(DialogControls, TheModeChosenBesideNoIsTheOneTheDifficultyStarts)
 {
-    WorldMode mode = NewGameDialog;
+    int mode = NewGameDialog;
     const Level played = Level::Normal;
     const GameMode playedMode = GameMode::Classic;
     std::optional<std::pair<GameMode, Level>> started;
@@ -59,7 +59,7 @@ TEST(DialogControls, TheModeChosenBesideNoIsTheOneTheDifficultyStarts)
 // moves there takes the focus.
 TEST(DialogControls, OnlyAPointerThatMovesTakesTheFocus)
 {
-    WorldMode mode = Idle;
+    int mode = Idle;
     const Difficulty::Level played = Difficulty::Level::Hard;
     std::optional<Difficulty::Level> started;
     const GameMode playedMode = GameMode::Classic;

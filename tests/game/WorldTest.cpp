@@ -528,7 +528,7 @@ TEST_F(WorldWaves, MusicFollowsTheGameAndQuietensWhileItWaits)
     world->health = 0;
     world->update(0.0);
     EXPECT_EQ(heard(), Expected(MusicPiece::GameOver, 2));
-    EXPECT_EQ(std::pair(world->mode, world->musicCue().quiet), std::pair(QuitDialog, false))
+    EXPECT_EQ(std::pair(world->mode, world->musicCue().quiet), std::pair(int(QuitDialog), false))
         << "the game-over piece plays at its level under the dialog game over opens";
     world->playAgain();
     EXPECT_EQ(heard(), Expected(MusicPiece::Build, 1)) << "a new game starts the build piece";
