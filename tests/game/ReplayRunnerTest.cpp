@@ -62,49 +62,62 @@ using ReplayRunnerTest = PlayerFixture;
 // A run closed mid-wave, resumed, closed between waves and resumed again goes on in one replay on
 // the shelf, which plays from wave 1 through both resumptions to the same result; a part that
 // names another checkpoint than the one its run kept is reported.
+// One launch of a recorded run kept on the shelf: the kept run resumed (unless it is the first),
+// played on and closed, mid-wave the first time and between waves after.
+static void playLaunch(const PlayOptions& options, std::optional<Checkpoint>& kept, int launch)
+{
+    std::unique_ptr<autoplay::Strategy> strategy = autoplay::makeStrategy("mixed");
+    Player player(*strategy, options);
+    World& world = player.world();
+    world.runKeeper = std::make_unique<LastCheckpoint>(kept);
+    if (launch > 0) {
+        ASSERT_EQ(WorldCheckpoint::restore(world, *kept), "");
+        player.hand().pressKey(KEY_P); // a resumed run waits in a pause
+    }
+    const int until = world.waveNumber + 1;
+    for (long frames = 0; frames < 20000 && !world.gameOver &&
+                          (world.waveNumber < until || (launch == 0) != (world.currentWave != nullptr));
+         ++frames)
+        player.playFrame();
+    ASSERT_FALSE(world.gameOver);
+    world.closed();
+}
+
+// A run closed mid-wave, resumed, closed between waves and resumed again goes on in one replay on
+// the shelf, which plays from wave 1 through both resumptions to the same result; a part that
+// names another checkpoint than the one its run kept is reported. When the earlier replay is
+// gone, the resumed run's replay starts at its checkpoint and checks all the same.
 TEST_F(ReplayRunnerTest, ARunClosedAndResumedReplaysFromWaveOneThroughEveryResumption)
 {
     const std::filesystem::path shelf = std::filesystem::temp_directory_path() / "replay-resumed-test";
-    std::filesystem::remove_all(shelf);
-    std::unique_ptr<autoplay::Strategy> strategy = autoplay::makeStrategy("mixed");
     PlayOptions options;
     options.seed = 11;
     options.dt = Frame;
     options.speed = 4;
     options.recordReplay = true;
     options.replayFolder = shelf.string();
-    std::optional<Checkpoint> kept;
-    for (int launch = 0; launch < 3; ++launch) {
-        Player player(*strategy, options);
-        World& world = player.world();
-        world.runKeeper = std::make_unique<LastCheckpoint>(kept);
-        if (launch > 0) {
-            ASSERT_EQ(WorldCheckpoint::restore(world, *kept), "");
-            player.hand().pressKey(KEY_P); // a resumed run waits in a pause
+    for (bool earlierLost : {false, true}) {
+        SCOPED_TRACE(earlierLost ? "the earlier replay lost" : "every part kept");
+        std::filesystem::remove_all(shelf);
+        std::optional<Checkpoint> kept;
+        for (int launch = 0; launch < 3; ++launch) {
+            if (earlierLost && launch == 2)
+                std::filesystem::remove_all(shelf);
+            playLaunch(options, kept, launch);
         }
-        // Mid-wave the first time, between waves the second, and on the third a wave further.
-        const int until = world.waveNumber + 1;
-        for (long frames = 0; frames < 20000 && !world.gameOver &&
-                              (world.waveNumber < until || (launch == 0) != (world.currentWave != nullptr));
-             ++frames)
-            player.playFrame();
-        ASSERT_FALSE(world.gameOver);
-        world.closed();
+        ASSERT_TRUE(kept && !kept->replay.empty());
+        const ReplayFile::Parsed parsed = ReplayFile::read((shelf / kept->replay).string());
+        ASSERT_TRUE(parsed.replay) << parsed.problem;
+        const Replay& replay = *parsed.replay;
+        EXPECT_EQ(std::pair(replay.resumed.size(), replay.start.empty()), std::pair(std::size_t(earlierLost ? 0 : 2), !earlierLost));
+        EXPECT_EQ(ReplayCheck::firstDifference(replay, playedAgain(replay)), "");
+        if (earlierLost)
+            continue;
+        Replay forged = replay;
+        forged.resumed[1].checkpoint.replace(forged.resumed[1].checkpoint.find("Money="), 6, "Money=1");
+        const std::string difference = ReplayCheck::firstDifference(forged, playedAgain(forged));
+        EXPECT_NE(difference.find("part 3 resumes from another checkpoint"), std::string::npos) << difference;
     }
-    ASSERT_TRUE(kept && !kept->replay.empty());
-    const ReplayFile::Parsed parsed = ReplayFile::read((shelf / kept->replay).string());
-    ASSERT_TRUE(parsed.replay) << parsed.problem;
-    const Replay& replay = *parsed.replay;
-    ASSERT_EQ(replay.resumed.size(), 2u);
-    EXPECT_TRUE(replay.start.empty());
-    EXPECT_EQ(ReplayCheck::firstDifference(replay, playedAgain(replay)), "");
-
-    Replay forged = replay;
-    forged.resumed[1].checkpoint.replace(forged.resumed[1].checkpoint.find("Money="), 6, "Money=1");
-    const ReplayOutcome outcome = playedAgain(forged);
-    EXPECT_NE(ReplayCheck::firstDifference(forged, outcome).find("part 3 resumes from another checkpoint"),
-              std::string::npos)
-        << ReplayCheck::firstDifference(forged, outcome);
     std::filesystem::remove_all(shelf);
 }
 
