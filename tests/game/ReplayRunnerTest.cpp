@@ -8,6 +8,7 @@
 #include "game/World.h"
 #include "game/WorldCheckpoint.h"
 #include "replay/ReplayFile.h"
+#include "replay/ReplayShelf.h"
 
 #include <allegro.h>
 
@@ -86,7 +87,8 @@ static void playLaunch(const PlayOptions& options, std::optional<Checkpoint>& ke
 // A run closed mid-wave, resumed, closed between waves and resumed again goes on in one replay on
 // the shelf, which plays from wave 1 through both resumptions to the same result; a part that
 // names another checkpoint than the one its run kept is reported. When the earlier replay is
-// gone, the resumed run's replay starts at its checkpoint and checks all the same.
+// gone, or of another difficulty, the resumed run's replay starts at its checkpoint and checks all
+// the same.
 TEST_F(ReplayRunnerTest, ARunClosedAndResumedReplaysFromWaveOneThroughEveryResumption)
 {
     const std::filesystem::path shelf = std::filesystem::temp_directory_path() / "replay-resumed-test";
@@ -96,13 +98,20 @@ TEST_F(ReplayRunnerTest, ARunClosedAndResumedReplaysFromWaveOneThroughEveryResum
     options.speed = 4;
     options.recordReplay = true;
     options.replayFolder = shelf.string();
-    for (bool earlierLost : {false, true}) {
-        SCOPED_TRACE(earlierLost ? "the earlier replay lost" : "every part kept");
+    for (const char* earlier : {"kept", "lost", "of another difficulty"}) {
+        SCOPED_TRACE(std::string("the earlier replay ") + earlier);
+        const bool earlierLost = earlier[0] != 'k';
         std::filesystem::remove_all(shelf);
         std::optional<Checkpoint> kept;
         for (int launch = 0; launch < 3; ++launch) {
-            if (earlierLost && launch == 2)
+            if (earlierLost && launch == 2 && earlier[0] == 'l')
                 std::filesystem::remove_all(shelf);
+            if (earlierLost && launch == 2 && earlier[0] == 'o') {
+                std::optional<Replay> other = ReplayShelf(shelf.string()).load(kept->replay);
+                ASSERT_TRUE(other);
+                other->difficulty = "Hard";
+                ReplayShelf::store(shelf.string(), kept->replay, *other, false);
+            }
             playLaunch(options, kept, launch);
         }
         ASSERT_TRUE(kept && !kept->replay.empty());

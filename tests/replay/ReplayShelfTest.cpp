@@ -46,3 +46,24 @@ TEST(ReplayShelfTest, KeepsTheLastRunsAndEachDifficultysBestForAsLongAsItStaysBe
     EXPECT_EQ(waveOf(best), 10);
     std::filesystem::remove_all(folder);
 }
+
+// A resumed run reads the replay its checkpoint names: the latest state of it, even one still
+// waiting to be written, and nothing outside the replays folder.
+TEST(ReplayShelfTest, LoadsTheNamedRunAsLastKeptAndNothingOutsideItsFolder)
+{
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "replay-shelf-load-test";
+    std::filesystem::remove_all(folder);
+    ReplayShelf shelf(folder.string());
+    const std::string name = ReplayShelf::runName(1700000000, 1);
+    shelf.keep(name, aRun(3, false), false);
+    shelf.keep(name, aRun(4, false), false);
+    const std::optional<Replay> loaded = shelf.load(name);
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(loaded->end.wave, 4);
+    ReplayShelf::store(folder.parent_path().string(), "outside.sqreplay", aRun(5, false), false);
+    for (const std::string& wrong : {std::string("../outside.sqreplay"), std::string(""), std::string("missing.sqreplay")})
+        EXPECT_FALSE(shelf.load(wrong)) << wrong;
+    EXPECT_FALSE(ReplayShelf("").load(name));
+    std::filesystem::remove(folder.parent_path() / "outside.sqreplay");
+    std::filesystem::remove_all(folder);
+}
