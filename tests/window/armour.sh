@@ -27,7 +27,7 @@ Invader4.FromWave=0
 Invader5.FromWave=0
 Invader6.Every=0
 KEYS
-crc=$(/usr/bin/python3 -c 'import sys, zlib; print("%08x" % zlib.crc32(open(sys.argv[1], "rb").read()))' "$TUNED_DIR/data/strings.txt")
+crc=$(tuned_checksum)
 checkpoint="$XDG_STATE_HOME/squibble-siege/checkpoint-$crc.txt"
 wave_in_file() { grep -qx "Wave=$1" "$checkpoint" 2>/dev/null; }
 laser_damage() { sed -n 's/^DamageByLaserTurret=//p' "$checkpoint"; }

@@ -17,8 +17,7 @@ Tower1.FreqBase=100000
 KEYS
 # The checkpoint file of the tuned data set, named by the CRC-32 of its strings.txt.
 checkpoint_of() {
-  echo "$XDG_STATE_HOME/squibble-siege/checkpoint-$(/usr/bin/python3 -c 'import sys, zlib
-print("%08x" % zlib.crc32(open(sys.argv[1], "rb").read()))' "$TUNED_DIR/data/strings.txt").txt"
+  echo "$XDG_STATE_HOME/squibble-siege/checkpoint-$(tuned_checksum).txt"
 }
 checkpoint=$(checkpoint_of)
 MONEY=100x20+0+456        # "$ 50" in window pixels

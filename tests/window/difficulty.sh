@@ -14,7 +14,7 @@ Hard.TimeBetweenWaves=6
 Wave1SpeedBase=400
 Wave1SpeedMax=400
 KEYS
-stem="$XDG_DATA_HOME/squibble-siege/best-$(/usr/bin/python3 -c 'import sys, zlib; print("%08x" % zlib.crc32(open(sys.argv[1], "rb").read()))' "$TUNED_DIR/data/strings.txt")"
+stem="$XDG_DATA_HOME/squibble-siege/best-$(tuned_checksum)"
 
 # same_ink SHOT_A SHOT_B GEOMETRY: whether the regions' pure white pixels (the panel's letters; the
 # sky through its half see-through box never is) are the same.

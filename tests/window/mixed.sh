@@ -19,7 +19,7 @@ Invader4.FromWave=0
 Invader5.FromWave=0
 Invader6.Every=3
 KEYS
-crc=$(/usr/bin/python3 -c 'import sys, zlib; print("%08x" % zlib.crc32(open(sys.argv[1], "rb").read()))' "$TUNED_DIR/data/strings.txt")
+crc=$(tuned_checksum)
 checkpoint="$XDG_STATE_HOME/squibble-siege/checkpoint-$crc.txt"
 record="$XDG_DATA_HOME/squibble-siege/best-$crc"
 settings="$XDG_CONFIG_HOME/squibble-siege/settings.txt"

@@ -8,7 +8,7 @@ GAME="$(realpath "$1")"; ROOT="$(realpath "$2")"
 quick_loss_data "$ROOT"
 # A private record folder holding a best of 5 for the tuned data set.
 export XDG_DATA_HOME="$TUNED_DIR/share"
-record="$XDG_DATA_HOME/squibble-siege/best-$(/usr/bin/python3 -c 'import sys, zlib; print("%08x" % zlib.crc32(open(sys.argv[1], "rb").read()))' "$TUNED_DIR/data/strings.txt").txt"
+record="$XDG_DATA_HOME/squibble-siege/best-$(tuned_checksum).txt"
 mkdir -p "$(dirname "$record")"
 echo 5 >"$record"
 

@@ -177,6 +177,12 @@ tuned_data() {
   cat >>"$TUNED_DIR/data/strings.txt"
 }
 
+# tuned_checksum: the CRC-32 of the tuned strings.txt, which names its checkpoint and records.
+tuned_checksum() {
+  /usr/bin/python3 -c 'import sys, zlib; print("%08x" % zlib.crc32(open(sys.argv[1], "rb").read()))' \
+    "$TUNED_DIR/data/strings.txt"
+}
+
 # quick_loss_data ROOT: tuned_data with a health of 1 and a fast first wave that starts at once, so
 # the first escaped invader ends the game within seconds.
 quick_loss_data() {
