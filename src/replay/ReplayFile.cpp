@@ -159,7 +159,7 @@ long long Replay::totalFrames() const
 std::string ReplayFile::write(const Replay& replay)
 {
     std::string out = Magic;
-    put(out, replay.formatVersion);
+    put(out, Replay::FormatVersion); // an older file is written again in the format of today
     out += "\ngame " + replay.gameVersion + "\ndata " + replay.dataChecksum + "\nseed ";
     put(out, replay.seed);
     out += "\ndifficulty " + replay.difficulty + "\nmode " + replay.mode + "\nstep ";

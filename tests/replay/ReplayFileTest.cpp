@@ -54,7 +54,9 @@ TEST(ReplayFileTest, AReplayReadsBackAsItWasWritten)
     first.replace(first.find("replay 2"), 8, "replay 1");
     first.erase(first.find("parts 1\n"), 8);
     const ReplayFile::Parsed old = ReplayFile::parse(first);
-    EXPECT_TRUE(old.replay && old.replay->tape == single.tape && old.replay->resumed.empty()) << old.problem;
+    ASSERT_TRUE(old.replay && old.replay->tape == single.tape && old.replay->resumed.empty()) << old.problem;
+    const ReplayFile::Parsed rewritten = ReplayFile::parse(ReplayFile::write(*old.replay));
+    EXPECT_TRUE(rewritten.replay && rewritten.replay->tape == single.tape) << rewritten.problem;
     // The header alone leaves the tape packed.
     EXPECT_TRUE(ReplayFile::parseHeader(ReplayFile::write(written)).replay->tape.empty());
 }
