@@ -9,19 +9,9 @@ dark outline, two walking frames, a battered pair and the white hurt flashes.
 """
 
 from gen.canvas import blank, from_ascii, outlined, paste_masked
-from gen.invader import BATTERED_LEGS_IN, BATTERED_LEGS_OUT, BODY, LEGS_IN, LEGS_OUT, flash
+from gen.invader import BATTERED_LEGS_IN, BATTERED_LEGS_OUT, BODY, FACE, LEGS_IN, LEGS_OUT, flash
 from gen.sheet import Sheet
 
-FACE = [
-    '............',
-    '............',
-    '..ww...ww...',
-    '..wK...wK...',
-    '..wK...wK...',
-    '.....kk.....',
-    '............',
-    '............',
-]
 BATTERED_FACE = [
     '............',
     '............',
@@ -144,11 +134,15 @@ MITE_HURT_FACE = [
 ]
 
 
+def walking_sheet(title, size, body, legs_frames, face, hurt_face, inks):
+    """A kind drawn whole from its own body, legs and faces: walking, then hurt."""
+    walk = [creature(size, body, legs, face, inks) for legs in legs_frames]
+    hurt = [creature(size, body, legs, hurt_face, inks) for legs in legs_frames]
+    return four_animations(title, walk, hurt)
+
+
 def mite_sheet():
-    size = (10, 8)
-    walk = [creature(size, MITE_BODY, legs, MITE_FACE, 'lLE') for legs in MITE_LEGS]
-    hurt = [creature(size, MITE_BODY, legs, MITE_HURT_FACE, 'lLE') for legs in MITE_LEGS]
-    return four_animations('Mite invader: 10 x 8 frames', walk, hurt)
+    return walking_sheet('Mite invader: 10 x 8 frames', (10, 8), MITE_BODY, MITE_LEGS, MITE_FACE, MITE_HURT_FACE, 'lLE')
 
 
 BOSS_BODY = [
@@ -203,10 +197,8 @@ BOSS_HURT_FACE = [
 
 
 def boss_sheet():
-    size = (34, 18)
-    walk = [creature(size, BOSS_BODY, legs, BOSS_FACE, 'rRm') for legs in BOSS_LEGS]
-    hurt = [creature(size, BOSS_BODY, legs, BOSS_HURT_FACE, 'rRm') for legs in BOSS_LEGS]
-    return four_animations('Boss invader: 34 x 18 frames', walk, hurt)
+    return walking_sheet('Boss invader: 34 x 18 frames', (34, 18), BOSS_BODY, BOSS_LEGS, BOSS_FACE, BOSS_HURT_FACE,
+                         'rRm')
 
 
 def all_sheets():
