@@ -9,8 +9,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <charconv>
-#include <cmath>
 #include <sstream>
 #include <type_traits>
 
@@ -18,11 +16,8 @@ namespace {
 
 std::optional<double> seconds(const std::string& text)
 {
-    double value = 0.0;
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, value);
-    if (text.empty() || error != std::errc() || stop != end || !std::isfinite(value) || value < 0.0 ||
-        value > RunLimits::MaxSeconds)
+    const std::optional<double> value = PlainText::realNumber(text);
+    if (!value || *value < 0.0 || *value > RunLimits::MaxSeconds)
         return std::nullopt;
     return value;
 }
