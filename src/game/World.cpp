@@ -68,10 +68,10 @@ void World::run()
 void World::closed()
 {
     bestRecord.close();
-    hooks->closed(*this);
-    // Mid-wave the checkpoint of the wave's start stands; after game over there is none.
+    // Mid-wave the wave start's checkpoint stands, after game over none; the replay's final keep (it prunes) comes last.
     if (!gameOver && !currentWave)
         WorldCheckpoint::keep(*this);
+    hooks->closed(*this);
 }
 
 void World::playFrame(FrameStepper& stepper, double dt, int step, bool drawn)
